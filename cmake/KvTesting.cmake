@@ -1,0 +1,79 @@
+# Test registration: one executable per area, one CTest test per executable.
+# Every run writes a GoogleTest XML report to ${KV_RESULTS_DIR}; test.sh counts
+# the cases from there.
+set(KV_RESULTS_DIR "${CMAKE_BINARY_DIR}/test-results" CACHE PATH "GoogleTest XML reports")
+
+if(KV_TESTS)
+    enable_testing()
+    if(CMAKE_CROSSCOMPILING)
+        # Debian ships the GoogleTest sources; build them with the cross compiler.
+        set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+        set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+        add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+        foreach(t gtest gtest_main gmock)
+            if(NOT TARGET GTest::${t})
+                add_library(GTest::${t} ALIAS ${t})
+            endif()
+        endforeach()
+    else()
+        find_package(GTest REQUIRED)
+    endif()
+endif()
+
+# kv_add_test(<name> SOURCES <files...> LIBS <libraries...> [NO_MAIN])
+function(kv_add_test name)
+    if(NOT KV_TESTS)
+        return()
+    endif()
+    cmake_parse_arguments(T "NO_MAIN" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+    if(NOT T_NO_MAIN)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
+    add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${KV_RESULTS_DIR}/${name}.xml
+             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()
+
+# kv_folder(<lib> DEPS <libs...> WIN32_DEPS <libs...>)
+#
+# The sources of a folder decide its libraries, so that adding a file needs no
+# CMake change:
+#   <folder>/*.cpp              -> <lib>        portable, built in both trees
+#   <folder>/win32/*.cpp        -> <lib>_win32  Win32 part, cross tree only
+#   <folder>/tests/*.cpp        -> <lib>_tests  GoogleTest, both trees
+#   <folder>/win32/tests/*.cpp  -> <lib>_win32_tests, under Wine with the resources
+function(kv_folder lib)
+    cmake_parse_arguments(F "" "" "DEPS;WIN32_DEPS" ${ARGN})
+    set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+    file(GLOB portable CONFIGURE_DEPENDS ${dir}/*.cpp)
+    file(GLOB portable_tests CONFIGURE_DEPENDS ${dir}/tests/*.cpp)
+    file(GLOB win32 CONFIGURE_DEPENDS ${dir}/win32/*.cpp)
+    file(GLOB win32_tests CONFIGURE_DEPENDS ${dir}/win32/tests/*.cpp)
+
+    if(portable)
+        add_library(${lib} STATIC ${portable})
+        target_link_libraries(${lib} PUBLIC ${F_DEPS})
+    else()
+        add_library(${lib} INTERFACE)
+        target_link_libraries(${lib} INTERFACE ${F_DEPS})
+    endif()
+    if(portable_tests)
+        kv_add_test(${lib}_tests SOURCES ${portable_tests} LIBS ${lib} kv_testkit)
+    endif()
+
+    if(WIN32)
+        if(win32)
+            add_library(${lib}_win32 STATIC ${win32})
+            target_link_libraries(${lib}_win32 PUBLIC ${lib} ${F_WIN32_DEPS})
+        else()
+            add_library(${lib}_win32 INTERFACE)
+            target_link_libraries(${lib}_win32 INTERFACE ${lib} ${F_WIN32_DEPS})
+        endif()
+        if(win32_tests)
+            kv_add_test(${lib}_win32_tests NO_MAIN SOURCES ${win32_tests}
+                        LIBS ${lib}_win32 kv_testkit_win32 kv_resources)
+        endif()
+    endif()
+endfunction()

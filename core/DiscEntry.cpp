@@ -1,0 +1,54 @@
+#include "core/DiscEntry.h"
+
+#include "support/TextCase.h"
+
+namespace kolvane {
+
+std::string& DiscEntry::Field(int index) {
+    return const_cast<std::string&>(static_cast<const DiscEntry&>(*this).Field(index));
+}
+
+const std::string& DiscEntry::Field(int index) const {
+    switch (index) {
+    case 0: return Artist;
+    case 1: return Title;
+    case 2: return Year;
+    case 3: return DiscId;
+    case 4: return Tracks;
+    default: return Notes;
+    }
+}
+
+void DiscEntry::AssignFrom(const DiscEntry& other) { *this = other; }
+
+int DiscEntry::CompareAll(const DiscEntry& other) const {
+    for (int i = 0; i < FieldCount; ++i) {
+        if (int result = zul::CompareBytes(Field(i), other.Field(i)))
+            return result;
+    }
+    return 0;
+}
+
+void DiscEntry::ClearAll() {
+    for (int i = 0; i < FieldCount; ++i)
+        Field(i).clear();
+}
+
+bool DiscEntry::IsEmpty() const {
+    for (int i = 0; i < FieldCount; ++i) {
+        if (!Field(i).empty())
+            return false;
+    }
+    return true;
+}
+
+bool DiscEntry::MatchesText(const std::string& text) const {
+    const std::string needle = zul::UpperCased1252(text);
+    for (int i = 0; i < FieldCount; ++i) {
+        if (zul::ContainsUpperCased1252(Field(i), needle))
+            return true;
+    }
+    return false;
+}
+
+} // namespace kolvane

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# wine-session.sh <cross build dir> <command...>
+#
+# Runs the command with a virtual X display (unless one is given in DISPLAY and
+# KV_USE_DISPLAY=1), the cross tree's Wine prefix and one persistent wineserver,
+# and tears all of it down afterwards, also when the command fails.
+set -uo pipefail
+
+build="$(cd "$1" && pwd)"; shift
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LANG=C.UTF-8
+
+xvfb_pid=""
+cleanup() {
+    wineserver -k >/dev/null 2>&1
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+
+if [ "${KV_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+    fifo="$(mktemp -u)"; mkfifo "$fifo"
+    Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    read -r -t 20 display_number <"$fifo" || { echo "Xvfb did not start" >&2; exit 1; }
+    rm -f "$fifo"
+    export DISPLAY=":$display_number"
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix in $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+fi
+wineserver -p >/dev/null 2>&1
+# Start Wine's own services now, detached from our output: started later by a
+# test they would inherit its pipes, and CTest would wait for them to close.
+wine wineboot </dev/null >/dev/null 2>&1
+
+"$@"

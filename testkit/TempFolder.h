@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kvtest {
+
+// A fresh folder under the system's temporary folder, removed with everything
+// in it when the object goes.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // Path of a file in the folder, as a narrow string for the code under test.
+    std::string File(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::vector<unsigned char> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+void WriteText(const std::string& path, const std::string& text);
+std::string ReadText(const std::string& path);
+
+} // namespace kvtest
