@@ -28,6 +28,8 @@ function(kv_add_test name)
     cmake_parse_arguments(T "NO_MAIN" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+    # Tests that check files of the repository (help pages, demo data) find them here.
+    target_compile_definitions(${name} PRIVATE KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     if(NOT T_NO_MAIN)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
