@@ -8,9 +8,62 @@
 #define IDR_ACCEL_DIALOG 130
 #define IDR_ACCEL_MAIN 133
 #define IDR_MENU_MAIN 136
+#define IDR_MENU_CONTEXT 145
+#define IDD_SAVE_PROMPT 132
+#define IDD_ENTRY 138
+#define IDD_DELETE_CONFIRM 139
+#define IDD_SEARCH 144
 
 // Common command ids of the dialogs
 #define IDC_HELP_BUTTON 9
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// Main window commands (menu 136, accelerators 133, context menu 145)
+#define IDM_NEW 1001
+#define IDM_LOAD 1002
+#define IDM_SAVE 1003
+#define IDM_SAVE_AS 1004
+#define IDM_CHANGE 1005
+#define IDM_DELETE 1006
+#define IDM_INSERT 1007
+#define IDM_SETTINGS 1008
+#define IDM_IMPORT_CDPLAYER 1009
+#define IDM_IMPORT_NATIVE 1010
+#define IDM_IMPORT_LEGACY 1011
+#define IDM_EXPORT_CDPLAYER 1012
+#define IDM_EXPORT_NATIVE 1013
+#define IDM_EXPORT_CSV 1014
+#define IDM_PRINT 1015
+#define IDM_INFO 1016
+#define IDM_SELECT_ALL 1017
+#define IDM_SELECT_NONE 1018
+#define IDM_SEARCH 1019
+#define IDM_SEARCH_NEXT 1020
+#define IDM_SIDE_PANE 1021
+#define IDM_SIDE_PANE_DEFAULT 1043
+#define IDM_GRID 1044
+#define IDM_HOT_EDIT 1045
+#define IDM_HELP_START 1046
+#define IDM_BUTTONS 1052
+
+// Entry dialog 138 (tracks and notes share the ids of the main window's edits)
+#define IDC_ENTRY_ARTIST 1026
+#define IDC_ENTRY_TITLE 1028
+#define IDC_ENTRY_DISC_ID 1029
+#define IDC_ENTRY_YEAR 1031
+#define IDC_ENTRY_M3U 1207
+
+// Search dialog 144
+#define IDC_SEARCH_TEXT 1024
+#define IDC_SEARCH_UP 1040
+#define IDC_SEARCH_DOWN 1042
+
+// Confirmation dialogs 132 and 139
+#define IDC_QUESTION_ICON 1023
+#define IDC_DELETE_TEXT 1030
 
 // Main window controls
 #define IDC_RECORD_LIST 1000
