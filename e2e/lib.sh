@@ -1,0 +1,96 @@
+# Shared by the end-to-end flows: start Kolvane.exe under Wine on the session's
+# display, find its windows, send real key strokes, record PASS/FAIL lines.
+# A flow is run as: e2e/flow-<name>.sh <cross build dir> <results dir>
+# inside scripts/wine-session.sh (DISPLAY and WINEPREFIX are set).
+
+set -uo pipefail
+
+KV_CROSS="$(cd "$1" && pwd)"
+KV_RESULTS="$2"
+KV_FLOW="$(basename "$0" .sh)"
+KV_EXE="$KV_CROSS/app/Kolvane.exe"
+KV_WORK="$(mktemp -d)"
+KV_RESULT_FILE="$KV_RESULTS/$KV_FLOW.result"
+KV_PROGRAM_PID=""
+KV_FAILED=0
+mkdir -p "$KV_RESULTS"
+
+kv_cleanup() {
+    if [ -n "$KV_PROGRAM_PID" ] && kill -0 "$KV_PROGRAM_PID" 2>/dev/null; then
+        kill "$KV_PROGRAM_PID" 2>/dev/null
+        sleep 0.5
+        kill -9 "$KV_PROGRAM_PID" 2>/dev/null
+    fi
+    rm -rf "$KV_WORK"
+}
+trap kv_cleanup EXIT
+
+kv_pass() { echo "PASS $KV_FLOW: $1" >>"$KV_RESULT_FILE"; echo "PASS $KV_FLOW: $1"; }
+kv_fail() {
+    echo "FAIL $KV_FLOW: $1" >>"$KV_RESULT_FILE"
+    echo "FAIL $KV_FLOW: $1"
+    KV_FAILED=1
+}
+kv_check() { # kv_check <description> <command...>
+    local what="$1"; shift
+    if "$@"; then kv_pass "$what"; else kv_fail "$what"; fi
+}
+
+# Windows path of a Linux path, for the program's command line and file dialogs.
+kv_winpath() { local p; p="$(readlink -f "$1")"; echo "Z:${p//\//\\}"; }
+
+# kv_start [args...]: start the program; its settings go to a registry key the
+# flow removes afterwards (the prefix belongs to the test tree).
+kv_start() {
+    (cd "$KV_WORK" && exec wine "$KV_EXE" "$@") >/dev/null 2>&1 &
+    KV_PROGRAM_PID=$!
+}
+
+# kv_wait_window <title regex> [tenths of a second]: prints the window id.
+kv_wait_window() {
+    local regex="$1" tries="${2:-150}" id
+    for _ in $(seq 1 "$tries"); do
+        id=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null | head -1)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# kv_wait_gone <title regex>: waits until no visible window has that title.
+kv_wait_gone() {
+    for _ in $(seq 1 150); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# kv_wait_exit: waits for the program to end by itself.
+kv_wait_exit() {
+    for _ in $(seq 1 150); do
+        kill -0 "$KV_PROGRAM_PID" 2>/dev/null || { KV_PROGRAM_PID=""; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# kv_wait_file <path>: waits until the file exists and has stopped growing.
+kv_wait_file() {
+    local last=-1 size
+    for _ in $(seq 1 150); do
+        if [ -f "$1" ]; then
+            size=$(stat -c %s "$1")
+            [ "$size" = "$last" ] && return 0
+            last=$size
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+kv_focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
+kv_keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+kv_type() { xdotool type --delay 40 "$1"; sleep 0.2; }
+
+kv_finish() { exit "$KV_FAILED"; }
