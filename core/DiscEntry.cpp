@@ -10,16 +10,24 @@ std::string& DiscEntry::Field(int index) {
 
 const std::string& DiscEntry::Field(int index) const {
     switch (index) {
-    case 0: return Artist;
-    case 1: return Title;
-    case 2: return Year;
-    case 3: return DiscId;
-    case 4: return Tracks;
-    default: return Notes;
+    case 0:
+        return Artist;
+    case 1:
+        return Title;
+    case 2:
+        return Year;
+    case 3:
+        return DiscId;
+    case 4:
+        return Tracks;
+    default:
+        return Notes;
     }
 }
 
-void DiscEntry::AssignFrom(const DiscEntry& other) { *this = other; }
+void DiscEntry::AssignFrom(const DiscEntry& other) {
+    *this = other;
+}
 
 int DiscEntry::CompareAll(const DiscEntry& other) const {
     for (int i = 0; i < FieldCount; ++i) {
@@ -43,9 +51,12 @@ bool DiscEntry::IsEmpty() const {
 }
 
 bool DiscEntry::MatchesText(const std::string& text) const {
-    const std::string needle = zul::UpperCased1252(text);
+    return ContainsUpperCased(zul::UpperCased1252(text));
+}
+
+bool DiscEntry::ContainsUpperCased(std::string_view upperText) const {
     for (int i = 0; i < FieldCount; ++i) {
-        if (zul::ContainsUpperCased1252(Field(i), needle))
+        if (zul::ContainsUpperCased1252(Field(i), upperText))
             return true;
     }
     return false;

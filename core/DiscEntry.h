@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kolvane {
@@ -39,6 +40,9 @@ struct DiscEntry {
     bool IsEmpty() const;
     // Some field contains the text, ignoring case as code page 1252 does.
     bool MatchesText(const std::string& text) const;
+    // The same with a text already upper-cased; allocates nothing, so a search
+    // over many entries upper-cases its text once.
+    bool ContainsUpperCased(std::string_view upperText) const;
 };
 
 // Insertion and file order; sorting never reorders it.

@@ -1,0 +1,71 @@
+#pragma once
+
+namespace kolvane {
+
+// Dialog units to pixels and back, with the dialog's base units (pixels per
+// 4 horizontal and per 8 vertical dialog units); integer division toward zero.
+inline int HorizontalUnitsToPixels(int units, int baseUnitX) {
+    return baseUnitX * units / 4;
+}
+inline int VerticalUnitsToPixels(int units, int baseUnitY) {
+    return baseUnitY * units / 8;
+}
+inline int PixelsToHorizontalUnits(int pixels, int baseUnitX) {
+    return baseUnitX != 0 ? pixels * 4 / baseUnitX : 0;
+}
+inline int PixelsToVerticalUnits(int pixels, int baseUnitY) {
+    return baseUnitY != 0 ? pixels * 8 / baseUnitY : 0;
+}
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+// What the record list window's layout is computed from, all in pixels.
+struct RecordListMetrics {
+    int marginX = 0;
+    int marginY = 0;
+    int gapX = 0;
+    int gapY = 0;
+    int buttonWidth = 0;
+    int buttonHeight = 0;
+    int statusHeight = 0;
+    int minEditHeight = 0;
+    int buttonRows = 0;
+    int splitterVHalf = 0; // half thickness of the bar between list and side pane
+    int splitterHHalf = 0; // half thickness of the bar between tracks and notes
+};
+
+// Where everything goes for a client area of width x height. paneWidth and
+// notesHeight come back corrected: the pane never makes the list narrower
+// than one button, and the notes height follows the clamped bar.
+struct RecordListPlacement {
+    PixelRect list;
+    PixelRect status;
+    bool paneShown = false;
+    PixelRect splitterVRange;
+    int splitterVPosition = 0;
+    PixelRect splitterHRange;
+    int splitterHPosition = 0;
+    PixelRect tracks;
+    PixelRect notes;
+    int paneWidth = 0;
+    int notesHeight = 0;
+};
+
+RecordListPlacement PlaceRecordList(const RecordListMetrics& metrics, int width, int height,
+                                    bool paneShown, int paneWidth, int notesHeight);
+
+// A button of the grid below the list: column 0 at the left margin, -1 flush
+// with the right margin; row buttonRows - 1 one gap above the status line.
+PixelRect PlaceGridButton(const RecordListMetrics& metrics, int width, int height, int column,
+                          int row);
+
+} // namespace kolvane

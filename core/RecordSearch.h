@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/DiscEntry.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kolvane {
+
+// Which entry each row of a list shows: rows and entry indices differ once the
+// list is sorted.
+class DisplayOrder {
+public:
+    virtual int RowCount() const = 0;
+    virtual std::size_t EntryIndexAt(int row) const = 0;
+
+protected:
+    ~DisplayOrder() = default;
+};
+
+// A search text upper-cased once, so that walking the entries compares
+// without making a copy of any field.
+class SearchText {
+public:
+    explicit SearchText(std::string_view text);
+
+    bool Empty() const { return upper_.empty(); }
+    bool Matches(const DiscEntry& entry) const { return entry.ContainsUpperCased(upper_); }
+
+private:
+    std::string upper_;
+};
+
+// The first row after focusedRow (downwards) or before it (upwards) whose entry
+// matches, or -1; no wrap-around. focusedRow -1 means no row has the focus, so
+// a downward search starts at the first row and an upward one finds nothing.
+int FindMatchingRow(const DiscCollection& entries, const DisplayOrder& order, int focusedRow,
+                    bool down, const SearchText& text);
+
+} // namespace kolvane

@@ -1,0 +1,96 @@
+#include "core/RecordListLayout.h"
+
+#include <gtest/gtest.h>
+
+using namespace kolvane;
+
+namespace {
+
+// The record list window's metrics for base units x, y as its layout derives them.
+RecordListMetrics Metrics(int bx, int by, int buttonRows) {
+    RecordListMetrics m;
+    m.marginX = bx * 7 / 4;
+    m.marginY = by * 7 / 8;
+    m.gapX = bx * 5 / 4;
+    m.gapY = by * 5 / 8;
+    m.buttonWidth = bx * 50 / 4;
+    m.buttonHeight = by * 14 / 8;
+    m.statusHeight = by * 11 / 8;
+    m.minEditHeight = 2 * m.buttonHeight;
+    m.buttonRows = buttonRows;
+    m.splitterVHalf = m.gapX / 2;
+    m.splitterHHalf = m.gapY / 2;
+    return m;
+}
+
+} // namespace
+
+TEST(RecordListLayout, DefaultPaneSizeWithBaseUnitsSixByThirteen) {
+    const int pane = HorizontalUnitsToPixels(160, 6);
+    const int notes = VerticalUnitsToPixels(60, 13);
+    EXPECT_EQ(pane, 240);
+    EXPECT_EQ(notes, 97);
+    const auto p = PlaceRecordList(Metrics(6, 13, 0), 579, 357, true, pane, notes);
+    EXPECT_EQ(p.list, (PixelRect{10, 11, 336, 321}));
+    EXPECT_EQ(p.status, (PixelRect{10, 329, 569, 346}));
+    EXPECT_EQ(p.splitterVRange, (PixelRect{85, 0, 491, 329}));
+    EXPECT_EQ(579 - p.splitterVPosition, 240);
+    EXPECT_EQ(p.splitterHRange, (PixelRect{336, 63, 579, 269}));
+    EXPECT_EQ(357 - p.splitterHPosition, 97);
+    EXPECT_EQ(p.tracks, (PixelRect{342, 11, 569, 256}));
+    EXPECT_EQ(p.notes, (PixelRect{342, 264, 569, 321}));
+    EXPECT_EQ(p.paneWidth, 240);
+    EXPECT_EQ(p.notesHeight, 97);
+}
+
+TEST(RecordListLayout, NarrowWindowKeepsTheListOneButtonWideAndShrinksThePane) {
+    const auto m = Metrics(6, 13, 0);
+    const auto p = PlaceRecordList(m, 300, 357, true, 240, 97);
+    EXPECT_EQ(p.list.Width(), m.buttonWidth);
+    EXPECT_EQ(p.paneWidth, 212);
+    EXPECT_EQ(p.splitterVPosition, 88);
+    EXPECT_EQ(p.list.right, p.splitterVPosition - m.splitterVHalf);
+}
+
+TEST(RecordListLayout, HiddenPaneGivesTheListTheFullWidthLessBothMargins) {
+    const auto p = PlaceRecordList(Metrics(7, 13, 1), 700, 400, false, 240, 97);
+    EXPECT_FALSE(p.paneShown);
+    EXPECT_EQ(p.list.left, 12);
+    EXPECT_EQ(p.list.right, 700 - 12);
+    EXPECT_EQ(p.paneWidth, 240);
+}
+
+TEST(RecordListLayout, NotesHeightFollowsTheClampedBarAndATinyPaneIsWidened) {
+    const auto m = Metrics(7, 13, 1);
+    // Notes taller than the range allows: the bar stops at its top edge.
+    auto p = PlaceRecordList(m, 700, 400, true, 280, 390);
+    EXPECT_EQ(p.splitterHPosition, p.splitterHRange.top);
+    EXPECT_EQ(p.notesHeight, 400 - p.splitterHRange.top);
+    // A stored pane width of 5 pixels: the pane starts where the bar may go at
+    // the most, and the list ends at the bar.
+    p = PlaceRecordList(m, 700, 400, true, 5, 97);
+    EXPECT_EQ(p.splitterVPosition, p.splitterVRange.right);
+    EXPECT_EQ(p.list.right, p.splitterVPosition - m.splitterVHalf);
+    EXPECT_EQ(p.paneWidth, 700 - p.splitterVRange.right);
+}
+
+TEST(RecordListLayout, ButtonGridRowsAndColumns) {
+    const auto m = Metrics(6, 13, 1);
+    EXPECT_EQ(PlaceGridButton(m, 579, 357, 0, 0), (PixelRect{10, 299, 85, 321}));
+    EXPECT_EQ(PlaceGridButton(m, 579, 357, 1, 0), (PixelRect{92, 299, 167, 321}));
+    EXPECT_EQ(PlaceGridButton(m, 579, 357, -1, 0), (PixelRect{494, 299, 569, 321}));
+    // With two rows, row 0 lies one row higher and row 1 takes the old place.
+    const auto two = Metrics(6, 13, 2);
+    EXPECT_EQ(PlaceGridButton(two, 579, 357, 0, 1).top, 299);
+    EXPECT_EQ(PlaceGridButton(two, 579, 357, 0, 0).top, 299 - 30);
+    // The list ends one gap above the top button row.
+    const auto p = PlaceRecordList(m, 579, 357, false, 0, 0);
+    EXPECT_EQ(p.list.bottom + m.gapY, 299);
+}
+
+TEST(RecordListLayout, UnitConversionsTruncate) {
+    EXPECT_EQ(PixelsToHorizontalUnits(240, 6), 160);
+    EXPECT_EQ(PixelsToVerticalUnits(97, 13), 59); // 776 / 13
+    EXPECT_EQ(HorizontalUnitsToPixels(160, 7), 280);
+    EXPECT_EQ(VerticalUnitsToPixels(60, 16), 120);
+}

@@ -1,0 +1,63 @@
+#include "core/RecordSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace kolvane;
+
+namespace {
+
+// Rows of a sorted list: row r shows entry rows[r].
+struct Rows : DisplayOrder {
+    std::vector<size_t> rows;
+    int RowCount() const override { return static_cast<int>(rows.size()); }
+    size_t EntryIndexAt(int row) const override { return rows[static_cast<size_t>(row)]; }
+};
+
+DiscCollection Entries() {
+    DiscCollection entries(4);
+    entries[0].Artist = "Alpha";
+    entries[1].Notes = "Zeile eins\r\nsteht \xDC"
+                       "BER der zweiten";
+    entries[2].Tracks = "1. Stra\xDF"
+                        "e";
+    entries[3].Title = "alpha beta";
+    return entries;
+}
+
+} // namespace
+
+TEST(RecordSearch, WalksRowsInDisplayOrderNotEntryOrder) {
+    const DiscCollection entries = Entries();
+    Rows order;
+    order.rows = {3, 1, 0, 2};
+    const SearchText alpha("ALPHA");
+    EXPECT_EQ(FindMatchingRow(entries, order, -1, true, alpha), 0); // entry 3 first
+    EXPECT_EQ(FindMatchingRow(entries, order, 0, true, alpha), 2);  // then entry 0
+    EXPECT_EQ(FindMatchingRow(entries, order, 2, true, alpha), -1); // no wrap-around
+    EXPECT_EQ(FindMatchingRow(entries, order, 2, false, alpha), 0);
+}
+
+TEST(RecordSearch, UpwardsWithoutFocusFindsNothingAndEndsBeepAtTheEdges) {
+    const DiscCollection entries = Entries();
+    Rows order;
+    order.rows = {0, 1, 2, 3};
+    const SearchText text("a");
+    EXPECT_EQ(FindMatchingRow(entries, order, -1, false, text), -1);
+    EXPECT_EQ(FindMatchingRow(entries, order, 3, true, text), -1);
+    EXPECT_EQ(FindMatchingRow(entries, order, 0, false, text), -1);
+}
+
+TEST(RecordSearch, CodePage1252UpperCasingAndLineBreaks) {
+    const DiscCollection entries = Entries();
+    Rows order;
+    order.rows = {0, 1, 2, 3};
+    EXPECT_EQ(FindMatchingRow(entries, order, -1, true,
+                              SearchText("\xFC"
+                                         "ber")),
+              1);
+    EXPECT_EQ(FindMatchingRow(entries, order, -1, true, SearchText("eins\r\nSTEHT")), 1);
+    EXPECT_EQ(FindMatchingRow(entries, order, -1, true, SearchText("stra\xDF")), 2);
+    EXPECT_EQ(FindMatchingRow(entries, order, -1, true, SearchText("strasse")), -1);
+}

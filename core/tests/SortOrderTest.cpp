@@ -1,0 +1,121 @@
+#include "core/SortOrder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <clocale>
+#include <numeric>
+#include <string>
+#include <vector>
+
+using namespace kolvane;
+
+namespace {
+
+DiscEntry Entry(std::string artist, std::string title, std::string year, std::string id) {
+    DiscEntry e;
+    e.Artist = std::move(artist);
+    e.Title = std::move(title);
+    e.Year = std::move(year);
+    e.DiscId = std::move(id);
+    return e;
+}
+
+// Entry indices in the order a list sorted with CompareForSort shows them.
+std::vector<size_t> Sorted(const DiscCollection& entries, int column, int ascending) {
+    std::vector<size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return CompareForSort(entries, a, b, column, ascending) < 0;
+    });
+    return order;
+}
+
+} // namespace
+
+TEST(SortOrder, TitleTiesOfDifferentCaseAreBrokenByYearThenId) {
+    const DiscCollection entries = {Entry("X", "ABD", "", ""), Entry("X", "abc", "1990", "b"),
+                                    Entry("X", "Abc", "1990", "a"), Entry("X", "abc", "1980", "z")};
+    EXPECT_EQ(Sorted(entries, TitleColumn, 1), (std::vector<size_t>{3, 2, 1, 0}));
+}
+
+TEST(SortOrder, DescendingArtistAlsoOrdersEqualArtistsByYearDescending) {
+    const DiscCollection entries = {Entry("B", "t", "1970", ""), Entry("A", "t", "1999", ""),
+                                    Entry("B", "t", "2001", ""), Entry("B", "t", "1985", "")};
+    EXPECT_EQ(Sorted(entries, ArtistColumn, 0), (std::vector<size_t>{2, 3, 0, 1}));
+}
+
+TEST(SortOrder, AccentedLettersAreNotFoldedAndSortAfterZ) {
+    const DiscCollection entries = {Entry("\xDC"
+                                          "ber",
+                                          "", "", ""),
+                                    Entry("Zappa", "", "", ""),
+                                    Entry("\xFC"
+                                          "ber",
+                                          "", "", ""),
+                                    Entry("zz", "", "", "")};
+    // Zappa, zz, then Über (DC) before über (FC).
+    EXPECT_EQ(Sorted(entries, ArtistColumn, 1), (std::vector<size_t>{1, 3, 0, 2}));
+}
+
+TEST(SortOrder, YearsCompareAsTextWithTheEmptyYearFirst) {
+    const DiscCollection entries = {Entry("", "", "99", ""), Entry("", "", "1999", ""),
+                                    Entry("", "", "", ""), Entry("", "", "2000", "")};
+    EXPECT_EQ(Sorted(entries, YearColumn, 1), (std::vector<size_t>{2, 1, 3, 0}));
+}
+
+TEST(SortOrder, TieBreakSkipsTheChosenColumnAndIgnoresTracksAndNotes) {
+    DiscCollection entries = {Entry("A", "t", "2000", "id2"), Entry("A", "t", "2000", "id1")};
+    entries[0].Tracks = "a";
+    entries[1].Tracks = "z";
+    entries[0].Notes = "a";
+    EXPECT_GT(CompareForSort(entries, 0, 1, YearColumn, 1), 0); // decided by the id
+    EXPECT_LT(CompareForSort(entries, 0, 1, YearColumn, 0), 0); // in the chosen direction
+    EXPECT_GT(CompareForSort(entries, 0, 1, DiscIdColumn, 1), 0);
+    entries[1].DiscId = "id2";
+    EXPECT_EQ(CompareForSort(entries, 0, 1, ArtistColumn, 1), 0);
+    EXPECT_EQ(CompareForSort(entries, 0, 1, NoColumn, 1), 0);
+}
+
+TEST(SortOrder, OrderDoesNotDependOnTheCRuntimeLocale) {
+    const DiscCollection entries = {Entry("\xE4", "", "", ""), Entry("b", "", "", ""),
+                                    Entry("B", "", "", "1")};
+    const auto before = Sorted(entries, ArtistColumn, 1);
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.ISO-8859-1") && !std::setlocale(LC_ALL, "de_DE@euro") &&
+        !std::setlocale(LC_ALL, "German_Germany.1252"))
+        std::setlocale(LC_ALL, "");
+    const auto after = Sorted(entries, ArtistColumn, 1);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(before, (std::vector<size_t>{1, 2, 0}));
+    EXPECT_EQ(after, before);
+}
+
+TEST(SortState, ColumnClicksAndTheDefault) {
+    SortState s;
+    EXPECT_EQ(s.column, -1);
+    EXPECT_EQ(s.ascending, 0);
+    s.ColumnClicked(TitleColumn);
+    EXPECT_EQ(s.column, TitleColumn);
+    EXPECT_EQ(s.ascending, 1);
+    s.ColumnClicked(TitleColumn);
+    EXPECT_EQ(s.ascending, 0);
+    s.ColumnClicked(YearColumn);
+    EXPECT_EQ(s.ascending, 1);
+
+    // The default comes into force only when applied, clamped and as 0/1.
+    s.SetDefault(7, 5);
+    EXPECT_EQ(s.defaultColumn, DiscIdColumn);
+    EXPECT_EQ(s.defaultAscending, 1);
+    EXPECT_EQ(s.column, YearColumn);
+    s.SetDefault(-4, 0);
+    EXPECT_EQ(s.defaultColumn, -1);
+    s.SetDefault(ArtistColumn, 0);
+    s.ApplyDefault();
+    EXPECT_EQ(s.column, ArtistColumn);
+    EXPECT_EQ(s.ascending, 0);
+    // A click on the default column after a load reverses it.
+    s.ColumnClicked(ArtistColumn);
+    EXPECT_EQ(s.ascending, 1);
+}
