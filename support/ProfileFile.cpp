@@ -1,0 +1,142 @@
+#include "support/ProfileFile.h"
+
+#include "support/ProfileText.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+
+namespace zul {
+
+namespace {
+
+enum class LoadResult { Loaded, Missing, Failed };
+
+LoadResult LoadFile(const std::string& path, std::string& content) {
+    content.clear();
+    if (path.empty())
+        return LoadResult::Failed;
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return errno == ENOENT ? LoadResult::Missing : LoadResult::Failed;
+    char chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        content.append(chunk, got);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return failed ? LoadResult::Failed : LoadResult::Loaded;
+}
+
+bool SaveFile(const std::string& path, const std::string& content) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    bool closed = std::fclose(file) == 0;
+    return written && closed;
+}
+
+// The decimal number at the start of the text, as the C library's atoi reads
+// it, but held at the int range instead of overflowing.
+int LeadingNumber(std::string_view text) {
+    size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
+        negative = text[pos++] == '-';
+    long long value = 0;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        value = value * 10 + (text[pos] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+template <typename Edit> bool EditFile(const std::string& path, Edit edit) {
+    std::string content;
+    if (LoadFile(path, content) == LoadResult::Failed)
+        return false;
+    ProfileText text(content);
+    if (!edit(text))
+        return false;
+    // An edit that changes nothing leaves the file (and its time stamp) alone.
+    if (text.Content() == content)
+        return true;
+    return SaveFile(path, text.Content());
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(int bufferSize) : bufferSize_(bufferSize) {}
+
+ProfileFile::ProfileFile(const std::string& fileName, int bufferSize) : bufferSize_(bufferSize) {
+    SetFileName(fileName);
+}
+
+void ProfileFile::SetFileName(const std::string& fileName) {
+    fileName_ = fileName;
+}
+
+std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultText) const {
+    std::string content;
+    std::string value;
+    bool found = false;
+    if (LoadFile(fileName_, content) == LoadResult::Loaded)
+        found = ProfileText(std::move(content)).Find(section, key, value);
+    if (!found)
+        value.assign(defaultText);
+    size_t limit = bufferSize_ > 1 ? static_cast<size_t>(bufferSize_ - 1) : 0;
+    if (value.size() > limit)
+        value.resize(limit);
+    return value;
+}
+
+bool ProfileFile::ReadBool(std::string_view section, std::string_view key,
+                           bool defaultValue) const {
+    std::string text = ReadString(section, key, "");
+    return text.empty() ? defaultValue : LeadingNumber(text) != 0;
+}
+
+int ProfileFile::ReadInt(std::string_view section, std::string_view key, int defaultValue) const {
+    std::string text = ReadString(section, key, "");
+    return text.empty() ? defaultValue : LeadingNumber(text);
+}
+
+bool ProfileFile::WriteString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+    return EditFile(fileName_,
+                    [&](ProfileText& text) { return text.SetValue(section, key, value); });
+}
+
+bool ProfileFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    return WriteString(section, key, value ? "1" : "0");
+}
+
+bool ProfileFile::WriteInt(std::string_view section, std::string_view key, int value) {
+    return WriteString(section, key, std::to_string(value));
+}
+
+bool ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
+    return EditFile(fileName_, [&](ProfileText& text) {
+        text.DeleteKey(section, key);
+        return true;
+    });
+}
+
+bool ProfileFile::DeleteSection(std::string_view section) {
+    return EditFile(fileName_, [&](ProfileText& text) {
+        text.DeleteSection(section);
+        return true;
+    });
+}
+
+} // namespace zul

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zul {
+
+// Typed values in a profile ("INI") file, read and written the way Windows
+// treats such files, through our own line-preserving edits (ProfileText)
+// instead of the system's profile calls, which may reformat the whole file.
+// No file is held open between calls: every read loads the file, every write
+// loads, changes and saves it.
+//
+// Text formats: a flag is "1" or "0"; an int is decimal with "-" for
+// negatives; an int list is the numbers joined by ", "; bytes are two
+// upper-case hexadecimal digits each.
+class ProfileFile {
+public:
+    explicit ProfileFile(int bufferSize);
+    ProfileFile(const std::string& fileName, int bufferSize);
+
+    // The name is kept as a full path, so that a relative name means the
+    // current folder at the time it is set (never the system folder).
+    void SetFileName(const std::string& fileName);
+    const std::string& FileName() const { return fileName_; }
+
+    // Read values are cut to the buffer size minus one character, as a
+    // system read into a buffer of that size would be.
+    void SetBufferSize(int size) { bufferSize_ = size; }
+    int BufferSize() const { return bufferSize_; }
+
+    // Reads never fail: a missing file, section or key gives the default.
+    // The text is trimmed and loses one pair of matching outer quotes; its
+    // length is the number of characters read.
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultText) const;
+    // Empty gives the default; otherwise the number at the start, non-zero
+    // meaning true.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // Empty gives the default; otherwise the number at the start, 0 when
+    // there is none there.
+    int ReadInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+    // Writes report success; a missing file is created, a missing section
+    // appended, a missing key added as the last key line of its section.
+    bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+    bool WriteBool(std::string_view section, std::string_view key, bool value);
+    bool WriteInt(std::string_view section, std::string_view key, int value);
+
+    bool DeleteKey(std::string_view section, std::string_view key);
+    bool DeleteSection(std::string_view section);
+
+private:
+    std::string fileName_;
+    int bufferSize_;
+};
+
+} // namespace zul
