@@ -1,0 +1,81 @@
+// The native build's file-system calls (Linux and other POSIX systems).
+#include "support/FileSystem.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace zul {
+
+std::string MakeAbsolutePath(const std::string& path) {
+    if (path.empty())
+        return {};
+    std::string combined = path;
+    if (path.front() != '/') {
+        std::error_code error;
+        std::string current = std::filesystem::current_path(error).string();
+        if (error || current.empty())
+            return {};
+        combined = current + "/" + path;
+    }
+    // Resolved by the text alone, as Windows does: the names need not exist.
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= combined.size()) {
+        size_t end = combined.find('/', start);
+        if (end == std::string::npos)
+            end = combined.size();
+        std::string name = combined.substr(start, end - start);
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+        start = end + 1;
+    }
+    std::string result;
+    for (const std::string& name : names)
+        result += "/" + name;
+    if (result.empty() || combined.back() == '/')
+        result += '/';
+    return result;
+}
+
+std::FILE* CreateNewFile(const std::string& path) {
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = fdopen(fd, "wb");
+    if (file == nullptr) {
+        int error = errno;
+        close(fd);
+        unlink(path.c_str());
+        errno = error;
+    }
+    return file;
+}
+
+bool CommitFile(std::FILE* file) {
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
+std::int64_t FileLength(std::FILE* file) {
+    off_t position = ftello(file);
+    if (position < 0 || fseeko(file, 0, SEEK_END) != 0)
+        return -1;
+    off_t length = ftello(file);
+    if (fseeko(file, position, SEEK_SET) != 0)
+        return -1;
+    return length;
+}
+
+bool ReplaceFileWith(const std::string& source, const std::string& target) {
+    return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+} // namespace zul
