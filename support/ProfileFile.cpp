@@ -1,10 +1,14 @@
 #include "support/ProfileFile.h"
 
+#include "support/PathName.h"
 #include "support/ProfileText.h"
+#include "support/TextHelpers.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <vector>
 
 namespace zul {
 
@@ -82,7 +86,7 @@ ProfileFile::ProfileFile(const std::string& fileName, int bufferSize) : bufferSi
 }
 
 void ProfileFile::SetFileName(const std::string& fileName) {
-    fileName_ = fileName;
+    fileName_ = fileName.empty() ? std::string() : PathName(fileName).FullPath();
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
@@ -111,6 +115,28 @@ int ProfileFile::ReadInt(std::string_view section, std::string_view key, int def
     return text.empty() ? defaultValue : LeadingNumber(text);
 }
 
+void ProfileFile::ReadIntList(std::string_view section, std::string_view key,
+                              std::span<const int> defaults, std::span<int> target) const {
+    std::string text = ReadString(section, key, IntListToText(defaults));
+    std::vector<int> values(target.size());
+    if (TextToIntList(values, text) < static_cast<int>(target.size()))
+        values.assign(defaults.begin(), defaults.end());
+    values.resize(target.size());
+    std::copy(values.begin(), values.end(), target.begin());
+}
+
+void ProfileFile::ReadBytes(std::string_view section, std::string_view key,
+                            std::span<const unsigned char> defaults,
+                            std::span<unsigned char> target) const {
+    std::string text = ReadString(section, key, BytesToHex(defaults));
+    if (text.size() / 2 == target.size()) {
+        HexToBytes(target, text);
+        return;
+    }
+    if (defaults.data() != target.data())
+        std::copy_n(defaults.begin(), std::min(defaults.size(), target.size()), target.begin());
+}
+
 bool ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
     return EditFile(fileName_,
@@ -123,6 +149,16 @@ bool ProfileFile::WriteBool(std::string_view section, std::string_view key, bool
 
 bool ProfileFile::WriteInt(std::string_view section, std::string_view key, int value) {
     return WriteString(section, key, std::to_string(value));
+}
+
+bool ProfileFile::WriteIntList(std::string_view section, std::string_view key,
+                               std::span<const int> values) {
+    return WriteString(section, key, IntListToText(values));
+}
+
+bool ProfileFile::WriteBytes(std::string_view section, std::string_view key,
+                             std::span<const unsigned char> bytes) {
+    return WriteString(section, key, BytesToHex(bytes));
 }
 
 bool ProfileFile::DeleteKey(std::string_view section, std::string_view key) {

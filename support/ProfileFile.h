@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,12 +41,27 @@ public:
     // Empty gives the default; otherwise the number at the start, 0 when
     // there is none there.
     int ReadInt(std::string_view section, std::string_view key, int defaultValue) const;
+    // Fills target with as many numbers as it has room for, read from the
+    // value (or from the defaults written out); when the text holds fewer,
+    // target gets the defaults, all of them. defaults has as many entries as
+    // target and may be the same memory.
+    void ReadIntList(std::string_view section, std::string_view key, std::span<const int> defaults,
+                     std::span<int> target) const;
+    // Decodes the value (or the defaults written out) into target when it has
+    // exactly two digits per byte of target (an odd last digit aside); the
+    // decoding stops at the first pair that is not hexadecimal, and the rest
+    // of target keeps its bytes. Otherwise target gets the defaults.
+    void ReadBytes(std::string_view section, std::string_view key,
+                   std::span<const unsigned char> defaults, std::span<unsigned char> target) const;
 
     // Writes report success; a missing file is created, a missing section
     // appended, a missing key added as the last key line of its section.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool WriteBool(std::string_view section, std::string_view key, bool value);
     bool WriteInt(std::string_view section, std::string_view key, int value);
+    bool WriteIntList(std::string_view section, std::string_view key, std::span<const int> values);
+    bool WriteBytes(std::string_view section, std::string_view key,
+                    std::span<const unsigned char> bytes);
 
     bool DeleteKey(std::string_view section, std::string_view key);
     bool DeleteSection(std::string_view section);

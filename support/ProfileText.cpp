@@ -1,26 +1,18 @@
 #include "support/ProfileText.h"
 
+#include "support/WhiteSpace.h"
+
 namespace zul {
 
 namespace {
-
-constexpr std::string_view WhiteSpace = " \t\r\n\v\f";
-
-std::string_view Trim(std::string_view text) {
-    size_t first = text.find_first_not_of(WhiteSpace);
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = text.find_last_not_of(WhiteSpace);
-    return text.substr(first, last - first + 1);
-}
 
 char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    a = Trim(a);
-    b = Trim(b);
+    a = TrimWhiteSpace(a);
+    b = TrimWhiteSpace(b);
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -65,7 +57,7 @@ struct LineMeaning {
 LineMeaning Classify(const std::string& text, const Line& line) {
     LineMeaning meaning;
     std::string_view body(text.data() + line.begin, line.bodyEnd - line.begin);
-    std::string_view trimmed = Trim(body);
+    std::string_view trimmed = TrimWhiteSpace(body);
     if (trimmed.empty() || trimmed.front() == ';')
         return meaning;
     if (trimmed.front() == '[') {
@@ -167,8 +159,9 @@ bool HasLineBreak(std::string_view text) {
 
 bool ProfileText::IsWritable(std::string_view section, std::string_view key,
                              std::string_view value) {
-    std::string_view trimmedKey = Trim(key);
-    if (Trim(section).empty() || HasLineBreak(section) || section.find(']') != section.npos)
+    std::string_view trimmedKey = TrimWhiteSpace(key);
+    if (TrimWhiteSpace(section).empty() || HasLineBreak(section) ||
+        section.find(']') != section.npos)
         return false;
     if (trimmedKey.empty() || HasLineBreak(key) || key.find('=') != key.npos ||
         trimmedKey.front() == '[' || trimmedKey.front() == ';')
@@ -185,7 +178,7 @@ bool ProfileText::Find(std::string_view section, std::string_view key, std::stri
         return false;
     size_t valueBegin = keyPlace.meaning.equals + 1;
     std::string_view raw(content_.data() + valueBegin, keyPlace.line.bodyEnd - valueBegin);
-    value.assign(StripQuotes(Trim(raw)));
+    value.assign(StripQuotes(TrimWhiteSpace(raw)));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "testkit/TempFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -81,4 +82,57 @@ TEST(ProfileFile, WritesKeepForeignLinesAndFailWithoutTouchingTheFile) {
     ProfileFile unnamed(1024);
     EXPECT_FALSE(unnamed.WriteString("S", "k", "v"));
     EXPECT_EQ(unnamed.ReadString("S", "k", "d"), "d");
+}
+
+TEST(ProfileFile, IntListsNeedEveryNumberOrGiveAllDefaults) {
+    kvtest::TempFolder folder;
+    kvtest::WriteText(folder.File("l.ini"), "[S]\nshort=120, 150\nmixed=10.20:30,40\n");
+    ProfileFile profile(folder.File("l.ini"), 1024);
+    const int defaults[4] = {1, 2, 3, 4};
+    int target[4] = {9, 9, 9, 9};
+    profile.ReadIntList("S", "short", defaults, target);
+    EXPECT_THAT(target, testing::ElementsAre(1, 2, 3, 4));
+    profile.ReadIntList("S", "mixed", defaults, target);
+    EXPECT_THAT(target, testing::ElementsAre(10, 20, 30, 40));
+    // Defaults and target in the same memory, value missing: it stays.
+    profile.ReadIntList("S", "missing", target, target);
+    EXPECT_THAT(target, testing::ElementsAre(10, 20, 30, 40));
+
+    const int columns[4] = {120, 150, 60, -70};
+    ASSERT_TRUE(profile.WriteIntList("S", "Columns", columns));
+    EXPECT_EQ(profile.ReadString("S", "Columns", ""), "120, 150, 60, -70");
+}
+
+TEST(ProfileFile, BytesNeedTwoDigitsPerByteAndStopAtABadPair) {
+    kvtest::TempFolder folder;
+    kvtest::WriteText(folder.File("h.ini"), "[S]\nlower=2c00\nbad=2G00\nodd=2C000\nlong=2C0000\n");
+    ProfileFile profile(folder.File("h.ini"), 1024);
+    const unsigned char defaults[2] = {0xAA, 0xBB};
+    unsigned char target[2] = {1, 2};
+    profile.ReadBytes("S", "lower", defaults, target);
+    EXPECT_THAT(target, testing::ElementsAre(0x2C, 0x00));
+    target[0] = 1, target[1] = 2;
+    profile.ReadBytes("S", "bad", defaults, target);
+    EXPECT_THAT(target, testing::ElementsAre(1, 2));
+    profile.ReadBytes("S", "odd", defaults, target);
+    EXPECT_THAT(target, testing::ElementsAre(0x2C, 0x00));
+    profile.ReadBytes("S", "long", defaults, target);
+    EXPECT_THAT(target, testing::ElementsAre(0xAA, 0xBB));
+    profile.ReadBytes("S", "missing", defaults, target);
+    EXPECT_THAT(target, testing::ElementsAre(0xAA, 0xBB));
+
+    const unsigned char placement[3] = {0x00, 0x7F, 0xFE};
+    ASSERT_TRUE(profile.WriteBytes("S", "Placement", placement));
+    EXPECT_EQ(profile.ReadString("S", "Placement", ""), "007FFE");
+}
+
+TEST(ProfileFile, RelativeNameMeansTheCurrentFolderWhenItIsSet) {
+    kvtest::TempFolder folder;
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    ProfileFile profile("relative.ini", 1024);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(profile.FileName(), folder.File("relative.ini"));
+    ASSERT_TRUE(profile.WriteInt("S", "k", 1));
+    EXPECT_EQ(kvtest::ReadText(folder.File("relative.ini")), "[S]\r\nk=1\r\n");
 }
