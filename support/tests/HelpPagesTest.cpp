@@ -1,0 +1,300 @@
+// The help pages in help/ against the topics the program requests: every topic must open a page
+// that exists, at an anchor that exists, and the pages must hold together offline.
+
+#include "resources/HelpTopics.h"
+#include "testkit/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Problems = std::vector<std::string>;
+
+fs::path HelpFolder() {
+    return fs::path(KV_SOURCE_DIR) / "help";
+}
+
+std::string LowerAscii(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+std::string ReadPage(const fs::path& file) {
+    return kvtest::ReadText(file.string());
+}
+
+// Values of an attribute (written name="value" or name='value') anywhere in a page. The name must
+// stand after white space, so that href does not match inside data-href.
+std::vector<std::string> AttributeValues(const std::string& page, const std::string& name) {
+    std::vector<std::string> values;
+    const std::string lower = LowerAscii(page);
+    const std::string key = name + "=";
+    for (size_t at = lower.find(key); at != std::string::npos; at = lower.find(key, at + 1)) {
+        if (at == 0 || std::string(" \t\r\n").find(lower[at - 1]) == std::string::npos) {
+            continue;
+        }
+        size_t open = at + key.size();
+        if (open >= page.size() || (page[open] != '"' && page[open] != '\'')) {
+            continue;
+        }
+        size_t close = page.find(page[open], open + 1);
+        if (close == std::string::npos) {
+            continue;
+        }
+        values.push_back(page.substr(open + 1, close - open - 1));
+    }
+    return values;
+}
+
+std::set<std::string> IdsOf(const std::string& page) {
+    std::vector<std::string> ids = AttributeValues(page, "id");
+    return {ids.begin(), ids.end()};
+}
+
+std::vector<fs::path> PagesIn(const fs::path& folder) {
+    std::vector<fs::path> pages;
+    for (const auto& item : fs::directory_iterator(folder)) {
+        if (item.is_regular_file() && item.path().extension() == ".html") {
+            pages.push_back(item.path());
+        }
+    }
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
+// A topic is "page" or "page#anchor"; the program splits at the last "#".
+Problems MissingTopics(const fs::path& folder, const std::vector<std::string>& topics) {
+    Problems problems;
+    for (const std::string& topic : topics) {
+        size_t hash = topic.rfind('#');
+        std::string page = topic.substr(0, hash);
+        std::string anchor = hash == std::string::npos ? "" : topic.substr(hash + 1);
+        if (!fs::is_regular_file(folder / page)) {
+            problems.push_back("page missing: " + topic);
+        } else if (!anchor.empty() && IdsOf(ReadPage(folder / page)).count(anchor) == 0) {
+            problems.push_back("anchor missing: " + topic);
+        }
+    }
+    return problems;
+}
+
+// Links and embedded resources must stay inside the help folder and hit existing pages and
+// anchors; the pages run no scripts and reach nothing on the network.
+Problems BrokenReferences(const fs::path& folder) {
+    Problems problems;
+    std::map<fs::path, std::set<std::string>> idsByFile;
+    auto idsOf = [&idsByFile](const fs::path& file) -> const std::set<std::string>& {
+        auto found = idsByFile.find(file);
+        if (found == idsByFile.end()) {
+            found = idsByFile.emplace(file, IdsOf(ReadPage(file))).first;
+        }
+        return found->second;
+    };
+    for (const fs::path& file : PagesIn(folder)) {
+        const std::string name = file.filename().string();
+        const std::string page = ReadPage(file);
+        if (LowerAscii(page).find("<script") != std::string::npos) {
+            problems.push_back(name + ": has a script");
+        }
+        std::vector<std::string> refs = AttributeValues(page, "href");
+        std::vector<std::string> sources = AttributeValues(page, "src");
+        refs.insert(refs.end(), sources.begin(), sources.end());
+        for (const std::string& ref : refs) {
+            size_t colon = ref.find(':');
+            size_t end = ref.find_first_of("/#?");
+            if (ref.rfind("//", 0) == 0 || (colon != std::string::npos && colon < end)) {
+                problems.push_back(name + ": leaves the help folder: " + ref);
+                continue;
+            }
+            size_t hash = ref.find('#');
+            std::string target = ref.substr(0, hash);
+            std::string anchor = hash == std::string::npos ? "" : ref.substr(hash + 1);
+            fs::path targetFile = target.empty() ? file : folder / target;
+            if (!fs::is_regular_file(targetFile)) {
+                problems.push_back(name + ": link to a missing file: " + ref);
+            } else if (!anchor.empty() && idsOf(targetFile).count(anchor) == 0) {
+                problems.push_back(name + ": link to a missing anchor: " + ref);
+            }
+        }
+    }
+    for (const auto& item : fs::directory_iterator(folder)) {
+        if (item.path().extension() == ".css" &&
+            ReadPage(item.path()).find("url(") != std::string::npos) {
+            problems.push_back(item.path().filename().string() + ": loads a resource");
+        }
+    }
+    return problems;
+}
+
+bool IsUtf8(const std::string& bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        size_t follow = 0;
+        if (lead >= 0x80) {
+            if ((lead & 0xE0) == 0xC0) {
+                follow = 1;
+            } else if ((lead & 0xF0) == 0xE0) {
+                follow = 2;
+            } else if ((lead & 0xF8) == 0xF0) {
+                follow = 3;
+            } else {
+                return false;
+            }
+        }
+        if (bytes.size() - i <= follow) {
+            return false;
+        }
+        for (size_t k = 1; k <= follow; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += follow + 1;
+    }
+    return true;
+}
+
+// Every page says it is UTF-8 (and is), has a title and leads back to the start page.
+Problems DeclarationProblems(const fs::path& folder) {
+    Problems problems;
+    for (const fs::path& file : PagesIn(folder)) {
+        const std::string name = file.filename().string();
+        const std::string page = ReadPage(file);
+        const std::string lower = LowerAscii(page);
+        if (lower.find("<meta charset=\"utf-8\">") == std::string::npos) {
+            problems.push_back(name + ": no <meta charset=\"utf-8\">");
+        }
+        if (!IsUtf8(page)) {
+            problems.push_back(name + ": not UTF-8");
+        }
+        size_t open = lower.find("<title>");
+        size_t close = lower.find("</title>");
+        if (open == std::string::npos || close == std::string::npos ||
+            lower.find_first_not_of(" \t\r\n", open + 7) >= close) {
+            problems.push_back(name + ": no title");
+        }
+        std::vector<std::string> links = AttributeValues(page, "href");
+        if (name != kolvane::HelpStartPage &&
+            std::find(links.begin(), links.end(), kolvane::HelpStartPage) == links.end()) {
+            problems.push_back(name + ": no link back to the start page");
+        }
+    }
+    return problems;
+}
+
+std::vector<std::string> AllTopics() {
+    std::vector<std::string> topics{kolvane::HelpStartPage};
+    topics.insert(topics.end(), kolvane::DialogHelpTopics.begin(), kolvane::DialogHelpTopics.end());
+    for (const auto& message : kolvane::MessageHelpTopics) {
+        topics.push_back(message.topic);
+    }
+    return topics;
+}
+
+std::string Page(const std::string& title, const std::string& body) {
+    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+           title + "</title>\n</head>\n<body>\n" + body + "\n</body>\n</html>\n";
+}
+
+TEST(HelpPages, EveryTopicTheProgramRequestsExistsWithItsAnchor) {
+    EXPECT_EQ(MissingTopics(HelpFolder(), AllTopics()), Problems{});
+}
+
+TEST(HelpPages, MessageAnchorsAlsoWorkInOldBrowsers) {
+    for (const auto& message : kolvane::MessageHelpTopics) {
+        std::string topic = message.topic;
+        std::string anchor = topic.substr(topic.rfind('#') + 1);
+        std::string page = ReadPage(HelpFolder() / topic.substr(0, topic.rfind('#')));
+        EXPECT_NE(page.find("<a name=\"" + anchor + "\"></a>"), std::string::npos) << topic;
+    }
+}
+
+TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
+    std::vector<std::pair<int, std::string>> expected;
+    for (int n = 0; n <= 14; ++n) {
+        char anchor[8];
+        std::snprintf(anchor, sizeof anchor, "l_e%03d", n);
+        expected.emplace_back(2500 + n, std::string("ref_meldungen.html#") + anchor);
+    }
+    for (int n = 0; n <= 2; ++n) {
+        expected.emplace_back(2800 + n, "ref_meldungen.html#l_w50" + std::to_string(n + 1));
+    }
+    std::vector<std::pair<int, std::string>> actual;
+    for (const auto& message : kolvane::MessageHelpTopics) {
+        actual.emplace_back(message.messageId, message.topic);
+    }
+    EXPECT_EQ(actual, expected);
+}
+
+TEST(HelpPages, LinksStayInsideTheHelpAndReachWhatTheyName) {
+    EXPECT_EQ(BrokenReferences(HelpFolder()), Problems{});
+}
+
+TEST(HelpPages, PagesDeclareUtf8HaveATitleAndLeadHome) {
+    EXPECT_EQ(DeclarationProblems(HelpFolder()), Problems{});
+}
+
+TEST(HelpPages, StartPageLinksToEveryPage) {
+    std::vector<std::string> links = AttributeValues(ReadPage(HelpFolder() / "index.html"), "href");
+    for (const fs::path& file : PagesIn(HelpFolder())) {
+        std::string name = file.filename().string();
+        if (name != kolvane::HelpStartPage) {
+            EXPECT_NE(std::find(links.begin(), links.end(), name), links.end()) << name;
+        }
+    }
+}
+
+// The checks above must notice what they look for; here they run on a broken help folder.
+TEST(HelpPageChecks, ReportAMissingPageAndAMissingAnchor) {
+    kvtest::TempFolder folder;
+    kvtest::WriteText(folder.File("a.html"), Page("A", "<h2 id=\"x\">x</h2> <p data-id=\"y\">"));
+    Problems problems = MissingTopics(folder.Path(), {"a.html#x", "a.html#y", "b.html", "a.html"});
+    EXPECT_EQ(problems, (Problems{"anchor missing: a.html#y", "page missing: b.html"}));
+}
+
+TEST(HelpPageChecks, ReportBrokenLinksScriptsAndNetworkResources) {
+    kvtest::TempFolder folder;
+    kvtest::WriteText(folder.File("a.html"),
+                      Page("A",
+                           "<p id=\"here\"><a href=\"#here\">ok</a> <a href='b.html#there'>ok</a>"
+                           " <a href=\"#gone\">1</a> <a href=\"c.html\">2</a>"
+                           " <a href=\"b.html#nowhere\">3</a> <img src=\"https://x.test/i.png\">"
+                           " <a href=\"mailto:someone\">5</a> <script>6</script>"));
+    kvtest::WriteText(folder.File("b.html"), Page("B", "<h2 id=\"there\">t</h2>"));
+    kvtest::WriteText(folder.File("style.css"), "body { background: url(x.png); }\n");
+    EXPECT_EQ(BrokenReferences(folder.Path()),
+              (Problems{"a.html: has a script", "a.html: link to a missing anchor: #gone",
+                        "a.html: link to a missing file: c.html",
+                        "a.html: link to a missing anchor: b.html#nowhere",
+                        "a.html: leaves the help folder: mailto:someone",
+                        "a.html: leaves the help folder: https://x.test/i.png",
+                        "style.css: loads a resource"}));
+}
+
+TEST(HelpPageChecks, ReportMissingCharsetTitleEncodingAndWayHome) {
+    kvtest::TempFolder folder;
+    kvtest::WriteText(folder.File("index.html"), Page("Start", "<p>Start</p>"));
+    kvtest::WriteText(folder.File("a.html"), "<html><head><title> </title></head>"
+                                             "<body><a href=\"index.html\">home</a></body></html>");
+    kvtest::WriteText(folder.File("b.html"), Page("B", "<p>Gr\xF6\xDF"
+                                                       "e</p>"));
+    EXPECT_EQ(DeclarationProblems(folder.Path()),
+              (Problems{"a.html: no <meta charset=\"utf-8\">", "a.html: no title",
+                        "b.html: not UTF-8", "b.html: no link back to the start page"}));
+}
+
+} // namespace
