@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace zul {
+
+// A new file written beside a target that takes the target's place only when
+// it is complete: a failed write leaves the previous file as it was. The
+// temporary file is removed unless it replaced the target.
+class ReplacementFile {
+public:
+    explicit ReplacementFile(std::string target) : target_(std::move(target)) {}
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    // Creates the temporary file in the target's folder; false when the
+    // folder cannot take a new file.
+    bool Create();
+    // The temporary file, open for binary writing after Create.
+    std::FILE* Stream() const { return stream_; }
+    const std::string& TemporaryPath() const { return temporary_; }
+    // Flushes the file to the disc and closes it; false on any error.
+    bool Finish();
+    // Moves the file over the target once Finish succeeded; false otherwise or
+    // when the target cannot be replaced.
+    bool ReplaceTarget();
+
+private:
+    std::string target_;
+    std::string temporary_;
+    std::FILE* stream_ = nullptr;
+    bool finished_ = false;
+    bool replaced_ = false;
+};
+
+} // namespace zul
