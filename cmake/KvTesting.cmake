@@ -33,7 +33,12 @@ function(kv_add_test name)
     if(NOT T_NO_MAIN)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
-    add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${KV_RESULTS_DIR}/${name}.xml
+    # Under Wine the report path needs the drive that maps the Linux root.
+    set(report "${KV_RESULTS_DIR}/${name}.xml")
+    if(CMAKE_CROSSCOMPILING)
+        set(report "Z:${report}")
+    endif()
+    add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report}
              WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()
