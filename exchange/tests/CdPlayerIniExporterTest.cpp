@@ -1,0 +1,170 @@
+#include "exchange/CdPlayerIniExporter.h"
+
+#include "exchange/CdPlayerIniImporter.h"
+#include "resources/resource.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using kolvane::CdPlayerIniExporter;
+using kolvane::DiscCollection;
+using kolvane::DiscEntry;
+using testing::ElementsAre;
+
+namespace {
+
+DiscEntry Entry(const char* discId, const char* artist, const char* title, const char* tracks) {
+    DiscEntry entry;
+    entry.DiscId = discId;
+    entry.Artist = artist;
+    entry.Title = title;
+    entry.Tracks = tracks;
+    entry.Year = "1999";
+    entry.Notes = "not exported";
+    return entry;
+}
+
+} // namespace
+
+TEST(CdPlayerIniExporter, NewFileGetsOneSectionPerDiscIdInTheCdPlayersKeyOrder) {
+    kvtest::TempFolder folder;
+    kvtest::RecordingReporter reporter;
+    CdPlayerIniExporter exporter(reporter);
+    exporter.Export({Entry("1A2B", "Art", "Tit", "a\r\n\r\n  b  "), Entry("", "x", "no id", "t"),
+                     Entry("FF", "", "", "")},
+                    folder.File("cdplayer.ini"));
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(reporter.warnings.empty());
+    EXPECT_EQ(kvtest::ReadText(folder.File("cdplayer.ini")), "[1A2B]\r\n"
+                                                             "EntryType=1\r\n"
+                                                             "Title=Tit\r\n"
+                                                             "Artist=Art\r\n"
+                                                             "NumTracks=2\r\n"
+                                                             "0=a\r\n"
+                                                             "1=b\r\n"
+                                                             "Order=0 1\r\n"
+                                                             "NumPlay=2\r\n"
+                                                             "[FF]\r\n"
+                                                             "EntryType=1\r\n"
+                                                             "Title=\r\n"
+                                                             "Artist=\r\n"
+                                                             "NumTracks=0\r\n"
+                                                             "Order=\r\n"
+                                                             "NumPlay=0\r\n");
+}
+
+TEST(CdPlayerIniExporter, ExistingFileChangesOnlyTheExportedKeys) {
+    kvtest::TempFolder folder;
+    std::string tracks12;
+    for (int i = 0; i <= 11; ++i)
+        tracks12 += std::to_string(i) + "=old " + std::to_string(i) + "\r\n";
+    kvtest::WriteText(folder.File("cdplayer.ini"), "; kept by the CD player\r\n"
+                                                   "[Settings]\r\n"
+                                                   "IntroTime=10\r\n"
+                                                   "\r\n"
+                                                   "[abc]\r\n"
+                                                   "EntryType=1\r\n"
+                                                   "artist=Old artist\r\n"
+                                                   "title=Old title\r\n"
+                                                   "NumTracks=12\r\n" +
+                                                       tracks12 +
+                                                       "Order=0 1 2 3 4 5 6 7 8 9 10 11\r\n"
+                                                       "NumPlay=12\r\n"
+                                                       "Other=keep\r\n"
+                                                       "\r\n"
+                                                       "[zzz]\n"
+                                                       "Title=untouched\n");
+    std::string tracks10;
+    std::string expectedTracks;
+    for (int i = 0; i < 10; ++i) {
+        tracks10 += "new " + std::to_string(i) + "\r\n";
+        expectedTracks += std::to_string(i) + "=new " + std::to_string(i) + "\r\n";
+    }
+    kvtest::RecordingReporter reporter;
+    CdPlayerIniExporter exporter(reporter);
+    exporter.Export({Entry("ABC", "New artist", "New title", tracks10.c_str())},
+                    folder.File("cdplayer.ini"));
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_EQ(kvtest::ReadText(folder.File("cdplayer.ini")), "; kept by the CD player\r\n"
+                                                             "[Settings]\r\n"
+                                                             "IntroTime=10\r\n"
+                                                             "\r\n"
+                                                             "[abc]\r\n"
+                                                             "EntryType=1\r\n"
+                                                             "artist=New artist\r\n"
+                                                             "title=New title\r\n"
+                                                             "NumTracks=10\r\n" +
+                                                                 expectedTracks +
+                                                                 "10=old 10\r\n"
+                                                                 "11=old 11\r\n"
+                                                                 "Order=0 1 2 3 4 5 6 7 8 9\r\n"
+                                                                 "NumPlay=10\r\n"
+                                                                 "Other=keep\r\n"
+                                                                 "\r\n"
+                                                                 "[zzz]\n"
+                                                                 "Title=untouched\n");
+}
+
+TEST(CdPlayerIniExporter, NothingWithADiscIdLeavesTheFileUncreated) {
+    kvtest::TempFolder folder;
+    kvtest::RecordingReporter reporter;
+    CdPlayerIniExporter exporter(reporter);
+    exporter.Export({Entry("", "a", "b", "c")}, folder.File("cdplayer.ini"));
+    exporter.Export({}, folder.File("cdplayer.ini"));
+    EXPECT_THAT(reporter.warnings, ElementsAre(IDS_WARN_501, IDS_WARN_501));
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.File("cdplayer.ini")));
+}
+
+TEST(CdPlayerIniExporter, FailingWriteStopsAndKeepsWhatWasWritten) {
+    kvtest::TempFolder folder;
+    kvtest::RecordingReporter reporter;
+    CdPlayerIniExporter exporter(reporter);
+    exporter.Export({Entry("A", "", "t", "")}, folder.File("missing folder/cdplayer.ini"));
+    EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_001));
+
+    // A "]" in the disc id would name another section; a line break in the
+    // title would add lines of its own.
+    reporter.errors.clear();
+    exporter.Export({Entry("A", "", "t", ""), Entry("B]", "", "u", ""), Entry("C", "", "v", "")},
+                    folder.File("cdplayer.ini"));
+    exporter.Export({Entry("D", "", "x\r\n[E]", "")}, folder.File("cdplayer.ini"));
+    EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_001, IDS_ERR_001));
+    EXPECT_EQ(kvtest::ReadText(folder.File("cdplayer.ini")), "[A]\r\n"
+                                                             "EntryType=1\r\n"
+                                                             "Title=t\r\n"
+                                                             "Artist=\r\n"
+                                                             "NumTracks=0\r\n"
+                                                             "Order=\r\n"
+                                                             "NumPlay=0\r\n"
+                                                             "[D]\r\n"
+                                                             "EntryType=1\r\n");
+}
+
+TEST(CdPlayerIniExporter, ExportThenImportGivesBackIdTitleArtistAndTrimmedTracks) {
+    kvtest::TempFolder folder;
+    DiscCollection entries = {
+        Entry("0815", " Die \xC4rzte", "Planet Punk", " Intro \r\n\r\nDer Misanthrop\t"),
+        Entry("4711", "", "Ohne Interpret", ""),
+        Entry("AB", "x=y", "\"quoted\" title", "1\r\n2\r\n3")};
+    kvtest::RecordingReporter reporter;
+    CdPlayerIniExporter(reporter).Export(entries, folder.File("cdplayer.ini"));
+    kolvane::CdPlayerIniImporter importer(reporter);
+    ASSERT_TRUE(importer.Import(folder.File("cdplayer.ini")));
+    EXPECT_TRUE(reporter.errors.empty());
+    ASSERT_EQ(importer.Entries().size(), entries.size());
+    const std::vector<std::string> tracks = {"Intro\r\nDer Misanthrop", "", "1\r\n2\r\n3"};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const DiscEntry& back = importer.Entries()[i];
+        EXPECT_EQ(back.DiscId, entries[i].DiscId);
+        EXPECT_EQ(back.Title, entries[i].Title);
+        EXPECT_EQ(back.Artist, entries[i].Artist);
+        EXPECT_EQ(back.Tracks, tracks[i]);
+        EXPECT_EQ(back.Year, "");
+        EXPECT_EQ(back.Notes, "");
+    }
+}

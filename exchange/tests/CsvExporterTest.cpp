@@ -1,0 +1,98 @@
+#include "exchange/CsvExporter.h"
+
+#include "resources/resource.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using kolvane::CsvExporter;
+using kolvane::DiscCollection;
+using kolvane::DiscEntry;
+using kolvane::ExportFieldSet;
+using testing::ElementsAre;
+
+namespace {
+
+DiscEntry Entry(const char* artist, const char* title, const char* year, const char* discId,
+                const char* tracks, const char* notes) {
+    DiscEntry entry;
+    entry.Artist = artist;
+    entry.Title = title;
+    entry.Year = year;
+    entry.DiscId = discId;
+    entry.Tracks = tracks;
+    entry.Notes = notes;
+    return entry;
+}
+
+std::string ExportText(const DiscCollection& entries, ExportFieldSet fields) {
+    kvtest::TempFolder folder;
+    kvtest::RecordingReporter reporter;
+    EXPECT_TRUE(CsvExporter(reporter).Export(entries, folder.File("out.csv"), fields));
+    EXPECT_TRUE(reporter.errors.empty());
+    return kvtest::ReadText(folder.File("out.csv"));
+}
+
+} // namespace
+
+TEST(ExportFieldSet, StoredAsOneBytePerFieldBit) {
+    ExportFieldSet set;
+    EXPECT_EQ(set.ToByte(), 0x37);
+    EXPECT_FALSE(set.Has(kolvane::DiscIdColumn));
+    set.Set(3, true);
+    set.Set(0, false);
+    EXPECT_EQ(set.ToByte(), 0x3E);
+    EXPECT_EQ(ExportFieldSet::FromByte(0xFF).ToByte(), 0x3F);
+    EXPECT_TRUE(ExportFieldSet::FromByte(0xC0).IsEmpty());
+    EXPECT_FALSE(set.Has(6));
+    EXPECT_FALSE(set.Has(-1));
+}
+
+TEST(CsvExporter, DefaultFieldsQuoteEverythingAndDoubleInnerQuotes) {
+    std::string text = ExportText({Entry("A\"B", "T", "", "id", "x\r\ny", "")}, {});
+    EXPECT_EQ(text, "\"A\"\"B\",\"T\",\"\",\"x\r\ny\",\"\"\r\n");
+    EXPECT_EQ(ExportText({Entry("", "say \"\"hi\"\"", "", "", "", "")}, {}),
+              "\"\",\"say \"\"\"\"hi\"\"\"\"\",\"\",\"\",\"\"\r\n");
+}
+
+TEST(CsvExporter, AllSixFieldsOfEmptyEntriesAndSingleFieldLines) {
+    DiscCollection two = {DiscEntry{}, Entry("a,b", "t", "1970", "ID1", "", "n1\r\nn2")};
+    EXPECT_EQ(ExportText(two, ExportFieldSet::FromByte(0x3F)),
+              "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+              "\"a,b\",\"t\",\"1970\",\"ID1\",\"\",\"n1\r\nn2\"\r\n");
+    EXPECT_EQ(ExportText(two, ExportFieldSet::FromByte(0x08)), "\"\"\r\n\"ID1\"\r\n");
+    EXPECT_EQ(ExportText(two, ExportFieldSet::FromByte(0)), "\r\n\r\n");
+    EXPECT_EQ(ExportText({}, {}), "");
+}
+
+TEST(CsvExporter, BytesAboveSevenBitPassUnchanged) {
+    EXPECT_EQ(ExportText({Entry("\xC4\xD6\xDC\xE4\xF6\xFC\xDF", "", "", "", "", "")},
+                         ExportFieldSet::FromByte(1)),
+              "\"\xC4\xD6\xDC\xE4\xF6\xFC\xDF\"\r\n");
+}
+
+TEST(CsvExporter, ExistingFileIsReplacedAndUnopenableFileReported) {
+    kvtest::TempFolder folder;
+    kvtest::WriteText(folder.File("out.csv"), std::string(5000, 'z'));
+    kvtest::RecordingReporter reporter;
+    CsvExporter exporter(reporter);
+    EXPECT_TRUE(exporter.Export({Entry("a", "", "", "", "", "")}, folder.File("out.csv"),
+                                ExportFieldSet::FromByte(1)));
+    EXPECT_EQ(kvtest::ReadText(folder.File("out.csv")), "\"a\"\r\n");
+
+    EXPECT_FALSE(
+        exporter.Export({Entry("a", "", "", "", "", "")}, folder.File("no folder/out.csv"), {}));
+    EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_012));
+}
+
+#if defined(__linux__)
+// /dev/full opens for writing and fails every write, as a full disc does.
+TEST(CsvExporter, FailingWriteIsReportedOnce) {
+    kvtest::RecordingReporter reporter;
+    DiscCollection many(5000, Entry("artist", "title", "", "", "", ""));
+    EXPECT_FALSE(CsvExporter(reporter).Export(many, "/dev/full", {}));
+    EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_001));
+}
+#endif

@@ -1,0 +1,196 @@
+#include "exchange/LegacyV1Importer.h"
+
+#include "exchange/OemText.h"
+#include "resources/resource.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using kolvane::DiscEntry;
+using kolvane::LegacyV1Importer;
+using testing::ElementsAre;
+
+namespace {
+
+constexpr size_t RecordSize = LegacyV1Importer::RecordSize;
+using Bytes = std::vector<unsigned char>;
+
+// One record with the texts placed at their offsets, zero-filled elsewhere.
+Bytes Record(const std::string& artist, const std::string& title, const std::string& year,
+             const std::vector<std::string>& tracks = {}) {
+    Bytes record(RecordSize, 0);
+    auto put = [&](size_t offset, const std::string& text) {
+        std::memcpy(record.data() + offset, text.data(), text.size());
+    };
+    put(0, artist);
+    put(40, title);
+    put(80, year);
+    for (size_t k = 0; k < tracks.size(); ++k)
+        put(84 + 38 * k, tracks[k]);
+    return record;
+}
+
+class LegacyPair {
+public:
+    void Write(const std::vector<Bytes>& records, const std::string& map) {
+        Bytes data;
+        for (const Bytes& record : records)
+            data.insert(data.end(), record.begin(), record.end());
+        kvtest::WriteBytes(DataPath(), data);
+        kvtest::WriteText(MapPath(), map);
+    }
+    std::string DataPath() const { return folder.File("DISKS1.$$$"); }
+    std::string MapPath() const { return folder.File("DISKS2.$$$"); }
+
+    bool Import(const std::string& name = "DISKS0.$$$") {
+        LegacyV1Importer importer(reporter);
+        bool ok = importer.Import(folder.File(name));
+        entries = importer.Entries();
+        return ok;
+    }
+
+    kvtest::TempFolder folder;
+    kvtest::RecordingReporter reporter;
+    std::vector<DiscEntry> entries;
+};
+
+} // namespace
+
+TEST(LegacyV1Importer, SlotsInUseBecomeEntriesInSlotOrder) {
+    LegacyPair pair;
+    pair.Write({Record("A", "a", "1980"), Record("B", "b", "1981"), Record("C", "c", "1982"),
+                Record("D", "d", "1983"), Record("E", "e", "1984")},
+               std::string("1") + '0' + '\0' + ' ' + "1");
+    for (const char* name : {"DISKS0.$$$", "DISKS1.$$$", "DISKS2.$$$", "DISKSx.$$$"}) {
+        ASSERT_TRUE(pair.Import(name)) << name;
+        ASSERT_EQ(pair.entries.size(), 2u);
+        EXPECT_EQ(pair.entries[0].Artist, "A");
+        EXPECT_EQ(pair.entries[1].Artist, "E");
+        EXPECT_EQ(pair.entries[1].Year, "1984");
+        EXPECT_EQ(pair.entries[1].DiscId, "");
+        EXPECT_EQ(pair.entries[1].Notes, "");
+    }
+    EXPECT_TRUE(pair.reporter.errors.empty());
+}
+
+TEST(LegacyV1Importer, FieldsEndAtZeroByteOrFillTheirWidth) {
+    LegacyPair pair;
+    std::string artist(40, 'A'), title(40, 'T'), track(38, 'k');
+    Bytes full = Record(artist, title, "2001", {track});
+    // Bytes 1528 to 1535 are not part of any field.
+    std::memset(full.data() + 1528, 'X', 8);
+    Bytes cut = Record(std::string("ab\0cd", 5), "  lead and trail  \t",
+                       std::string("19\0"
+                                   "9",
+                                   4),
+                       {"", "one  ", "", "three", "\r\n"});
+    pair.Write({full, cut}, "11");
+    ASSERT_TRUE(pair.Import());
+    ASSERT_EQ(pair.entries.size(), 2u);
+    EXPECT_EQ(pair.entries[0].Artist, artist);
+    EXPECT_EQ(pair.entries[0].Title, title);
+    EXPECT_EQ(pair.entries[0].Year, "2001");
+    EXPECT_EQ(pair.entries[0].Tracks, track);
+    EXPECT_EQ(pair.entries[1].Artist, "ab");
+    EXPECT_EQ(pair.entries[1].Title, "  lead and trail");
+    EXPECT_EQ(pair.entries[1].Year, "19");
+    EXPECT_EQ(pair.entries[1].Tracks, "one\r\nthree");
+}
+
+TEST(LegacyV1Importer, AllThirtyEightTrackSlotsAreRead) {
+    LegacyPair pair;
+    std::vector<std::string> tracks;
+    std::string expected;
+    for (int k = 0; k < 38; ++k) {
+        tracks.push_back("Track " + std::to_string(k));
+        expected += (k ? "\r\n" : "") + tracks.back();
+    }
+    pair.Write({Record("a", "t", "", tracks)}, "1");
+    ASSERT_TRUE(pair.Import());
+    ASSERT_EQ(pair.entries.size(), 1u);
+    EXPECT_EQ(pair.entries[0].Tracks, expected);
+}
+
+TEST(LegacyV1Importer, DosLettersArriveAsAnsiLetters) {
+    // Ä Ö Ü ä ö ü ß in the DOS code pages 437 and 850.
+    const std::string dos = "\x8E\x99\x9A\x84\x94\x81\xE1";
+    const std::string ansi = "\xC4\xD6\xDC\xE4\xF6\xFC\xDF";
+    LegacyPair pair;
+    pair.Write({Record(dos, "Gr" + dos.substr(6), "", {dos + " x"})}, "1");
+    ASSERT_TRUE(pair.Import());
+    ASSERT_EQ(pair.entries.size(), 1u);
+    EXPECT_EQ(pair.entries[0].Artist, ansi);
+    EXPECT_EQ(pair.entries[0].Title, "Gr\xDF");
+    EXPECT_EQ(pair.entries[0].Tracks, ansi + " x");
+
+    std::string text = dos + "plain ASCII ~";
+    kolvane::ConvertOemToAnsi(text);
+    EXPECT_EQ(text, ansi + "plain ASCII ~");
+}
+
+TEST(LegacyV1Importer, EmptyPairIsValidAndHoldsNoEntry) {
+    LegacyPair pair;
+    pair.Write({}, "");
+    EXPECT_TRUE(pair.Import());
+    EXPECT_TRUE(pair.entries.empty());
+    EXPECT_TRUE(pair.reporter.errors.empty());
+}
+
+TEST(LegacyV1Importer, FullPairOfTwoHundredSlotsIsRead) {
+    LegacyPair pair;
+    std::vector<Bytes> records;
+    for (int i = 0; i < 200; ++i)
+        records.push_back(Record("Artist " + std::to_string(i), "t", ""));
+    pair.Write(records, std::string(200, '1'));
+    ASSERT_TRUE(pair.Import());
+    ASSERT_EQ(pair.entries.size(), 200u);
+    EXPECT_EQ(pair.entries[199].Artist, "Artist 199");
+}
+
+TEST(LegacyV1Importer, WrongLengthsAreRefusedBeforeAnythingIsRead) {
+    LegacyPair pair;
+    std::vector<Bytes> records(201, Record("a", "b", "c"));
+    pair.Write(records, std::string(201, '1'));
+    EXPECT_FALSE(pair.Import());
+
+    // A data file one byte too long or too short for the slots.
+    Bytes data(2 * RecordSize + 1, 0);
+    kvtest::WriteText(pair.MapPath(), "11");
+    kvtest::WriteBytes(pair.DataPath(), data);
+    EXPECT_FALSE(pair.Import());
+    data.resize(2 * RecordSize - 1);
+    kvtest::WriteBytes(pair.DataPath(), data);
+    EXPECT_FALSE(pair.Import());
+    // Two hundred slots with a data file of another length.
+    kvtest::WriteText(pair.MapPath(), std::string(200, '1'));
+    kvtest::WriteBytes(pair.DataPath(), Bytes(199 * RecordSize, 0));
+    EXPECT_FALSE(pair.Import());
+
+    EXPECT_THAT(pair.reporter.errors,
+                ElementsAre(IDS_ERR_003, IDS_ERR_003, IDS_ERR_003, IDS_ERR_003));
+    EXPECT_TRUE(pair.entries.empty());
+}
+
+TEST(LegacyV1Importer, MissingFilesOfThePair) {
+    LegacyPair pair;
+    EXPECT_FALSE(pair.Import());
+    kvtest::WriteBytes(pair.DataPath(), {});
+    EXPECT_FALSE(pair.Import());
+    // No name part, so no character to replace: no data file to derive.
+    kvtest::WriteText(pair.folder.File(".$$$"), "");
+    EXPECT_FALSE(pair.Import(".$$$"));
+    EXPECT_THAT(pair.reporter.errors, ElementsAre(IDS_ERR_004, IDS_ERR_005, IDS_ERR_004));
+}
+
+#if !defined(_WIN32)
+// Away from Windows the conversion starts from code page 850.
+TEST(OemText, BuiltInTableIsCodePage850WithBestFit) {
+    std::string text = "\x9B\x9D\xB3\xC5\xC4\xDC\xDF\xD5\xFF";
+    kolvane::ConvertOemToAnsi(text);
+    EXPECT_EQ(text, "\xF8\xD8\xA6+-_\xAFi\xA0");
+}
+#endif
