@@ -1,0 +1,157 @@
+#include "support/CodePage1252.h"
+#include "support/win32/DebugTrace.h"
+#include "support/win32/FitText.h"
+#include "support/win32/ProgramPath.h"
+#include "support/win32/SystemErrorText.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace zul::Windows;
+
+namespace {
+
+bool EndsWithNoCase(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE,
+                          text.c_str() + text.size() - end.size(), static_cast<int>(end.size()),
+                          end.c_str(), static_cast<int>(end.size())) == CSTR_EQUAL;
+}
+
+} // namespace
+
+TEST(SystemErrorText, KnownCodeWithoutTrailingLineBreak) {
+    const std::string text = SystemErrorText(ERROR_FILE_NOT_FOUND);
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.back(), ' ') << text;
+    EXPECT_NE(text, SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(SystemErrorText(0x2FFFFFFF), "");
+}
+
+TEST(ProgramPath, NamesTheTestProgramAndOtherModules) {
+    const std::string path = ProgramPath();
+    EXPECT_TRUE(EndsWithNoCase(path, "\\zul_support_win32_tests.exe")) << path;
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    const std::string kernel = ProgramPath(GetModuleHandleA("kernel32.dll"));
+    EXPECT_TRUE(EndsWithNoCase(kernel, "\\kernel32.dll")) << kernel;
+}
+
+namespace {
+
+// What a debugger would receive: OutputDebugStringA raises this exception
+// with the text's length and address, and a vectored handler sees it first.
+std::vector<std::string>* tracedTexts = nullptr;
+
+LONG CALLBACK CatchDebugString(EXCEPTION_POINTERS* info) {
+    const EXCEPTION_RECORD* record = info->ExceptionRecord;
+    if (tracedTexts != nullptr && record->ExceptionCode == DBG_PRINTEXCEPTION_C &&
+        record->NumberParameters >= 2) {
+        const auto length = static_cast<size_t>(record->ExceptionInformation[0]);
+        const auto* text = reinterpret_cast<const char*>(record->ExceptionInformation[1]);
+        tracedTexts->emplace_back(text, length > 0 ? length - 1 : 0);
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+} // namespace
+
+TEST(DebugTrace, FormatsAnyLengthToTheDebuggerOutput) {
+    std::vector<std::string> texts;
+    tracedTexts = &texts;
+    void* handler = AddVectoredExceptionHandler(1, CatchDebugString);
+    ASSERT_NE(handler, nullptr);
+    const std::string longText(20000, 'x');
+    DebugTrace("%d Eintr\xE4ge in %s\n", 42, "liste.kvd");
+    DebugTrace("[%s]", longText.c_str());
+    DebugTrace("100%%");
+    RemoveVectoredExceptionHandler(handler);
+    tracedTexts = nullptr;
+
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "42 Eintr\xE4ge in liste.kvd\n");
+    EXPECT_EQ(texts[1], "[" + longText + "]");
+    EXPECT_EQ(texts[2], "100%");
+}
+
+namespace {
+
+class FitTextInDeviceContext : public testing::Test {
+protected:
+    void SetUp() override {
+        dc = CreateCompatibleDC(nullptr);
+        ASSERT_NE(dc, nullptr);
+        font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           VARIABLE_PITCH | FF_SWISS, "Arial");
+        ASSERT_NE(font, nullptr);
+        previous = SelectObject(dc, font);
+    }
+    void TearDown() override {
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        DeleteDC(dc);
+    }
+    int Width(const std::string& text) const {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+
+    HDC dc = nullptr;
+    HFONT font = nullptr;
+    HGDIOBJ previous = nullptr;
+};
+
+} // namespace
+
+TEST_F(FitTextInDeviceContext, LongestPrefixThatFitsInTheFont) {
+    const std::string text = "Wolfgang Amadeus Mozart: Die Zauberfl\xF6te";
+    const int maxWidth = Width(text) / 2;
+    const std::string fitted = FitText(dc, text, maxWidth);
+    ASSERT_GE(fitted.size(), 4u);
+    const std::string prefix = fitted.substr(0, fitted.size() - 3);
+    EXPECT_EQ(fitted.substr(prefix.size()), "...");
+    EXPECT_EQ(text.compare(0, prefix.size(), prefix), 0);
+    EXPECT_LE(Width(fitted), maxWidth);
+    EXPECT_GT(Width(text.substr(0, prefix.size() + 1) + "..."), maxWidth);
+    EXPECT_EQ(FitText(dc, text, Width(text)), text);
+}
+
+TEST_F(FitTextInDeviceContext, ProportionalWidthsDecide) {
+    const int maxWidth = Width("WWWW...");
+    const std::string narrow = FitText(dc, std::string(40, 'i'), maxWidth);
+    const std::string wide = FitText(dc, std::string(40, 'W'), maxWidth);
+    EXPECT_EQ(wide, "WWWW...");
+    EXPECT_GT(narrow.size(), wide.size() + 4) << narrow;
+}
+
+TEST_F(FitTextInDeviceContext, TooNarrowGivesFirstCharacterAndDots) {
+    const std::string fitted = FitText(dc, "Interpret", 2);
+    EXPECT_EQ(fitted, "I...");
+    EXPECT_GT(Width(fitted), 2);
+}
+
+TEST(CodePage1252, AgreesWithTheSystemConversionForEveryUnit) {
+    int differences = 0;
+    for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
+        const wchar_t wide = static_cast<wchar_t>(unit);
+        char expected = 0;
+        BOOL usedDefault = FALSE;
+        int length = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &wide, 1, &expected, 1, "?",
+                                         &usedDefault);
+        if (length != 1)
+            expected = '?';
+        const char actual = zul::CodePage1252FromUtf16(static_cast<std::uint16_t>(unit));
+        if (actual != expected && ++differences <= 10)
+            ADD_FAILURE() << std::hex << "U+" << unit << ": system "
+                          << static_cast<int>(static_cast<unsigned char>(expected)) << ", ours "
+                          << static_cast<int>(static_cast<unsigned char>(actual));
+    }
+    EXPECT_EQ(differences, 0);
+}
