@@ -1,0 +1,59 @@
+// Writes the seed corpus of fuzz_native_file_reader into the folder given as
+// argument: files made by the program's own writer, plus the accepted forms
+// the writer never produces (wide strings, non-canonical prefixes).
+#include "core/NativeFile.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CountingReporter : public zul::MessageReporter {
+public:
+    void ReportError(int) override { ++errors; }
+    void ReportWarning(int) override {}
+    int errors = 0;
+};
+
+void WriteRaw(const std::string& path, const std::vector<unsigned char>& bytes) {
+    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+        return 2;
+    }
+    const std::string folder = std::string(argv[1]) + "/";
+    using kolvane::DiscEntry;
+    const std::vector<std::pair<std::string, kolvane::DiscCollection>> collections = {
+        {"empty", {}},
+        {"abc", {DiscEntry{"abc", "", "", "", "", ""}}},
+        {"entries",
+         {DiscEntry{"Die \xC4rzte", "Planet Punk", "1995", "4A3B2C1D", "Eins\r\nZwei\r\n", "Notiz"},
+          DiscEntry{"", "", "", "", "", ""},
+          DiscEntry{"Bach", "Goldberg-Variationen", "1741", "", "Aria\r\nVariatio 1", "\r\n"}}},
+        {"long-255", {DiscEntry{std::string(255, 'x'), "", "", "", "", ""}}},
+        {"long-65534", {DiscEntry{"", "", "", "", std::string(65534, 't'), ""}}},
+    };
+    CountingReporter reporter;
+    for (const auto& [name, entries] : collections)
+        kolvane::SaveNativeFile(folder + name + ".kvd", entries, reporter);
+
+    const std::vector<unsigned char> header = {'K', 'O', 'L', 'V', 1, 0, 0, 0, 1, 0, 0, 0};
+    auto withHeader = [&header](std::vector<unsigned char> body) {
+        body.insert(body.begin(), header.begin(), header.end());
+        return body;
+    };
+    WriteRaw(folder + "wide.kvd",
+             withHeader({0xFF, 0xFE, 0xFF, 0x02, 0xE4, 0x00, 0x62, 0x00, 0, 0, 0, 0, 0}));
+    WriteRaw(folder + "noncanonical.kvd", withHeader({0xFF, 0x03, 0x00, 'a', 'b', 'c', 0xFF, 0xFF,
+                                                      0xFF, 1, 0, 0, 0, 'd', 0, 0, 0, 0}));
+    return reporter.errors == 0 ? 0 : 1;
+}

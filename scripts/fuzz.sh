@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# fuzz.sh [seconds]
+#
+# Builds every libFuzzer target of fuzz/ in a clang tree (build/fuzz) and runs
+# each for the given time (default 60 s) from its seed corpus: the files a
+# seeds_<name> program writes, plus any checked-in files in fuzz/corpus/<name>/.
+# Crashes land in build/fuzz/crashes/<name>/. Exits non-zero when a fuzzer failed.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+seconds="${1:-60}"
+tree="$root/build/fuzz"
+jobs="${KV_JOBS:-2}"
+
+CC=clang CXX=clang++ cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKV_FUZZERS=ON -DKV_TESTS=OFF >/dev/null || exit 1
+cmake --build "$tree" -j "$jobs" || exit 1
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+failed=0
+for fuzzer in "$tree"/fuzz/fuzz_*; do
+    [ -x "$fuzzer" ] || continue
+    name="$(basename "$fuzzer")"; name="${name#fuzz_}"
+    corpus="$tree/corpus/$name"
+    crashes="$tree/crashes/$name"
+    mkdir -p "$corpus" "$crashes"
+    if [ -x "$tree/fuzz/seeds_$name" ]; then
+        "$tree/fuzz/seeds_$name" "$corpus" || { echo "seeds_$name failed"; failed=1; }
+    fi
+    if [ -d "$root/fuzz/corpus/$name" ]; then
+        cp -n "$root/fuzz/corpus/$name"/* "$corpus"/ 2>/dev/null
+    fi
+    echo "== $name: ${seconds} s"
+    "$fuzzer" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+        -artifact_prefix="$crashes/" -print_final_stats=1 2>&1 | tail -n 25
+    status=${PIPESTATUS[0]}
+    if [ "$status" -ne 0 ]; then
+        echo "FAILED: $name (exit $status), see $crashes"
+        failed=1
+    else
+        echo "PASSED: $name"
+    fi
+done
+exit "$failed"
