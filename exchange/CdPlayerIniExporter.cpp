@@ -20,12 +20,22 @@ void CdPlayerIniExporter::Export(const DiscCollection& entries, const std::strin
         return;
     }
     profile_.SetFileName(path);
+    // All keys go into the file in one save; a refused write still leaves
+    // the file with everything written before it.
+    if (!profile_.BeginUpdate()) {
+        reporter_.ReportError(IDS_ERR_001);
+        return;
+    }
+    bool written = true;
     for (const DiscEntry& entry : entries_) {
         if (!WriteEntry(entry)) {
-            reporter_.ReportError(IDS_ERR_001);
-            return;
+            written = false;
+            break;
         }
     }
+    bool saved = profile_.EndUpdate();
+    if (!written || !saved)
+        reporter_.ReportError(IDS_ERR_001);
 }
 
 bool CdPlayerIniExporter::WriteEntry(const DiscEntry& entry) {

@@ -64,19 +64,6 @@ int LeadingNumber(std::string_view text) {
     return static_cast<int>(value);
 }
 
-template <typename Edit> bool EditFile(const std::string& path, Edit edit) {
-    std::string content;
-    if (LoadFile(path, content) == LoadResult::Failed)
-        return false;
-    ProfileText text(content);
-    if (!edit(text))
-        return false;
-    // An edit that changes nothing leaves the file (and its time stamp) alone.
-    if (text.Content() == content)
-        return true;
-    return SaveFile(path, text.Content());
-}
-
 } // namespace
 
 ProfileFile::ProfileFile(int bufferSize) : bufferSize_(bufferSize) {}
@@ -89,13 +76,47 @@ void ProfileFile::SetFileName(const std::string& fileName) {
     fileName_ = fileName.empty() ? std::string() : PathName(fileName).FullPath();
 }
 
+bool ProfileFile::BeginUpdate() {
+    std::string content;
+    if (update_ || LoadFile(fileName_, content) == LoadResult::Failed)
+        return false;
+    update_.emplace(content);
+    loaded_ = std::move(content);
+    return true;
+}
+
+bool ProfileFile::EndUpdate() {
+    if (!update_)
+        return false;
+    std::string content = update_->Content();
+    update_.reset();
+    // An update that changes nothing leaves the file (and its time stamp) alone.
+    bool unchanged = content == loaded_;
+    loaded_.clear();
+    return unchanged || SaveFile(fileName_, content);
+}
+
+template <typename Change> bool ProfileFile::Edit(Change change) {
+    if (update_)
+        return change(*update_);
+    if (!BeginUpdate())
+        return false;
+    bool changed = change(*update_);
+    bool saved = EndUpdate();
+    return changed && saved;
+}
+
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultText) const {
-    std::string content;
     std::string value;
     bool found = false;
-    if (LoadFile(fileName_, content) == LoadResult::Loaded)
-        found = ProfileText(std::move(content)).Find(section, key, value);
+    if (update_) {
+        found = update_->Find(section, key, value);
+    } else {
+        std::string content;
+        if (LoadFile(fileName_, content) == LoadResult::Loaded)
+            found = ProfileText(content).Find(section, key, value);
+    }
     if (!found)
         value.assign(defaultText);
     size_t limit = bufferSize_ > 1 ? static_cast<size_t>(bufferSize_ - 1) : 0;
@@ -139,8 +160,7 @@ void ProfileFile::ReadBytes(std::string_view section, std::string_view key,
 
 bool ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
-    return EditFile(fileName_,
-                    [&](ProfileText& text) { return text.SetValue(section, key, value); });
+    return Edit([&](ProfileText& text) { return text.SetValue(section, key, value); });
 }
 
 bool ProfileFile::WriteBool(std::string_view section, std::string_view key, bool value) {
@@ -162,14 +182,14 @@ bool ProfileFile::WriteBytes(std::string_view section, std::string_view key,
 }
 
 bool ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
-    return EditFile(fileName_, [&](ProfileText& text) {
+    return Edit([&](ProfileText& text) {
         text.DeleteKey(section, key);
         return true;
     });
 }
 
 bool ProfileFile::DeleteSection(std::string_view section) {
-    return EditFile(fileName_, [&](ProfileText& text) {
+    return Edit([&](ProfileText& text) {
         text.DeleteSection(section);
         return true;
     });

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "support/ProfileText.h"
+
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,7 +13,7 @@ namespace zul {
 // treats such files, through our own line-preserving edits (ProfileText)
 // instead of the system's profile calls, which may reformat the whole file.
 // No file is held open between calls: every read loads the file, every write
-// loads, changes and saves it.
+// loads, changes and saves it, unless writes are gathered in an update.
 //
 // Text formats: a flag is "1" or "0"; an int is decimal with "-" for
 // negatives; an int list is the numbers joined by ", "; bytes are two
@@ -66,9 +69,21 @@ public:
     bool DeleteKey(std::string_view section, std::string_view key);
     bool DeleteSection(std::string_view section);
 
+    // Gathers the writes up to EndUpdate in memory and saves the file once,
+    // for callers that write many keys in a row: saving per key would make
+    // an export of many discs take minutes. Reads in between see the
+    // gathered writes. Begin fails when the file exists but cannot be read,
+    // End when it cannot be saved (the file then stays as it was).
+    bool BeginUpdate();
+    bool EndUpdate();
+
 private:
+    template <typename Change> bool Edit(Change change);
+
     std::string fileName_;
     int bufferSize_;
+    std::optional<ProfileText> update_;
+    std::string loaded_;
 };
 
 } // namespace zul

@@ -6,8 +6,13 @@ namespace zul {
 
 namespace {
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+std::string FoldedName(std::string_view name) {
+    std::string folded(TrimWhiteSpace(name));
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
 }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -16,132 +21,78 @@ bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
             return false;
     }
     return true;
 }
 
-// One line of the text: [begin, bodyEnd) is the line without its line end,
-// [bodyEnd, end) the line end itself (LF, CR LF or nothing at the very end).
-struct Line {
-    size_t begin = 0;
-    size_t bodyEnd = 0;
-    size_t end = 0;
-};
-
-Line LineAt(const std::string& text, size_t begin) {
-    Line line;
-    line.begin = begin;
-    size_t lf = text.find('\n', begin);
-    if (lf == std::string::npos) {
-        line.bodyEnd = line.end = text.size();
+// A line without its line end (LF or CR LF).
+std::string_view Body(std::string_view line) {
+    if (line.empty() || line.back() != '\n')
         return line;
-    }
-    line.end = lf + 1;
-    line.bodyEnd = (lf > begin && text[lf - 1] == '\r') ? lf - 1 : lf;
+    line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
     return line;
 }
 
-enum class LineKind { Other, Header, Key };
+// A section header is "[name]"; text after the first "]" does not count.
+bool IsHeader(std::string_view line, std::string_view& name) {
+    std::string_view trimmed = TrimWhiteSpace(Body(line));
+    if (trimmed.empty() || trimmed.front() != '[')
+        return false;
+    size_t close = trimmed.find(']');
+    if (close == std::string_view::npos)
+        return false;
+    name = trimmed.substr(1, close - 1);
+    return true;
+}
 
-// What a line is: a section header "[name]" (text after the "]" does not
-// count), a key line "name=value", or anything else (blank lines, comments
-// starting with ";", stray text), which lookups pass over.
-struct LineMeaning {
-    LineKind kind = LineKind::Other;
-    std::string_view name;
-    size_t equals = 0; // offset of the "=" of a key line in the whole text
-};
-
-LineMeaning Classify(const std::string& text, const Line& line) {
-    LineMeaning meaning;
-    std::string_view body(text.data() + line.begin, line.bodyEnd - line.begin);
+// A key line is "name=value"; blank lines, comments (";") and stray text
+// are none and are passed over.
+bool IsKeyLine(std::string_view line, std::string_view& name, size_t& equals) {
+    std::string_view body = Body(line);
     std::string_view trimmed = TrimWhiteSpace(body);
-    if (trimmed.empty() || trimmed.front() == ';')
-        return meaning;
-    if (trimmed.front() == '[') {
-        size_t close = trimmed.find(']');
-        if (close != std::string_view::npos) {
-            meaning.kind = LineKind::Header;
-            meaning.name = trimmed.substr(1, close - 1);
-        }
-        return meaning;
-    }
-    size_t equals = body.find('=');
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[')
+        return false;
+    equals = body.find('=');
     if (equals == std::string_view::npos)
-        return meaning;
-    meaning.kind = LineKind::Key;
-    meaning.name = body.substr(0, equals);
-    meaning.equals = line.begin + equals;
-    return meaning;
+        return false;
+    name = body.substr(0, equals);
+    return true;
 }
 
-// Where the first section of that name lies: its header line and the end of
-// its last line (the start of the next header, or the end of the text).
-struct SectionPlace {
-    bool found = false;
-    Line header;
-    size_t end = 0;
-};
-
-SectionPlace FindSection(const std::string& text, std::string_view section) {
-    SectionPlace place;
-    for (size_t pos = 0; pos < text.size();) {
-        Line line = LineAt(text, pos);
-        pos = line.end;
-        LineMeaning meaning = Classify(text, line);
-        if (meaning.kind != LineKind::Header)
-            continue;
-        if (place.found) {
-            place.end = line.begin;
-            return place;
-        }
-        if (SameName(meaning.name, section)) {
-            place.found = true;
-            place.header = line;
-        }
-    }
-    place.end = text.size();
-    return place;
-}
-
-// The key's line inside the section, and the section's last key line (or its
-// header when it has no key line), behind which a new key goes.
+// Where the key's line is in the lines of a section (0 is the header), and
+// the last key line, behind which a new key goes (the header when none).
 struct KeyPlace {
     bool found = false;
-    Line line;
-    LineMeaning meaning;
-    Line lastKeyLine;
+    size_t index = 0;
+    size_t equals = 0;
+    size_t lastKeyLine = 0;
 };
 
-KeyPlace FindKey(const std::string& text, const SectionPlace& section, std::string_view key) {
+KeyPlace FindKey(const std::vector<std::string>& lines, std::string_view key) {
     KeyPlace place;
-    place.lastKeyLine = section.header;
-    for (size_t pos = section.header.end; pos < section.end;) {
-        Line line = LineAt(text, pos);
-        pos = line.end;
-        LineMeaning meaning = Classify(text, line);
-        if (meaning.kind != LineKind::Key)
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::string_view name;
+        size_t equals;
+        if (!IsKeyLine(lines[i], name, equals))
             continue;
-        if (SameName(meaning.name, key)) {
+        if (SameName(name, key)) {
             place.found = true;
-            place.line = line;
-            place.meaning = meaning;
+            place.index = i;
+            place.equals = equals;
             return place;
         }
-        place.lastKeyLine = line;
+        place.lastKeyLine = i;
     }
     return place;
-}
-
-// The line end that new lines get: the one the text already uses, CR LF for
-// a text without any (as Windows writes them).
-std::string UsualLineEnd(const std::string& text) {
-    size_t lf = text.find('\n');
-    if (lf != std::string::npos && (lf == 0 || text[lf - 1] != '\r'))
-        return "\n";
-    return "\r\n";
 }
 
 std::string_view StripQuotes(std::string_view value) {
@@ -157,6 +108,59 @@ bool HasLineBreak(std::string_view text) {
 
 } // namespace
 
+ProfileText::ProfileText() : blocks_(1), lineEnd_("\r\n") {}
+
+ProfileText::ProfileText(std::string_view content) : ProfileText() {
+    size_t firstLf = content.find('\n');
+    if (firstLf != std::string_view::npos && (firstLf == 0 || content[firstLf - 1] != '\r'))
+        lineEnd_ = "\n";
+    while (!content.empty()) {
+        size_t lf = content.find('\n');
+        size_t length = lf == std::string_view::npos ? content.size() : lf + 1;
+        std::string_view line = content.substr(0, length);
+        content.remove_prefix(length);
+        std::string_view name;
+        if (IsHeader(line, name))
+            blocks_.emplace_back();
+        blocks_.back().lines.emplace_back(line);
+    }
+    IndexBlocks();
+}
+
+void ProfileText::IndexBlocks() {
+    firstBlock_.clear();
+    for (size_t i = 1; i < blocks_.size(); ++i) {
+        std::string_view name;
+        IsHeader(blocks_[i].lines.front(), name);
+        firstBlock_.emplace(FoldedName(name), i);
+    }
+}
+
+ProfileText::Block* ProfileText::FindBlock(std::string_view section) {
+    auto found = firstBlock_.find(FoldedName(section));
+    return found == firstBlock_.end() ? nullptr : &blocks_[found->second];
+}
+
+const ProfileText::Block* ProfileText::FindBlock(std::string_view section) const {
+    auto found = firstBlock_.find(FoldedName(section));
+    return found == firstBlock_.end() ? nullptr : &blocks_[found->second];
+}
+
+std::string ProfileText::Content() const {
+    size_t size = 0;
+    for (const Block& block : blocks_) {
+        for (const std::string& line : block.lines)
+            size += line.size();
+    }
+    std::string content;
+    content.reserve(size);
+    for (const Block& block : blocks_) {
+        for (const std::string& line : block.lines)
+            content += line;
+    }
+    return content;
+}
+
 bool ProfileText::IsWritable(std::string_view section, std::string_view key,
                              std::string_view value) {
     std::string_view trimmedKey = TrimWhiteSpace(key);
@@ -170,15 +174,14 @@ bool ProfileText::IsWritable(std::string_view section, std::string_view key,
 }
 
 bool ProfileText::Find(std::string_view section, std::string_view key, std::string& value) const {
-    SectionPlace sectionPlace = FindSection(content_, section);
-    if (!sectionPlace.found)
+    const Block* block = FindBlock(section);
+    if (!block)
         return false;
-    KeyPlace keyPlace = FindKey(content_, sectionPlace, key);
-    if (!keyPlace.found)
+    KeyPlace place = FindKey(block->lines, key);
+    if (!place.found)
         return false;
-    size_t valueBegin = keyPlace.meaning.equals + 1;
-    std::string_view raw(content_.data() + valueBegin, keyPlace.line.bodyEnd - valueBegin);
-    value.assign(StripQuotes(TrimWhiteSpace(raw)));
+    std::string_view body = Body(block->lines[place.index]);
+    value.assign(StripQuotes(TrimWhiteSpace(body.substr(place.equals + 1))));
     return true;
 }
 
@@ -188,56 +191,70 @@ bool ProfileText::SetValue(std::string_view section, std::string_view key, std::
     std::string keyLine;
     keyLine.append(key).append("=").append(value);
 
-    SectionPlace sectionPlace = FindSection(content_, section);
-    if (!sectionPlace.found) {
-        std::string lineEnd = UsualLineEnd(content_);
-        if (!content_.empty() && content_.back() != '\n')
-            content_ += lineEnd;
-        content_.append("[").append(section).append("]").append(lineEnd);
-        content_.append(keyLine).append(lineEnd);
+    Block* block = FindBlock(section);
+    if (!block) {
+        // A text whose last line has no line end gets one first.
+        for (auto last = blocks_.rbegin(); last != blocks_.rend(); ++last) {
+            if (last->lines.empty())
+                continue;
+            if (last->lines.back().back() != '\n')
+                last->lines.back() += lineEnd_;
+            break;
+        }
+        Block added;
+        added.lines.push_back(std::string("[").append(section).append("]") + lineEnd_);
+        added.lines.push_back(keyLine + lineEnd_);
+        blocks_.push_back(std::move(added));
+        firstBlock_.emplace(FoldedName(section), blocks_.size() - 1);
         return true;
     }
 
-    KeyPlace keyPlace = FindKey(content_, sectionPlace, key);
-    if (keyPlace.found) {
+    std::vector<std::string>& lines = block->lines;
+    KeyPlace place = FindKey(lines, key);
+    if (place.found) {
         // Keep the key as it is spelt and the blanks after "=", so that the
         // line keeps its look; only the old value goes.
-        size_t valueBegin = keyPlace.meaning.equals + 1;
-        size_t valueEnd = keyPlace.line.bodyEnd;
+        std::string& line = lines[place.index];
+        size_t valueBegin = place.equals + 1;
+        size_t valueEnd = Body(line).size();
         if (!value.empty()) {
-            while (valueBegin < valueEnd &&
-                   (content_[valueBegin] == ' ' || content_[valueBegin] == '\t'))
+            while (valueBegin < valueEnd && (line[valueBegin] == ' ' || line[valueBegin] == '\t'))
                 ++valueBegin;
         }
-        content_.replace(valueBegin, valueEnd - valueBegin, value);
+        line.replace(valueBegin, valueEnd - valueBegin, value);
         return true;
     }
 
-    const Line& after = keyPlace.lastKeyLine;
-    if (after.end > after.bodyEnd) {
-        std::string lineEnd = content_.substr(after.bodyEnd, after.end - after.bodyEnd);
-        content_.insert(after.end, keyLine + lineEnd);
+    std::string& after = lines[place.lastKeyLine];
+    std::string_view afterBody = Body(after);
+    if (afterBody.size() < after.size()) {
+        std::string lineEnd = after.substr(afterBody.size());
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(place.lastKeyLine) + 1,
+                     keyLine + lineEnd);
     } else {
         // The section ends the text without a final line end: the new line
-        // goes behind a line end of its own and the text still ends as before.
-        content_.insert(after.end, UsualLineEnd(content_) + keyLine);
+        // follows a line end of its own and the text still ends as before.
+        after += lineEnd_;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(place.lastKeyLine) + 1, keyLine);
     }
     return true;
 }
 
 void ProfileText::DeleteKey(std::string_view section, std::string_view key) {
-    SectionPlace sectionPlace = FindSection(content_, section);
-    if (!sectionPlace.found)
+    Block* block = FindBlock(section);
+    if (!block)
         return;
-    KeyPlace keyPlace = FindKey(content_, sectionPlace, key);
-    if (keyPlace.found)
-        content_.erase(keyPlace.line.begin, keyPlace.line.end - keyPlace.line.begin);
+    KeyPlace place = FindKey(block->lines, key);
+    if (place.found)
+        block->lines.erase(block->lines.begin() + static_cast<std::ptrdiff_t>(place.index));
 }
 
 void ProfileText::DeleteSection(std::string_view section) {
-    SectionPlace sectionPlace = FindSection(content_, section);
-    if (sectionPlace.found)
-        content_.erase(sectionPlace.header.begin, sectionPlace.end - sectionPlace.header.begin);
+    auto found = firstBlock_.find(FoldedName(section));
+    if (found == firstBlock_.end())
+        return;
+    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(found->second));
+    IndexBlocks();
 }
 
 } // namespace zul

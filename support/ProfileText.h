@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace zul {
 
@@ -14,10 +16,10 @@ namespace zul {
 // first one counts, for reading and for writing.
 class ProfileText {
 public:
-    ProfileText() = default;
-    explicit ProfileText(std::string content) : content_(std::move(content)) {}
+    ProfileText();
+    explicit ProfileText(std::string_view content);
 
-    const std::string& Content() const { return content_; }
+    std::string Content() const;
 
     // The value of the key, trimmed and with one pair of matching outer
     // quotes ("..." or '...') removed; false when section or key is missing.
@@ -36,11 +38,27 @@ public:
 
     // A line break in a name or value, a "]" in a section name or a "=" in a
     // key name would split or rename lines of the file, so such writes are
-    // refused.
+    // refused, as are names that are empty once trimmed.
     static bool IsWritable(std::string_view section, std::string_view key, std::string_view value);
 
 private:
-    std::string content_;
+    // The lines from one section header up to the next (the first block holds
+    // the lines before any header). Each line keeps its own line end, so the
+    // text is the lines put together.
+    struct Block {
+        std::vector<std::string> lines;
+    };
+
+    Block* FindBlock(std::string_view section);
+    const Block* FindBlock(std::string_view section) const;
+    void IndexBlocks();
+
+    std::vector<Block> blocks_;
+    // Folded section name to its first block: a write to many sections in a
+    // row costs no search through the whole text.
+    std::unordered_map<std::string, size_t> firstBlock_;
+    // What new lines end with: the text's first line end, CR LF if it has none.
+    std::string lineEnd_;
 };
 
 } // namespace zul

@@ -136,3 +136,23 @@ TEST(ProfileFile, RelativeNameMeansTheCurrentFolderWhenItIsSet) {
     ASSERT_TRUE(profile.WriteInt("S", "k", 1));
     EXPECT_EQ(kvtest::ReadText(folder.File("relative.ini")), "[S]\r\nk=1\r\n");
 }
+
+TEST(ProfileFile, UpdateGathersWritesInMemoryUntilItEnds) {
+    kvtest::TempFolder folder;
+    kvtest::WriteText(folder.File("u.ini"), "[A]\r\nx=1");
+    ProfileFile profile(folder.File("u.ini"), 1024);
+    EXPECT_FALSE(profile.EndUpdate());
+    ASSERT_TRUE(profile.BeginUpdate());
+    EXPECT_FALSE(profile.BeginUpdate());
+    ASSERT_TRUE(profile.WriteString("A", "y", "2"));
+    ASSERT_TRUE(profile.WriteInt("B", "z", 3));
+    EXPECT_EQ(profile.ReadString("A", "y", ""), "2");
+    EXPECT_EQ(kvtest::ReadText(folder.File("u.ini")), "[A]\r\nx=1");
+    ASSERT_TRUE(profile.EndUpdate());
+    EXPECT_EQ(kvtest::ReadText(folder.File("u.ini")), "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
+
+    ProfileFile nowhere(folder.File("no such folder/u.ini"), 1024);
+    ASSERT_TRUE(nowhere.BeginUpdate());
+    EXPECT_TRUE(nowhere.WriteString("S", "k", "v"));
+    EXPECT_FALSE(nowhere.EndUpdate());
+}
