@@ -41,10 +41,11 @@ TEST(DiscEntry, ClearAllAndIsEmpty) {
 
 TEST(DiscEntry, MatchesTextIgnoresCaseAsCodePage1252Does) {
     DiscEntry e;
-    e.Tracks = "1. Stra\xDF" "e\r\n2. \xE4rger";  // "Straße", "ärger"
-    EXPECT_TRUE(e.MatchesText("\xC4RGER"));          // Ä matches ä
-    EXPECT_TRUE(e.MatchesText("stra\xDF"));          // ß stays ß
+    e.Tracks = "1. Stra\xDF"
+               "e\r\n2. \xE4rger";          // "Straße", "ärger"
+    EXPECT_TRUE(e.MatchesText("\xC4RGER")); // Ä matches ä
+    EXPECT_TRUE(e.MatchesText("stra\xDF")); // ß stays ß
     EXPECT_FALSE(e.MatchesText("STRASSE"));
-    EXPECT_TRUE(e.MatchesText("\r\n2"));             // line breaks are characters
+    EXPECT_TRUE(e.MatchesText("\r\n2")); // line breaks are characters
     EXPECT_FALSE(e.MatchesText("Beatles"));
 }
