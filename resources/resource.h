@@ -121,3 +121,11 @@
 #define IDS_WARN_501 2800
 #define IDS_WARN_502 2801
 #define IDS_WARN_503 2802
+
+// Support library: message box captions and buttons, help failures
+#define IDS_CAPTION_ERROR 2900
+#define IDS_CAPTION_WARNING 2901
+#define IDS_MSG_CLOSE 2902
+#define IDS_MSG_HELP 2903
+#define IDS_HELP_PAGE_FAILED 2904
+#define IDS_HELP_FILE_FAILED 2905

@@ -1,0 +1,64 @@
+#include "support/win32/AppDialog.h"
+
+#include "support/win32/WinApp.h"
+
+namespace zul::Windows {
+
+AppDialog::AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent)
+    : ResizableDialog(templateId, parent) {
+    if (iconId != 0) {
+        SetIcon(iconId);
+    }
+    if (acceleratorsId != 0) {
+        SetAccelerators(acceleratorsId);
+    }
+}
+
+bool AppDialog::SetIcon(UINT iconId) {
+    // Resource icons and accelerator tables belong to the module: shared,
+    // nothing to free.
+    icon_ = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId));
+    if (icon_ != nullptr && initialised_ && window_ != nullptr) {
+        Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    }
+    return icon_ != nullptr;
+}
+
+bool AppDialog::SetAccelerators(UINT acceleratorsId) {
+    accelerators_ =
+        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(acceleratorsId));
+    return accelerators_ != nullptr;
+}
+
+bool AppDialog::OnInitDialog() {
+    ResizableDialog::OnInitDialog();
+    initialised_ = true;
+    if (icon_ != nullptr) {
+        Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    }
+    return true;
+}
+
+bool AppDialog::PreTranslateMessage(MSG& message) {
+    if (accelerators_ != nullptr && window_ != nullptr &&
+        ::TranslateAcceleratorA(window_, accelerators_, &message) != 0) {
+        return true;
+    }
+    return ResizableDialog::PreTranslateMessage(message);
+}
+
+bool AppDialog::OnCommand(int id, int code, HWND control) {
+    if (id == HelpCommand && (code == BN_CLICKED || code == 1)) {
+        OnHelpCommand();
+        return true;
+    }
+    return ResizableDialog::OnCommand(id, code, control);
+}
+
+void AppDialog::OnHelpCommand() {
+    if (WinApp* app = WinApp::Current()) {
+        app->ShowHelp(helpTopic_);
+    }
+}
+
+} // namespace zul::Windows

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "support/win32/ResizableDialog.h"
+
+#include <string>
+
+namespace zul::Windows {
+
+// The base of the program's dialogs: a resizable dialog with its own window
+// icon and accelerator table (F1 and the short-cut keys work while it has the
+// focus), and its help page for command 9 ("&Hilfe", F1 in table 130).
+class AppDialog : public ResizableDialog {
+public:
+    static constexpr int HelpCommand = 9;
+
+    // Resource ids; 0 = no icon, no accelerators.
+    AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent = nullptr);
+
+    bool SetIcon(UINT iconId);
+    bool SetAccelerators(UINT acceleratorsId);
+    void SetHelpTopic(const std::string& topic) { helpTopic_ = topic; }
+    const std::string& HelpTopic() const { return helpTopic_; }
+    bool IsInitialised() const { return initialised_; }
+
+    bool PreTranslateMessage(MSG& message) override;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    // Command 9: the dialog's help page.
+    virtual void OnHelpCommand();
+
+private:
+    HICON icon_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    bool initialised_ = false;
+    std::string helpTopic_;
+};
+
+} // namespace zul::Windows

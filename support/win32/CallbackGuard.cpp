@@ -1,0 +1,36 @@
+#include "support/win32/CallbackGuard.h"
+
+#include "resources/resource.h"
+#include "support/win32/WinApp.h"
+
+#include <windows.h>
+
+namespace zul::Windows {
+
+namespace {
+
+// Set while FEHLER 000 is on screen: a second failure meanwhile (say, in a
+// window that paints behind the box) only beeps instead of piling up boxes.
+bool reporting = false;
+
+} // namespace
+
+void ReportUnexpectedError() noexcept {
+    if (reporting) {
+        ::MessageBeep(MB_ICONHAND);
+        return;
+    }
+    reporting = true;
+    try {
+        if (WinApp* app = WinApp::Current()) {
+            app->ShowError(IDS_ERR_000);
+        } else {
+            ::MessageBeep(MB_ICONHAND);
+        }
+    } catch (...) {
+        ::MessageBeep(MB_ICONHAND); // not even the message could be shown
+    }
+    reporting = false;
+}
+
+} // namespace zul::Windows

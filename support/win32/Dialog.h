@@ -1,0 +1,97 @@
+#pragma once
+
+#include "support/win32/Modal.h"
+#include "support/win32/Window.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace zul::Windows {
+
+// A dialog window built from a dialog resource (or a template in memory).
+//
+// One static procedure keeps `this` in DWLP_USER from WM_INITDIALOG on and
+// decodes each message into the typed handler below; a handler returns true
+// when it dealt with the message, false leaves it to the system's default.
+// Notifications and commands of controls are first reflected to the control
+// window (Reflection.h). No exception leaves a handler: it becomes FEHLER 000
+// and the dialog goes on.
+//
+// Modal runs go through WinApp::RunModal, which calls ExecuteModal: our own
+// message loop, so that PreTranslateMessage (accelerators, dialog keys) sees
+// every message of the dialog.
+class Dialog : public Window, public Modal {
+public:
+    explicit Dialog(UINT templateId, HWND parent = nullptr);
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    ~Dialog() override;
+
+    UINT TemplateId() const { return templateId_; }
+
+    INT_PTR ExecuteModal(HWND owner, const ModalHook& started) override;
+    Window* ParentWhileRunning() override { return this; }
+    bool IsRunningModal() const { return modal_; }
+
+    // Modeless: creates the window, owned by parent (or the one given at construction).
+    bool Create(HWND parent = nullptr);
+    // Ends the modal run with the result; a modeless dialog is destroyed.
+    void EndModal(INT_PTR result);
+    INT_PTR Result() const { return result_; }
+
+    // Translates a message for this dialog's windows before it is dispatched;
+    // true = consumed. The base does the dialog keys (Tab, Enter, Escape, mnemonics).
+    virtual bool PreTranslateMessage(MSG& message);
+
+    // Data exchange with the controls of the dialog.
+    void BindItem(Window& control, int id) const { control.Attach(::GetDlgItem(window_, id)); }
+    std::string ItemText(int id) const { return Item(id).GetText(); }
+    bool SetItemText(int id, std::string_view text) const { return Item(id).SetText(text); }
+    bool IsItemChecked(int id) const;
+    void SetItemChecked(int id, bool on) const;
+
+    // The dialog object of a window created by this framework, or null.
+    static Dialog* FromHandle(HWND window);
+
+protected:
+    // A template in memory instead of the resource; it must outlive the window.
+    void SetTemplate(const DLGTEMPLATE* memoryTemplate) { memoryTemplate_ = memoryTemplate; }
+
+    // true: the system puts the focus on the first control.
+    virtual bool OnInitDialog() { return true; }
+    // Menu items, accelerators and control commands. The base ends the dialog
+    // for IDOK and IDCANCEL through OnOK and OnCancel.
+    virtual bool OnCommand(int id, int code, HWND control);
+    virtual void OnOK() { EndModal(IDOK); }
+    virtual void OnCancel() { EndModal(IDCANCEL); }
+    // result: what the notification returns to the control.
+    virtual bool OnNotify(int /*id*/, NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    virtual void OnSize(UINT /*kind*/, int /*width*/, int /*height*/) {}
+    // edge: WMSZ_*; rect: the proposed window rectangle, corrected in place.
+    virtual bool OnSizing(UINT /*edge*/, RECT& /*rect*/) { return false; }
+    virtual bool OnGetMinMaxInfo(MINMAXINFO& /*info*/) { return false; }
+    // false: the system turns the close box into IDCANCEL.
+    virtual bool OnClose() { return false; }
+    virtual void OnDestroy() {}
+    virtual bool OnContextMenu(HWND /*window*/, POINT /*screen*/) { return false; }
+    virtual bool OnHelp(HELPINFO& /*info*/) { return false; }
+    // Every other message.
+    virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool CreateWindowFor(HWND parent);
+    void RunLoop(const ModalHook& started);
+
+    UINT templateId_;
+    HWND parent_;
+    const DLGTEMPLATE* memoryTemplate_ = nullptr;
+    bool modal_ = false;
+    bool ended_ = false;
+    INT_PTR result_ = IDCANCEL;
+};
+
+} // namespace zul::Windows

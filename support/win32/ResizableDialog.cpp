@@ -1,0 +1,89 @@
+#include "support/win32/ResizableDialog.h"
+
+#include <algorithm>
+
+namespace zul::Windows {
+
+bool ResizableDialog::OnInitDialog() {
+    Dialog::OnInitDialog();
+    MeasureLayout();
+    return true;
+}
+
+void ResizableDialog::MeasureLayout() {
+    RECT units{0, 0, 4, 8};
+    ::MapDialogRect(window_, &units);
+    LayoutMetrics& m = metrics_;
+    m.baseUnitX = units.right;
+    m.baseUnitY = units.bottom;
+    m.marginX = m.baseUnitX * 7 / 4;
+    m.marginY = m.baseUnitY * 7 / 8;
+    m.gapX = m.baseUnitX * 5 / 4;
+    m.gapY = m.baseUnitY * 5 / 8;
+    m.buttonWidth = m.baseUnitX * 50 / 4;
+    m.buttonHeight = m.baseUnitY * 14 / 8;
+    const RECT outer = WindowRect();
+    m.minimumWidth = outer.right - outer.left;
+    m.minimumHeight = outer.bottom - outer.top;
+    const RECT client = ClientRect();
+    m.initialClientWidth = client.right - client.left;
+    m.initialClientHeight = client.bottom - client.top;
+}
+
+void ResizableDialog::Relayout() {
+    const RECT client = ClientRect();
+    Layout(client.right - client.left, client.bottom - client.top);
+}
+
+void ResizableDialog::Layout(int width, int height) {
+    metrics_.layoutWidth = std::max(metrics_.initialClientWidth, width);
+    metrics_.layoutHeight = std::max(metrics_.initialClientHeight, height);
+    Invalidate(true);
+}
+
+void ResizableDialog::OnSize(UINT kind, int width, int height) {
+    Dialog::OnSize(kind, width, height);
+    Layout(width, height);
+}
+
+bool ResizableDialog::OnSizing(UINT edge, RECT& rect) {
+    KeepMinimumSize(edge, rect, metrics_.minimumWidth, metrics_.minimumHeight);
+    return true;
+}
+
+void ResizableDialog::KeepMinimumSize(UINT edge, RECT& rect, int minimumWidth, int minimumHeight) {
+    if (rect.right - rect.left < minimumWidth) {
+        switch (edge) {
+        case WMSZ_LEFT:
+        case WMSZ_TOPLEFT:
+        case WMSZ_BOTTOMLEFT:
+            rect.left = rect.right - minimumWidth;
+            break;
+        case WMSZ_RIGHT:
+        case WMSZ_TOPRIGHT:
+        case WMSZ_BOTTOMRIGHT:
+            rect.right = rect.left + minimumWidth;
+            break;
+        default: // top and bottom leave the width alone
+            break;
+        }
+    }
+    if (rect.bottom - rect.top < minimumHeight) {
+        switch (edge) {
+        case WMSZ_TOP:
+        case WMSZ_TOPLEFT:
+        case WMSZ_TOPRIGHT:
+            rect.top = rect.bottom - minimumHeight;
+            break;
+        case WMSZ_BOTTOM:
+        case WMSZ_BOTTOMLEFT:
+        case WMSZ_BOTTOMRIGHT:
+            rect.bottom = rect.top + minimumHeight;
+            break;
+        default: // left and right leave the height alone
+            break;
+        }
+    }
+}
+
+} // namespace zul::Windows

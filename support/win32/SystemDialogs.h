@@ -1,0 +1,105 @@
+#pragma once
+
+#include "support/win32/Modal.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <string>
+#include <utility>
+
+namespace zul::Windows {
+
+// A dialog of the system (file, print, system message box) run through
+// WinApp::RunModal. A test answers it before it is shown (Answer); the
+// program itself never does.
+class SystemDialog : public Modal {
+public:
+    INT_PTR ExecuteModal(HWND owner, const ModalHook& started) final;
+
+    // The run ends with result without showing anything.
+    void Answer(INT_PTR result) {
+        answered_ = true;
+        answer_ = result;
+    }
+    bool IsAnswered() const { return answered_; }
+
+protected:
+    virtual INT_PTR Show(HWND owner) = 0;
+
+private:
+    bool answered_ = false;
+    INT_PTR answer_ = IDCANCEL;
+};
+
+// The common open or save dialog. Result IDOK with Path() set, or IDCANCEL.
+class FileDialog : public SystemDialog {
+public:
+    enum class Kind { Open, Save };
+
+    // filter: pairs separated by "|" and ending with "||", as in the string table.
+    FileDialog(Kind kind, const std::string& filter, const std::string& defaultExtension,
+               const std::string& fileName, DWORD flags);
+
+    Kind GetKind() const { return kind_; }
+    DWORD Flags() const { return flags_; }
+    const std::string& Filter() const { return filter_; }
+    const std::string& DefaultExtension() const { return defaultExtension_; }
+    const std::string& InitialFolder() const { return initialFolder_; }
+    void SetInitialFolder(const std::string& folder) { initialFolder_ = folder; }
+    void SetTitle(const std::string& title) { title_ = title; }
+
+    // The chosen full path after IDOK; the initial file name before.
+    const std::string& Path() const { return path_; }
+    // For tests: the run ends with IDOK and this path.
+    void AnswerPath(const std::string& path) {
+        path_ = path;
+        Answer(IDOK);
+    }
+
+protected:
+    INT_PTR Show(HWND owner) override;
+
+private:
+    Kind kind_;
+    std::string filter_;
+    std::string defaultExtension_;
+    std::string initialFolder_;
+    std::string title_;
+    std::string path_;
+    DWORD flags_;
+};
+
+// The system's print dialog. The caller fills Data() before the run and owns
+// the device context and the handles it returns.
+class PrintDialog : public SystemDialog {
+public:
+    PrintDialog();
+    PRINTDLGA& Data() { return data_; }
+
+protected:
+    INT_PTR Show(HWND owner) override;
+
+private:
+    PRINTDLGA data_;
+};
+
+// The system's message box (MessageBoxA); result IDOK and so on.
+class SystemMessageBox : public SystemDialog {
+public:
+    SystemMessageBox(std::string text, std::string caption, UINT type)
+        : text_(std::move(text)), caption_(std::move(caption)), type_(type) {}
+    const std::string& Text() const { return text_; }
+    const std::string& Caption() const { return caption_; }
+    UINT Type() const { return type_; }
+
+protected:
+    INT_PTR Show(HWND owner) override;
+
+private:
+    std::string text_;
+    std::string caption_;
+    UINT type_;
+};
+
+} // namespace zul::Windows

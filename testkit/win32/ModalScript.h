@@ -1,0 +1,83 @@
+#pragma once
+
+#include "support/win32/Dialog.h"
+#include "support/win32/SystemDialogs.h"
+#include "support/win32/WinApp.h"
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kvtest {
+
+// Answers the modal runs of a test in order, so that a test drives a command
+// from start to end without a person:
+//
+//     kvtest::ModalScript script;
+//     script.Press(IDOK);                           // next dialog: its OK button
+//     script.ExpectMessage(IDS_ERR_003);            // then FEHLER 003, closed
+//     script.ChooseFile("C:\\data\\a.kvd");         // then a file dialog
+//     RunTheCommand();
+//     EXPECT_TRUE(script.Finished());
+//
+// An answer for one of our dialogs runs once its window exists; it must end
+// the dialog, usually by pressing a real button. A dialog still open after the
+// time limit is ended with IDCANCEL and fails the test, and so does a dialog
+// for which no answer is left; system dialogs without an answer are cancelled
+// and never shown. No test can hang on a dialog.
+class ModalScript {
+public:
+    using DialogAction = std::function<void(zul::Windows::Dialog&)>;
+    using SystemAction = std::function<void(zul::Windows::SystemDialog&)>;
+
+    explicit ModalScript(zul::Windows::WinApp& app = *zul::Windows::WinApp::Current(),
+                         UINT timeoutMs = 10000);
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+    ~ModalScript(); // answers left over fail the test
+
+    ModalScript& Then(DialogAction action);
+    ModalScript& ThenSystem(SystemAction action);
+    // Our dialog: press button id.
+    ModalScript& Press(int buttonId);
+    // A message box with exactly this text (or string-table entry): pressed with buttonId.
+    ModalScript& ExpectMessage(const std::string& text, int buttonId = IDOK);
+    ModalScript& ExpectMessage(UINT stringId, int buttonId = IDOK);
+    // A file dialog: answered with the path, or cancelled.
+    ModalScript& ChooseFile(const std::string& path);
+    ModalScript& CancelSystemDialog();
+
+    bool Finished() const { return answers_.empty(); }
+    // One line per modal run seen, in order ("dialog 101", "message FEHLER: ...").
+    const std::vector<std::string>& Seen() const { return seen_; }
+
+private:
+    struct Answer {
+        DialogAction dialog;
+        SystemAction system;
+    };
+    void Handle(zul::Windows::Modal& modal);
+
+    zul::Windows::WinApp& app_;
+    UINT timeoutMs_;
+    std::deque<Answer> answers_;
+    std::vector<std::string> seen_;
+};
+
+// Presses a button of a dialog as a person would: it must exist, be visible
+// and enabled; then a real click (BM_CLICK) sends its command.
+void Press(zul::Windows::Dialog& dialog, int buttonId);
+// Posts the key down and up to the window with the focus in the dialog (or the
+// dialog), as a keyboard would; handled once the modal loop runs again.
+void PostKey(zul::Windows::Dialog& dialog, UINT virtualKey);
+// Child windows of a window, in Z order.
+std::vector<HWND> ChildWindows(HWND parent);
+std::string ClassOf(HWND window);
+std::string TextOf(HWND window);
+// A direct child with that class and text, or null.
+HWND FindChild(HWND parent, const std::string& className, const std::string& text);
+
+} // namespace kvtest

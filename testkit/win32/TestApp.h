@@ -1,0 +1,66 @@
+#pragma once
+
+#include "support/win32/WinApp.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace kvtest {
+
+// An application object of the program's kind (WinApp or one derived from it)
+// started up as the program would, but with a registry base key of its own
+// ("ZulAppsTest\<unique>", deleted when the object goes) and help pages
+// recorded instead of opened in a browser. Nothing it does touches the
+// settings of a real installation.
+template <class App> class IsolatedApp : public App {
+public:
+    IsolatedApp() {
+        this->SetHelpLauncher([this](const std::string& program, const std::string& address) {
+            helpCalls.push_back({program, address});
+            return true;
+        });
+    }
+    ~IsolatedApp() override {
+        const std::string key = "Software\\" + this->RegistryBaseKey();
+        if (key.rfind("Software\\ZulAppsTest\\", 0) == 0) {
+            ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+            ::RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+        }
+    }
+
+    bool SetUpPaths() override {
+        const bool result = App::SetUpPaths();
+        char key[64];
+        std::snprintf(key, sizeof(key), "ZulAppsTest\\%08lX-%08lX",
+                      static_cast<unsigned long>(::GetCurrentProcessId()),
+                      static_cast<unsigned long>(++instances));
+        this->SetRegistryBaseKey(key);
+        return result;
+    }
+    using App::SetHelpFolder;
+
+    struct HelpCall {
+        std::string program; // the associated program the system found
+        std::string address; // its parameter
+    };
+    std::vector<HelpCall> helpCalls;
+
+private:
+    static inline unsigned instances = 0;
+};
+
+// The application object of the support tests: WinApp started up, help in
+// page mode. TestMain creates one for the whole run; a test may create its
+// own, which stands in for that one while it lives.
+class TestApp : public IsolatedApp<zul::Windows::WinApp> {
+public:
+    TestApp() {
+        InitInstance();
+        SetHelpMode(HelpPages);
+    }
+};
+
+} // namespace kvtest
