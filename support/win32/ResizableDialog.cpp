@@ -14,20 +14,24 @@ void ResizableDialog::MeasureLayout() {
     RECT units{0, 0, 4, 8};
     ::MapDialogRect(window_, &units);
     LayoutMetrics& m = metrics_;
-    m.baseUnitX = units.right;
-    m.baseUnitY = units.bottom;
-    m.marginX = m.baseUnitX * 7 / 4;
-    m.marginY = m.baseUnitY * 7 / 8;
-    m.gapX = m.baseUnitX * 5 / 4;
-    m.gapY = m.baseUnitY * 5 / 8;
-    m.buttonWidth = m.baseUnitX * 50 / 4;
-    m.buttonHeight = m.baseUnitY * 14 / 8;
+    m.DeriveFromBaseUnits(units.right, units.bottom);
     const RECT outer = WindowRect();
     m.minimumWidth = outer.right - outer.left;
     m.minimumHeight = outer.bottom - outer.top;
     const RECT client = ClientRect();
     m.initialClientWidth = client.right - client.left;
     m.initialClientHeight = client.bottom - client.top;
+}
+
+void LayoutMetrics::DeriveFromBaseUnits(int x, int y) {
+    baseUnitX = x;
+    baseUnitY = y;
+    marginX = x * 7 / 4;
+    marginY = y * 7 / 8;
+    gapX = x * 5 / 4;
+    gapY = y * 5 / 8;
+    buttonWidth = x * 50 / 4;
+    buttonHeight = y * 14 / 8;
 }
 
 void ResizableDialog::Relayout() {

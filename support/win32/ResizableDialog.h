@@ -22,6 +22,10 @@ struct LayoutMetrics {
     int minimumHeight = 0;
     int initialClientWidth = 0;
     int initialClientHeight = 0;
+
+    // Margins, gaps and button size from the base units, integer divisions
+    // after the multiplication.
+    void DeriveFromBaseUnits(int x, int y);
 };
 
 // A dialog that can be resized but never made smaller than it was created,
