@@ -1,7 +1,10 @@
 #include "support/win32/WinApp.h"
 
 #include "support/PathName.h"
+#include "support/win32/DebugTrace.h"
 #include "support/win32/Dialog.h"
+#include "support/win32/ProgramPath.h"
+#include "support/win32/SystemErrorText.h"
 #include "support/win32/SystemDialogs.h"
 
 #include <shellapi.h>
@@ -13,40 +16,6 @@ namespace zul::Windows {
 namespace {
 
 WinApp* currentApp = nullptr;
-
-// The module file name of the running program; the buffer grows, so a long
-// path is never cut.
-std::string ReadProgramPath() {
-    for (DWORD size = MAX_PATH + 1; size <= 32768; size *= 2) {
-        std::vector<char> buffer(size, '\0');
-        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), size);
-        if (length == 0) {
-            return {};
-        }
-        if (length < size) {
-            return std::string(buffer.data(), length);
-        }
-    }
-    return {};
-}
-
-// The system's message for an error code, without the trailing line break.
-std::string ErrorText(DWORD code) {
-    char* text = nullptr;
-    const DWORD length = ::FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0,
-        nullptr);
-    std::string result = length != 0 && text != nullptr ? std::string(text, length) : std::string();
-    if (text != nullptr) {
-        ::LocalFree(text);
-    }
-    while (!result.empty() && (result.back() == ' ' || result.back() == '\t' ||
-                               result.back() == '\r' || result.back() == '\n')) {
-        result.pop_back();
-    }
-    return result;
-}
 
 // Starts the program associated with HTML files with the address.
 bool LaunchProgram(HWND owner, const std::string& program, const std::string& address) {
@@ -123,7 +92,7 @@ void WinApp::ParseCommandLine(const char* commandLine) {
 
 bool WinApp::SetUpPaths() {
     appName_ = LoadResourceText(IDS_APP_TITLE);
-    const std::string path = ReadProgramPath();
+    const std::string path = zul::Windows::ProgramPath();
     if (path.empty()) {
         return false;
     }
@@ -159,7 +128,7 @@ int WinApp::ShowTextWithoutHelp(const std::string& text) {
 
 int WinApp::ShowSystemError() {
     const DWORD code = ::GetLastError();
-    return ShowTextWithoutHelp(ErrorText(code)); // literally: no format
+    return ShowTextWithoutHelp(SystemErrorText(code)); // literally: no format
 }
 
 INT_PTR WinApp::RunModal(Modal& dialog) {
@@ -256,9 +225,7 @@ void WinApp::ShowHelpPage(const std::string& topic) {
 
 void WinApp::DisplayHHelp(const std::string& topic) {
     const std::string address = compiledHelpFile_ + topic;
-    const std::string trace =
-        FormatText("[zul::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", address.c_str());
-    ::OutputDebugStringA(trace.c_str());
+    DebugTrace("[zul::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", address.c_str());
     HWND caller = CurrentParentWindow();
     if (caller == nullptr) {
         caller = ::GetDesktopWindow();

@@ -1,0 +1,122 @@
+#include "support/win32/SystemDialogs.h"
+#include "support/win32/WinApp.h"
+#include "testkit/TempFolder.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace zul::Windows;
+
+namespace {
+
+// A help folder in a temporary folder with the given pages.
+struct HelpFolder {
+    explicit HelpFolder(kvtest::TestApp& app, std::initializer_list<const char*> pages) {
+        for (const char* page : pages) {
+            kvtest::WriteText(temp.File(page), "<html><body>Hilfe</body></html>");
+        }
+        path = temp.Path().string() + "\\";
+        app.SetHelpFolder(path);
+    }
+    // The address form: quoted, "file:///", forward slashes, anchor kept.
+    std::string Address(const std::string& page, const std::string& anchor = "") const {
+        std::string address = "\"file:///";
+        for (char c : path + page) {
+            address.push_back(c == '\\' ? '/' : c);
+        }
+        return address + anchor + "\"";
+    }
+    kvtest::TempFolder temp;
+    std::string path;
+};
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+} // namespace
+
+TEST(Help, PageModeOpensThePageFileWithTheAnchorThroughTheAssociatedProgram) {
+    kvtest::TestApp app;
+    HelpFolder help(app, {"ref_meldungen.html", "ref_dlg_such.html", "index.html"});
+    app.ShowHelp("ref_meldungen.html#l_w502");
+    app.ShowHelp("ref_dlg_such.html");
+    app.ShowHelp("");
+    ASSERT_EQ(app.helpCalls.size(), 3u);
+    EXPECT_EQ(app.helpCalls[0].address, help.Address("ref_meldungen.html", "#l_w502"));
+    EXPECT_EQ(app.helpCalls[1].address, help.Address("ref_dlg_such.html"));
+    EXPECT_EQ(app.helpCalls[2].address, help.Address("index.html"));
+    // The system found the program for the page file itself (an anchor would
+    // have made it a missing file).
+    EXPECT_NE(::GetFileAttributesA(app.helpCalls[0].program.c_str()), INVALID_FILE_ATTRIBUTES)
+        << app.helpCalls[0].program;
+}
+
+TEST(Help, TheProgramsHelpFolderLiesBesideIt) {
+    kvtest::TestApp app;
+    EXPECT_EQ(app.HelpFolder(), app.ProgramFolder() + "help\\");
+    EXPECT_TRUE(EndsWith(app.ProgramFolder(), "\\"));
+    EXPECT_EQ(app.ProgramPath().rfind(app.ProgramFolder(), 0), 0u);
+    EXPECT_TRUE(EndsWith(app.CompiledHelpFile(), ".chm"));
+    EXPECT_EQ(app.CompiledHelpFile().substr(0, app.CompiledHelpFile().size() - 4),
+              app.ProgramPath().substr(0, app.ProgramPath().rfind('.')));
+}
+
+TEST(Help, ATopicWithTwoHashesSplitsAtTheLastOne) {
+    kvtest::TestApp app;
+    HelpFolder help(app, {"seite#zwei.html"});
+    app.ShowHelp("seite#zwei.html#anker");
+    ASSERT_EQ(app.helpCalls.size(), 1u);
+    EXPECT_EQ(app.helpCalls[0].address, help.Address("seite#zwei.html", "#anker"));
+}
+
+TEST(Help, AMissingPageShowsTheSystemMessageBoxNamingThePageFile) {
+    kvtest::TestApp app;
+    HelpFolder help(app, {});
+    kvtest::ModalScript script(app);
+    script.ThenSystem([&](SystemDialog& dialog) {
+        auto& box = dynamic_cast<SystemMessageBox&>(dialog);
+        EXPECT_EQ(box.Text(), "Die Hilfedatei \"" + help.path +
+                                  "ref_dlg_einst.html\" kann nicht angezeigt werden.");
+        EXPECT_EQ(box.Caption(), "Kolvane-Verwaltung");
+        EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
+        box.Answer(IDOK);
+    });
+    app.ShowHelp("ref_dlg_einst.html#oben");
+    EXPECT_TRUE(app.helpCalls.empty());
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST(Help, AProgramThatCannotBeStartedShowsTheSameMessage) {
+    kvtest::TestApp app;
+    HelpFolder help(app, {"index.html"});
+    app.SetHelpLauncher([](const std::string&, const std::string&) { return false; });
+    kvtest::ModalScript script(app);
+    script.ThenSystem([&](SystemDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<SystemMessageBox&>(dialog).Text(),
+                  "Die Hilfedatei \"" + help.path + "index.html\" kann nicht angezeigt werden.");
+        dialog.Answer(IDOK);
+    });
+    app.ShowHelp("");
+}
+
+TEST(Help, CompiledHelpModeAsksTheHelpViewerForTheHelpFileAndTopic) {
+    kvtest::TestApp app;
+    app.SetHelpMode(WinApp::CompiledHelp);
+    // There is no compiled help file beside the test program: the viewer opens
+    // no window and the message names the whole help address.
+    kvtest::ModalScript script(app);
+    script.ThenSystem([&](SystemDialog& dialog) {
+        auto& box = dynamic_cast<SystemMessageBox&>(dialog);
+        EXPECT_EQ(box.Text(), "Die Hilfe \"" + app.CompiledHelpFile() +
+                                  "ref_dlg_such.html\" kann nicht angezeigt werden.");
+        EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
+        box.Answer(IDOK);
+    });
+    app.ShowHelp("ref_dlg_such.html");
+    EXPECT_TRUE(app.helpCalls.empty());
+}
