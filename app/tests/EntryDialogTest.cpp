@@ -1,0 +1,244 @@
+#include "app/EntryDialog.h"
+#include "resources/resource.h"
+#include "support/win32/WinApp.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using kolvane::DiscEntry;
+using kolvane::EntryDialog;
+using zul::Windows::Dialog;
+
+namespace {
+
+DiscEntry SampleEntry() {
+    DiscEntry entry;
+    entry.Artist = "Die \xC4rzte";
+    entry.Title = "Ger\xE4usch";
+    entry.Year = "2003";
+    entry.DiscId = "7A3B2C10";
+    entry.Tracks = "Unrockbar\r\nDein Vampyr\r\nDie Nacht";
+    entry.Notes = "Doppel-CD\r\n\r\nsigniert";
+    return entry;
+}
+
+HWND EditOf(Dialog& dialog, int field) {
+    return ::GetDlgItem(dialog.Handle(), EntryDialog::FieldEditIds[field]);
+}
+
+bool IsReadOnly(HWND edit) {
+    return (::GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void PostChars(HWND window, const std::string& text) {
+    for (unsigned char c : text) {
+        ::PostMessageA(window, WM_CHAR, c, 1);
+    }
+}
+
+// What the dialog's own loop would do with the messages queued now, so that
+// the characters a key press makes arrive before the next posted ones.
+void Drain(Dialog& dialog) {
+    MSG message{};
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!dialog.PreTranslateMessage(message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+}
+
+// The help pages of the program, as installed beside it.
+std::string HelpFolder() {
+    std::string folder = "Z:" KV_SOURCE_DIR "/help/";
+    for (char& c : folder) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return folder;
+}
+
+} // namespace
+
+TEST(EntryDialog, AddModeStartsInTheArtistEditAndOkHandsBackTheSixTexts) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    EntryDialog dialog(EntryDialog::AddMode);
+    script.Then([&](Dialog& d) {
+        EXPECT_EQ(d.GetText(), "Eintrag hinzuf\xFCgen");
+        EXPECT_EQ(::GetFocus(), EditOf(d, 0));
+        for (int field = 0; field < DiscEntry::FieldCount; ++field) {
+            EXPECT_FALSE(IsReadOnly(EditOf(d, field))) << field;
+            EXPECT_EQ(kvtest::TextOf(EditOf(d, field)), "") << field;
+        }
+        EXPECT_TRUE(d.Item(EntryDialog::PlaylistButtonId).IsVisible());
+        EXPECT_TRUE(d.Item(IDCANCEL).IsVisible());
+        EXPECT_EQ(d.Item(IDOK).GetText(), "&OK");
+        const DiscEntry wanted = SampleEntry();
+        for (int field = 0; field < DiscEntry::FieldCount; ++field) {
+            ::SetWindowTextA(EditOf(d, field), wanted.Field(field).c_str());
+        }
+        kvtest::Press(d, IDOK);
+    });
+    EXPECT_EQ(app.RunModal(dialog), IDOK);
+    EXPECT_TRUE(script.Finished());
+    const DiscEntry wanted = SampleEntry();
+    for (int field = 0; field < DiscEntry::FieldCount; ++field) {
+        EXPECT_EQ(dialog.Entry().Field(field), wanted.Field(field)) << field;
+    }
+}
+
+TEST(EntryDialog, ChangeModeShowsTheEntryAndCancelOrEscapeLeaveItAsSet) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        EntryDialog dialog(EntryDialog::ChangeMode);
+        dialog.SetEntry(SampleEntry());
+        script.Then([&](Dialog& d) {
+            EXPECT_EQ(d.GetText(), "Eintrag \xE4ndern");
+            EXPECT_EQ(::GetFocus(), EditOf(d, 0));
+            const DiscEntry shown = SampleEntry();
+            for (int field = 0; field < DiscEntry::FieldCount; ++field) {
+                EXPECT_EQ(kvtest::TextOf(EditOf(d, field)), shown.Field(field)) << field;
+                ::SetWindowTextA(EditOf(d, field), "anders");
+            }
+            if (attempt == 0) {
+                kvtest::Press(d, IDCANCEL);
+            } else if (attempt == 1) {
+                kvtest::PostKey(d, VK_ESCAPE);
+            } else {
+                d.Post(WM_SYSCOMMAND, SC_CLOSE);
+            }
+        });
+        EXPECT_EQ(app.RunModal(dialog), IDCANCEL) << attempt;
+        EXPECT_EQ(dialog.Entry().CompareAll(SampleEntry()), 0) << attempt;
+    }
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST(EntryDialog, TypedLineBreaksAndLongTextsArriveInTheEntry) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    EntryDialog dialog(EntryDialog::ChangeMode);
+    std::string longTracks;
+    while (longTracks.size() < 40000) {
+        longTracks += "Track " + std::to_string(longTracks.size()) + "\r\n";
+    }
+    script.Then([&](Dialog& d) {
+        // Past the system's default limit of typed text.
+        ::SendMessageA(EditOf(d, 4), EM_SETSEL, 0, -1);
+        ::SendMessageA(EditOf(d, 4), EM_REPLACESEL, FALSE,
+                       reinterpret_cast<LPARAM>(longTracks.c_str()));
+        HWND notes = EditOf(d, 5);
+        ::SetFocus(notes);
+        PostChars(notes, "eins");
+        Drain(d);
+        kvtest::PostKey(d, VK_RETURN); // a new line, not OK
+        Drain(d);
+        PostChars(notes, "zwei");
+        d.Item(IDOK).Post(BM_CLICK);
+    });
+    EXPECT_EQ(app.RunModal(dialog), IDOK);
+    EXPECT_EQ(dialog.Entry().Tracks, longTracks);
+    EXPECT_EQ(dialog.Entry().Notes, "eins\r\nzwei");
+}
+
+TEST(EntryDialog, ShowModeIsReadOnlyWithOnlyTheCloseButton) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    EntryDialog dialog(EntryDialog::ShowMode);
+    dialog.SetEntry(SampleEntry());
+    script.Then([&](Dialog& d) {
+        EXPECT_EQ(d.GetText(), "Eintrag anzeigen");
+        HWND close = ::GetDlgItem(d.Handle(), IDOK);
+        EXPECT_EQ(::GetFocus(), close);
+        EXPECT_EQ(kvtest::TextOf(close), "Schlie\xDF"
+                                         "en");
+        EXPECT_TRUE(::IsWindowVisible(close));
+        EXPECT_FALSE(d.Item(IDCANCEL).IsVisible());
+        EXPECT_FALSE(d.Item(EntryDialog::PlaylistButtonId).IsVisible());
+        EXPECT_TRUE(d.Item(IDC_HELP_BUTTON).IsVisible());
+        const DiscEntry shown = SampleEntry();
+        for (int field = 0; field < DiscEntry::FieldCount; ++field) {
+            HWND edit = EditOf(d, field);
+            EXPECT_TRUE(IsReadOnly(edit)) << field;
+            EXPECT_EQ(kvtest::TextOf(edit), shown.Field(field)) << field;
+        }
+        // Typing into a read-only edit changes nothing; selecting still works.
+        HWND tracks = EditOf(d, 4);
+        ::SetFocus(tracks);
+        ::SendMessageA(tracks, EM_SETSEL, 0, 9);
+        PostChars(tracks, "neu");
+        Drain(d);
+        EXPECT_EQ(kvtest::TextOf(tracks), shown.Tracks);
+        d.Item(IDOK).Post(BM_CLICK);
+    });
+    EXPECT_EQ(app.RunModal(dialog), IDOK);
+    EXPECT_EQ(dialog.Entry().CompareAll(SampleEntry()), 0);
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST(EntryDialog, ShowModeTextIsNotCopiedBackAndEscapeStillCloses) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    EntryDialog shown(EntryDialog::ShowMode);
+    shown.SetEntry(SampleEntry());
+    script.Then([&](Dialog& d) {
+        ::SetWindowTextA(EditOf(d, 0), "ge\xE4ndert"); // what a program could still do
+        kvtest::Press(d, IDOK);
+    });
+    EXPECT_EQ(app.RunModal(shown), IDOK);
+    EXPECT_EQ(shown.Entry().Artist, SampleEntry().Artist);
+
+    EntryDialog escaped(EntryDialog::ShowMode);
+    script.Then([&](Dialog& d) { kvtest::PostKey(d, VK_ESCAPE); });
+    EXPECT_EQ(app.RunModal(escaped), IDCANCEL);
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST(EntryDialog, HelpOpensThePageOfTheMode) {
+    const struct {
+        int mode;
+        const char* page;
+    } cases[] = {{EntryDialog::AddMode, "/help/ref_dlg_einf.html\""},
+                 {EntryDialog::ChangeMode, "/help/ref_dlg_aend.html\""},
+                 {EntryDialog::ShowMode, "/help/ref_dlg_anz.html\""}};
+    for (const auto& c : cases) {
+        kvtest::TestApp app;
+        app.SetHelpFolder(HelpFolder());
+        kvtest::ModalScript script(app);
+        EntryDialog dialog(c.mode);
+        script.Then([&](Dialog& d) {
+            kvtest::PostKey(d, VK_F1);
+            d.Item(IDC_HELP_BUTTON).Post(BM_CLICK);
+            d.Item(IDOK).Post(BM_CLICK);
+        });
+        app.RunModal(dialog);
+        ASSERT_EQ(app.helpCalls.size(), 2u) << c.page;
+        for (const auto& call : app.helpCalls) {
+            const std::string wanted = c.page;
+            ASSERT_GE(call.address.size(), wanted.size());
+            EXPECT_EQ(call.address.substr(call.address.size() - wanted.size()), wanted);
+        }
+    }
+}
+
+TEST(EntryDialog, PlaylistButtonLeavesTheTracksAsTheyAre) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    EntryDialog dialog(EntryDialog::ChangeMode);
+    dialog.SetEntry(SampleEntry());
+    script.Then([&](Dialog& d) {
+        kvtest::Press(d, EntryDialog::PlaylistButtonId);
+        EXPECT_TRUE(d.Exists());
+        EXPECT_EQ(kvtest::TextOf(EditOf(d, 4)), SampleEntry().Tracks);
+        kvtest::Press(d, IDOK);
+    });
+    EXPECT_EQ(app.RunModal(dialog), IDOK);
+    EXPECT_EQ(dialog.Entry().CompareAll(SampleEntry()), 0);
+    EXPECT_TRUE(script.Finished());
+}
