@@ -40,7 +40,12 @@ function(kv_add_test name)
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report}
              WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    # Programs with windows share one virtual display: run them one at a time,
+    # or focus and activation move between two test programs at random.
+    if(T_NO_MAIN)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+    endif()
 endfunction()
 
 # kv_folder(<lib> DEPS <libs...> WIN32_DEPS <libs...>)

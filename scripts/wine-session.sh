@@ -35,6 +35,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 wineserver -p >/dev/null 2>&1
+# A crashing program is to end (and its test fail) at once: winedbg would
+# otherwise show its crash dialog on the virtual display and wait there.
+if [ ! -f "$WINEPREFIX/.no-crash-dialog" ]; then
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        </dev/null >/dev/null 2>&1 && touch "$WINEPREFIX/.no-crash-dialog"
+fi
 # Start Wine's own services now, detached from our output: started later by a
 # test they would inherit its pipes, and CTest would wait for them to close.
 wine wineboot </dev/null >/dev/null 2>&1
