@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# fuzz.sh [seconds]
+# fuzz.sh [seconds] [name...]
 #
-# Builds every libFuzzer target of fuzz/ in a clang tree (build/fuzz) and runs
-# each for the given time (default 60 s) from its seed corpus: the files a
+# Builds every libFuzzer target of fuzz/ in a clang tree (build/fuzz, or the
+# folder KV_FUZZ_TREE names) and runs each (or only the named ones), one at a
+# time, for the given time (default 60 s) from its seed corpus: the files a
 # seeds_<name> program writes, plus any checked-in files in fuzz/corpus/<name>/.
-# Crashes land in build/fuzz/crashes/<name>/. Exits non-zero when a fuzzer failed.
+# Crashes land in <tree>/crashes/<name>/. Exits non-zero when a fuzzer failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 seconds="${1:-60}"
-tree="$root/build/fuzz"
+shift $(( $# > 0 ? 1 : 0 ))
+only=" $* "
+tree="${KV_FUZZ_TREE:-$root/build/fuzz}"
 jobs="${KV_JOBS:-2}"
 
 CC=clang CXX=clang++ cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -22,6 +25,7 @@ failed=0
 for fuzzer in "$tree"/fuzz/fuzz_*; do
     [ -x "$fuzzer" ] || continue
     name="$(basename "$fuzzer")"; name="${name#fuzz_}"
+    [ "$only" = "  " ] || [[ "$only" == *" $name "* ]] || continue
     corpus="$tree/corpus/$name"
     crashes="$tree/crashes/$name"
     mkdir -p "$corpus" "$crashes"

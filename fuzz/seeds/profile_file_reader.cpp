@@ -1,0 +1,29 @@
+// Writes the seed corpus of fuzz_profile_file_reader into the folder given as
+// argument: a query line ("section", tab, "key") and then the profile text.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+        return 2;
+    }
+    const std::string folder = std::string(argv[1]) + "/";
+    const std::vector<std::pair<std::string, std::string>> samples = {
+        {"settings", "MainDlg\tColumns\n[MainDlg]\r\nColumns=120, 150, 60, 70\r\n"
+                     "Placement=2C000000\r\nAddInfo=1\r\n"},
+        {"quotes", " disc \tTITLE\n; comment\r\n[Disc] tail\r\n  Title  =  \"Quoted\"  \r\n"},
+        {"duplicates", "a\tk\n[A]\nk=1\nk=2\n[a]\nk=3\n"},
+        {"no_line_end", "A\tb\n[A]\r\na=1"},
+        {"missing", "New\tkey\n[Other]\nkey=1\n\n"},
+        {"numbers", "S\tn\n[S]\nn=-2147483648\nbytes=2G00\nlist=10.20:30,40\n"},
+    };
+    for (const auto& [name, text] : samples) {
+        if (std::FILE* file = std::fopen((folder + name).c_str(), "wb")) {
+            std::fwrite(text.data(), 1, text.size(), file);
+            std::fclose(file);
+        }
+    }
+    return 0;
+}
