@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # bench.sh [benchmark arguments...]
 #
-# Builds a Release tree (build/bench) with the benchmarks of bench/ and runs
-# every bench_* program (arguments are passed on, e.g. --benchmark_filter=Load)
+# Builds a Release tree (build/bench, or the folder KV_BENCH_TREE names) with
+# the benchmarks of bench/ and runs every bench_* program (arguments are
+# passed on, e.g. --benchmark_filter=Load)
 # and then every bench/*.sh script with the tree as its argument.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-tree="$root/build/bench"
+tree="${KV_BENCH_TREE:-$root/build/bench}"
 jobs="${KV_JOBS:-2}"
 
 cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKV_BENCHMARKS=ON -DKV_TESTS=OFF \
