@@ -1,0 +1,312 @@
+#include "core/win32/CollectionView.h"
+
+#include "core/EntryRemoval.h"
+#include "core/NativeFile.h"
+#include "resources/resource.h"
+#include "support/win32/ResourceText.h"
+#include "support/win32/WaitCursor.h"
+
+#include <cstring>
+
+namespace kolvane {
+
+using zul::Windows::WaitCursor;
+
+// Counts nested bulk changes, so that a bulk operation calling another one
+// ends the bulk state only once, at the outermost end.
+class CollectionView::Bulk {
+public:
+    explicit Bulk(CollectionView& view) : view_(view) { ++view_.bulk_; }
+    ~Bulk() { --view_.bulk_; }
+    Bulk(const Bulk&) = delete;
+    Bulk& operator=(const Bulk&) = delete;
+
+private:
+    CollectionView& view_;
+};
+
+void CollectionView::Attach(HWND list) {
+    list_.Attach(list);
+    placeholder_ = zul::Windows::LoadResourceText(IDS_PLACEHOLDER);
+    list_.SetExtendedStyle(list_.ExtendedStyle() | LVS_EX_FULLROWSELECT);
+    static constexpr UINT headings[ColumnCount] = {IDS_COLUMN_ARTIST, IDS_COLUMN_TITLE,
+                                                   IDS_COLUMN_YEAR, IDS_COLUMN_ID};
+    static constexpr int widths[ColumnCount] = {120, 250, 60, 70};
+    for (int column = 0; column < ColumnCount; ++column) {
+        std::string heading = zul::Windows::LoadResourceText(headings[column]);
+        LVCOLUMNA info{};
+        info.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        info.fmt = LVCFMT_LEFT;
+        info.cx = widths[column];
+        info.pszText = heading.data();
+        info.iSubItem = column;
+        list_.InsertColumn(column, info);
+    }
+}
+
+std::size_t CollectionView::EntryIndexAt(int row) const {
+    return static_cast<std::size_t>(list_.ItemData(row));
+}
+
+DiscEntry* CollectionView::EntryAtPosition(int position) {
+    return const_cast<DiscEntry*>(
+        static_cast<const CollectionView&>(*this).EntryAtPosition(position));
+}
+
+const DiscEntry* CollectionView::EntryAtPosition(int position) const {
+    if (position < 0 || position >= list_.ItemCount())
+        return nullptr;
+    const std::size_t index = EntryIndexAt(position);
+    return index < entries_.size() ? &entries_[index] : nullptr;
+}
+
+void CollectionView::Add(const DiscEntry& entry) {
+    const std::size_t first = entries_.size();
+    entries_.push_back(entry);
+    modified_ = true;
+    FillList();
+    SelectFrom(first);
+}
+
+void CollectionView::AppendAll(const DiscCollection& entries, bool select) {
+    const std::size_t first = entries_.size();
+    entries_.insert(entries_.end(), entries.begin(), entries.end());
+    modified_ = true;
+    FillList();
+    if (select)
+        SelectFrom(first);
+}
+
+void CollectionView::Replace(int position, const DiscEntry& entry) {
+    if (DiscEntry* target = EntryAtPosition(position)) {
+        target->AssignFrom(entry);
+        modified_ = true;
+        Resort();
+    }
+}
+
+void CollectionView::SetField(int position, int column, const std::string& text) {
+    DiscEntry* target = EntryAtPosition(position);
+    if (target == nullptr || column < 0 || column >= ColumnCount)
+        return;
+    target->Field(column) = text;
+    modified_ = true;
+    Resort();
+}
+
+void CollectionView::SetTracks(int position, const std::string& text) {
+    if (DiscEntry* target = EntryAtPosition(position)) {
+        target->Tracks = text;
+        modified_ = true;
+    }
+}
+
+void CollectionView::SetNotes(int position, const std::string& text) {
+    if (DiscEntry* target = EntryAtPosition(position)) {
+        target->Notes = text;
+        modified_ = true;
+    }
+}
+
+void CollectionView::DeleteAt(const IndexArray& positions) {
+    IndexArray indices;
+    const int rows = list_.ItemCount();
+    for (std::size_t i = 0; i < positions.Size(); ++i) {
+        const int position = static_cast<int>(positions[i]);
+        if (position >= 0 && position < rows)
+            indices.Add(static_cast<std::uint32_t>(EntryIndexAt(position)));
+    }
+    indices.SortDescending();
+    RemoveEntries(entries_, indices.Values());
+    modified_ = true;
+    FillList();
+}
+
+void CollectionView::Clear() {
+    Bulk bulk(*this);
+    entries_.clear();
+    list_.DeleteAllItems();
+    sort_.ApplyDefault();
+    modified_ = false;
+}
+
+DiscEntry CollectionView::GetAt(int position) const {
+    const DiscEntry* entry = EntryAtPosition(position);
+    return entry != nullptr ? *entry : DiscEntry{};
+}
+
+void CollectionView::CollectAll(DiscCollection& target) const {
+    const int rows = list_.ItemCount();
+    target.reserve(target.size() + static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        if (const DiscEntry* entry = EntryAtPosition(row))
+            target.push_back(*entry);
+    }
+}
+
+int CollectionView::CollectSelected(DiscCollection& target) const {
+    int count = 0;
+    for (int row = list_.NextItem(-1, LVNI_SELECTED); row >= 0;
+         row = list_.NextItem(row, LVNI_SELECTED)) {
+        if (const DiscEntry* entry = EntryAtPosition(row)) {
+            target.push_back(*entry);
+            ++count;
+        }
+    }
+    return count;
+}
+
+DiscEntry CollectionView::FirstSelected() const {
+    return GetAt(list_.NextItem(-1, LVNI_SELECTED));
+}
+
+DiscEntry CollectionView::Focused() const {
+    return GetAt(FocusedPosition());
+}
+
+int CollectionView::FocusedPosition() const {
+    return list_.NextItem(-1, LVNI_FOCUSED);
+}
+
+void CollectionView::FillList() {
+    Bulk bulk(*this);
+    list_.Send(WM_SETREDRAW, FALSE);
+    list_.DeleteAllItems();
+    const int count = static_cast<int>(entries_.size());
+    // Room for all items at once instead of growing row by row.
+    list_.SetItemCount(count);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    LVITEMA cell{};
+    cell.pszText = LPSTR_TEXTCALLBACKA;
+    for (int i = 0; i < count; ++i) {
+        item.iItem = i;
+        item.lParam = i;
+        const int row = list_.InsertItem(item);
+        if (row < 0)
+            continue;
+        for (int column = 1; column < ColumnCount; ++column) {
+            cell.iSubItem = column;
+            list_.Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+        }
+    }
+    Resort();
+    list_.Send(WM_SETREDRAW, TRUE);
+    list_.Invalidate(true);
+}
+
+void CollectionView::SelectAll(bool on) {
+    WaitCursor wait;
+    Bulk bulk(*this);
+    list_.SetItemState(-1, on ? LVIS_SELECTED : 0, LVIS_SELECTED);
+}
+
+void CollectionView::SelectFrom(std::size_t firstIndex) {
+    Bulk bulk(*this);
+    const int rows = list_.ItemCount();
+    bool focused = false;
+    for (int row = 0; row < rows; ++row) {
+        const bool select = EntryIndexAt(row) >= firstIndex;
+        UINT state = select ? LVIS_SELECTED : 0;
+        UINT mask = LVIS_SELECTED;
+        if (select && !focused) {
+            state |= LVIS_FOCUSED;
+            mask |= LVIS_FOCUSED;
+            focused = true;
+        }
+        if (list_.ItemState(row, mask) != state)
+            list_.SetItemState(row, state, mask);
+    }
+    EnsureFocusVisible();
+}
+
+void CollectionView::EnsureFocusVisible() const {
+    int row = FocusedPosition();
+    if (row < 0)
+        row = list_.NextItem(-1, LVNI_SELECTED);
+    if (row >= 0)
+        list_.EnsureVisible(row, false);
+}
+
+void CollectionView::Resort() {
+    if (sort_.column < 0) {
+        list_.Invalidate(true);
+        return;
+    }
+    list_.SortItems(&CollectionView::CompareItems, reinterpret_cast<LPARAM>(this));
+    EnsureFocusVisible();
+}
+
+void CollectionView::SortColumnClicked(int column) {
+    if (column < 0 || column >= ColumnCount)
+        return;
+    sort_.ColumnClicked(column);
+    Resort();
+}
+
+void CollectionView::SetDefaultSort(int column, int ascending) {
+    sort_.SetDefault(column, ascending);
+    Resort();
+}
+
+int CollectionView::CompareForSort(std::size_t a, std::size_t b) const {
+    if (a >= entries_.size() || b >= entries_.size())
+        return 0;
+    return kolvane::CompareForSort(entries_, a, b, sort_.column, sort_.ascending);
+}
+
+int CALLBACK CollectionView::CompareItems(LPARAM first, LPARAM second, LPARAM view) {
+    // Allocates nothing and cannot throw, so nothing has to be caught here.
+    return reinterpret_cast<const CollectionView*>(view)->CompareForSort(
+        static_cast<std::size_t>(first), static_cast<std::size_t>(second));
+}
+
+int CollectionView::FindNext(const std::string& text, bool down) {
+    const SearchText search(text);
+    const int row = FindMatchingRow(entries_, *this, FocusedPosition(), down, search);
+    if (row < 0) {
+        ::MessageBeep(MB_ICONEXCLAMATION);
+        return 0;
+    }
+    list_.SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
+    EnsureFocusVisible();
+    return 1;
+}
+
+void CollectionView::SupplyCellText(NMLVDISPINFOA& info) const {
+    LVITEMA& item = info.item;
+    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0)
+        return;
+    const std::size_t index = static_cast<std::size_t>(item.lParam);
+    const std::string* text = &placeholder_;
+    if (index < entries_.size() && item.iSubItem >= 0 && item.iSubItem < ColumnCount) {
+        const std::string& field = entries_[index].Field(item.iSubItem);
+        if (!field.empty())
+            text = &field;
+    }
+    const std::size_t length = text->size() < static_cast<std::size_t>(item.cchTextMax - 1)
+                                   ? text->size()
+                                   : item.cchTextMax - 1;
+    std::memcpy(item.pszText, text->data(), length);
+    item.pszText[length] = '\0';
+}
+
+int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter) {
+    WaitCursor wait;
+    Clear();
+    const int result = kolvane::LoadNativeFile(path, entries_, reporter);
+    FillList();
+    modified_ = false;
+    return result;
+}
+
+int CollectionView::SaveNativeFile(const std::string& path, zul::MessageReporter& reporter) {
+    WaitCursor wait;
+    const int result = kolvane::SaveNativeFile(path, entries_, reporter);
+    if (result == 1)
+        modified_ = false;
+    return result;
+}
+
+} // namespace kolvane

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/DiscEntry.h"
+#include "core/IndexArray.h"
+#include "core/RecordSearch.h"
+#include "core/SortOrder.h"
+#include "support/MessageReporter.h"
+#include "support/win32/ListView.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstddef>
+#include <string>
+
+namespace kolvane {
+
+// A collection bound to the report list that shows it, with its sort state and
+// modified flag. Every list item carries its entry index as item data and
+// asks for its texts on demand, so a row (display position) and an entry index
+// differ as soon as the list is sorted; positions below are rows.
+class CollectionView : public DisplayOrder {
+public:
+    static constexpr int ColumnCount = 4;
+
+    CollectionView() = default;
+    CollectionView(const CollectionView&) = delete;
+    CollectionView& operator=(const CollectionView&) = delete;
+
+    // Loads the placeholder, switches on full-row selection and inserts the
+    // four columns.
+    void Attach(HWND list);
+    const zul::Windows::ListView& List() const { return list_; }
+
+    const DiscCollection& Entries() const { return entries_; }
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    // Editing; each sets the modified flag.
+    void Add(const DiscEntry& entry);
+    void AppendAll(const DiscCollection& entries, bool select);
+    void Replace(int position, const DiscEntry& entry);
+    void SetField(int position, int column, const std::string& text);
+    void SetTracks(int position, const std::string& text);
+    void SetNotes(int position, const std::string& text);
+    void DeleteAt(const IndexArray& positions);
+    // Empties entries and list, puts the default sort into force, clears modified.
+    void Clear();
+
+    // Copies; an empty entry where there is none.
+    DiscEntry GetAt(int position) const;
+    void CollectAll(DiscCollection& target) const;
+    int CollectSelected(DiscCollection& target) const;
+    DiscEntry FirstSelected() const;
+    DiscEntry Focused() const;
+
+    // The list.
+    void FillList();
+    void SelectAll(bool on);
+    void SelectFrom(std::size_t firstIndex);
+    void EnsureFocusVisible() const;
+    int FocusedPosition() const;
+    int SelectedCount() const { return list_.SelectedCount(); }
+
+    // Sorting and searching.
+    void Resort();
+    void SortColumnClicked(int column);
+    void SetDefaultSort(int column, int ascending);
+    int DefaultSortColumn() const { return sort_.defaultColumn; }
+    int DefaultSortAscending() const { return sort_.defaultAscending; }
+    const SortState& Sort() const { return sort_; }
+    int CompareForSort(std::size_t a, std::size_t b) const;
+    // 1: the next matching row has the focus; 0: none, after a beep.
+    int FindNext(const std::string& text, bool down);
+
+    // The text of a cell the list asks for (LVN_GETDISPINFO).
+    void SupplyCellText(NMLVDISPINFOA& info) const;
+
+    // The native file, under the wait cursor. Loading always ends with the
+    // list rebuilt from what was read and not modified; saving clears the
+    // modified flag only when the file was written.
+    int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter);
+    int SaveNativeFile(const std::string& path, zul::MessageReporter& reporter);
+
+    // True while an operation changes many items at once; the window then
+    // skips refreshing on each item's change and refreshes once afterwards.
+    bool IsChangingInBulk() const { return bulk_ > 0; }
+
+    // DisplayOrder
+    int RowCount() const override { return list_.ItemCount(); }
+    std::size_t EntryIndexAt(int row) const override;
+
+private:
+    class Bulk;
+    static int CALLBACK CompareItems(LPARAM first, LPARAM second, LPARAM view);
+    DiscEntry* EntryAtPosition(int position);
+    const DiscEntry* EntryAtPosition(int position) const;
+
+    zul::Windows::ListView list_;
+    DiscCollection entries_;
+    std::string placeholder_;
+    SortState sort_;
+    bool modified_ = false;
+    int bulk_ = 0;
+};
+
+} // namespace kolvane
