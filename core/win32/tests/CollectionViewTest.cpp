@@ -1,0 +1,216 @@
+// The collection bound to the real list view of dialog 101.
+#include "core/win32/tests/TestListWindow.h"
+
+#include "support/win32/WinApp.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvtest;
+using kolvane::CollectionView;
+using kolvane::DiscCollection;
+using kolvane::DiscEntry;
+using kolvane::IndexArray;
+
+namespace {
+
+class CollectionViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ListSettings().DeleteSection(TestListWindow::Section);
+        window.Open();
+        list = window.View().List().Handle();
+    }
+
+    CollectionView& View() { return window.View(); }
+
+    TestListWindow window;
+    HWND list = nullptr;
+};
+
+} // namespace
+
+TEST_F(CollectionViewTest, ColumnsHeadingsAndCellTextsWithThePlaceholder) {
+    HWND header = ListView_GetHeader(list);
+    ASSERT_EQ(Header_GetItemCount(header), 4);
+    const char* headings[] = {"Interpret", "Titel", "Jahr", "ID"};
+    for (int column = 0; column < 4; ++column) {
+        char text[64] = {};
+        LVCOLUMNA info{};
+        info.mask = LVCF_TEXT | LVCF_FMT;
+        info.pszText = text;
+        info.cchTextMax = sizeof(text);
+        ASSERT_TRUE(ListView_GetColumn(list, column, &info));
+        EXPECT_STREQ(text, headings[column]);
+        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
+    }
+    EXPECT_NE(ListView_GetExtendedListViewStyle(list) & LVS_EX_FULLROWSELECT, 0u);
+
+    DiscEntry full = Entry("Sch\xF6"
+                           "nberg",
+                           "Pierrot", "1912", "7A2B");
+    DiscEntry empty;
+    empty.Tracks = "only tracks";
+    View().AppendAll({full, empty}, false);
+    EXPECT_EQ(CellText(list, 0, 0), "Sch\xF6"
+                                    "nberg");
+    EXPECT_EQ(CellText(list, 0, 1), "Pierrot");
+    EXPECT_EQ(CellText(list, 0, 2), "1912");
+    EXPECT_EQ(CellText(list, 0, 3), "7A2B");
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(CellText(list, 1, column), "<ohne>");
+    // The list stores no text of its own.
+    EXPECT_EQ(ListView_GetItemCount(list), 2);
+}
+
+TEST_F(CollectionViewTest, LongFieldIsCutToTheListsBuffer) {
+    View().Add(Entry(std::string(600, 'x')));
+    char buffer[8] = {};
+    LVITEMA item{};
+    item.pszText = buffer;
+    item.cchTextMax = sizeof(buffer);
+    ::SendMessageA(list, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(buffer, "xxxxxxx");
+}
+
+TEST_F(CollectionViewTest, RowsAndEntryIndicesDifferAfterSortingByAClickOnTheHeader) {
+    View().AppendAll({Entry("Cage"), Entry("Adams"), Entry("Berio"), Entry("adams", "b")}, false);
+    EXPECT_EQ(ArtistColumn(list), "Cage,Adams,Berio,adams");
+    ClickHeader(list, 0);
+    EXPECT_EQ(View().Sort().column, 0);
+    EXPECT_EQ(View().Sort().ascending, 1);
+    EXPECT_EQ(ArtistColumn(list), "Adams,adams,Berio,Cage");
+    EXPECT_EQ(View().EntryIndexAt(0), 1u);
+    EXPECT_EQ(View().EntryIndexAt(3), 0u);
+    EXPECT_EQ(View().GetAt(2).Artist, "Berio");
+    // The collection keeps its order.
+    EXPECT_EQ(View().Entries()[0].Artist, "Cage");
+
+    ClickHeader(list, 0);
+    EXPECT_EQ(ArtistColumn(list), "Cage,Berio,adams,Adams");
+
+    // Replacing at a row changes the entry shown there and re-sorts.
+    View().Replace(0, Entry("Zender"));
+    EXPECT_EQ(ArtistColumn(list), "Zender,Berio,adams,Adams");
+    EXPECT_EQ(View().Entries()[0].Artist, "Zender");
+    EXPECT_TRUE(View().IsModified());
+    View().SetField(0, 0, "Aa");
+    EXPECT_EQ(ArtistColumn(list), "Berio,adams,Adams,Aa");
+}
+
+TEST_F(CollectionViewTest, DeleteRowsZeroAndTwoOfFiveUnsorted) {
+    View().AppendAll(Entries({"e0", "e1", "e2", "e3", "e4"}), false);
+    View().SetModified(false);
+    View().DeleteAt(IndexArray{0, 2});
+    EXPECT_EQ(ArtistColumn(list), "e1,e3,e4");
+    ASSERT_EQ(View().Entries().size(), 3u);
+    EXPECT_EQ(View().Entries()[1].Artist, "e3");
+    EXPECT_TRUE(View().IsModified());
+}
+
+TEST_F(CollectionViewTest, DeleteRowsOfASortedListRemovesTheEntriesShownThere) {
+    View().AppendAll(Entries({"d", "b", "e", "a", "c"}), false);
+    ClickHeader(list, 0);                 // a b c d e
+    View().DeleteAt(IndexArray{0, 2, 4}); // a, c, e
+    EXPECT_EQ(ArtistColumn(list), "b,d");
+    ASSERT_EQ(View().Entries().size(), 2u);
+    EXPECT_EQ(View().Entries()[0].Artist, "d"); // collection order kept
+    EXPECT_EQ(View().Entries()[1].Artist, "b");
+}
+
+TEST_F(CollectionViewTest, AddSelectsFocusesAndShowsTheNewEntryAlone) {
+    DiscCollection many;
+    for (int i = 0; i < 200; ++i)
+        many.push_back(Entry("m" + std::to_string(1000 + i)));
+    View().AppendAll(many, false);
+    ClickHeader(list, 0);
+    ListView_SetItemState(list, 5, LVIS_SELECTED, LVIS_SELECTED);
+    View().Add(Entry("m0500"));
+    EXPECT_EQ(SelectedRows(list), std::vector<int>{0});
+    EXPECT_EQ(FocusedRow(list), 0);
+    EXPECT_EQ(View().EntryIndexAt(0), 200u);
+
+    View().Add(Entry("zzz"));
+    EXPECT_EQ(SelectedRows(list), std::vector<int>{201});
+    EXPECT_EQ(FocusedRow(list), 201);
+    // Scrolled into view, fully.
+    RECT item{}, client{};
+    ListView_GetItemRect(list, 201, &item, LVIR_BOUNDS);
+    ::GetClientRect(list, &client);
+    EXPECT_GE(item.top, 0);
+    EXPECT_LE(item.bottom, client.bottom);
+}
+
+TEST_F(CollectionViewTest, AppendAllSelectsTheAppendedEntriesWhereverTheyAreShown) {
+    View().AppendAll(Entries({"m", "c"}), false);
+    ClickHeader(list, 0);
+    View().SetModified(false);
+    View().AppendAll(Entries({"z", "a"}), true);
+    EXPECT_EQ(ArtistColumn(list), "a,c,m,z");
+    EXPECT_EQ(SelectedRows(list), (std::vector<int>{0, 3}));
+    EXPECT_EQ(FocusedRow(list), 0);
+    EXPECT_TRUE(View().IsModified());
+
+    View().SetModified(false);
+    View().AppendAll({}, true);
+    EXPECT_TRUE(View().IsModified());
+    EXPECT_TRUE(SelectedRows(list).empty());
+}
+
+TEST_F(CollectionViewTest, TracksAndNotesChangeNothingInTheOrder) {
+    View().AppendAll(Entries({"b", "a"}), false);
+    ClickHeader(list, 0);
+    View().SetModified(false);
+    View().SetTracks(0, "1. x");
+    EXPECT_TRUE(View().IsModified());
+    View().SetNotes(1, "note");
+    EXPECT_EQ(ArtistColumn(list), "a,b");
+    EXPECT_EQ(View().Entries()[1].Tracks, "1. x");
+    EXPECT_EQ(View().Entries()[0].Notes, "note");
+}
+
+TEST_F(CollectionViewTest, CollectingFollowsDisplayOrder) {
+    View().AppendAll(Entries({"c", "a", "b"}), false);
+    ClickHeader(list, 0);
+    ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    DiscCollection all, selected(1);
+    View().CollectAll(all);
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[0].Artist + all[1].Artist + all[2].Artist, "abc");
+    EXPECT_EQ(View().CollectSelected(selected), 2);
+    ASSERT_EQ(selected.size(), 3u); // appended behind what was there
+    EXPECT_EQ(selected[1].Artist + selected[2].Artist, "ac");
+    EXPECT_EQ(View().FirstSelected().Artist, "a");
+    EXPECT_TRUE(View().Focused().IsEmpty());
+    ListView_SetItemState(list, 1, LVIS_FOCUSED, LVIS_FOCUSED);
+    EXPECT_EQ(View().Focused().Artist, "b");
+}
+
+TEST_F(CollectionViewTest, ClearPutsTheChangedDefaultSortIntoForce) {
+    View().AppendAll({Entry("a", "2"), Entry("b", "1")}, false);
+    View().SetDefaultSort(1, 0);
+    // Changing the default alone keeps the order.
+    EXPECT_EQ(View().Sort().column, -1);
+    EXPECT_EQ(ArtistColumn(list), "a,b");
+    View().Clear();
+    EXPECT_EQ(View().Sort().column, 1);
+    EXPECT_EQ(View().Sort().ascending, 0);
+    EXPECT_FALSE(View().IsModified());
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
+    View().AppendAll({Entry("a", "1"), Entry("b", "3"), Entry("c", "2")}, false);
+    EXPECT_EQ(ArtistColumn(list), "b,c,a");
+    // A click on the default column reverses it.
+    ClickHeader(list, 1);
+    EXPECT_EQ(ArtistColumn(list), "a,c,b");
+}
+
+TEST_F(CollectionViewTest, SelectAllAndNoneWithTheirCommands) {
+    View().AppendAll(Entries({"a", "b", "c"}), false);
+    window.refreshes = 0;
+    Command(window.Handle(), IDM_SELECT_ALL);
+    EXPECT_EQ(SelectedRows(list).size(), 3u);
+    // One refresh for the command, not one per item.
+    EXPECT_EQ(window.refreshes, 1);
+    Command(window.Handle(), IDM_SELECT_NONE);
+    EXPECT_TRUE(SelectedRows(list).empty());
+}

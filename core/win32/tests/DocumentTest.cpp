@@ -1,0 +1,275 @@
+// The collection document of the record list window: new, load, save, save
+// as, the save prompt and the title, with real files and the file dialogs
+// answered through the modal test seam.
+#include "core/win32/tests/TestListWindow.h"
+
+#include "core/NativeFile.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
+#include "testkit/win32/ModalScript.h"
+
+#include "support/win32/WinApp.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvtest;
+using zul::Windows::FileDialog;
+using zul::Windows::SystemDialog;
+
+namespace {
+
+constexpr char App[] = "Kolvane-Verwaltung";
+
+class DocumentTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ListSettings().DeleteSection(TestListWindow::Section);
+        window.Open();
+        folder = folderFiles.Path().string() + "\\";
+    }
+
+    std::string Title() const { return window.GetText(); }
+
+    // A native file with these artists.
+    std::string WriteCollection(const std::string& name, const std::vector<std::string>& artists) {
+        const std::string path = folderFiles.File(name);
+        RecordingReporter reporter;
+        EXPECT_EQ(kolvane::SaveNativeFile(path, Entries(artists), reporter), 1);
+        return path;
+    }
+    static std::string ArtistsOf(const std::string& path) {
+        kolvane::DiscCollection entries;
+        RecordingReporter reporter;
+        kolvane::LoadNativeFile(path, entries, reporter);
+        std::string text;
+        for (const auto& e : entries)
+            text += e.Artist + ";";
+        return text;
+    }
+    void MakeModified() {
+        window.View().Add(Entry("changed"));
+        window.RefreshAll();
+    }
+
+    TempFolder folderFiles;
+    std::string folder; // ends in a backslash
+    TestListWindow window;
+};
+
+} // namespace
+
+TEST_F(DocumentTest, TitleInEveryStateOfTheDocument) {
+    window.RefreshAll();
+    EXPECT_EQ(Title(), App);
+    MakeModified();
+    EXPECT_EQ(Title(), std::string(" * ") + App);
+    {
+        ModalScript script;
+        script.ChooseFile(folder + "discs.kvd");
+        EXPECT_EQ(window.SaveAs(), 1);
+    }
+    EXPECT_EQ(Title(), std::string("discs.kvd - ") + App);
+    MakeModified();
+    EXPECT_EQ(Title(), std::string(" * discs.kvd - ") + App);
+    EXPECT_EQ(Title()[0], ' ');
+    {
+        ModalScript script;
+        script.Press(IDNO);
+        EXPECT_EQ(window.NewCollection(), 1);
+    }
+    EXPECT_EQ(Title(), App);
+}
+
+TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
+    window.View().AppendAll(Entries({"b", "a"}), false);
+    window.SetWorkDir(folder);
+    {
+        ModalScript script;
+        script.ThenSystem([&](SystemDialog& dialog) {
+            auto& file = dynamic_cast<FileDialog&>(dialog);
+            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Save);
+            EXPECT_EQ(file.Filter(), "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||");
+            EXPECT_EQ(file.DefaultExtension(), "kvd");
+            EXPECT_EQ(file.InitialFolder(), folder);
+            EXPECT_EQ(file.Path(), ""); // untitled: no initial name
+            EXPECT_EQ(file.Flags(),
+                      static_cast<DWORD>(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                                         OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN));
+            file.AnswerPath(folder + "liste.kvd");
+        });
+        EXPECT_EQ(window.Save(), 1); // untitled: Save is Save As
+        EXPECT_TRUE(script.Finished());
+    }
+    EXPECT_EQ(ArtistsOf(folder + "liste.kvd"), "b;a;");
+    EXPECT_FALSE(window.View().IsModified());
+    EXPECT_EQ(window.FileName(), "liste.kvd");
+    EXPECT_EQ(window.WorkDir(), folder);
+
+    // The next Save As starts with the current name.
+    ModalScript script;
+    script.ThenSystem([&](SystemDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<FileDialog&>(dialog).Path(), "liste.kvd");
+        dialog.Answer(IDCANCEL);
+    });
+    EXPECT_EQ(window.SaveAs(), 0);
+}
+
+TEST_F(DocumentTest, SaveAsWhoseWriteFailsKeepsTheNewNameMarkedModified) {
+    MakeModified();
+    {
+        ModalScript script;
+        script.ChooseFile(folder + "fehlt\\neu.kvd");
+        script.ExpectMessage(IDS_ERR_012);
+        EXPECT_EQ(window.SaveAs(), 0);
+    }
+    EXPECT_EQ(window.FileName(), "neu.kvd");
+    EXPECT_EQ(window.WorkDir(), folder + "fehlt\\");
+    EXPECT_TRUE(window.View().IsModified());
+    EXPECT_EQ(Title(), std::string(" * neu.kvd - ") + App);
+}
+
+TEST_F(DocumentTest, SaveOfANamedCollectionWritesItsFile) {
+    const std::string path = WriteCollection("a.kvd", {"x"});
+    EXPECT_EQ(window.OpenPath(path), 1);
+    window.View().Add(Entry("y"));
+    {
+        ModalScript script; // no dialog at all
+        EXPECT_EQ(window.Save(), 1);
+        EXPECT_TRUE(script.Seen().empty());
+    }
+    EXPECT_EQ(ArtistsOf(path), "x;y;");
+    EXPECT_EQ(Title(), std::string("a.kvd - ") + App);
+}
+
+TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
+    const std::string path = WriteCollection("sammlung.kvd", {"c", "a", "b"});
+    window.SetWorkDir(folder);
+    window.View().SetDefaultSort(0, 0);
+    {
+        ModalScript script;
+        script.ThenSystem([&](SystemDialog& dialog) {
+            auto& file = dynamic_cast<FileDialog&>(dialog);
+            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Open);
+            EXPECT_EQ(file.Filter(), "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||");
+            EXPECT_EQ(file.DefaultExtension(), "");
+            EXPECT_EQ(file.Path(), "");
+            EXPECT_EQ(file.InitialFolder(), folder);
+            EXPECT_EQ(file.Flags(),
+                      static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                                         OFN_HIDEREADONLY | OFN_READONLY));
+            file.AnswerPath(path);
+        });
+        EXPECT_EQ(window.LoadWithDialog(), 1);
+    }
+    EXPECT_EQ(ArtistColumn(window.View().List().Handle()), "c,b,a");
+    EXPECT_EQ(window.FileName(), "sammlung.kvd");
+    EXPECT_FALSE(window.View().IsModified());
+    EXPECT_EQ(Title(), std::string("sammlung.kvd - ") + App);
+
+    // Another filter, as the import window gives it.
+    ModalScript script;
+    script.ThenSystem([&](SystemDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<FileDialog&>(dialog).Filter(), "x (*.x)|*.x||");
+        dialog.Answer(IDCANCEL);
+    });
+    EXPECT_EQ(window.LoadWithDialog("x (*.x)|*.x||"), 0);
+    EXPECT_EQ(window.FileName(), "sammlung.kvd"); // a cancel changes nothing
+}
+
+TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
+    const std::string path = WriteCollection("a.kvd", {"x", "y"});
+    ASSERT_EQ(window.OpenPath(path), 1);
+    MakeModified();
+    {
+        ModalScript script;
+        script.Then([](zul::Windows::Dialog& prompt) {
+            EXPECT_EQ(prompt.TemplateId(), static_cast<UINT>(IDD_SAVE_PROMPT));
+            Press(prompt, IDNO);
+        });
+        script.CancelSystemDialog();
+        EXPECT_EQ(window.LoadWithDialog(), 0);
+        EXPECT_TRUE(script.Finished());
+    }
+    EXPECT_TRUE(window.View().Entries().empty());
+    EXPECT_EQ(window.FileName(), "");
+    EXPECT_FALSE(window.View().IsModified());
+    EXPECT_EQ(Title(), App);
+    EXPECT_EQ(ArtistsOf(path), "x;y;"); // the file is untouched
+}
+
+TEST_F(DocumentTest, FailedLoadEndsUntitledWithTheDirectoryOfTheRejectedFile) {
+    const std::string good = WriteCollection("good.kvd", {"x"});
+    ASSERT_EQ(window.OpenPath(good), 1);
+    const std::string sub = folder + "anders";
+    ASSERT_TRUE(::CreateDirectoryA(sub.c_str(), nullptr));
+    const std::string bad = sub + "\\kaputt.kvd";
+    WriteText(bad, "KOLX\1\0\0\0");
+    {
+        ModalScript script;
+        script.ChooseFile(bad);
+        script.ExpectMessage(IDS_ERR_010);
+        EXPECT_EQ(window.LoadWithDialog(), 0);
+    }
+    EXPECT_TRUE(window.View().Entries().empty());
+    EXPECT_EQ(window.FileName(), "");
+    EXPECT_EQ(window.WorkDir(), sub + "\\");
+    EXPECT_FALSE(window.View().IsModified());
+    EXPECT_EQ(Title(), App);
+}
+
+TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
+    MakeModified();
+    {
+        // "&Ja" on an untitled collection: Save As, cancelled: New stops.
+        ModalScript script;
+        script.Press(IDOK);
+        script.CancelSystemDialog();
+        EXPECT_EQ(window.NewCollection(), 0);
+    }
+    EXPECT_EQ(window.View().Entries().size(), 1u);
+    EXPECT_TRUE(window.View().IsModified());
+    {
+        // "&Abbrechen" and Escape stop as well.
+        ModalScript script;
+        script.Press(IDCANCEL);
+        script.Then([](zul::Windows::Dialog& prompt) { PostKey(prompt, VK_ESCAPE); });
+        EXPECT_EQ(window.QuerySave(), 0);
+        EXPECT_EQ(window.LoadWithDialog(), 0);
+    }
+    EXPECT_TRUE(window.View().IsModified());
+    {
+        // "&Ja" with a name chosen: saved, then the new collection.
+        ModalScript script;
+        script.Press(IDOK);
+        script.ChooseFile(folder + "gerettet.kvd");
+        EXPECT_EQ(window.NewCollection(), 1);
+    }
+    EXPECT_EQ(ArtistsOf(folder + "gerettet.kvd"), "changed;");
+    EXPECT_TRUE(window.View().Entries().empty());
+    EXPECT_EQ(window.FileName(), "");
+    EXPECT_EQ(window.WorkDir(), folder); // stays after New
+}
+
+TEST_F(DocumentTest, OpenPathMakesARelativePathAbsolute) {
+    WriteCollection("rel.kvd", {"r"});
+    char previous[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(::SetCurrentDirectoryA(folder.c_str()));
+    const int result = window.OpenPath("rel.kvd");
+    ::SetCurrentDirectoryA(previous);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(window.FileName(), "rel.kvd");
+    // The folder as the system spells it, with a backslash at the end.
+    char full[MAX_PATH] = {};
+    ::GetFullPathNameA(folder.c_str(), MAX_PATH, full, nullptr);
+    EXPECT_EQ(window.WorkDir(), std::string(full));
+}
+
+TEST_F(DocumentTest, OpenPathOfAMissingFileReportsItAndForgetsTheName) {
+    ModalScript script;
+    script.ExpectMessage(IDS_ERR_008);
+    EXPECT_EQ(window.OpenPath(folder + "nicht-da.kvd"), 0);
+    EXPECT_EQ(window.FileName(), "");
+    EXPECT_EQ(window.WorkDir(), folder);
+    EXPECT_EQ(Title(), App);
+}

@@ -1,0 +1,153 @@
+#include "testkit/MemorySettingsStore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace kvtest {
+
+namespace {
+
+char FoldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+bool MemorySettingsStore::NoCase::operator()(const std::string& a, const std::string& b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(FoldAscii(x)) < static_cast<unsigned char>(FoldAscii(y));
+    });
+}
+
+bool MemorySettingsStore::OpenSection(std::string_view section) {
+    CloseSection();
+    ++opens_;
+    if (refused_ || section.empty())
+        return false;
+    open_ = &sections_[std::string(section)];
+    return true;
+}
+
+void MemorySettingsStore::CloseSection() {
+    open_ = nullptr;
+}
+
+const MemorySettingsStore::Value* MemorySettingsStore::Find(std::string_view key, Kind kind) const {
+    if (open_ == nullptr)
+        return nullptr;
+    const auto found = open_->find(std::string(key));
+    if (found == open_->end() || found->second.kind != kind)
+        return nullptr;
+    return &found->second;
+}
+
+bool MemorySettingsStore::Put(std::string_view key, Value value) {
+    if (open_ == nullptr || key.empty())
+        return false;
+    (*open_)[std::string(key)] = std::move(value);
+    return true;
+}
+
+std::string MemorySettingsStore::GetString(std::string_view key, std::string_view defaultText) {
+    const Value* value = Find(key, Kind::Text);
+    return value != nullptr ? value->text : std::string(defaultText);
+}
+
+bool MemorySettingsStore::GetBool(std::string_view key, bool defaultValue) {
+    const Value* value = Find(key, Kind::Flag);
+    return value != nullptr ? value->numbers[0] != 0 : defaultValue;
+}
+
+int MemorySettingsStore::GetInt(std::string_view key, int defaultValue) {
+    const Value* value = Find(key, Kind::Number);
+    return value != nullptr ? value->numbers[0] : defaultValue;
+}
+
+void MemorySettingsStore::GetIntList(std::string_view key, int count, const int* defaults,
+                                     int* target) {
+    if (count <= 0)
+        return;
+    const Value* value = Find(key, Kind::NumberList);
+    const int* source = value != nullptr && value->numbers.size() == static_cast<size_t>(count)
+                            ? value->numbers.data()
+                            : defaults;
+    if (source != target)
+        std::memmove(target, source, sizeof(int) * static_cast<size_t>(count));
+}
+
+void MemorySettingsStore::GetBinary(std::string_view key, int count, const unsigned char* defaults,
+                                    unsigned char* target) {
+    if (count <= 0)
+        return;
+    const Value* value = Find(key, Kind::Bytes);
+    const unsigned char* source =
+        value != nullptr && value->text.size() == static_cast<size_t>(count)
+            ? reinterpret_cast<const unsigned char*>(value->text.data())
+            : defaults;
+    if (source != target)
+        std::memmove(target, source, static_cast<size_t>(count));
+}
+
+bool MemorySettingsStore::PutString(std::string_view key, std::string_view text) {
+    Value value;
+    value.text = std::string(text);
+    return Put(key, std::move(value));
+}
+
+bool MemorySettingsStore::PutBool(std::string_view key, bool flag) {
+    Value value;
+    value.kind = Kind::Flag;
+    value.numbers = {flag ? 1 : 0};
+    return Put(key, std::move(value));
+}
+
+bool MemorySettingsStore::PutInt(std::string_view key, int number) {
+    Value value;
+    value.kind = Kind::Number;
+    value.numbers = {number};
+    return Put(key, std::move(value));
+}
+
+bool MemorySettingsStore::PutIntList(std::string_view key, int count, const int* values) {
+    if (count <= 0)
+        return false;
+    Value value;
+    value.kind = Kind::NumberList;
+    value.numbers.assign(values, values + count);
+    return Put(key, std::move(value));
+}
+
+bool MemorySettingsStore::PutBinary(std::string_view key, int count, const unsigned char* bytes) {
+    if (count <= 0)
+        return false;
+    Value value;
+    value.kind = Kind::Bytes;
+    value.text.assign(reinterpret_cast<const char*>(bytes), static_cast<size_t>(count));
+    return Put(key, std::move(value));
+}
+
+bool MemorySettingsStore::DeleteValue(std::string_view key) {
+    return open_ != nullptr && open_->erase(std::string(key)) > 0;
+}
+
+bool MemorySettingsStore::DeleteSection(std::string_view section) {
+    const auto found = sections_.find(std::string(section));
+    if (found == sections_.end())
+        return false;
+    if (open_ == &found->second)
+        open_ = nullptr;
+    sections_.erase(found);
+    return true;
+}
+
+bool MemorySettingsStore::HasSection(std::string_view section) const {
+    return sections_.count(std::string(section)) > 0;
+}
+
+int MemorySettingsStore::ValueCount(std::string_view section) const {
+    const auto found = sections_.find(std::string(section));
+    return found != sections_.end() ? static_cast<int>(found->second.size()) : 0;
+}
+
+} // namespace kvtest

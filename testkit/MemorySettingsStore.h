@@ -1,0 +1,68 @@
+#pragma once
+
+#include "support/SettingsStore.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvtest {
+
+// A settings store held in memory, for windows whose settings a test reads
+// and writes without an application store. Values keep their kind: a read of
+// another kind, or of a list or byte value of another length, gives the
+// default, as a malformed stored value would. Section and key names ignore
+// the case of A-Z, as the registry does.
+class MemorySettingsStore : public zul::SettingsStore {
+public:
+    bool OpenSection(std::string_view section) override;
+    void CloseSection() override;
+    bool IsOpen() const override { return open_ != nullptr; }
+
+    std::string GetString(std::string_view key, std::string_view defaultText) override;
+    bool GetBool(std::string_view key, bool defaultValue) override;
+    int GetInt(std::string_view key, int defaultValue) override;
+    void GetIntList(std::string_view key, int count, const int* defaults, int* target) override;
+    void GetBinary(std::string_view key, int count, const unsigned char* defaults,
+                   unsigned char* target) override;
+
+    bool PutString(std::string_view key, std::string_view text) override;
+    bool PutBool(std::string_view key, bool value) override;
+    bool PutInt(std::string_view key, int value) override;
+    bool PutIntList(std::string_view key, int count, const int* values) override;
+    bool PutBinary(std::string_view key, int count, const unsigned char* bytes) override;
+
+    bool DeleteValue(std::string_view key) override;
+    bool DeleteSection(std::string_view section) override;
+
+    // Test inspection: whether a section exists and how many values it holds.
+    bool HasSection(std::string_view section) const;
+    int ValueCount(std::string_view section) const;
+    // A section that cannot be opened, as a store without access would behave.
+    void SetRefused(bool refused) { refused_ = refused; }
+    // The number of OpenSection calls so far.
+    int Opens() const { return opens_; }
+
+private:
+    enum class Kind { Text, Flag, Number, NumberList, Bytes };
+    struct Value {
+        Kind kind = Kind::Text;
+        std::string text;
+        std::vector<int> numbers;
+    };
+    struct NoCase {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    using Section = std::map<std::string, Value, NoCase>;
+
+    const Value* Find(std::string_view key, Kind kind) const;
+    bool Put(std::string_view key, Value value);
+
+    std::map<std::string, Section, NoCase> sections_;
+    Section* open_ = nullptr;
+    bool refused_ = false;
+    int opens_ = 0;
+};
+
+} // namespace kvtest
