@@ -1,0 +1,195 @@
+#include "support/win32/CellEdit.h"
+
+#include "support/win32/KeyClaim.h"
+#include "support/win32/TextExtent.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace zul::Windows {
+
+namespace {
+
+std::string WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthA(window);
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(copied, 0)));
+    return text;
+}
+
+// The list answers with at most the buffer less one; a full buffer may mean
+// a longer text, so ask again with a larger one.
+std::string CellText(HWND list, int item, int subItem) {
+    std::string text(256, '\0');
+    for (;;) {
+        LVITEMA cell{};
+        cell.iSubItem = subItem;
+        cell.pszText = text.data();
+        cell.cchTextMax = static_cast<int>(text.size());
+        const LRESULT length =
+            ::SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&cell));
+        if (length < static_cast<LRESULT>(text.size()) - 1 || text.size() >= (1u << 20)) {
+            text.resize(static_cast<size_t>(std::max<LRESULT>(length, 0)));
+            return text;
+        }
+        text.assign(text.size() * 2, '\0');
+    }
+}
+
+} // namespace
+
+CellEdit::CellEdit(HWND list, int item, int subItem, std::string text)
+    : list_(list), item_(item), subItem_(subItem), initialText_(std::move(text)) {}
+
+HWND CellEdit::Open(HWND list, const RECT& rect, int item, int subItem, DWORD alignment,
+                    int maxLength) {
+    auto* editor = new CellEdit(list, item, subItem, CellText(list, item, subItem));
+    HWND window = ::CreateWindowExA(
+        0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | alignment, rect.left,
+        rect.top, rect.right - rect.left, rect.bottom - rect.top, list,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId)), ::GetModuleHandleA(nullptr),
+        nullptr);
+    if (window == nullptr ||
+        !::SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(editor))) {
+        if (window != nullptr) {
+            ::DestroyWindow(window);
+        }
+        delete editor;
+        return nullptr;
+    }
+    editor->window_ = window;
+    ::SendMessageA(window, WM_SETFONT, ::SendMessageA(list, WM_GETFONT, 0, 0), FALSE);
+    if (maxLength > 0) {
+        ::SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+    }
+    ::SetWindowTextA(window, editor->initialText_.c_str());
+    ::SetFocus(window);
+    ::SendMessageA(window, EM_SETSEL, 0, 0);
+    return window;
+}
+
+bool CellEdit::IsOwnKey(const MSG& message) {
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    if (message.message == WM_KEYDOWN) {
+        return message.wParam == VK_RETURN || message.wParam == VK_ESCAPE ||
+               message.wParam == VK_DELETE || control;
+    }
+    if (message.message == WM_CHAR) {
+        return message.wParam == '\r' || message.wParam == 0x1B || control;
+    }
+    return false;
+}
+
+// Typing past the right edge widens the editor up to the list's right edge;
+// from there on the edit scrolls its text as usual.
+void CellEdit::Widen() {
+    const int wanted = TextExtent(list_, WindowText(window_)).cx + 5;
+    RECT rect{};
+    ::GetWindowRect(window_, &rect);
+    ::MapWindowPoints(HWND_DESKTOP, list_, reinterpret_cast<POINT*>(&rect), 2);
+    const int width = rect.right - rect.left;
+    if (wanted <= width) {
+        return;
+    }
+    RECT client{};
+    ::GetClientRect(list_, &client);
+    const int widened = std::min(wanted, static_cast<int>(client.right - rect.left));
+    if (widened > width) {
+        ::SetWindowPos(window_, nullptr, 0, 0, widened, rect.bottom - rect.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// The parent hears of the result before the editor goes; whatever it does in
+// answer may destroy the list and with it this object, so only copies are
+// used once the notification is sent.
+void CellEdit::EndEdit() {
+    if (ending_) {
+        return;
+    }
+    ending_ = true;
+    HWND window = window_;
+    HWND list = list_;
+    std::string text = WindowText(window);
+    const int id = ::GetDlgCtrlID(list);
+    NMLVDISPINFOA info{};
+    info.hdr.hwndFrom = list;
+    info.hdr.idFrom = static_cast<UINT_PTR>(id);
+    info.hdr.code = LVN_ENDLABELEDITA;
+    info.item.mask = LVIF_TEXT;
+    info.item.iItem = item_;
+    info.item.iSubItem = subItem_;
+    info.item.pszText = cancelled_ ? nullptr : text.data();
+    info.item.cchTextMax = static_cast<int>(text.size()) + 1;
+    ::SendMessageA(::GetParent(list), WM_NOTIFY, static_cast<WPARAM>(id),
+                   reinterpret_cast<LPARAM>(&info));
+    if (::IsWindow(window)) {
+        ::DestroyWindow(window);
+    }
+}
+
+LRESULT CellEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == KeyClaimMessage()) {
+        return lParam != 0 && IsOwnKey(*reinterpret_cast<const MSG*>(lParam));
+    }
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // The same keys for a plain dialog loop, which asks with this message.
+        LRESULT code = ::DefSubclassProc(window_, message, wParam, lParam);
+        if (lParam != 0 && IsOwnKey(*reinterpret_cast<const MSG*>(lParam))) {
+            code |= DLGC_WANTMESSAGE;
+        }
+        return code;
+    }
+    case WM_KEYDOWN:
+        // Moving the focus ends the edit and destroys this object.
+        if (wParam == VK_ESCAPE) {
+            cancelled_ = true;
+            ::SetFocus(list_);
+            return 0;
+        }
+        if (wParam == VK_RETURN) {
+            ::SetFocus(list_);
+            return 0;
+        }
+        break;
+    case WM_CHAR: {
+        if (wParam == '\r' || wParam == 0x1B) {
+            return 0;
+        }
+        const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
+        Widen();
+        return result;
+    }
+    case WM_KILLFOCUS: {
+        const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
+        EndEdit();
+        return result;
+    }
+    case WM_NCDESTROY: {
+        HWND window = window_;
+        ::RemoveWindowSubclass(window, SubclassProc, 0);
+        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+        delete this;
+        return result;
+    }
+    }
+    return ::DefSubclassProc(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CellEdit::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR data) {
+    try {
+        return reinterpret_cast<CellEdit*>(data)->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Only copying a text can fail (out of memory); the edit stays open.
+        return 0;
+    }
+}
+
+} // namespace zul::Windows

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zul::Windows {
+
+// The single-line editor a list opens over one of its cells. It belongs to no
+// one but its window: when the editor loses the focus it hands its text to the
+// list's parent as the list's LVN_ENDLABELEDIT notification (no text after
+// Escape), destroys its window and, with it, itself.
+class CellEdit {
+public:
+    static constexpr int ControlId = 1;
+
+    // Opens the editor on rect (list client coordinates) with the cell's
+    // current text and the focus. alignment: ES_LEFT, ES_CENTER or ES_RIGHT;
+    // maxLength 0: unlimited. Returns the editor's window, or none.
+    static HWND Open(HWND list, const RECT& rect, int item, int subItem, DWORD alignment,
+                     int maxLength);
+
+    CellEdit(const CellEdit&) = delete;
+    CellEdit& operator=(const CellEdit&) = delete;
+
+private:
+    CellEdit(HWND list, int item, int subItem, std::string text);
+    ~CellEdit() = default;
+
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static bool IsOwnKey(const MSG& message);
+    void Widen();
+    void EndEdit();
+
+    HWND window_ = nullptr;
+    HWND list_;
+    int item_;
+    int subItem_;
+    std::string initialText_;
+    bool cancelled_ = false;
+    bool ending_ = false;
+};
+
+} // namespace zul::Windows

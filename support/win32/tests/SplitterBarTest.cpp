@@ -1,0 +1,329 @@
+#include "support/win32/SplitterBar.h"
+
+#include "support/win32/tests/ControlTestKit.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using controltest::Drain;
+using controltest::MouseButton;
+using controltest::MoveCursor;
+using controltest::PumpUntil;
+using controltest::TestParent;
+using zul::Windows::SplitterBar;
+
+namespace {
+
+constexpr int ParentWidth = 600;
+constexpr int ParentHeight = 400;
+
+struct Report {
+    int code;
+    int position;
+    bool operator==(const Report&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Report& report) {
+    return out << "{code " << report.code << ", position " << report.position << "}";
+}
+
+// The scroll messages the parent received, checked to be the bar's own.
+std::vector<Report> Reports(const TestParent& parent, UINT message, const SplitterBar& bar) {
+    std::vector<Report> reports;
+    for (const controltest::Scroll& scroll : parent.scrolls) {
+        EXPECT_EQ(scroll.message, message);
+        EXPECT_EQ(reinterpret_cast<HWND>(scroll.lParam), bar.Handle());
+        reports.push_back({LOWORD(scroll.wParam), static_cast<short>(HIWORD(scroll.wParam))});
+    }
+    return reports;
+}
+
+RECT RectInParent(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return ::EqualRect(&a, &b) != FALSE;
+}
+
+std::string Describe(const RECT& rect) {
+    return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " +
+           std::to_string(rect.right) + ", " + std::to_string(rect.bottom) + ")";
+}
+
+POINT InParent(HWND parent) {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::ScreenToClient(parent, &cursor);
+    return cursor;
+}
+
+int NonWhitePixels(HWND window, const RECT& rect) {
+    HDC dc = ::GetDC(window);
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            count += ::GetPixel(dc, x, y) != RGB(255, 255, 255) ? 1 : 0;
+        }
+    }
+    ::ReleaseDC(window, dc);
+    return count;
+}
+
+// Drags with the real mouse: presses at `press` (parent client coordinates),
+// moves the cursor through `moves`, one per timer tick, and releases where the
+// last move ended. A timer message comes only once the queue holds no input,
+// so each move has been handled, and its notification delivered, before the
+// next; observe(i) runs at that point for move i.
+void RealDrag(TestParent& parent, POINT press, const std::vector<POINT>& moves,
+              const std::function<void(size_t)>& observe = {}) {
+    HWND window = parent.Handle();
+    MoveCursor(parent.ToScreen(window, press));
+    Drain();
+    size_t tick = 0;
+    bool released = false;
+    parent.onTimer = [&] {
+        if (tick > 0 && tick <= moves.size() && observe) {
+            observe(tick - 1);
+        }
+        if (tick < moves.size()) {
+            MoveCursor(parent.ToScreen(window, moves[tick]));
+        } else if (tick == moves.size()) {
+            MouseButton(false);
+            released = true;
+        } else if (tick > moves.size() + 100) {
+            ::ReleaseCapture(); // a lost release must not keep the drag going
+        }
+        ++tick;
+    };
+    ::SetTimer(window, 1, 20, nullptr);
+    MouseButton(true);
+    const bool ended = PumpUntil([&] { return released && ::GetCapture() == nullptr; }, 10000);
+    ::KillTimer(window, 1);
+    parent.onTimer = nullptr;
+    Drain();
+    EXPECT_TRUE(ended) << "the drag did not end";
+}
+
+// Bar client coordinates of a point given in the parent's, for messages
+// addressed to the bar directly.
+LPARAM AtBar(const SplitterBar& bar, int x, int y) {
+    POINT point{x, y};
+    ::MapWindowPoints(::GetParent(bar.Handle()), bar.Handle(), &point, 1);
+    return MAKELPARAM(point.x, point.y);
+}
+
+} // namespace
+
+TEST(SplitterBar, CreateClampsThePositionAndCoversTheBarRectangle) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar vertical;
+    ASSERT_TRUE(vertical.Create(parent.Handle(), 1049, SplitterBar::Vertical, 700, 3));
+    EXPECT_EQ(vertical.Position(), ParentWidth);
+    EXPECT_TRUE(SameRect(vertical.Range(), {0, 0, ParentWidth, ParentHeight}));
+    EXPECT_TRUE(SameRect(RectInParent(vertical.Handle()), {597, 0, 603, ParentHeight}))
+        << Describe(RectInParent(vertical.Handle()));
+    EXPECT_EQ(::GetDlgCtrlID(vertical.Handle()), 1049);
+    EXPECT_TRUE(::IsWindowVisible(vertical.Handle()));
+
+    SplitterBar horizontal;
+    const RECT range{10, 50, 300, 350};
+    ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, -5, 2, &range));
+    EXPECT_EQ(horizontal.Position(), 50);
+    EXPECT_TRUE(SameRect(RectInParent(horizontal.Handle()), {10, 48, 300, 52}))
+        << Describe(RectInParent(horizontal.Handle()));
+    EXPECT_EQ(horizontal.Outline(), 1);
+}
+
+TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar bar;
+    const RECT range{50, 0, 500, ParentHeight};
+    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 100, 3, &range));
+
+    EXPECT_EQ(bar.SetPosition(250), 100);
+    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {247, 0, 253, ParentHeight}));
+    EXPECT_EQ(bar.SetPosition(10), 250);
+    EXPECT_EQ(bar.Position(), 50);
+
+    // A range that no longer holds the position moves the bar to its nearest edge.
+    bar.SetPosition(250);
+    const RECT right{300, 20, 450, 380};
+    EXPECT_TRUE(SameRect(bar.SetRange(&right), range));
+    EXPECT_EQ(bar.Position(), 300);
+    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {297, 20, 303, 380}))
+        << Describe(RectInParent(bar.Handle()));
+
+    // No range: the parent's client rectangle as it is now.
+    bar.SetPosition(440);
+    ::SetWindowPos(parent.Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(SameRect(bar.SetRange(nullptr), right));
+    EXPECT_TRUE(SameRect(bar.Range(), {0, 0, 400, 300}));
+    EXPECT_EQ(bar.Position(), 400);
+    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {397, 0, 403, 300}));
+
+    EXPECT_EQ(bar.SetOutline(0), 1);
+    EXPECT_EQ(bar.SetOutline(1), 0);
+}
+
+TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar bar;
+    const RECT range{50, 0, 400, ParentHeight};
+    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3, &range));
+    RECT clipBefore{};
+    ::GetClipCursor(&clipBefore);
+    RECT rangeOnScreen = range;
+    ::MapWindowPoints(parent.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&rangeOnScreen), 2);
+
+    // Pressed 2 pixels left of the dividing line, so the cursor runs 2 behind the position.
+    std::vector<POINT> cursorSeen;
+    std::vector<RECT> clipSeen;
+    RealDrag(parent, {198, 100}, {{258, 100}, {700, 120}, {100, 100}, {-100, 100}}, [&](size_t) {
+        cursorSeen.push_back(InParent(parent.Handle()));
+        RECT clip{};
+        ::GetClipCursor(&clip);
+        clipSeen.push_back(clip);
+    });
+
+    // The cursor stops at the range (its right edge is exclusive), the bar at the range's edge.
+    ASSERT_EQ(cursorSeen.size(), 4u);
+    EXPECT_EQ(cursorSeen[1].x, 399);
+    EXPECT_EQ(cursorSeen[3].x, 50);
+    for (const RECT& clip : clipSeen) {
+        EXPECT_TRUE(SameRect(clip, rangeOnScreen)) << Describe(clip);
+    }
+    const std::vector<Report> expected{{SB_THUMBTRACK, 260},
+                                       {SB_THUMBTRACK, 400},
+                                       {SB_THUMBTRACK, 101},
+                                       {SB_THUMBTRACK, 51},
+                                       {SB_THUMBPOSITION, 51}};
+    EXPECT_EQ(Reports(parent, WM_HSCROLL, bar), expected);
+    EXPECT_EQ(bar.Position(), 51);
+    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {48, 0, 54, ParentHeight}));
+
+    RECT clipAfter{};
+    ::GetClipCursor(&clipAfter);
+    EXPECT_TRUE(SameRect(clipAfter, clipBefore)) << Describe(clipAfter);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST(SplitterBar, HorizontalBarReportsThroughTheVerticalScrollMessage) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar bar;
+    ASSERT_TRUE(bar.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 200, 2));
+    RealDrag(parent, {300, 201}, {{300, 150}, {320, 1000}});
+    const std::vector<Report> expected{
+        {SB_THUMBTRACK, 149}, {SB_THUMBTRACK, 398}, {SB_THUMBPOSITION, 398}};
+    EXPECT_EQ(Reports(parent, WM_VSCROLL, bar), expected);
+    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {0, 396, ParentWidth, 400}));
+}
+
+TEST(SplitterBar, NotificationsArePostedAndTheReleasePointCountsWithoutATrack) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar bar;
+    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3));
+    MoveCursor(parent.ToScreen(parent.Handle(), {200, 50}));
+    Drain();
+
+    // Messages queued for the drag's own loop; the release lies 15 pixels
+    // further, and past the range's edge a move stops the bar at the edge.
+    ::PostMessageA(bar.Handle(), WM_MOUSEMOVE, MK_LBUTTON, AtBar(bar, 230, 50));
+    ::PostMessageA(bar.Handle(), WM_MOUSEMOVE, MK_LBUTTON, AtBar(bar, 900, 50));
+    ::PostMessageA(bar.Handle(), WM_LBUTTONUP, 0, AtBar(bar, 915, 50));
+    ::SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, AtBar(bar, 200, 50));
+    EXPECT_TRUE(parent.scrolls.empty()) << "notifications must be posted, not sent";
+    Drain();
+    const std::vector<Report> expected{
+        {SB_THUMBTRACK, 230}, {SB_THUMBTRACK, 600}, {SB_THUMBPOSITION, 600}};
+    EXPECT_EQ(Reports(parent, WM_HSCROLL, bar), expected);
+}
+
+TEST(SplitterBar, PressWhileAnotherWindowHoldsTheCaptureStartsNoDrag) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar bar;
+    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3));
+    HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 50, 50,
+                                   parent.Handle(), nullptr, nullptr, nullptr);
+    MoveCursor(parent.ToScreen(parent.Handle(), {200, 50}));
+    Drain();
+    ::SetCapture(other);
+    ::SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, AtBar(bar, 200, 50));
+    EXPECT_EQ(::GetCapture(), other);
+    ::ReleaseCapture();
+    Drain();
+    EXPECT_TRUE(parent.scrolls.empty());
+    EXPECT_EQ(bar.Position(), 200);
+}
+
+TEST(SplitterBar, OutlineIsDrawnWhileDraggingOnlyWithTheFlag) {
+    for (const int outline : {1, 0}) {
+        SCOPED_TRACE(outline);
+        TestParent parent(ParentWidth, ParentHeight);
+        SplitterBar bar;
+        ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3));
+        bar.SetOutline(outline);
+        const RECT at300{297, 20, 303, 60};
+        const RECT at400{397, 20, 403, 60};
+        std::vector<int> seen300;
+        std::vector<int> seen400;
+        RealDrag(parent, {200, 100}, {{300, 100}, {400, 100}}, [&](size_t) {
+            seen300.push_back(NonWhitePixels(parent.Handle(), at300));
+            seen400.push_back(NonWhitePixels(parent.Handle(), at400));
+        });
+        ASSERT_EQ(seen300.size(), 2u);
+        if (outline != 0) {
+            EXPECT_GT(seen300[0], 0) << "outline at the first position";
+            EXPECT_EQ(seen300[1], 0) << "the old outline is taken away";
+            EXPECT_GT(seen400[1], 0) << "outline at the second position";
+        } else {
+            EXPECT_EQ(seen300[0] + seen300[1] + seen400[1], 0);
+        }
+        ::UpdateWindow(parent.Handle());
+        EXPECT_EQ(NonWhitePixels(parent.Handle(), at300), 0) << "nothing left after the drag";
+        const std::vector<Report> expected{
+            {SB_THUMBTRACK, 300}, {SB_THUMBTRACK, 400}, {SB_THUMBPOSITION, 400}};
+        EXPECT_EQ(Reports(parent, WM_HSCROLL, bar), expected);
+    }
+}
+
+TEST(SplitterBar, SizingCursorOverTheBar) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar vertical;
+    SplitterBar horizontal;
+    ASSERT_TRUE(vertical.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3));
+    ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 300, 3));
+
+    MoveCursor(parent.ToScreen(parent.Handle(), {201, 100}));
+    Drain();
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_SIZEWE));
+    MoveCursor(parent.ToScreen(parent.Handle(), {450, 299}));
+    Drain();
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_SIZENS));
+    MoveCursor(parent.ToScreen(parent.Handle(), {450, 100}));
+    Drain();
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST(SplitterBar, BackgroundColourFillsTheBar) {
+    TestParent parent(ParentWidth, ParentHeight);
+    SplitterBar bar;
+    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 4));
+    auto pixel = [&] {
+        ::UpdateWindow(bar.Handle());
+        HDC dc = ::GetDC(bar.Handle());
+        const COLORREF colour = ::GetPixel(dc, 3, 50);
+        ::ReleaseDC(bar.Handle(), dc);
+        return colour;
+    };
+    EXPECT_EQ(pixel(), ::GetSysColor(COLOR_BTNFACE));
+    bar.SetBackground(RGB(200, 0, 0));
+    EXPECT_EQ(pixel(), RGB(200, 0, 0));
+    bar.SetBackground(SplitterBar::DefaultBackground);
+    EXPECT_EQ(pixel(), ::GetSysColor(COLOR_BTNFACE));
+}
