@@ -4,6 +4,7 @@
 #include "support/win32/DebugTrace.h"
 #include "support/win32/Dialog.h"
 #include "support/win32/ProgramPath.h"
+#include "support/win32/RegistrySettingsStore.h"
 #include "support/win32/SystemErrorText.h"
 #include "support/win32/SystemDialogs.h"
 
@@ -77,7 +78,12 @@ int WinApp::Run() {
 bool WinApp::InitInstance() {
     ParseCommandLine(::GetCommandLineA());
     const bool pathsSet = SetUpPaths();
+    // A second start-up replaces the store. Without paths there is no base
+    // key either, and no store: nothing is to land directly under Software.
     settings_.reset();
+    if (pathsSet) {
+        settings_ = std::make_unique<RegistrySettingsStore>(registryBaseKey_);
+    }
     return pathsSet;
 }
 
