@@ -1,5 +1,6 @@
 // The record list window from dialog 101: layout, side pane, status line,
-// splitters, grid and its settings section in the registry.
+// splitters, grid and its settings section in the registry (a base key of
+// the test program's own).
 #include "core/win32/tests/TestListWindow.h"
 
 #include "support/win32/WinApp.h"
@@ -301,6 +302,33 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
         ::SetWindowPos(window.Handle(), nullptr, 30, 40, 900, 600, SWP_NOZORDER);
         Command(window.Handle(), IDM_SIDE_PANE);
         window.Close(); // writes the section
+    }
+
+    // All nine are in the section's own registry key, each in its own kind.
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\KvTests\\CoreWin32\\KvTestList", 0,
+                                  KEY_READ, &key),
+                  ERROR_SUCCESS);
+        struct Value {
+            const char* name;
+            DWORD type;
+            DWORD size;
+        };
+        const Value values[] = {{"Columns", REG_BINARY, 16},   {"AddInfo", REG_BINARY, 1},
+                                {"Grid", REG_BINARY, 1},       {"WorkDir", REG_SZ, 10},
+                                {"DefSortBy", REG_BINARY, 4},  {"DefSortUp", REG_BINARY, 1},
+                                {"InfoMetric", REG_BINARY, 8}, {"DragDraw", REG_BINARY, 1},
+                                {"Placement", REG_BINARY, 44}};
+        for (const Value& value : values) {
+            DWORD type = 0, size = 0;
+            EXPECT_EQ(::RegQueryValueExA(key, value.name, nullptr, &type, nullptr, &size),
+                      ERROR_SUCCESS)
+                << value.name;
+            EXPECT_EQ(type, value.type) << value.name;
+            EXPECT_EQ(size, value.size) << value.name;
+        }
+        ::RegCloseKey(key);
     }
 
     ASSERT_TRUE(store->OpenSection(TestListWindow::Section));

@@ -3,7 +3,8 @@
 #include "core/win32/RecordListDialog.h"
 #include "resources/resource.h"
 #include "support/win32/MenuRef.h"
-#include "testkit/MemorySettingsStore.h"
+#include "support/win32/RegistryKey.h"
+#include "support/win32/RegistrySettingsStore.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -15,10 +16,26 @@
 
 namespace kvtest {
 
-// The settings of every TestListWindow of the run, until the program has a
-// registry store of its own.
-inline MemorySettingsStore& ListSettings() {
-    static MemorySettingsStore store;
+// The settings of every TestListWindow of the run: the real registry store
+// under a base key of this test program's own, removed with everything
+// beneath it when the program ends.
+class TestRegistrySettings : public zul::Windows::RegistrySettingsStore {
+public:
+    static constexpr char Base[] = "KvTests\\CoreWin32";
+    TestRegistrySettings() : RegistrySettingsStore(Base) { RemoveBase(); }
+    ~TestRegistrySettings() override {
+        CloseSection();
+        RemoveBase();
+    }
+    static void RemoveBase() {
+        zul::Windows::RegistryKey software;
+        if (software.Open(HKEY_CURRENT_USER, "Software") == ERROR_SUCCESS)
+            software.DeleteSubKeyTree("KvTests");
+    }
+};
+
+inline TestRegistrySettings& ListSettings() {
+    static TestRegistrySettings store;
     return store;
 }
 
