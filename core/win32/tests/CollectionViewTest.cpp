@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstring>
+#include <string>
+
 using namespace kvtest;
 using kolvane::CollectionView;
 using kolvane::DiscCollection;
@@ -213,4 +217,24 @@ TEST_F(CollectionViewTest, SelectAllAndNoneWithTheirCommands) {
     EXPECT_EQ(window.refreshes, 1);
     Command(window.Handle(), IDM_SELECT_NONE);
     EXPECT_TRUE(SelectedRows(list).empty());
+}
+
+TEST_F(CollectionViewTest, SortOrderOfTheListDoesNotFollowAGermanCRuntimeLocale) {
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old != nullptr ? old : "C";
+    // A locale whose collation would put the umlauts beside their vowels.
+    ASSERT_NE(std::setlocale(LC_ALL, "German_Germany.1252"), nullptr);
+    const bool collates = std::strcoll("\xE4", "z") < 0;
+    View().AppendAll({Entry("\xE4"), Entry("z"), Entry("\xC4"), Entry("A"), Entry("b")}, false);
+    ClickHeader(list, 0);
+    const std::string artists = ArtistColumn(list);
+    View().Clear();
+    View().AppendAll({Entry("a", "", "99"), Entry("b", "", "1999"), Entry("c", "", "2000")}, false);
+    ClickHeader(list, 2);
+    const std::string byYear = ArtistColumn(list);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_TRUE(collates); // else the locale would prove nothing here
+    // Byte-wise with only A-Z folded: both umlauts after z, \xC4 before \xE4.
+    EXPECT_EQ(artists, "A,b,z,\xC4,\xE4");
+    EXPECT_EQ(byYear, "b,c,a"); // years as text: 99 after 1999 and 2000
 }
