@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -126,32 +127,37 @@ int main() {
                                     0, 0, 800, 600, nullptr, nullptr, type.hInstance, nullptr);
 
     // The bare list view: callback items inserted with redrawing off, then
-    // a sort with a trivial comparison.
-    HWND bare = CreateList(parent);
-    AddBareColumns(bare);
-    auto start = Clock::now();
-    ::SendMessageA(bare, WM_SETREDRAW, FALSE, 0);
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.pszText = LPSTR_TEXTCALLBACKA;
-    for (int i = 0; i < EntryCount; ++i) {
-        item.iItem = i;
-        item.lParam = i;
-        ::SendMessageA(bare, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    // a sort with a trivial comparison. Three times, on a fresh list each time,
+    // and the fastest run counts, so that the first window's start-up costs and
+    // the other builds on the machine weigh less.
+    double bareFill = 1e300, bareSort = 1e300, bareDelete = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        HWND bare = CreateList(parent);
+        AddBareColumns(bare);
+        auto start = Clock::now();
+        ::SendMessageA(bare, WM_SETREDRAW, FALSE, 0);
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.pszText = LPSTR_TEXTCALLBACKA;
+        for (int i = 0; i < EntryCount; ++i) {
+            item.iItem = i;
+            item.lParam = i;
+            ::SendMessageA(bare, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        ::SendMessageA(bare, WM_SETREDRAW, TRUE, 0);
+        Repaint(bare);
+        bareFill = std::min(bareFill, MillisecondsSince(start));
+        start = Clock::now();
+        ::SendMessageA(bare, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&TrivialCompare));
+        Repaint(bare);
+        bareSort = std::min(bareSort, MillisecondsSince(start));
+        start = Clock::now();
+        ::SendMessageA(bare, WM_SETREDRAW, FALSE, 0);
+        ::SendMessageA(bare, LVM_DELETEALLITEMS, 0, 0);
+        ::SendMessageA(bare, WM_SETREDRAW, TRUE, 0);
+        bareDelete = std::min(bareDelete, MillisecondsSince(start));
+        ::DestroyWindow(bare);
     }
-    ::SendMessageA(bare, WM_SETREDRAW, TRUE, 0);
-    Repaint(bare);
-    const double bareFill = MillisecondsSince(start);
-    start = Clock::now();
-    ::SendMessageA(bare, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&TrivialCompare));
-    Repaint(bare);
-    const double bareSort = MillisecondsSince(start);
-    start = Clock::now();
-    ::SendMessageA(bare, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(bare, LVM_DELETEALLITEMS, 0, 0);
-    ::SendMessageA(bare, WM_SETREDRAW, TRUE, 0);
-    const double bareDelete = MillisecondsSince(start);
-    ::DestroyWindow(bare);
 
     // The record list: the same list view bound to a collection.
     HWND list = CreateList(parent);
@@ -160,34 +166,44 @@ int main() {
     boundView = &view;
     kolvane::DiscCollection entries = MakeEntries();
 
-    // From an empty list, as after the start of the program: the entries are
-    // appended (a copy each, small beside the list's work) and the list filled.
-    start = Clock::now();
+    // The entries are appended once; the copies are not part of the fill.
     view.AppendAll(entries, false);
-    Repaint(list);
-    const double fillUnsorted = MillisecondsSince(start);
     entries.clear();
 
-    // Over a full list, as after a re-load: all items are deleted first.
-    start = Clock::now();
-    view.FillList();
-    Repaint(list);
-    const double refillUnsorted = MillisecondsSince(start);
-
+    // FillList from an empty list (as after the start of the program) and
+    // over a full one (as after a re-load, all items deleted first), without
+    // and with a sort in force. Each the best of three runs.
+    const auto best = [&](bool emptyFirst) {
+        double fastest = 1e300;
+        for (int run = 0; run < 3; ++run) {
+            if (emptyFirst)
+                view.List().DeleteAllItems();
+            const auto start = Clock::now();
+            view.FillList();
+            Repaint(list);
+            fastest = std::min(fastest, MillisecondsSince(start));
+        }
+        return fastest;
+    };
+    const double fillUnsorted = best(true);
+    const double refillUnsorted = best(false);
     view.SortColumnClicked(kolvane::ArtistColumn); // the sort state a loaded file may have
-    start = Clock::now();
-    view.FillList(); // insert, sort by artist, repaint
-    Repaint(list);
-    const double fillSorted = MillisecondsSince(start);
+    const double fillSortedEmpty = best(true);     // insert, sort by artist, repaint
+    const double fillSorted = best(false);
 
-    start = Clock::now();
-    view.SortColumnClicked(kolvane::TitleColumn); // a click on another column
-    Repaint(list);
-    const double clickSort = MillisecondsSince(start);
+    // A click on another column: the list sorts its items through the
+    // comparison callback. Best of three, alternating the two columns.
+    double clickSort = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = Clock::now();
+        view.SortColumnClicked(run % 2 == 0 ? kolvane::TitleColumn : kolvane::ArtistColumn);
+        Repaint(list);
+        clickSort = std::min(clickSort, MillisecondsSince(start));
+    }
 
     // A downward search from the first row through every row without a match.
     const long long before = allocations.load();
-    start = Clock::now();
+    const auto start = Clock::now();
     const int found = view.FindNext("nirgends zu finden", true);
     const double search = MillisecondsSince(start);
     const long long searchAllocations = allocations.load() - before;
@@ -197,13 +213,15 @@ int main() {
     std::printf("bare list: LVM_SORTITEMS        %8.1f ms\n", bareSort);
     std::printf("FillList unsorted, empty list   %8.1f ms  ratio %.2f (target 2)\n", fillUnsorted,
                 fillUnsorted / bareFill);
+    std::printf("FillList sorted, empty list     %8.1f ms  ratio %.2f (target 2, bare insert)\n",
+                fillSortedEmpty, fillSortedEmpty / bareFill);
     std::printf("bare list: LVM_DELETEALLITEMS   %8.1f ms\n", bareDelete);
     std::printf("FillList over a full list       %8.1f ms  ratio %.2f (bare delete + insert)\n",
                 refillUnsorted, refillUnsorted / (bareDelete + bareFill));
     std::printf(
-        "FillList sorted by artist       %8.1f ms  ratio %.2f (bare delete + insert + sort)\n",
+        "FillList sorted, full list      %8.1f ms  ratio %.2f (bare delete + insert + sort)\n",
         fillSorted, fillSorted / (bareDelete + bareFill + bareSort));
-    std::printf("column click re-sort by title   %8.1f ms  ratio %.2f (target 3)\n", clickSort,
+    std::printf("column click re-sort            %8.1f ms  ratio %.2f (target 3)\n", clickSort,
                 clickSort / bareSort);
     std::printf("search without match            %8.1f ms  %.3f us per entry, %lld allocations, "
                 "found %d\n",
