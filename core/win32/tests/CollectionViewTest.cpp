@@ -238,3 +238,23 @@ TEST_F(CollectionViewTest, SortOrderOfTheListDoesNotFollowAGermanCRuntimeLocale)
     EXPECT_EQ(artists, "A,b,z,\xC4,\xE4");
     EXPECT_EQ(byYear, "b,c,a"); // years as text: 99 after 1999 and 2000
 }
+
+TEST_F(CollectionViewTest, RebuildInADescendingSortOrdersByTheTieBreakToo) {
+    View().AppendAll({Entry("b", "x", "1990"), Entry("a"), Entry("b", "y", "2001")}, false);
+    ClickHeader(list, 1);
+    ClickHeader(list, 0);
+    ClickHeader(list, 0); // by artist, descending
+    ASSERT_EQ(View().Sort().ascending, 0);
+    View().Add(Entry("b", "z", "1995")); // the list is rebuilt in the sort in force
+    // Artist descending, then the year in the same direction.
+    EXPECT_EQ(CellText(list, 0, 2), "2001");
+    EXPECT_EQ(CellText(list, 1, 2), "1995");
+    EXPECT_EQ(CellText(list, 2, 2), "1990");
+    EXPECT_EQ(CellText(list, 3, 0), "a");
+    // Every row's item data names the entry whose texts it shows.
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(View().GetAt(row).Title.empty() ? "<ohne>" : View().GetAt(row).Title,
+                  CellText(list, row, 1));
+    EXPECT_EQ(View().EntryIndexAt(1), 3u);
+    EXPECT_EQ(FocusedRow(list), 1);
+}
