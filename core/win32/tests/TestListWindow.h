@@ -29,8 +29,11 @@ public:
     }
     static void RemoveBase() {
         zul::Windows::RegistryKey software;
-        if (software.Open(HKEY_CURRENT_USER, "Software") == ERROR_SUCCESS)
-            software.DeleteSubKeyTree("KvTests");
+        if (software.Open(HKEY_CURRENT_USER, "Software") != ERROR_SUCCESS)
+            return;
+        software.DeleteSubKeyTree(Base);
+        // The common parent only when no other test program has a key there.
+        software.DeleteSubKey("KvTests");
     }
 };
 
