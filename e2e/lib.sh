@@ -94,3 +94,30 @@ kv_keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 kv_type() { xdotool type --delay 40 "$1"; sleep 0.2; }
 
 kv_finish() { exit "$KV_FAILED"; }
+
+# Every flow starts from the program's default settings: its registry key in
+# this test tree's own prefix is removed first.
+kv_reset_settings() {
+    wine reg delete 'HKCU\Software\ZulApps\Kolvane-Verwaltung' /f </dev/null >/dev/null 2>&1
+    return 0
+}
+
+# kv_deadline <seconds>: a flow that hangs (a window that never comes, a
+# program that never ends) is failed and ended after that time.
+kv_deadline() {
+    local flow_pid=$$
+    (
+        sleep "$1"
+        echo "FAIL $KV_FLOW: did not end within $1 s" >>"$KV_RESULT_FILE"
+        kill -TERM "$flow_pid" 2>/dev/null
+    ) </dev/null >/dev/null 2>&1 &
+    KV_DEADLINE_PID=$!
+    trap 'kill "$KV_DEADLINE_PID" 2>/dev/null; kv_cleanup' EXIT
+}
+
+# The expected file of a flow, written by kvd.py from the flow's input file.
+kv_kvd() { python3 "$(dirname "${BASH_SOURCE[0]}")/kvd.py" "$@"; }
+
+# kv_seen <title regex> [tenths]: like kv_wait_window, for checks (no output).
+# Titles reach X as UTF-8: match a non-ASCII letter with ".*", not ".".
+kv_seen() { kv_wait_window "$@" >/dev/null; }

@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+"""Reads and writes collection files for the end-to-end flows, so that a flow
+can state the bytes it expects the program to write.
+
+  kvd.py dump FILE                     one line per entry (repr of the fields)
+  kvd.py expect IN OUT OP...           OUT = IN with the operations applied:
+      add:A|T|Y|D|TRACKS|NOTES         append an entry ("\\n" in a field = CR LF)
+      del:ARTIST-PREFIX                remove the first entry whose artist starts so
+      append-artist:PREFIX:SUFFIX      add SUFFIX to that entry's artist
+  kvd.py same A B                      exit 0 when the two files are equal
+"""
+import struct
+import sys
+
+
+def read_string(data, pos):
+    n = data[pos]
+    pos += 1
+    if n == 0xFF:
+        (n,) = struct.unpack_from("<H", data, pos)
+        pos += 2
+        if n == 0xFFFF:
+            (n,) = struct.unpack_from("<I", data, pos)
+            pos += 4
+    return data[pos:pos + n], pos + n
+
+
+def read(path):
+    data = open(path, "rb").read()
+    assert data[:4] == b"KOLV" and struct.unpack_from("<I", data, 4)[0] == 1
+    (count,) = struct.unpack_from("<i", data, 8)
+    pos, entries = 12, []
+    for _ in range(count):
+        fields = []
+        for _ in range(6):
+            text, pos = read_string(data, pos)
+            fields.append(text)
+        entries.append(fields)
+    return entries
+
+
+def write_string(text):
+    n = len(text)
+    if n < 255:
+        return bytes([n]) + text
+    if n < 65534:
+        return b"\xff" + struct.pack("<H", n) + text
+    return b"\xff\xff\xff" + struct.pack("<I", n) + text
+
+
+def serialize(entries):
+    out = b"KOLV" + struct.pack("<Ii", 1, len(entries))
+    for fields in entries:
+        out += b"".join(write_string(f) for f in fields)
+    return out
+
+
+def find(entries, prefix):
+    for i, e in enumerate(entries):
+        if e[0].startswith(prefix.encode("cp1252")):
+            return i
+    raise SystemExit(f"no entry whose artist starts with {prefix!r}")
+
+
+def main(args):
+    if args[0] == "dump":
+        for e in read(args[1]):
+            print(e)
+        return 0
+    if args[0] == "same":
+        return 0 if open(args[1], "rb").read() == open(args[2], "rb").read() else 1
+    entries = read(args[1])
+    for op in args[3:]:
+        kind, _, rest = op.partition(":")
+        if kind == "add":
+            fields = [f.replace("\\n", "\r\n").encode("cp1252") for f in rest.split("|")]
+            assert len(fields) == 6
+            entries.append(fields)
+        elif kind == "del":
+            del entries[find(entries, rest)]
+        elif kind == "append-artist":
+            prefix, _, suffix = rest.partition(":")
+            entries[find(entries, prefix)][0] += suffix.encode("cp1252")
+        else:
+            raise SystemExit(f"unknown operation {op}")
+    open(args[2], "wb").write(serialize(entries))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
