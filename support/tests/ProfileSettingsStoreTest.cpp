@@ -1,0 +1,103 @@
+#include "support/ProfileSettingsStore.h"
+#include "testkit/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+TEST(ProfileSettingsStore, ValuesOfEveryKindGoBackAndForthInTheFilesTextForms) {
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("alt.ini");
+    zul::ProfileSettingsStore store(path, 1024);
+    ASSERT_TRUE(store.OpenSection("MainDlg"));
+    const int widths[4] = {120, 150, 60, 70};
+    const unsigned char bytes[3] = {0x2C, 0x00, 0xFF};
+    EXPECT_TRUE(store.PutString("WorkDir", "C:\\Musik\\"));
+    EXPECT_TRUE(store.PutBool("Grid", true));
+    EXPECT_TRUE(store.PutInt("Sort", -3));
+    EXPECT_TRUE(store.PutIntList("Columns", 4, widths));
+    EXPECT_TRUE(store.PutBinary("Placement", 3, bytes));
+    EXPECT_EQ(kvtest::ReadText(path), "[MainDlg]\r\nWorkDir=C:\\Musik\\\r\nGrid=1\r\nSort=-3\r\n"
+                                      "Columns=120, 150, 60, 70\r\nPlacement=2C00FF\r\n");
+
+    zul::ProfileSettingsStore again(path, 1024);
+    ASSERT_TRUE(again.OpenSection("MainDlg"));
+    EXPECT_EQ(again.GetString("WorkDir", ""), "C:\\Musik\\");
+    EXPECT_TRUE(again.GetBool("Grid", false));
+    EXPECT_EQ(again.GetInt("Sort", 0), -3);
+    std::array<int, 4> readWidths{};
+    const int noWidths[4] = {};
+    again.GetIntList("Columns", 4, noWidths, readWidths.data());
+    EXPECT_EQ(readWidths, (std::array<int, 4>{120, 150, 60, 70}));
+    std::array<unsigned char, 3> readBytes{};
+    const unsigned char noBytes[3] = {};
+    again.GetBinary("Placement", 3, noBytes, readBytes.data());
+    EXPECT_EQ(readBytes, (std::array<unsigned char, 3>{0x2C, 0x00, 0xFF}));
+}
+
+TEST(ProfileSettingsStore, ShortListsAndBlocksOfTheWrongSizeReadAsTheWholeDefault) {
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("alt.ini");
+    kvtest::WriteText(path, "[S]\nShort=120, 150\nMixed=10.20:30,40\nHex=2c00\nOdd=2C000\n"
+                            "Bad=2G00\nLong=2C0011\n");
+    zul::ProfileSettingsStore store(path, 1024);
+    ASSERT_TRUE(store.OpenSection("S"));
+    const int defaults[4] = {1, 2, 3, 4};
+    int list[4] = {};
+    store.GetIntList("Short", 4, defaults, list);
+    EXPECT_EQ(std::to_array(list), (std::array<int, 4>{1, 2, 3, 4}));
+    store.GetIntList("Mixed", 4, defaults, list);
+    EXPECT_EQ(std::to_array(list), (std::array<int, 4>{10, 20, 30, 40}));
+
+    const unsigned char byteDefaults[2] = {0xAA, 0xBB};
+    unsigned char block[2] = {};
+    store.GetBinary("Hex", 2, byteDefaults, block);
+    EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 2>{0x2C, 0x00}));
+    store.GetBinary("Odd", 2, byteDefaults, block);
+    EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 2>{0x2C, 0x00}));
+    unsigned char kept[2] = {0x11, 0x22};
+    store.GetBinary("Bad", 2, byteDefaults, kept); // decoding stops at the first pair
+    EXPECT_EQ(std::to_array(kept), (std::array<unsigned char, 2>{0x11, 0x22}));
+    store.GetBinary("Long", 2, byteDefaults, block);
+    EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 2>{0xAA, 0xBB}));
+}
+
+TEST(ProfileSettingsStore, AClosedStoreOrAMissingSectionGivesDefaultsAndWritesNothing) {
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("alt.ini");
+    zul::ProfileSettingsStore store(path, 1024);
+    EXPECT_FALSE(store.IsOpen());
+    EXPECT_FALSE(store.PutInt("Sort", 1));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(store.GetInt("Sort", 7), 7);
+
+    kvtest::WriteText(path, "[Other]\r\nSort=2\r\n");
+    ASSERT_TRUE(store.OpenSection("MainDlg"));
+    EXPECT_EQ(store.GetInt("Sort", 7), 7);
+    EXPECT_EQ(store.GetString("Sort", "none"), "none");
+    store.CloseSection();
+    EXPECT_FALSE(store.IsOpen());
+
+    zul::ProfileSettingsStore unnamed(1024);
+    EXPECT_FALSE(unnamed.OpenSection("MainDlg"));
+}
+
+TEST(ProfileSettingsStore, DeletingAValueOrASectionLeavesTheRestOfTheFile) {
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("alt.ini");
+    kvtest::WriteText(path, "; von Hand\r\n[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
+    zul::ProfileSettingsStore store(path, 1024);
+    ASSERT_TRUE(store.OpenSection("A"));
+    EXPECT_TRUE(store.DeleteValue("x"));
+    EXPECT_EQ(store.GetInt("x", -1), -1);
+    EXPECT_EQ(store.GetInt("y", -1), 2);
+    EXPECT_TRUE(store.DeleteSection("B"));
+    const std::string text = kvtest::ReadText(path);
+    EXPECT_EQ(text.find("[B]"), std::string::npos) << text;
+    EXPECT_NE(text.find("; von Hand\r\n[A]\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("y=2"), std::string::npos) << text;
+}
+
+} // namespace
