@@ -1,0 +1,155 @@
+#include "support/win32/RegistrySettingsStore.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using zul::Windows::RegistrySettingsStore;
+
+// A base key of this test run's own, removed with everything beneath it.
+class RegistryStore : public ::testing::Test {
+protected:
+    RegistryStore() {
+        char name[64];
+        std::snprintf(name, sizeof(name), "KvTests\\Store-%08lX",
+                      static_cast<unsigned long>(::GetCurrentProcessId()));
+        base = name;
+    }
+    ~RegistryStore() override {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + base).c_str());
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + base).c_str());
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KvTests"); // only when empty
+    }
+
+    struct Raw {
+        DWORD type = REG_NONE;
+        std::vector<unsigned char> bytes;
+    };
+    Raw Query(const char* section, const char* value) const {
+        Raw raw;
+        HKEY key = nullptr;
+        const std::string path = "Software\\" + base + "\\" + section;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return raw;
+        DWORD size = 0;
+        if (::RegQueryValueExA(key, value, nullptr, &raw.type, nullptr, &size) == ERROR_SUCCESS) {
+            raw.bytes.resize(size);
+            ::RegQueryValueExA(key, value, nullptr, &raw.type, raw.bytes.data(), &size);
+        }
+        ::RegCloseKey(key);
+        return raw;
+    }
+    void SetRaw(const char* section, const char* value, DWORD type,
+                const std::vector<unsigned char>& bytes) const {
+        HKEY key = nullptr;
+        const std::string path = "Software\\" + base + "\\" + section;
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                    nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        ::RegSetValueExA(key, value, 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
+        ::RegCloseKey(key);
+    }
+
+    std::string base;
+};
+
+TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSize) {
+    RegistrySettingsStore store(base);
+    EXPECT_FALSE(store.IsOpen());
+    ASSERT_TRUE(store.OpenSection("MainDlg"));
+    const int widths[2] = {120, -1};
+    const unsigned char bytes[3] = {1, 2, 3};
+    EXPECT_TRUE(store.PutString("WorkDir", "C:\\M\xFCsik\\"));
+    EXPECT_TRUE(store.PutBool("Grid", true));
+    EXPECT_TRUE(store.PutInt("Sort", -2));
+    EXPECT_TRUE(store.PutIntList("Columns", 2, widths));
+    EXPECT_TRUE(store.PutBinary("Placement", 3, bytes));
+    store.CloseSection();
+
+    const Raw text = Query("MainDlg", "WorkDir");
+    EXPECT_EQ(text.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(text.bytes,
+              (std::vector<unsigned char>{'C', ':', '\\', 'M', 0xFC, 's', 'i', 'k', '\\', 0}));
+    const Raw flag = Query("MainDlg", "Grid");
+    EXPECT_EQ(flag.type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(flag.bytes, (std::vector<unsigned char>{1}));
+    const Raw number = Query("MainDlg", "Sort");
+    EXPECT_EQ(number.type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(number.bytes, (std::vector<unsigned char>{0xFE, 0xFF, 0xFF, 0xFF}));
+    const Raw list = Query("MainDlg", "Columns");
+    EXPECT_EQ(list.type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(list.bytes, (std::vector<unsigned char>{120, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+    const Raw block = Query("MainDlg", "Placement");
+    EXPECT_EQ(block.bytes, (std::vector<unsigned char>{1, 2, 3}));
+
+    RegistrySettingsStore again(base);
+    ASSERT_TRUE(again.OpenSection("MainDlg"));
+    EXPECT_EQ(again.GetString("WorkDir", ""), "C:\\M\xFCsik\\");
+    EXPECT_TRUE(again.GetBool("Grid", false));
+    EXPECT_EQ(again.GetInt("Sort", 0), -2);
+    int readWidths[2] = {};
+    again.GetIntList("Columns", 2, widths, readWidths);
+    EXPECT_EQ(std::to_array(readWidths), (std::array<int, 2>{120, -1}));
+}
+
+TEST_F(RegistryStore, ValuesOfAnotherTypeOrSizeReadAsTheDefault) {
+    SetRaw("S", "Dword", REG_DWORD, {5, 0, 0, 0});
+    SetRaw("S", "ShortInt", REG_BINARY, {5, 0});
+    SetRaw("S", "AnyByte", REG_BINARY, {7});
+    SetRaw("S", "List", REG_BINARY, {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0});
+    SetRaw("S", "Bytes", REG_BINARY, {9, 9});
+    RegistrySettingsStore store(base);
+    ASSERT_TRUE(store.OpenSection("S"));
+    EXPECT_EQ(store.GetInt("Dword", 42), 42);
+    EXPECT_EQ(store.GetInt("ShortInt", 42), 42);
+    EXPECT_TRUE(store.GetBool("AnyByte", false));
+    EXPECT_FALSE(store.GetBool("Dword", false));
+    EXPECT_EQ(store.GetString("AnyByte", "weg"), "weg");
+    EXPECT_EQ(store.GetInt("Missing", -7), -7);
+
+    const int defaults[2] = {10, 20};
+    int list[2] = {};
+    store.GetIntList("List", 2, defaults, list); // three ints stored, two wanted
+    EXPECT_EQ(std::to_array(list), (std::array<int, 2>{10, 20}));
+    int same[3] = {4, 5, 6};
+    store.GetIntList("Missing", 3, same, same); // the default in place stays
+    EXPECT_EQ(std::to_array(same), (std::array<int, 3>{4, 5, 6}));
+    store.GetIntList("List", 3, same, same);
+    EXPECT_EQ(std::to_array(same), (std::array<int, 3>{1, 2, 3}));
+
+    const unsigned char byteDefaults[3] = {0xA, 0xB, 0xC};
+    unsigned char block[3] = {};
+    store.GetBinary("Bytes", 3, byteDefaults, block);
+    EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 3>{0xA, 0xB, 0xC}));
+}
+
+TEST_F(RegistryStore, DeletingAValueOrASectionAndReopening) {
+    RegistrySettingsStore store(base);
+    ASSERT_TRUE(store.OpenSection("A"));
+    EXPECT_TRUE(store.PutInt("x", 1));
+    EXPECT_TRUE(store.PutInt("y", 2));
+    EXPECT_TRUE(store.DeleteValue("x"));
+    EXPECT_EQ(store.GetInt("x", -1), -1);
+    ASSERT_TRUE(store.OpenSection("B")); // opening closes A first
+    EXPECT_TRUE(store.PutInt("z", 3));
+    ASSERT_TRUE(store.OpenSection("A"));
+    EXPECT_EQ(store.GetInt("y", -1), 2);
+    EXPECT_EQ(store.GetInt("z", -1), -1);
+    store.CloseSection();
+
+    SetRaw("B\\Unter", "w", REG_BINARY, {1});
+    EXPECT_TRUE(store.DeleteSection("B"));
+    HKEY gone = nullptr;
+    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\" + base + "\\B").c_str(), 0, KEY_READ,
+                              &gone),
+              ERROR_SUCCESS);
+    EXPECT_EQ(Query("A", "y").bytes.size(), 4u);
+    EXPECT_FALSE(store.PutInt("x", 1)) << "nothing is written while no section is open";
+}
+
+} // namespace
