@@ -5,6 +5,7 @@
 #include "core/win32/DeleteConfirmDialog.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
+#include "support/PathName.h"
 #include "support/win32/MenuRef.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
@@ -20,12 +21,6 @@ namespace {
 
 constexpr int ExtrasMenuPosition = 3;
 constexpr int ExportMenuPosition = 1;
-
-std::string EndingInBackslash(std::string directory) {
-    if (directory.empty() || directory.back() != '\\')
-        directory += '\\';
-    return directory;
-}
 
 INT_PTR RunModalDialog(zul::Windows::Modal& dialog) {
     WinApp* app = WinApp::Current();
@@ -70,13 +65,12 @@ void MainDialog::LoadSettings() {
     delChk_ = store->GetBool("DelChk", true);
     hotEdit_ = store->GetBool("HotEdit", true);
     const std::string workDir = WorkDir();
-    exportDirKvd_ = EndingInBackslash(store->GetString("ExportDirKvd", workDir));
-    exportDirCsv_ = EndingInBackslash(store->GetString("ExportDirCsv", workDir));
-    exportDirIni_ = EndingInBackslash(store->GetString("ExportDirIni", workDir));
-    const unsigned char defaults[1] = {DefaultExportFields};
-    unsigned char fields[1] = {DefaultExportFields};
-    store->GetBinary("ExportFields", 1, defaults, fields);
-    exportFieldSet_ = static_cast<unsigned char>(fields[0] & 0x3F);
+    exportDirKvd_ = zul::WithTrailingBackslash(store->GetString("ExportDirKvd", workDir));
+    exportDirCsv_ = zul::WithTrailingBackslash(store->GetString("ExportDirCsv", workDir));
+    exportDirIni_ = zul::WithTrailingBackslash(store->GetString("ExportDirIni", workDir));
+    // The current selection stays when the value is missing or malformed.
+    store->GetBinary("ExportFields", 1, &exportFieldSet_, &exportFieldSet_);
+    exportFieldSet_ &= 0x3F; // six fields
     store->CloseSection();
 }
 

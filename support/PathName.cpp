@@ -61,4 +61,10 @@ std::string PathName::FolderOf() const {
     return parts.GetDrive() + parts.GetFolder();
 }
 
+std::string WithTrailingBackslash(std::string folder) {
+    if (folder.empty() || folder.back() != '\\')
+        folder += '\\';
+    return folder;
+}
+
 } // namespace zul

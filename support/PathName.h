@@ -45,4 +45,8 @@ private:
     std::string extension_;
 };
 
+// A stored folder as the program uses it: ending in "\" (an empty one becomes
+// "\", "." becomes ".\").
+std::string WithTrailingBackslash(std::string folder);
+
 } // namespace zul

@@ -1,6 +1,7 @@
 #include "core/win32/RecordListDialog.h"
 
 #include "core/DocumentTitle.h"
+#include "core/win32/FileTypeTable.h"
 #include "core/win32/SavePromptDialog.h"
 #include "core/win32/SearchDialog.h"
 #include "resources/resource.h"
@@ -33,21 +34,10 @@ static_assert(sizeof(WINDOWPLACEMENT) == sizeof(DefaultPlacement));
 constexpr int DefaultColumnWidths[CollectionView::ColumnCount] = {120, 150, 60, 70};
 // Side pane width and notes height in dialog units.
 constexpr int DefaultInfoMetric[2] = {160, 60};
-constexpr char NativeExtension[] = "kvd";
 
 // No cell of these lists is edited in place unless the window says otherwise.
 zul::Windows::EditorDescriptor NoCellEditor(void*, int, int) {
     return {};
-}
-
-std::string WithTrailingBackslash(std::string directory) {
-    if (directory.empty() || directory.back() != '\\')
-        directory += '\\';
-    return directory;
-}
-
-std::string NativeFilter() {
-    return zul::Windows::LoadResourceText(IDS_FILTER_NATIVE);
 }
 
 bool ReportToList(LRESULT& result) {
@@ -96,10 +86,11 @@ int RecordListDialog::LoadWithDialog(const std::string& filter) {
     const int goOn = QuerySave();
     if (goOn != 1)
         return goOn;
-    FileDialog dialog(FileDialog::Kind::Open, filter.empty() ? NativeFilter() : filter,
-                      std::string(), std::string(),
-                      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
-                          OFN_READONLY);
+    const FileTypeTable& types = FileTypeTable::Shared();
+    FileDialog dialog(
+        FileDialog::Kind::Open, filter.empty() ? types.Filter(FileKind::Native) : filter,
+        std::string(), std::string(),
+        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY);
     dialog.SetInitialFolder(workDir_);
     if (WinApp::Current()->RunModal(dialog) != IDOK)
         return 0;
@@ -132,7 +123,8 @@ int RecordListDialog::Save() {
 }
 
 int RecordListDialog::SaveAs() {
-    FileDialog dialog(FileDialog::Kind::Save, NativeFilter(), NativeExtension, fileName_,
+    const FileTypeTable::FileType& native = FileTypeTable::Shared().Get(FileKind::Native);
+    FileDialog dialog(FileDialog::Kind::Save, native.filter, native.defaultExtension, fileName_,
                       OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                           OFN_NOREADONLYRETURN);
     dialog.SetInitialFolder(workDir_);
@@ -334,7 +326,7 @@ void RecordListDialog::LoadSettings() {
     list_.SetColumnWidths(widths, CollectionView::ColumnCount);
     showAddInfo_ = addInfo;
     showGrid_ = grid;
-    workDir_ = WithTrailingBackslash(std::move(workDir));
+    workDir_ = zul::WithTrailingBackslash(std::move(workDir));
     view_.SetDefaultSort(sortColumn, sortUp ? 1 : 0);
     paneWidth_ = HorizontalUnitsToPixels(infoMetric[0], Metrics().baseUnitX);
     notesHeight_ = VerticalUnitsToPixels(infoMetric[1], Metrics().baseUnitY);

@@ -114,3 +114,10 @@ TEST(PathName, FolderOfAbsolutePath) {
     EXPECT_EQ(root.FullPath(), "/");
 #endif
 }
+
+TEST(PathName, StoredFoldersAlwaysEndInABackslash) {
+    EXPECT_EQ(zul::WithTrailingBackslash("C:\\Daten"), "C:\\Daten\\");
+    EXPECT_EQ(zul::WithTrailingBackslash("C:\\Daten\\"), "C:\\Daten\\");
+    EXPECT_EQ(zul::WithTrailingBackslash("."), ".\\");
+    EXPECT_EQ(zul::WithTrailingBackslash(""), "\\");
+}
