@@ -1,6 +1,8 @@
 #include "app/CatalogApp.h"
 
+#include "app/LegacySettings.h"
 #include "app/MainDialog.h"
+#include "core/win32/FileTypeTable.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 
@@ -10,10 +12,12 @@ bool CatalogApp::InitInstance() {
     if (!WinApp::InitInstance()) {
         return false;
     }
+    FileTypeTable::Shared().Load();
     SetHelpMode(HelpPages);
     for (const MessageHelpTopic& entry : MessageHelpTopics) {
         RegisterHelpTopic(entry.messageId, entry.topic);
     }
+    TakeOverLegacySettings(*this);
 
     MainDialog main;
     SetMainWindow(&main);

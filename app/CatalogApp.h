@@ -4,9 +4,9 @@
 
 namespace kolvane {
 
-// The application object of Kolvane-Verwaltung: prepares help and the
-// numbered messages, then runs the main window modally; when it closes, the
-// process ends.
+// The application object of Kolvane-Verwaltung: prepares the file types,
+// help and the numbered messages, takes over an older settings file, then
+// runs the main window modally; when it closes, the process ends.
 class CatalogApp : public zul::Windows::WinApp {
 public:
     // Always false once the main window has closed: the framework is not to
