@@ -1,0 +1,680 @@
+// The main window in this test program: commands as menus and accelerators
+// send them, keys through the window's own pre-translation, its dialogs
+// answered through RunModal, its settings in the test program's own registry
+// key.
+#include "app/EntryDialog.h"
+#include "app/MainDialog.h"
+#include "resources/resource.h"
+#include "support/win32/AppMessageReporter.h"
+#include "support/win32/SystemDialogs.h"
+#include "support/win32/WinApp.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/TestApp.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using kolvane::DiscEntry;
+using kolvane::MainDialog;
+using kvtest::ModalScript;
+using kvtest::TextOf;
+using zul::Windows::Dialog;
+using zul::Windows::WinApp;
+
+namespace {
+
+DiscEntry Entry(const std::string& artist, const std::string& title = "") {
+    DiscEntry entry;
+    entry.Artist = artist;
+    entry.Title = title;
+    return entry;
+}
+
+// What the program's loop does with what is queued now: the window's own
+// pre-translation (accelerators, dialog keys), then translate and dispatch.
+void Drain(MainDialog& main) {
+    MSG message{};
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!main.PreTranslateMessage(message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+}
+
+enum Modifiers { NoModifier = 0, Ctrl = 1, Alt = 2 };
+
+// A key pressed as on the keyboard: the modifiers held down in the thread's
+// key state while the key's messages reach the window with the focus.
+void PressKey(MainDialog& main, UINT key, int modifiers = NoModifier) {
+    BYTE saved[256] = {};
+    ::GetKeyboardState(saved);
+    BYTE held[256];
+    std::memcpy(held, saved, sizeof(held));
+    if (modifiers & Ctrl)
+        held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
+    if (modifiers & Alt)
+        held[VK_MENU] = held[VK_LMENU] = 0x80;
+    ::SetKeyboardState(held);
+    kvtest::PostKey(main, key);
+    Drain(main);
+    ::SetKeyboardState(saved);
+}
+
+void Command(MainDialog& main, int id) {
+    ::SendMessageA(main.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+bool Enabled(HWND window, UINT id) {
+    return (::GetMenuState(::GetMenu(window), id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+bool Checked(HWND window, UINT id) {
+    return (::GetMenuState(::GetMenu(window), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool ExportMenuEnabled(HWND window) {
+    HMENU extras = ::GetSubMenu(::GetMenu(window), 3);
+    return (::GetMenuState(extras, 1, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+std::vector<int> SelectedRows(HWND list) {
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
+
+void Select(HWND list, std::initializer_list<int> rows) {
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    for (int row : rows)
+        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list, *rows.begin());
+}
+
+// Each item of a menu as "id text", "-" for a separator, a pop-up as its text
+// with its items indented beneath.
+void DumpMenu(HMENU menu, const std::string& indent, std::string& out) {
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
+        info.dwTypeData = text;
+        info.cch = sizeof(text);
+        ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        if (info.fType & MFT_SEPARATOR)
+            out += indent + "-\n";
+        else if (info.hSubMenu != nullptr) {
+            out += indent + text + "\n";
+            DumpMenu(info.hSubMenu, indent + "  ", out);
+        } else
+            out += indent + std::to_string(info.wID) + " " + text + "\n";
+    }
+}
+
+// The main window of a test: created as the program creates it, shown, the
+// list focused; destroyed (settings written) at the end unless a test
+// closed it.
+class MainDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        store = WinApp::Current()->Settings();
+        ASSERT_NE(store, nullptr);
+        store->DeleteSection("MainDlg");
+    }
+    void TearDown() override {
+        if (main.Handle() != nullptr)
+            ::DestroyWindow(main.Handle());
+        // A test may have had an application of its own meanwhile.
+        WinApp::Current()->Settings()->DeleteSection("MainDlg");
+    }
+    void Open() {
+        ASSERT_TRUE(main.Create(nullptr));
+        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
+        ::SetForegroundWindow(main.Handle());
+        ::SetFocus(List());
+        Drain(main);
+    }
+    // Entries as if loaded: in the list, the collection not modified.
+    void Fill(std::initializer_list<const char*> artists) {
+        kolvane::DiscCollection entries;
+        for (const char* artist : artists)
+            entries.push_back(Entry(artist));
+        main.View().AppendAll(entries, false);
+        main.View().SetModified(false);
+        main.RefreshAll();
+    }
+    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
+    HWND Window() const { return main.Handle(); }
+
+    zul::SettingsStore* store = nullptr;
+    MainDialog main;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- resources
+
+TEST(MainWindowResources, MenuContextMenuAndAcceleratorsWithTheirTextsAndIds) {
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    std::string menu;
+    HMENU bar = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MENU_MAIN));
+    ASSERT_NE(bar, nullptr);
+    DumpMenu(bar, "", menu);
+    ::DestroyMenu(bar);
+    EXPECT_EQ(menu, "&Datei\n"
+                    "  1001 &Neu\tStrg-N\n"
+                    "  1002 &Laden ...\tStrg-L\n"
+                    "  1003 &Speichern\tStrg-S\n"
+                    "  1004 Speichern &unter ...\n"
+                    "  -\n"
+                    "  1015 &Drucken ...\tStrg-P\n"
+                    "  -\n"
+                    "  1 B&eenden\tAlt-F4\n"
+                    "&Bearbeiten\n"
+                    "  1007 &Einf\xFCgen ...\tEinfg\n"
+                    "  1005 &\xC4ndern ...\tEnter\n"
+                    "  1006 &L\xF6schen\tEntf\n"
+                    "  -\n"
+                    "  1017 Alles &markieren\tStrg-A\n"
+                    "  1018 Markierungen au&fheben\tStrg-U\n"
+                    "  -\n"
+                    "  1019 &Suchen ...\tStrg-F\n"
+                    "  1020 &Weitersuchen\tStrg-G\n"
+                    "&Ansicht\n"
+                    "  1021 &Zusatz-Informationen anzeigen\tStrg-I\n"
+                    "  1043 Zusatz-Info auf &Standard-Gr\xF6\xDF"
+                    "e setzen\n"
+                    "  -\n"
+                    "  1044 &Grid anzeigen\tStrg-Alt-G\n"
+                    "  1052 &Buttons anzeigen\tStrg-Alt-B\n"
+                    "&Extras\n"
+                    "  &Importieren\n"
+                    "    1010 &Kolvane-Daten ...\n"
+                    "    1009 &cdplayer.ini ...\n"
+                    "    1011 Kolvane-Daten v&1.x ...\n"
+                    "  E&xportieren\n"
+                    "    1013 &Kolvane-Daten ...\n"
+                    "    1014 C&SV-Datei ...\n"
+                    "    1012 &cdplayer.ini ...\n"
+                    "  -\n"
+                    "  1045 &Hot-Edit\tStrg-Alt-H\n"
+                    "  -\n"
+                    "  1008 &Einstellungen ...\tStrg-E\n"
+                    "&Hilfe\n"
+                    "  1046 Hilfe-&Startseite ...\n"
+                    "  9 &Hilfe ...\tF1\n"
+                    "  -\n"
+                    "  1016 I&nfo ...\n");
+
+    std::string context;
+    HMENU popup = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MENU_CONTEXT));
+    ASSERT_NE(popup, nullptr);
+    DumpMenu(popup, "", context);
+    ::DestroyMenu(popup);
+    EXPECT_EQ(context, "\n"
+                       "  1007 &Einf\xFCgen\n"
+                       "  1005 &\xC4ndern\n"
+                       "  1006 &L\xF6schen\n"
+                       "  -\n"
+                       "  1017 Alles &markieren\n"
+                       "  1018 Markierungen au&fheben\n");
+
+    HACCEL table = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
+    ASSERT_NE(table, nullptr);
+    ACCEL keys[32];
+    const int count = ::CopyAcceleratorTableA(table, keys, 32);
+    std::string accelerators;
+    for (int i = 0; i < count; ++i) {
+        const int flags = keys[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT);
+        EXPECT_TRUE(flags & FVIRTKEY);
+        accelerators += (flags & FCONTROL ? "Ctrl+" : "");
+        accelerators += (flags & FALT ? "Alt+" : "");
+        accelerators += std::to_string(keys[i].key) + "=" + std::to_string(keys[i].cmd) + " ";
+    }
+    EXPECT_EQ(accelerators, "Ctrl+65=1017 Ctrl+Alt+66=1052 Ctrl+69=1008 Ctrl+70=1019 "
+                            "Ctrl+71=1020 Ctrl+Alt+71=1044 Ctrl+Alt+72=1045 Ctrl+73=1021 "
+                            "Ctrl+76=1002 Ctrl+78=1001 Ctrl+79=1002 Ctrl+80=1015 Ctrl+83=1003 "
+                            "Ctrl+85=1018 46=1006 112=9 114=1020 45=1007 13=1005 ");
+}
+
+// ---------------------------------------------------------------- settings
+
+TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKeys) {
+    Open();
+    EXPECT_FALSE(main.ShowsButtons());
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Window(), MainDialog::CloseButtonId)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Window(), MainDialog::HelpButtonId)));
+    EXPECT_FALSE(Checked(Window(), IDM_BUTTONS));
+    EXPECT_TRUE(main.AsksBeforeDelete());
+    EXPECT_TRUE(main.HotEditOn());
+    EXPECT_TRUE(Checked(Window(), IDM_HOT_EDIT));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(Window(), MainDialog::TracksId)));
+    EXPECT_EQ(main.WorkDir(), ".\\");
+    EXPECT_EQ(main.ExportDirKvd(), ".\\");
+    EXPECT_EQ(main.ExportDirCsv(), ".\\");
+    EXPECT_EQ(main.ExportDirIni(), ".\\");
+    EXPECT_EQ(main.ExportFieldSet(), 0x37);
+
+    ::DestroyWindow(Window());
+    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    EXPECT_FALSE(store->GetBool("MainButtons", true));
+    EXPECT_TRUE(store->GetBool("DelChk", false));
+    EXPECT_TRUE(store->GetBool("HotEdit", false));
+    EXPECT_EQ(store->GetString("ExportDirKvd", ""), ".\\");
+    EXPECT_EQ(store->GetString("ExportDirCsv", ""), ".\\");
+    EXPECT_EQ(store->GetString("ExportDirIni", ""), ".\\");
+    unsigned char none = 0xEE, fields = 0;
+    store->GetBinary("ExportFields", 1, &none, &fields);
+    EXPECT_EQ(fields, 0x37);
+    // The record list window's own keys go first, into the same section.
+    EXPECT_EQ(store->GetString("WorkDir", ""), ".\\");
+    store->CloseSection();
+}
+
+TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
+    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    store->PutBool("MainButtons", true);
+    store->PutBool("DelChk", false);
+    store->PutBool("HotEdit", false);
+    store->PutString("WorkDir", "C:\\Daten");
+    store->PutString("ExportDirCsv", "C:\\Export\\Csv");
+    const unsigned char twoBytes[2] = {0x01, 0x02}; // of the wrong size: the default
+    store->PutBinary("ExportFields", 2, twoBytes);
+    store->CloseSection();
+
+    Open();
+    EXPECT_TRUE(main.ShowsButtons());
+    EXPECT_TRUE(Checked(Window(), IDM_BUTTONS));
+    EXPECT_FALSE(main.AsksBeforeDelete());
+    EXPECT_FALSE(main.HotEditOn());
+    EXPECT_FALSE(Checked(Window(), IDM_HOT_EDIT));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(Window(), MainDialog::TracksId)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(Window(), MainDialog::NotesId)));
+    EXPECT_EQ(main.ExportDirKvd(), "C:\\Daten\\");
+    EXPECT_EQ(main.ExportDirCsv(), "C:\\Export\\Csv\\");
+    EXPECT_EQ(main.ExportDirIni(), "C:\\Daten\\");
+    EXPECT_EQ(main.ExportFieldSet(), 0x37);
+
+    // The button row: "Schließen" first from the left, "Hilfe" first from
+    // the right, both below the list.
+    HWND close = ::GetDlgItem(Window(), MainDialog::CloseButtonId);
+    HWND help = ::GetDlgItem(Window(), MainDialog::HelpButtonId);
+    ASSERT_TRUE(::IsWindowVisible(close));
+    ASSERT_TRUE(::IsWindowVisible(help));
+    EXPECT_EQ(TextOf(close), "Schlie\xDF"
+                             "en");
+    EXPECT_EQ(TextOf(help), "Hilfe");
+    const RECT closeRect = zul::Windows::Window(close).RectInParent();
+    const RECT helpRect = zul::Windows::Window(help).RectInParent();
+    const RECT listRect = zul::Windows::Window(List()).RectInParent();
+    const RECT client = zul::Windows::Window(Window()).ClientRect();
+    EXPECT_EQ(closeRect.left, listRect.left);
+    EXPECT_GT(closeRect.top, listRect.bottom);
+    EXPECT_EQ(helpRect.top, closeRect.top);
+    EXPECT_EQ(client.right - helpRect.right, listRect.left); // the same outer margin
+
+    // Off again with Ctrl+Alt+B: no row is kept free, and that is stored.
+    PressKey(main, 'B', Ctrl | Alt);
+    EXPECT_FALSE(main.ShowsButtons());
+    EXPECT_FALSE(::IsWindowVisible(close));
+    EXPECT_FALSE(Checked(Window(), IDM_BUTTONS));
+    EXPECT_GT(zul::Windows::Window(List()).RectInParent().bottom, listRect.bottom);
+    ::DestroyWindow(Window());
+    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    EXPECT_FALSE(store->GetBool("MainButtons", true));
+    EXPECT_FALSE(store->GetBool("DelChk", true));
+    EXPECT_EQ(store->GetString("ExportDirKvd", ""), "C:\\Daten\\");
+    store->CloseSection();
+}
+
+// ---------------------------------------------------------------- states
+
+TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
+    Open();
+    HWND w = Window();
+    // Empty and unchanged.
+    for (UINT id : {IDM_SAVE, IDM_CHANGE, IDM_DELETE, IDM_SELECT_ALL, IDM_SELECT_NONE, IDM_PRINT,
+                    IDM_SEARCH, IDM_SEARCH_NEXT})
+        EXPECT_FALSE(Enabled(w, id)) << id;
+    for (UINT id : {IDM_NEW, IDM_LOAD, IDM_SAVE_AS, IDM_INSERT, IDM_IMPORT_NATIVE, IDM_SETTINGS,
+                    IDM_HELP_START, IDM_INFO, IDM_SIDE_PANE_DEFAULT})
+        EXPECT_TRUE(Enabled(w, id)) << id;
+    EXPECT_FALSE(ExportMenuEnabled(w));
+    EXPECT_TRUE(Checked(w, IDM_SIDE_PANE));
+    EXPECT_TRUE(Checked(w, IDM_GRID));
+
+    Fill({"Abba", "Beatles", "Cream"});
+    EXPECT_FALSE(Enabled(w, IDM_SAVE));
+    EXPECT_TRUE(Enabled(w, IDM_SELECT_ALL)); // none of three selected
+    EXPECT_FALSE(Enabled(w, IDM_SELECT_NONE));
+    EXPECT_TRUE(Enabled(w, IDM_PRINT));
+    EXPECT_TRUE(Enabled(w, IDM_SEARCH));
+    EXPECT_FALSE(Enabled(w, IDM_SEARCH_NEXT)); // no search text yet
+    EXPECT_FALSE(ExportMenuEnabled(w));        // entries, but none selected
+
+    Select(List(), {1});
+    main.RefreshAll();
+    EXPECT_TRUE(Enabled(w, IDM_CHANGE));
+    EXPECT_TRUE(Enabled(w, IDM_DELETE));
+    EXPECT_TRUE(Enabled(w, IDM_SELECT_ALL));
+    EXPECT_TRUE(Enabled(w, IDM_SELECT_NONE));
+    EXPECT_TRUE(ExportMenuEnabled(w));
+
+    PressKey(main, 'A', Ctrl);
+    EXPECT_EQ(main.View().SelectedCount(), 3);
+    EXPECT_FALSE(Enabled(w, IDM_CHANGE)); // more than one
+    EXPECT_TRUE(Enabled(w, IDM_DELETE));
+    EXPECT_FALSE(Enabled(w, IDM_SELECT_ALL)); // all are
+    PressKey(main, 'U', Ctrl);
+    EXPECT_EQ(main.View().SelectedCount(), 0);
+    EXPECT_FALSE(Enabled(w, IDM_DELETE));
+
+    PressKey(main, 'I', Ctrl);
+    EXPECT_FALSE(main.ShowsAddInfo());
+    EXPECT_FALSE(Checked(w, IDM_SIDE_PANE));
+    EXPECT_FALSE(Enabled(w, IDM_SIDE_PANE_DEFAULT));
+    PressKey(main, 'G', Ctrl | Alt);
+    EXPECT_FALSE(main.ShowsGrid());
+    EXPECT_FALSE(Checked(w, IDM_GRID));
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(List()) & LVS_EX_GRIDLINES, 0u);
+
+    // Commands whose windows come later do nothing, whatever the state.
+    ModalScript script;
+    for (int id : {IDM_PRINT, IDM_IMPORT_NATIVE, IDM_EXPORT_CSV, IDM_SETTINGS, IDM_INFO})
+        Command(main, id);
+    EXPECT_TRUE(script.Seen().empty());
+    EXPECT_FALSE(main.View().IsModified());
+}
+
+// ---------------------------------------------------------------- entries
+
+TEST_F(MainDialogTest, InsertAddsOnlyAnEntryThatIsNotEmpty) {
+    Open();
+    Fill({"Abba"});
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_ENTRY));
+        EXPECT_EQ(d.GetText(), "Eintrag hinzuf\xFCgen");
+        for (int id : kolvane::EntryDialog::FieldEditIds)
+            EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), id)), "") << id;
+        kvtest::Press(d, IDOK); // six empty fields
+    });
+    PressKey(main, VK_INSERT);
+    EXPECT_EQ(main.View().RowCount(), 1);
+    EXPECT_FALSE(main.View().IsModified());
+
+    script.Then([](Dialog& d) {
+        ::SetWindowTextA(::GetDlgItem(d.Handle(), kolvane::EntryDialog::FieldEditIds[1]),
+                         "Nur ein Titel");
+        kvtest::Press(d, IDOK);
+    });
+    PressKey(main, VK_INSERT);
+    EXPECT_TRUE(script.Finished());
+    ASSERT_EQ(main.View().RowCount(), 2);
+    EXPECT_TRUE(main.View().IsModified());
+    EXPECT_TRUE(Enabled(Window(), IDM_SAVE));
+    EXPECT_EQ(SelectedRows(List()), std::vector<int>{1});
+    EXPECT_EQ(main.View().GetAt(1).Title, "Nur ein Titel");
+    EXPECT_EQ(main.GetText().substr(0, 3), " * ");
+}
+
+TEST_F(MainDialogTest, ChangeStoresOnlyAChangedEntryAndOnlyForOneSelected) {
+    Open();
+    Fill({"Abba", "Beatles"});
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        EXPECT_EQ(d.GetText(), "Eintrag \xE4ndern");
+        EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), kolvane::EntryDialog::FieldEditIds[0])),
+                  "Beatles");
+        kvtest::Press(d, IDOK); // unchanged
+    });
+    Select(List(), {1});
+    PressKey(main, VK_RETURN);
+    EXPECT_EQ(script.Seen().size(), 1u);
+    EXPECT_FALSE(main.View().IsModified());
+
+    script.Then([](Dialog& d) {
+        ::SetWindowTextA(::GetDlgItem(d.Handle(), kolvane::EntryDialog::FieldEditIds[0]),
+                         "The Beatles");
+        kvtest::Press(d, IDOK);
+    });
+    Command(main, IDM_CHANGE);
+    EXPECT_TRUE(main.View().IsModified());
+    EXPECT_EQ(main.View().GetAt(1).Artist, "The Beatles");
+    EXPECT_EQ(main.View().Entries().size(), 2u);
+
+    // Two selected: no dialog by key or command.
+    Select(List(), {0, 1});
+    PressKey(main, VK_RETURN);
+    Command(main, IDM_CHANGE);
+    EXPECT_EQ(script.Seen().size(), 2u);
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
+    Open();
+    Fill({"A", "B", "C", "D", "E"});
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_DELETE_CONFIRM));
+        EXPECT_NE(TextOf(::GetDlgItem(d.Handle(), IDC_DELETE_TEXT)).find("2 Eintr"),
+                  std::string::npos);
+        kvtest::Press(d, IDCANCEL);
+    });
+    Select(List(), {1, 2});
+    PressKey(main, VK_DELETE);
+    EXPECT_EQ(main.View().RowCount(), 5);
+    EXPECT_FALSE(main.View().IsModified());
+
+    script.Press(IDOK);
+    PressKey(main, VK_DELETE);
+    ASSERT_EQ(main.View().RowCount(), 3);
+    EXPECT_TRUE(main.View().IsModified());
+    EXPECT_EQ(main.View().GetAt(1).Artist, "D");
+    // The mark was row 1: that row now has the focus, and nothing is selected.
+    EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED), 1);
+    EXPECT_TRUE(SelectedRows(List()).empty());
+
+    // The last rows, without a question: the focus goes to the new last row.
+    main.SetAskBeforeDelete(false);
+    Select(List(), {2});
+    PressKey(main, VK_DELETE);
+    EXPECT_EQ(main.View().RowCount(), 2);
+    EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED), 1);
+    Select(List(), {0, 1});
+    Command(main, IDM_DELETE);
+    EXPECT_EQ(main.View().RowCount(), 0);
+    EXPECT_EQ(main.View().Entries().size(), 0u);
+    EXPECT_FALSE(Enabled(Window(), IDM_DELETE));
+    EXPECT_EQ(script.Seen().size(), 2u);
+}
+
+TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
+    Open();
+    Fill({"Abba", "Beatles"});
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        EXPECT_EQ(d.GetText(), "Eintrag hinzuf\xFCgen");
+        kvtest::Press(d, IDCANCEL);
+    });
+    script.Then([](Dialog& d) {
+        EXPECT_EQ(d.GetText(), "Eintrag \xE4ndern");
+        kvtest::Press(d, IDCANCEL);
+    });
+    RECT client{};
+    ::GetClientRect(List(), &client);
+    const LPARAM empty = MAKELPARAM(10, client.bottom - 5); // below the rows
+    ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, empty);
+    ::SendMessageA(List(), WM_LBUTTONUP, 0, empty);
+    Drain(main);
+
+    Select(List(), {0});
+    RECT row{};
+    ListView_GetItemRect(List(), 0, &row, LVIR_LABEL);
+    const LPARAM onRow = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
+    ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, onRow);
+    ::SendMessageA(List(), WM_LBUTTONUP, 0, onRow);
+    Drain(main);
+
+    Select(List(), {0, 1}); // more than one: nothing
+    ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, empty);
+    Drain(main);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(script.Seen().size(), 2u);
+    EXPECT_FALSE(main.View().IsModified());
+}
+
+// ---------------------------------------------------------------- files
+
+TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof(folder), folder);
+    const std::string path =
+        std::string(folder) + "kv-main-" + std::to_string(::GetCurrentProcessId()) + ".kvd";
+    {
+        // The file to open, written by a window of its own.
+        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+        MainDialog writer;
+        ASSERT_TRUE(writer.Create(nullptr));
+        writer.View().AppendAll({Entry("Nena", "99 Luftballons"), Entry("Falco")}, false);
+        ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
+        ::DestroyWindow(writer.Handle());
+    }
+    store->DeleteSection("MainDlg");
+    Open();
+
+    ModalScript script;
+    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
+        auto& file = dynamic_cast<zul::Windows::FileDialog&>(dialog);
+        EXPECT_EQ(file.Filter(), "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||");
+        file.AnswerPath(path);
+    });
+    PressKey(main, 'O', Ctrl);
+    EXPECT_TRUE(script.Finished());
+    ASSERT_EQ(main.View().RowCount(), 2);
+    EXPECT_EQ(main.FileName(), "kv-main-" + std::to_string(::GetCurrentProcessId()) + ".kvd");
+    EXPECT_EQ(main.GetText(), main.FileName() + " - Kolvane-Verwaltung");
+
+    // Ctrl+S does nothing while unchanged, not even for a named file.
+    ::DeleteFileA(path.c_str());
+    PressKey(main, 'S', Ctrl);
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(script.Seen().size(), 1u);
+
+    // After a change it writes the file again.
+    main.SetAskBeforeDelete(false);
+    Select(List(), {0});
+    PressKey(main, VK_DELETE);
+    PressKey(main, 'S', Ctrl);
+    EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.GetText(), main.FileName() + " - Kolvane-Verwaltung");
+    {
+        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+        MainDialog reader;
+        ASSERT_TRUE(reader.Create(nullptr));
+        EXPECT_EQ(reader.View().LoadNativeFile(path, reporter), 1);
+        ASSERT_EQ(reader.View().Entries().size(), 1u);
+        EXPECT_EQ(reader.View().Entries()[0].Artist, "Falco");
+        ::DestroyWindow(reader.Handle());
+    }
+    ::DeleteFileA(path.c_str());
+}
+
+// ---------------------------------------------------------------- keys, closing
+
+TEST_F(MainDialogTest, EscapeDoesNothingAndClosingAsksToSaveAChangedCollection) {
+    Open();
+    Fill({"Abba"});
+    main.View().Add(Entry("Beatles"));
+    main.RefreshAll();
+    ModalScript script;
+    PressKey(main, VK_ESCAPE);
+    ::SetFocus(::GetDlgItem(Window(), MainDialog::TracksId));
+    PressKey(main, VK_ESCAPE);
+    ASSERT_TRUE(::IsWindow(Window()));
+    EXPECT_TRUE(script.Seen().empty());
+
+    script.Press(IDCANCEL); // "Abbrechen": the window stays
+    ::SendMessageA(Window(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(::IsWindow(Window()));
+    EXPECT_TRUE(main.View().IsModified());
+
+    script.Press(IDNO); // "Nein": closed through the menu item, changes dropped
+    Command(main, IDOK);
+    EXPECT_EQ(main.Handle(), nullptr);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(script.Seen().size(), 2u);
+}
+
+TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPage) {
+    kvtest::TestApp app; // records the pages asked for
+    store = app.Settings();
+    Open();
+    Command(main, IDM_HELP_START);
+    PressKey(main, VK_F1);
+    ASSERT_EQ(app.helpCalls.size(), 2u);
+    const std::string& start = app.helpCalls[0].address;
+    const std::string& page = app.helpCalls[1].address;
+    EXPECT_EQ(start.find("ref_dlg_main.html"), std::string::npos);
+    EXPECT_NE(start.find("/help/"), std::string::npos);
+    EXPECT_NE(page.find("/help/ref_dlg_main.html"), std::string::npos);
+    ::DestroyWindow(Window());
+}
+
+namespace {
+
+// What the context menu showed: each item's id and whether it was enabled,
+// read from the open menu, which is then closed without a choice.
+std::string contextMenuSeen;
+
+void CALLBACK ReadOpenContextMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND popup = ::FindWindowA("#32768", nullptr);
+    if (popup == nullptr || !::IsWindowVisible(popup))
+        return; // not open yet
+    ::KillTimer(nullptr, timer);
+    HMENU menu = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        const UINT id = ::GetMenuItemID(menu, i);
+        if (id == 0)
+            continue; // the separator
+        const bool on = (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
+                         (MF_GRAYED | MF_DISABLED)) == 0;
+        contextMenuSeen += std::to_string(id) + (on ? "+ " : "- ");
+    }
+    ::EndMenu();
+}
+
+} // namespace
+
+TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection) {
+    Open();
+    Fill({"Abba", "Beatles", "Cream"});
+    auto rightClick = [&](int row) {
+        RECT r{};
+        ListView_GetItemRect(List(), row, &r, LVIR_LABEL);
+        const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+        contextMenuSeen.clear();
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &ReadOpenContextMenu);
+        // The release is queued first, so the list sees a click and no drag.
+        ::PostMessageA(List(), WM_RBUTTONUP, 0, point);
+        ::SendMessageA(List(), WM_RBUTTONDOWN, MK_RBUTTON, point);
+        Drain(main);
+        ::KillTimer(nullptr, timer);
+        return contextMenuSeen;
+    };
+    // The clicked row becomes the selection: one of three.
+    EXPECT_EQ(rightClick(1), "1007+ 1005+ 1006+ 1017+ 1018+ ");
+    EXPECT_EQ(SelectedRows(List()), std::vector<int>{1});
+    Select(List(), {0, 1, 2});
+    // A click on a selected row keeps the selection: all three.
+    EXPECT_EQ(rightClick(2), "1007+ 1005- 1006+ 1017- 1018+ ");
+}
