@@ -678,3 +678,31 @@ TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection)
     // A click on a selected row keeps the selection: all three.
     EXPECT_EQ(rightClick(2), "1007+ 1005- 1006+ 1017- 1018+ ");
 }
+
+TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNothing) {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof(folder), folder);
+    const std::string name = "kv-start-" + std::to_string(::GetCurrentProcessId()) + ".kvd";
+    const std::string path = std::string(folder) + name;
+    {
+        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+        MainDialog writer;
+        ASSERT_TRUE(writer.Create(nullptr));
+        writer.View().AppendAll({Entry("Nena"), Entry("Falco"), Entry("Trio")}, false);
+        ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
+        ::DestroyWindow(writer.Handle());
+    }
+    kvtest::TestApp app;
+    store = app.Settings();
+    app.ParseCommandLine(("Kolvane.exe /p \"" + path + "\" -x /s").c_str());
+    ModalScript script(app); // the file opens without a message
+    Open();
+    EXPECT_EQ(main.FileName(), name);
+    EXPECT_EQ(main.WorkDir(), folder);
+    EXPECT_EQ(main.View().RowCount(), 3);
+    EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.GetText(), name + " - Kolvane-Verwaltung");
+    EXPECT_TRUE(script.Seen().empty());
+    ::DestroyWindow(Window());
+    ::DeleteFileA(path.c_str());
+}
