@@ -138,22 +138,28 @@ LONG RegistryKey::SetBinary(const std::string& name, std::span<const unsigned ch
     }
     const unsigned char none = 0;
     return ::RegSetValueExA(handle_, name.c_str(), 0, REG_BINARY,
-                            bytes.empty() ? &none : bytes.data(),
-                            static_cast<DWORD>(bytes.size()));
+                            bytes.empty() ? &none : bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
-LONG RegistryKey::QueryString(const std::string& name, std::string& text) const {
+LONG RegistryKey::ProbeValue(const std::string& name, DWORD expectedType, DWORD& size) const {
     if (handle_ == nullptr) {
         return ERROR_INVALID_HANDLE;
     }
     DWORD type = 0;
-    DWORD size = 0;
-    LONG result = ::RegQueryValueExA(handle_, name.c_str(), nullptr, &type, nullptr, &size);
+    size = 0;
+    const LONG result = ::RegQueryValueExA(handle_, name.c_str(), nullptr, &type, nullptr, &size);
     if (result != ERROR_SUCCESS) {
         return result;
     }
-    if (type != REG_SZ) {
-        return ERROR_INVALID_DATA;
+    return type == expectedType ? ERROR_SUCCESS : ERROR_INVALID_DATA;
+}
+
+LONG RegistryKey::QueryString(const std::string& name, std::string& text) const {
+    DWORD type = REG_SZ;
+    DWORD size = 0;
+    LONG result = ProbeValue(name, REG_SZ, size);
+    if (result != ERROR_SUCCESS) {
+        return result;
     }
     // The value may change between the two calls: grow and ask again.
     std::vector<char> buffer;
@@ -176,16 +182,13 @@ LONG RegistryKey::QueryString(const std::string& name, std::string& text) const 
 }
 
 LONG RegistryKey::QueryBinary(const std::string& name, std::span<unsigned char> bytes) const {
-    if (handle_ == nullptr) {
-        return ERROR_INVALID_HANDLE;
-    }
-    DWORD type = 0;
+    DWORD type = REG_BINARY;
     DWORD size = 0;
-    LONG result = ::RegQueryValueExA(handle_, name.c_str(), nullptr, &type, nullptr, &size);
+    LONG result = ProbeValue(name, REG_BINARY, size);
     if (result != ERROR_SUCCESS) {
         return result;
     }
-    if (type != REG_BINARY || size != bytes.size()) {
+    if (size != bytes.size()) {
         return ERROR_INVALID_DATA;
     }
     std::vector<unsigned char> buffer(bytes.size() + 1);

@@ -49,6 +49,9 @@ public:
     LONG QueryBinary(const std::string& name, std::span<unsigned char> bytes) const;
 
 private:
+    // The value's size, if it exists with that type.
+    LONG ProbeValue(const std::string& name, DWORD expectedType, DWORD& size) const;
+
     HKEY handle_ = nullptr;
 };
 
