@@ -99,6 +99,36 @@ void Select(HWND list, std::initializer_list<int> rows) {
     ListView_SetSelectionMark(list, *rows.begin());
 }
 
+// The answer to the entry dialog that types text over one field and confirms.
+ModalScript::DialogAction TypeIntoFieldAndConfirm(int field, std::string text) {
+    return [field, text](Dialog& d) {
+        ::SetWindowTextA(::GetDlgItem(d.Handle(), kolvane::EntryDialog::FieldEditIds[field]),
+                         text.c_str());
+        kvtest::Press(d, IDOK);
+    };
+}
+
+// A native file with these entries, written as the program writes one.
+void WriteCollectionFile(const std::string& path, const kolvane::DiscCollection& entries) {
+    zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+    MainDialog writer;
+    ASSERT_TRUE(writer.Create(nullptr));
+    writer.View().AppendAll(entries, false);
+    ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
+    ::DestroyWindow(writer.Handle());
+}
+
+std::string TempFolder() {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof(folder), folder);
+    return folder;
+}
+
+// A file name of this test run's own.
+std::string RunFileName(const std::string& stem) {
+    return stem + "-" + std::to_string(::GetCurrentProcessId()) + ".kvd";
+}
+
 // Each item of a menu as "id text", "-" for a separator, a pop-up as its text
 // with its items indented beneath.
 void DumpMenu(HMENU menu, const std::string& indent, std::string& out) {
@@ -412,11 +442,7 @@ TEST_F(MainDialogTest, InsertAddsOnlyAnEntryThatIsNotEmpty) {
     EXPECT_EQ(main.View().RowCount(), 1);
     EXPECT_FALSE(main.View().IsModified());
 
-    script.Then([](Dialog& d) {
-        ::SetWindowTextA(::GetDlgItem(d.Handle(), kolvane::EntryDialog::FieldEditIds[1]),
-                         "Nur ein Titel");
-        kvtest::Press(d, IDOK);
-    });
+    script.Then(TypeIntoFieldAndConfirm(1, "Nur ein Titel"));
     PressKey(main, VK_INSERT);
     EXPECT_TRUE(script.Finished());
     ASSERT_EQ(main.View().RowCount(), 2);
@@ -442,11 +468,7 @@ TEST_F(MainDialogTest, ChangeStoresOnlyAChangedEntryAndOnlyForOneSelected) {
     EXPECT_EQ(script.Seen().size(), 1u);
     EXPECT_FALSE(main.View().IsModified());
 
-    script.Then([](Dialog& d) {
-        ::SetWindowTextA(::GetDlgItem(d.Handle(), kolvane::EntryDialog::FieldEditIds[0]),
-                         "The Beatles");
-        kvtest::Press(d, IDOK);
-    });
+    script.Then(TypeIntoFieldAndConfirm(0, "The Beatles"));
     Command(main, IDM_CHANGE);
     EXPECT_TRUE(main.View().IsModified());
     EXPECT_EQ(main.View().GetAt(1).Artist, "The Beatles");
@@ -536,19 +558,9 @@ TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
 // ---------------------------------------------------------------- files
 
 TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(sizeof(folder), folder);
-    const std::string path =
-        std::string(folder) + "kv-main-" + std::to_string(::GetCurrentProcessId()) + ".kvd";
-    {
-        // The file to open, written by a window of its own.
-        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        MainDialog writer;
-        ASSERT_TRUE(writer.Create(nullptr));
-        writer.View().AppendAll({Entry("Nena", "99 Luftballons"), Entry("Falco")}, false);
-        ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
-        ::DestroyWindow(writer.Handle());
-    }
+    const std::string name = RunFileName("kv-main");
+    const std::string path = TempFolder() + name;
+    WriteCollectionFile(path, {Entry("Nena", "99 Luftballons"), Entry("Falco")});
     store->DeleteSection("MainDlg");
     Open();
 
@@ -561,7 +573,7 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
     PressKey(main, 'O', Ctrl);
     EXPECT_TRUE(script.Finished());
     ASSERT_EQ(main.View().RowCount(), 2);
-    EXPECT_EQ(main.FileName(), "kv-main-" + std::to_string(::GetCurrentProcessId()) + ".kvd");
+    EXPECT_EQ(main.FileName(), name);
     EXPECT_EQ(main.GetText(), main.FileName() + " - Kolvane-Verwaltung");
 
     // Ctrl+S does nothing while unchanged, not even for a named file.
@@ -680,25 +692,16 @@ TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection)
 }
 
 TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNothing) {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(sizeof(folder), folder);
-    const std::string name = "kv-start-" + std::to_string(::GetCurrentProcessId()) + ".kvd";
-    const std::string path = std::string(folder) + name;
-    {
-        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        MainDialog writer;
-        ASSERT_TRUE(writer.Create(nullptr));
-        writer.View().AppendAll({Entry("Nena"), Entry("Falco"), Entry("Trio")}, false);
-        ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
-        ::DestroyWindow(writer.Handle());
-    }
+    const std::string name = RunFileName("kv-start");
+    const std::string path = TempFolder() + name;
+    WriteCollectionFile(path, {Entry("Nena"), Entry("Falco"), Entry("Trio")});
     kvtest::TestApp app;
     store = app.Settings();
     app.ParseCommandLine(("Kolvane.exe /p \"" + path + "\" -x /s").c_str());
     ModalScript script(app); // the file opens without a message
     Open();
     EXPECT_EQ(main.FileName(), name);
-    EXPECT_EQ(main.WorkDir(), folder);
+    EXPECT_EQ(main.WorkDir(), TempFolder());
     EXPECT_EQ(main.View().RowCount(), 3);
     EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(main.GetText(), name + " - Kolvane-Verwaltung");
