@@ -5,19 +5,12 @@
 # deleted entry, byte for byte; the original untouched.
 source "$(dirname "$0")/lib.sh"
 kv_deadline 60
-kv_reset_settings
-
-demo="$(dirname "$0")/../demo/Sammlung.kvd"
-file="$KV_WORK/Sammlung.kvd"
+demo="$KV_DEMO"
+kv_start_with "$demo"
 new="$KV_WORK/Neu.kvd"
-cp "$demo" "$file"
 kv_kvd expect "$demo" "$KV_WORK/expected.kvd" \
     'append-artist:Die :(Remaster)' 'del:Herbert Gr'
 
-kv_start "$(kv_winpath "$file")"
-main=$(kv_wait_window '^Sammlung\.kvd - Kolvane-Verwaltung$') || { kv_fail "main window with the file name in its title"; kv_finish; }
-kv_pass "main window with the file name in its title"
-kv_focus "$main"
 # A click on a row gives the list the focus; Home selects the first row.
 xdotool mousemove --window "$main" 60 80 click 1
 sleep 0.3

@@ -5,18 +5,10 @@
 # original entries in their order followed by the new one, byte for byte.
 source "$(dirname "$0")/lib.sh"
 kv_deadline 60
-kv_reset_settings
-
-demo="$(dirname "$0")/../demo/Sammlung.kvd"
-file="$KV_WORK/Sammlung.kvd"
-cp "$demo" "$file"
+demo="$KV_DEMO"
+kv_start_with "$demo"
 kv_kvd expect "$demo" "$KV_WORK/expected.kvd" \
     'add:Testband|Erste Platte|2026|00C0FFEE|Intro\nMitte\nEnde|Gekauft am Markt'
-
-kv_start "$(kv_winpath "$file")"
-main=$(kv_wait_window '^Sammlung\.kvd - Kolvane-Verwaltung$') || { kv_fail "main window with the file name in its title"; kv_finish; }
-kv_pass "main window with the file name in its title"
-kv_focus "$main"
 
 # Click the header of the first column (artist), near the list's top left.
 xdotool mousemove --window "$main" 40 40 click 1

@@ -6,17 +6,10 @@
 # state of the last save, byte for byte.
 source "$(dirname "$0")/lib.sh"
 kv_deadline 60
-kv_reset_settings
-
-demo="$(dirname "$0")/../demo/Sammlung.kvd"
-file="$KV_WORK/Sammlung.kvd"
-cp "$demo" "$file"
+demo="$KV_DEMO"
+kv_start_with "$demo"
 kv_kvd expect "$demo" "$KV_WORK/expected.kvd" 'del:Johann Sebastian Bach'
 
-kv_start "$(kv_winpath "$file")"
-main=$(kv_wait_window '^Sammlung\.kvd - Kolvane-Verwaltung$') || { kv_fail "main window with the file name in its title"; kv_finish; }
-kv_pass "main window with the file name in its title"
-kv_focus "$main"
 xdotool mousemove --window "$main" 60 80 click 1
 sleep 0.3
 kv_keys Home ctrl+f

@@ -121,3 +121,28 @@ kv_kvd() { python3 "$(dirname "${BASH_SOURCE[0]}")/kvd.py" "$@"; }
 # kv_seen <title regex> [tenths]: like kv_wait_window, for checks (no output).
 # Titles reach X as UTF-8: match a non-ASCII letter with ".*", not ".".
 kv_seen() { kv_wait_window "$@" >/dev/null; }
+
+# The demo collection the flows start from (never written to).
+KV_DEMO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/demo/Sammlung.kvd"
+
+# kv_start_with <input .kvd> [args...]: the start of every flow. Copies the
+# input file to the flow's folder, starts the program with default settings on
+# the copy (further arguments follow the file name on the command line) and
+# waits for its main window, focused. Sets file (the copy) and main (the
+# window id); a missing main window ends the flow.
+kv_start_with() {
+    local input="$1" name title
+    shift
+    name="$(basename "$input")"
+    file="$KV_WORK/$name"
+    cp "$input" "$file"
+    kv_reset_settings
+    kv_start "$(kv_winpath "$file")" "$@"
+    title="^$(printf '%s' "$name" | sed 's/[.[\*^$]/\\&/g') - Kolvane-Verwaltung\$"
+    main=$(kv_wait_window "$title") || {
+        kv_fail "main window with the file name in its title"
+        kv_finish
+    }
+    kv_pass "main window with the file name in its title"
+    kv_focus "$main"
+}
