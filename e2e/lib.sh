@@ -66,6 +66,18 @@ kv_wait_gone() {
     return 1
 }
 
+# kv_stays <title regex> [tenths]: the window is visible and the program runs
+# through the whole time, for keys that must do nothing. The default of 3 s
+# is longer than Wine takes to remove a closed main window (about 2 s here).
+kv_stays() {
+    for _ in $(seq 1 "${2:-30}"); do
+        kill -0 "$KV_PROGRAM_PID" 2>/dev/null || return 1
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 1
+        sleep 0.1
+    done
+    return 0
+}
+
 # kv_wait_exit: waits for the program to end by itself.
 kv_wait_exit() {
     for _ in $(seq 1 150); do
@@ -145,4 +157,11 @@ kv_start_with() {
     }
     kv_pass "main window with the file name in its title"
     kv_focus "$main"
+}
+
+# kv_setting <section> <value>: the data of a stored setting as reg shows it
+# (hex digits for a flag), empty when there is none.
+kv_setting() {
+    wine reg query "HKCU\\Software\\ZulApps\\Kolvane-Verwaltung\\$1" /v "$2" </dev/null 2>/dev/null |
+        tr -d '\r' | awk -v name="$2" '$1 == name { print $NF }'
 }
