@@ -150,6 +150,18 @@ void DumpMenu(HMENU menu, const std::string& indent, std::string& out) {
     }
 }
 
+// A menu of the program's resources as DumpMenu writes it; "missing" when
+// there is none.
+std::string MenuResource(UINT id) {
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+    if (menu == nullptr)
+        return "missing";
+    std::string dump;
+    DumpMenu(menu, "", dump);
+    ::DestroyMenu(menu);
+    return dump;
+}
+
 // The main window of a test: created as the program creates it, shown, the
 // list focused; destroyed (settings written) at the end unless a test
 // closed it.
@@ -194,71 +206,61 @@ protected:
 // ---------------------------------------------------------------- resources
 
 TEST(MainWindowResources, MenuContextMenuAndAcceleratorsWithTheirTextsAndIds) {
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    std::string menu;
-    HMENU bar = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MENU_MAIN));
-    ASSERT_NE(bar, nullptr);
-    DumpMenu(bar, "", menu);
-    ::DestroyMenu(bar);
-    EXPECT_EQ(menu, "&Datei\n"
-                    "  1001 &Neu\tStrg-N\n"
-                    "  1002 &Laden ...\tStrg-L\n"
-                    "  1003 &Speichern\tStrg-S\n"
-                    "  1004 Speichern &unter ...\n"
-                    "  -\n"
-                    "  1015 &Drucken ...\tStrg-P\n"
-                    "  -\n"
-                    "  1 B&eenden\tAlt-F4\n"
-                    "&Bearbeiten\n"
-                    "  1007 &Einf\xFCgen ...\tEinfg\n"
-                    "  1005 &\xC4ndern ...\tEnter\n"
-                    "  1006 &L\xF6schen\tEntf\n"
-                    "  -\n"
-                    "  1017 Alles &markieren\tStrg-A\n"
-                    "  1018 Markierungen au&fheben\tStrg-U\n"
-                    "  -\n"
-                    "  1019 &Suchen ...\tStrg-F\n"
-                    "  1020 &Weitersuchen\tStrg-G\n"
-                    "&Ansicht\n"
-                    "  1021 &Zusatz-Informationen anzeigen\tStrg-I\n"
-                    "  1043 Zusatz-Info auf &Standard-Gr\xF6\xDF"
-                    "e setzen\n"
-                    "  -\n"
-                    "  1044 &Grid anzeigen\tStrg-Alt-G\n"
-                    "  1052 &Buttons anzeigen\tStrg-Alt-B\n"
-                    "&Extras\n"
-                    "  &Importieren\n"
-                    "    1010 &Kolvane-Daten ...\n"
-                    "    1009 &cdplayer.ini ...\n"
-                    "    1011 Kolvane-Daten v&1.x ...\n"
-                    "  E&xportieren\n"
-                    "    1013 &Kolvane-Daten ...\n"
-                    "    1014 C&SV-Datei ...\n"
-                    "    1012 &cdplayer.ini ...\n"
-                    "  -\n"
-                    "  1045 &Hot-Edit\tStrg-Alt-H\n"
-                    "  -\n"
-                    "  1008 &Einstellungen ...\tStrg-E\n"
-                    "&Hilfe\n"
-                    "  1046 Hilfe-&Startseite ...\n"
-                    "  9 &Hilfe ...\tF1\n"
-                    "  -\n"
-                    "  1016 I&nfo ...\n");
+    EXPECT_EQ(MenuResource(IDR_MENU_MAIN), "&Datei\n"
+                                           "  1001 &Neu\tStrg-N\n"
+                                           "  1002 &Laden ...\tStrg-L\n"
+                                           "  1003 &Speichern\tStrg-S\n"
+                                           "  1004 Speichern &unter ...\n"
+                                           "  -\n"
+                                           "  1015 &Drucken ...\tStrg-P\n"
+                                           "  -\n"
+                                           "  1 B&eenden\tAlt-F4\n"
+                                           "&Bearbeiten\n"
+                                           "  1007 &Einf\xFCgen ...\tEinfg\n"
+                                           "  1005 &\xC4ndern ...\tEnter\n"
+                                           "  1006 &L\xF6schen\tEntf\n"
+                                           "  -\n"
+                                           "  1017 Alles &markieren\tStrg-A\n"
+                                           "  1018 Markierungen au&fheben\tStrg-U\n"
+                                           "  -\n"
+                                           "  1019 &Suchen ...\tStrg-F\n"
+                                           "  1020 &Weitersuchen\tStrg-G\n"
+                                           "&Ansicht\n"
+                                           "  1021 &Zusatz-Informationen anzeigen\tStrg-I\n"
+                                           "  1043 Zusatz-Info auf &Standard-Gr\xF6\xDF"
+                                           "e setzen\n"
+                                           "  -\n"
+                                           "  1044 &Grid anzeigen\tStrg-Alt-G\n"
+                                           "  1052 &Buttons anzeigen\tStrg-Alt-B\n"
+                                           "&Extras\n"
+                                           "  &Importieren\n"
+                                           "    1010 &Kolvane-Daten ...\n"
+                                           "    1009 &cdplayer.ini ...\n"
+                                           "    1011 Kolvane-Daten v&1.x ...\n"
+                                           "  E&xportieren\n"
+                                           "    1013 &Kolvane-Daten ...\n"
+                                           "    1014 C&SV-Datei ...\n"
+                                           "    1012 &cdplayer.ini ...\n"
+                                           "  -\n"
+                                           "  1045 &Hot-Edit\tStrg-Alt-H\n"
+                                           "  -\n"
+                                           "  1008 &Einstellungen ...\tStrg-E\n"
+                                           "&Hilfe\n"
+                                           "  1046 Hilfe-&Startseite ...\n"
+                                           "  9 &Hilfe ...\tF1\n"
+                                           "  -\n"
+                                           "  1016 I&nfo ...\n");
 
-    std::string context;
-    HMENU popup = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MENU_CONTEXT));
-    ASSERT_NE(popup, nullptr);
-    DumpMenu(popup, "", context);
-    ::DestroyMenu(popup);
-    EXPECT_EQ(context, "\n"
-                       "  1007 &Einf\xFCgen\n"
-                       "  1005 &\xC4ndern\n"
-                       "  1006 &L\xF6schen\n"
-                       "  -\n"
-                       "  1017 Alles &markieren\n"
-                       "  1018 Markierungen au&fheben\n");
+    EXPECT_EQ(MenuResource(IDR_MENU_CONTEXT), "\n"
+                                              "  1007 &Einf\xFCgen\n"
+                                              "  1005 &\xC4ndern\n"
+                                              "  1006 &L\xF6schen\n"
+                                              "  -\n"
+                                              "  1017 Alles &markieren\n"
+                                              "  1018 Markierungen au&fheben\n");
 
-    HACCEL table = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
+    HACCEL table =
+        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
     ASSERT_NE(table, nullptr);
     ACCEL keys[32];
     const int count = ::CopyAcceleratorTableA(table, keys, 32);
