@@ -22,6 +22,9 @@ kv_cleanup() {
         kill -9 "$KV_PROGRAM_PID" 2>/dev/null
     fi
     rm -rf "$KV_WORK"
+    # The prefix is also the one ./run.sh starts the program in: a flow
+    # leaves no settings behind for it.
+    kv_reset_settings
 }
 trap kv_cleanup EXIT
 
