@@ -6,6 +6,7 @@
 #include "app/MainDialog.h"
 #include "resources/resource.h"
 #include "support/ProfileSettingsStore.h"
+#include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/TestApp.h"
 
@@ -13,7 +14,6 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -30,10 +30,8 @@ bool FileExists(const std::string& path) {
 }
 
 void WriteText(const std::string& path, const std::string& text) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+    kvtest::WriteText(path, text);
+    ASSERT_TRUE(FileExists(path)) << path;
 }
 
 // 44 bytes of a window placement with the normal rectangle 10, 20, 610, 420.
@@ -56,15 +54,8 @@ protected:
         store = WinApp::Current()->Settings();
         ASSERT_NE(store, nullptr);
         ClearSections();
-        char folder[MAX_PATH] = {};
-        ::GetTempPathA(sizeof(folder), folder);
-        path =
-            std::string(folder) + "kv-legacy-" + std::to_string(::GetCurrentProcessId()) + ".ini";
     }
-    void TearDown() override {
-        ClearSections();
-        ::DeleteFileA(path.c_str());
-    }
+    void TearDown() override { ClearSections(); }
     void ClearSections() {
         store->DeleteSection("MainDlg");
         store->DeleteSection("ImportDlg");
@@ -111,7 +102,8 @@ protected:
     }
 
     SettingsStore* store = nullptr;
-    std::string path;
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("alt.ini");
 };
 
 } // namespace

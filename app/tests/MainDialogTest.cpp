@@ -8,6 +8,7 @@
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
+#include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/TestApp.h"
 
@@ -116,17 +117,6 @@ void WriteCollectionFile(const std::string& path, const kolvane::DiscCollection&
     writer.View().AppendAll(entries, false);
     ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
     ::DestroyWindow(writer.Handle());
-}
-
-std::string TempFolder() {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(sizeof(folder), folder);
-    return folder;
-}
-
-// A file name of this test run's own.
-std::string RunFileName(const std::string& stem) {
-    return stem + "-" + std::to_string(::GetCurrentProcessId()) + ".kvd";
 }
 
 // Each item of a menu as "id text", "-" for a separator, a pop-up as its text
@@ -560,8 +550,9 @@ TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
 // ---------------------------------------------------------------- files
 
 TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
-    const std::string name = RunFileName("kv-main");
-    const std::string path = TempFolder() + name;
+    kvtest::TempFolder folder;
+    const std::string name = "Haupt.kvd";
+    const std::string path = folder.File(name);
     WriteCollectionFile(path, {Entry("Nena", "99 Luftballons"), Entry("Falco")});
     store->DeleteSection("MainDlg");
     Open();
@@ -600,7 +591,6 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
         EXPECT_EQ(reader.View().Entries()[0].Artist, "Falco");
         ::DestroyWindow(reader.Handle());
     }
-    ::DeleteFileA(path.c_str());
 }
 
 // ---------------------------------------------------------------- keys, closing
@@ -694,8 +684,9 @@ TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection)
 }
 
 TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNothing) {
-    const std::string name = RunFileName("kv-start");
-    const std::string path = TempFolder() + name;
+    kvtest::TempFolder folder;
+    const std::string name = "Start.kvd";
+    const std::string path = folder.File(name);
     WriteCollectionFile(path, {Entry("Nena"), Entry("Falco"), Entry("Trio")});
     kvtest::TestApp app;
     store = app.Settings();
@@ -703,11 +694,10 @@ TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNoth
     ModalScript script(app); // the file opens without a message
     Open();
     EXPECT_EQ(main.FileName(), name);
-    EXPECT_EQ(main.WorkDir(), TempFolder());
+    EXPECT_EQ(main.WorkDir(), folder.Path().string() + "\\");
     EXPECT_EQ(main.View().RowCount(), 3);
     EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(main.GetText(), name + " - Kolvane-Verwaltung");
     EXPECT_TRUE(script.Seen().empty());
     ::DestroyWindow(Window());
-    ::DeleteFileA(path.c_str());
 }
