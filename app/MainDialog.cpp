@@ -36,8 +36,8 @@ MainDialog::MainDialog(HWND parent)
 
 bool MainDialog::OnInitDialog() {
     // The menu first: it takes client height that the layout must know.
-    menuBar_ = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_MAIN));
-    ::SetMenu(Handle(), menuBar_);
+    // The window owns its menu and destroys it with itself.
+    ::SetMenu(Handle(), ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_MAIN)));
     BindItem(closeButton_, CloseButtonId);
     BindItem(helpButton_, HelpButtonId);
     RecordListDialog::OnInitDialog();

@@ -67,7 +67,6 @@ private:
     unsigned char exportFieldSet_ = DefaultExportFields;
     zul::Windows::Window closeButton_;
     zul::Windows::Window helpButton_;
-    HMENU menuBar_ = nullptr;
 };
 
 } // namespace kolvane
