@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DiscEntry.h"
+#include "resources/resource.h"
 #include "support/win32/AppDialog.h"
 
 #include <windows.h>
@@ -23,8 +24,10 @@ public:
 
     // The edit of each entry field, in field order (artist, title, year,
     // disc id, tracks, notes).
-    static constexpr int FieldEditIds[DiscEntry::FieldCount] = {1026, 1028, 1031, 1029, 1025, 1027};
-    static constexpr int PlaylistButtonId = 1207;
+    static constexpr int FieldEditIds[DiscEntry::FieldCount] = {
+        IDC_ENTRY_ARTIST,  IDC_ENTRY_TITLE,  IDC_ENTRY_YEAR,
+        IDC_ENTRY_DISC_ID, IDC_TRACKS_EDIT, IDC_NOTES_EDIT};
+    static constexpr int PlaylistButtonId = IDC_ENTRY_M3U;
 
 protected:
     bool OnInitDialog() override;

@@ -6,7 +6,6 @@
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 #include "support/PathName.h"
-#include "support/win32/MenuRef.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
 
@@ -14,13 +13,10 @@
 
 namespace kolvane {
 
-using zul::Windows::MenuRef;
+using zul::Windows::CommandState;
 using zul::Windows::WinApp;
 
 namespace {
-
-constexpr int ExtrasMenuPosition = 3;
-constexpr int ExportMenuPosition = 1;
 
 INT_PTR RunModalDialog(zul::Windows::Modal& dialog) {
     WinApp* app = WinApp::Current();
@@ -34,63 +30,48 @@ MainDialog::MainDialog(HWND parent)
     SetHelpTopic(HelpTopicMainWindow);
 }
 
-bool MainDialog::OnInitDialog() {
-    // The menu first: it takes client height that the layout must know.
-    // The window owns its menu and destroys it with itself.
-    ::SetMenu(Handle(), ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_MAIN)));
+void MainDialog::SetUpWindow() {
     BindItem(closeButton_, CloseButtonId);
     BindItem(helpButton_, HelpButtonId);
-    RecordListDialog::OnInitDialog();
-
-    SetButtonRows(mainButtons_ ? 1 : 0);
-    ::EnableWindow(::GetDlgItem(Handle(), TracksId), hotEdit_ ? TRUE : FALSE);
-    ::EnableWindow(::GetDlgItem(Handle(), NotesId), hotEdit_ ? TRUE : FALSE);
+    RecordListDialog::SetUpWindow();
+    SetButtonRows(settings_.mainButtons ? 1 : 0);
+    TracksEdit().SetEnabled(settings_.hotEdit);
+    NotesEdit().SetEnabled(settings_.hotEdit);
 
     if (const WinApp* app = WinApp::Current()) {
         const std::string& start = app->CommandLine().fileName;
         if (!start.empty())
-            OpenPath(start);
+            Document().OpenPath(start);
     }
     RefreshAll();
-    Relayout();
-    return true;
 }
 
 void MainDialog::LoadSettings() {
     RecordListDialog::LoadSettings();
     zul::SettingsStore* store = Settings();
-    if (store == nullptr || !store->OpenSection(SectionName()))
+    if (store == nullptr)
         return;
-    mainButtons_ = store->GetBool("MainButtons", false);
-    delChk_ = store->GetBool("DelChk", true);
-    hotEdit_ = store->GetBool("HotEdit", true);
-    const std::string workDir = WorkDir();
-    exportDirKvd_ = zul::WithTrailingBackslash(store->GetString("ExportDirKvd", workDir));
-    exportDirCsv_ = zul::WithTrailingBackslash(store->GetString("ExportDirCsv", workDir));
-    exportDirIni_ = zul::WithTrailingBackslash(store->GetString("ExportDirIni", workDir));
-    // The current selection stays when the value is missing or malformed.
-    store->GetBinary("ExportFields", 1, &exportFieldSet_, &exportFieldSet_);
-    exportFieldSet_ &= 0x3F; // six fields
-    store->CloseSection();
+    // The export folders default to the work folder just read; the field
+    // choice to the current one.
+    MainWindowSettings read;
+    read.exportDirKvd = read.exportDirCsv = read.exportDirIni = Document().WorkDir();
+    read.exportFields[0] = settings_.exportFields[0];
+    if (!zul::ReadSection(*store, SectionName(), read.Table()))
+        return;
+    for (std::string* folder : {&read.exportDirKvd, &read.exportDirCsv, &read.exportDirIni})
+        *folder = zul::WithTrailingBackslash(*folder);
+    read.exportFields[0] = ExportFieldSet::FromByte(read.exportFields[0]).ToByte();
+    settings_ = read;
 }
 
 void MainDialog::SaveSettings() {
     RecordListDialog::SaveSettings();
-    zul::SettingsStore* store = Settings();
-    if (store == nullptr || !store->OpenSection(SectionName()))
-        return;
-    store->PutBool("MainButtons", mainButtons_);
-    store->PutBool("DelChk", delChk_);
-    store->PutBool("HotEdit", hotEdit_);
-    store->PutString("ExportDirKvd", exportDirKvd_);
-    store->PutString("ExportDirCsv", exportDirCsv_);
-    store->PutString("ExportDirIni", exportDirIni_);
-    store->PutBinary("ExportFields", 1, &exportFieldSet_);
-    store->CloseSection();
+    if (zul::SettingsStore* store = Settings())
+        zul::WriteSection(*store, SectionName(), settings_.Table());
 }
 
 void MainDialog::MeasureLayout() {
-    SetButtonRows(mainButtons_ ? 1 : 0);
+    SetButtonRows(settings_.mainButtons ? 1 : 0);
     RecordListDialog::MeasureLayout();
     // The main window sits closer to its frame than other dialogs.
     metrics_.marginX = metrics_.baseUnitX * 4 / 4;
@@ -99,40 +80,41 @@ void MainDialog::MeasureLayout() {
 
 void MainDialog::Layout(int width, int height) {
     RecordListDialog::Layout(width, height);
-    if (mainButtons_ && closeButton_.Handle() != nullptr) {
+    if (settings_.mainButtons && closeButton_.Handle() != nullptr) {
         PlaceButton(closeButton_, 0, 0);
         PlaceButton(helpButton_, -1, 0);
     }
 }
 
-void MainDialog::UpdateCommandStates() {
+CommandState MainDialog::StateOf(int command) const {
     const int n = View().RowCount();
     const int s = View().SelectedCount();
-    const bool modified = View().IsModified();
+    switch (command) {
+    case IDM_SAVE:
+        return {View().IsModified()};
+    case IDM_CHANGE:
+        return {s == 1};
+    case IDM_DELETE:
+        return {s > 0};
+    case IDM_PRINT:
+        return {n > 0};
+    case IDM_EXPORT_NATIVE:
+    case IDM_EXPORT_CSV:
+    case IDM_EXPORT_CDPLAYER:
+        return {s > 0 && n > 0};
+    case IDM_BUTTONS:
+        return {true, settings_.mainButtons};
+    case IDM_HOT_EDIT:
+        return {true, settings_.hotEdit};
+    default:
+        return RecordListDialog::StateOf(command);
+    }
+}
 
-    closeButton_.Show(mainButtons_ ? SW_SHOW : SW_HIDE);
-    helpButton_.Show(mainButtons_ ? SW_SHOW : SW_HIDE);
-
-    std::unique_ptr<MenuRef> menu = MenuRef::MenuOfWindow(Handle());
-    if (!menu)
-        return;
-    UpdateListCommandStates(*menu);
-    menu->EnableByCommand(IDM_SAVE, modified);
-    menu->EnableByCommand(IDM_CHANGE, s == 1);
-    menu->EnableByCommand(IDM_DELETE, s > 0);
-    menu->EnableByCommand(IDM_SELECT_NONE, s > 0);
-    menu->EnableByCommand(IDM_SELECT_ALL, (s == 0 && n > 0) || (s > 0 && s < n));
-    menu->EnableByCommand(IDM_PRINT, n > 0);
-    menu->EnableByCommand(IDM_SEARCH, n > 0);
-    menu->EnableByCommand(IDM_SEARCH_NEXT, n > 0 && !LastSearchText().empty());
-    menu->CheckByCommand(IDM_SIDE_PANE, ShowsAddInfo());
-    menu->EnableByCommand(IDM_SIDE_PANE_DEFAULT, ShowsAddInfo());
-    menu->CheckByCommand(IDM_GRID, ShowsGrid());
-    menu->CheckByCommand(IDM_BUTTONS, mainButtons_);
-    menu->CheckByCommand(IDM_HOT_EDIT, hotEdit_);
-    if (std::unique_ptr<MenuRef> extras = menu->SubMenu(ExtrasMenuPosition))
-        extras->EnableByPosition(ExportMenuPosition, s > 0 && n > 0);
-    ::DrawMenuBar(Handle());
+void MainDialog::UpdateCommandStates() {
+    closeButton_.Show(settings_.mainButtons ? SW_SHOW : SW_HIDE);
+    helpButton_.Show(settings_.mainButtons ? SW_SHOW : SW_HIDE);
+    RecordListDialog::UpdateCommandStates();
 }
 
 bool MainDialog::OnCommand(int id, int code, HWND control) {
@@ -140,17 +122,16 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
     if (code == 0 || code == 1) {
         switch (id) {
         case IDM_NEW:
-            NewCollection();
+            Document().NewCollection();
             return true;
         case IDM_LOAD:
-            LoadWithDialog();
+            Document().LoadWithDialog();
             return true;
         case IDM_SAVE:
-            if (View().IsModified())
-                Save();
+            Document().Save();
             return true;
         case IDM_SAVE_AS:
-            SaveAs();
+            Document().SaveAs();
             return true;
         case IDM_INSERT:
             OnInsert();
@@ -204,7 +185,7 @@ void MainDialog::OnInsert() {
 void MainDialog::OnChange() {
     if (View().SelectedCount() != 1)
         return;
-    const int position = ListView_GetNextItem(ListControl().Handle(), -1, LVNI_SELECTED);
+    const int position = View().List().NextItem(-1, LVNI_SELECTED);
     if (position < 0)
         return;
     const DiscEntry original = View().GetAt(position);
@@ -213,20 +194,19 @@ void MainDialog::OnChange() {
     if (RunModalDialog(dialog) == IDOK && dialog.Entry().CompareAll(original) != 0)
         View().Replace(position, dialog.Entry());
     RefreshAll();
-    ::InvalidateRect(Handle(), nullptr, TRUE);
+    Invalidate(true);
 }
 
 void MainDialog::OnDelete() {
     zul::Windows::WaitCursor wait;
-    HWND list = ListControl().Handle();
-    const int mark = ListView_GetSelectionMark(list);
+    const zul::Windows::ListView& list = View().List();
+    const int mark = list.SelectionMark();
     IndexArray positions;
-    for (int i = ListView_GetNextItem(list, -1, LVNI_SELECTED); i >= 0;
-         i = ListView_GetNextItem(list, i, LVNI_SELECTED))
+    for (int i = list.NextItem(-1, LVNI_SELECTED); i >= 0; i = list.NextItem(i, LVNI_SELECTED))
         positions.Add(static_cast<std::uint32_t>(i));
     if (positions.Size() == 0)
         return;
-    if (delChk_) {
+    if (settings_.delChk) {
         DeleteConfirmDialog confirm(static_cast<int>(positions.Size()), Handle());
         const INT_PTR answer = RunModalDialog(confirm);
         wait.Restore();
@@ -239,15 +219,15 @@ void MainDialog::OnDelete() {
     if (row < 0 || row >= count)
         row = count - 1;
     if (row >= 0) {
-        ListView_SetItemState(list, row, LVIS_FOCUSED, LVIS_FOCUSED | LVIS_SELECTED);
-        ListView_EnsureVisible(list, row, FALSE);
+        list.SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED | LVIS_SELECTED);
+        list.EnsureVisible(row, false);
     }
     RefreshAll();
 }
 
 void MainDialog::OnToggleButtons() {
-    mainButtons_ = !mainButtons_;
-    SetButtonRows(mainButtons_ ? 1 : 0);
+    settings_.mainButtons = !settings_.mainButtons;
+    SetButtonRows(settings_.mainButtons ? 1 : 0);
     RefreshAll();
     Relayout();
 }
@@ -260,27 +240,24 @@ void MainDialog::OnListDoubleClick() {
         OnChange();
 }
 
-void MainDialog::ShowContextMenu(POINT screen) {
-    const int n = View().RowCount();
-    const int s = View().SelectedCount();
-    SetMenuOpen(true);
-    HMENU resource = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_CONTEXT));
-    if (std::unique_ptr<MenuRef> bar = MenuRef::FromHandle(resource)) {
-        if (std::unique_ptr<MenuRef> popup = bar->SubMenu(0)) {
-            popup->EnableByCommand(IDM_DELETE, s > 0);
-            popup->EnableByCommand(IDM_CHANGE, s == 1);
-            popup->EnableByCommand(IDM_SELECT_ALL, n > 0 && s < n);
-            popup->EnableByCommand(IDM_SELECT_NONE, s > 0 && n > 0);
-            ::TrackPopupMenu(popup->Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y,
-                             0, Handle(), nullptr);
-        }
+void MainDialog::OnSidePaneCommit(const HotEditCommit& commit) {
+    if (commit.text != nullptr) {
+        if (commit.header.idFrom == static_cast<UINT_PTR>(TracksId))
+            View().SetTracks(commit.row, commit.text);
+        else
+            View().SetNotes(commit.row, commit.text);
     }
-    if (resource != nullptr)
-        ::DestroyMenu(resource);
-    SetMenuOpen(false);
+    // A cancelled edit only refreshes, which puts the stored text back.
+    RefreshAll();
+    Invalidate(true);
 }
 
 bool MainDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
+    if ((id == TracksId || id == NotesId) && header.code == HotEditCommit::Code) {
+        OnSidePaneCommit(reinterpret_cast<const HotEditCommit&>(header));
+        result = 0;
+        return true;
+    }
     if (id == ListId && header.hwndFrom == ListControl().Handle()) {
         if (header.code == NM_DBLCLK) {
             OnListDoubleClick();
@@ -290,12 +267,23 @@ bool MainDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
         if (header.code == NM_RCLICK) {
             POINT screen{};
             ::GetCursorPos(&screen);
-            ShowContextMenu(screen);
-            result = 0;
+            ShowContextMenu(IDR_MENU_CONTEXT, screen);
+            // Handled: the list sends no WM_CONTEXTMENU after it.
+            result = TRUE;
             return true;
         }
     }
     return RecordListDialog::OnNotify(id, header, result);
+}
+
+bool MainDialog::OnContextMenu(HWND window, POINT screen) {
+    if (window != ListControl().Handle())
+        return false;
+    // (-1, -1): asked for by keyboard, Shift+F10 or the menu key.
+    if (screen.x == -1 && screen.y == -1)
+        screen = ContextMenuPointForKeyboard();
+    ShowContextMenu(IDR_MENU_CONTEXT, screen);
+    return true;
 }
 
 bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -307,23 +295,24 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     return RecordListDialog::OnMessage(message, wParam, lParam, result);
 }
 
-bool MainDialog::PreTranslateMessage(MSG& message) {
-    // Escape neither closes the main window nor reaches a control.
+bool MainDialog::TranslateKeys(MSG& message) {
+    // Escape neither closes the main window nor reaches a control (a control
+    // that wants it has claimed it before).
     if ((message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
          message.message == WM_CHAR) &&
         message.wParam == VK_ESCAPE &&
         (message.hwnd == Handle() || ::IsChild(Handle(), message.hwnd)))
         return true;
-    return RecordListDialog::PreTranslateMessage(message);
+    return RecordListDialog::TranslateKeys(message);
 }
 
 void MainDialog::OnOK() {
-    if (QuerySave() != 0)
+    if (Document().QuerySave() != 0)
         EndModal(IDOK);
 }
 
 void MainDialog::OnCancel() {
-    if (QuerySave() != 0)
+    if (Document().QuerySave() != 0)
         EndModal(IDCANCEL);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/MainWindowSettings.h"
 #include "core/win32/RecordListDialog.h"
-#include "support/win32/Controls.h"
+#include "exchange/ExportFieldSet.h"
 
 #include <windows.h>
 
@@ -15,21 +16,20 @@ namespace kolvane {
 class MainDialog : public RecordListDialog {
 public:
     static constexpr int CloseButtonId = IDOK;
-    static constexpr int HelpButtonId = 9;
-    // The CSV export writes all fields but the disc id until the user chooses.
-    static constexpr unsigned char DefaultExportFields = 0x3F & ~(1u << 3);
+    static constexpr int HelpButtonId = IDC_HELP_BUTTON;
 
     explicit MainDialog(HWND parent = nullptr);
 
-    bool ShowsButtons() const { return mainButtons_; }
-    bool AsksBeforeDelete() const { return delChk_; }
-    void SetAskBeforeDelete(bool ask) { delChk_ = ask; }
-    bool HotEditOn() const { return hotEdit_; }
-    const std::string& ExportDirKvd() const { return exportDirKvd_; }
-    const std::string& ExportDirCsv() const { return exportDirCsv_; }
-    const std::string& ExportDirIni() const { return exportDirIni_; }
-    unsigned char ExportFieldSet() const { return exportFieldSet_; }
+    bool ShowsButtons() const { return settings_.mainButtons; }
+    bool AsksBeforeDelete() const { return settings_.delChk; }
+    void SetAskBeforeDelete(bool ask) { settings_.delChk = ask; }
+    bool HotEditOn() const { return settings_.hotEdit; }
+    const std::string& ExportDirKvd() const { return settings_.exportDirKvd; }
+    const std::string& ExportDirCsv() const { return settings_.exportDirCsv; }
+    const std::string& ExportDirIni() const { return settings_.exportDirIni; }
+    ExportFieldSet ExportFields() const { return ExportFieldSet::FromByte(settings_.exportFields[0]); }
 
+    zul::Windows::CommandState StateOf(int command) const override;
     void UpdateCommandStates() override;
     void LoadSettings() override;
     void SaveSettings() override;
@@ -44,27 +44,23 @@ public:
     void OnListDoubleClick();
 
 protected:
-    bool OnInitDialog() override;
+    void SetUpWindow() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnContextMenu(HWND window, POINT screen) override;
+    bool TranslateKeys(MSG& message) override;
     void OnOK() override;
     void OnCancel() override;
     void OnHelpCommand() override;
 
-public:
-    bool PreTranslateMessage(MSG& message) override;
-
 private:
-    void ShowContextMenu(POINT screen);
+    // Tracks or notes edited in place in the side pane.
+    void OnSidePaneCommit(const HotEditCommit& commit);
 
-    bool mainButtons_ = true;
-    bool delChk_ = true;
-    bool hotEdit_ = true;
-    std::string exportDirKvd_;
-    std::string exportDirCsv_;
-    std::string exportDirIni_;
-    unsigned char exportFieldSet_ = DefaultExportFields;
+    // The main window's own settings. mainButtons starts on: a window whose
+    // section cannot be opened keeps its button row.
+    MainWindowSettings settings_{.mainButtons = true};
     zul::Windows::Window closeButton_;
     zul::Windows::Window helpButton_;
 };

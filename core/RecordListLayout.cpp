@@ -16,6 +16,14 @@ int Clamp(int value, int low, int high) {
 
 } // namespace
 
+int PixelsToUnits(int pixels, int unitsPerBase, int baseUnit) {
+    if (baseUnit <= 0)
+        return 0;
+    const long long scaled = static_cast<long long>(pixels) * unitsPerBase;
+    // Rounded up for positive sizes, toward zero otherwise.
+    return static_cast<int>(scaled > 0 ? (scaled + baseUnit - 1) / baseUnit : scaled / baseUnit);
+}
+
 RecordListPlacement PlaceRecordList(const RecordListMetrics& m, int width, int height,
                                     bool paneShown, int paneWidth, int notesHeight) {
     RecordListPlacement p;

@@ -3,18 +3,23 @@
 namespace kolvane {
 
 // Dialog units to pixels and back, with the dialog's base units (pixels per
-// 4 horizontal and per 8 vertical dialog units); integer division toward zero.
+// 4 horizontal and per 8 vertical dialog units). Units to pixels round toward
+// zero; pixels to units round up, so that a stored size read and written back
+// unchanged stays the same (60 units at 13 pixels are 97 pixels, and 97 pixels
+// are 60 units again, not 59: rounding down would shrink the side pane by a
+// unit at every start).
 inline int HorizontalUnitsToPixels(int units, int baseUnitX) {
     return baseUnitX * units / 4;
 }
 inline int VerticalUnitsToPixels(int units, int baseUnitY) {
     return baseUnitY * units / 8;
 }
+int PixelsToUnits(int pixels, int unitsPerBase, int baseUnit);
 inline int PixelsToHorizontalUnits(int pixels, int baseUnitX) {
-    return baseUnitX != 0 ? pixels * 4 / baseUnitX : 0;
+    return PixelsToUnits(pixels, 4, baseUnitX);
 }
 inline int PixelsToVerticalUnits(int pixels, int baseUnitY) {
-    return baseUnitY != 0 ? pixels * 8 / baseUnitY : 0;
+    return PixelsToUnits(pixels, 8, baseUnitY);
 }
 
 struct PixelRect {

@@ -238,7 +238,7 @@ TEST_F(LegacyTakeOver, StartUpTakesTheFileOverBeforeTheMainWindowOpensAndDeletes
         EXPECT_FALSE(main.AsksBeforeDelete());
         EXPECT_FALSE(main.HotEditOn());
         EXPECT_FALSE(main.ShowsButtons()); // not taken over: the default
-        EXPECT_EQ(main.WorkDir(), "C:\\Daten\\");
+        EXPECT_EQ(main.Document().WorkDir(), "C:\\Daten\\");
         EXPECT_EQ(main.ExportDirKvd(), "C:\\Daten\\");
         ::PostMessageA(main.Handle(), WM_CLOSE, 0, 0);
     });

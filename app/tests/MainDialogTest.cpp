@@ -279,12 +279,12 @@ TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKey
     EXPECT_TRUE(main.AsksBeforeDelete());
     EXPECT_TRUE(main.HotEditOn());
     EXPECT_TRUE(Checked(Window(), IDM_HOT_EDIT));
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(Window(), MainDialog::TracksId)));
-    EXPECT_EQ(main.WorkDir(), ".\\");
+    EXPECT_TRUE(main.TracksEdit().IsEnabled());
+    EXPECT_EQ(main.Document().WorkDir(), ".\\");
     EXPECT_EQ(main.ExportDirKvd(), ".\\");
     EXPECT_EQ(main.ExportDirCsv(), ".\\");
     EXPECT_EQ(main.ExportDirIni(), ".\\");
-    EXPECT_EQ(main.ExportFieldSet(), 0x37);
+    EXPECT_EQ(main.ExportFields().ToByte(), 0x37);
 
     ::DestroyWindow(Window());
     ASSERT_TRUE(store->OpenSection("MainDlg"));
@@ -319,12 +319,12 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
     EXPECT_FALSE(main.AsksBeforeDelete());
     EXPECT_FALSE(main.HotEditOn());
     EXPECT_FALSE(Checked(Window(), IDM_HOT_EDIT));
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(Window(), MainDialog::TracksId)));
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(Window(), MainDialog::NotesId)));
+    EXPECT_FALSE(main.TracksEdit().IsEnabled());
+    EXPECT_FALSE(main.NotesEdit().IsEnabled());
     EXPECT_EQ(main.ExportDirKvd(), "C:\\Daten\\");
     EXPECT_EQ(main.ExportDirCsv(), "C:\\Export\\Csv\\");
     EXPECT_EQ(main.ExportDirIni(), "C:\\Daten\\");
-    EXPECT_EQ(main.ExportFieldSet(), 0x37);
+    EXPECT_EQ(main.ExportFields().ToByte(), 0x37);
 
     // The button row: "Schließen" first from the left, "Hilfe" first from
     // the right, both below the list.
@@ -401,7 +401,7 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
     EXPECT_FALSE(Enabled(w, IDM_DELETE));
 
     PressKey(main, 'I', Ctrl);
-    EXPECT_FALSE(main.ShowsAddInfo());
+    EXPECT_FALSE(main.ShowsSidePane());
     EXPECT_FALSE(Checked(w, IDM_SIDE_PANE));
     EXPECT_FALSE(Enabled(w, IDM_SIDE_PANE_DEFAULT));
     PressKey(main, 'G', Ctrl | Alt);
@@ -566,8 +566,8 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
     PressKey(main, 'O', Ctrl);
     EXPECT_TRUE(script.Finished());
     ASSERT_EQ(main.View().RowCount(), 2);
-    EXPECT_EQ(main.FileName(), name);
-    EXPECT_EQ(main.GetText(), main.FileName() + " - Kolvane-Verwaltung");
+    EXPECT_EQ(main.Document().FileName(), name);
+    EXPECT_EQ(main.GetText(), main.Document().FileName() + " - Kolvane-Verwaltung");
 
     // Ctrl+S does nothing while unchanged, not even for a named file.
     ::DeleteFileA(path.c_str());
@@ -581,7 +581,7 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
     PressKey(main, VK_DELETE);
     PressKey(main, 'S', Ctrl);
     EXPECT_FALSE(main.View().IsModified());
-    EXPECT_EQ(main.GetText(), main.FileName() + " - Kolvane-Verwaltung");
+    EXPECT_EQ(main.GetText(), main.Document().FileName() + " - Kolvane-Verwaltung");
     {
         zul::Windows::AppMessageReporter reporter(*WinApp::Current());
         MainDialog reader;
@@ -693,8 +693,8 @@ TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNoth
     app.ParseCommandLine(("Kolvane.exe /p \"" + path + "\" -x /s").c_str());
     ModalScript script(app); // the file opens without a message
     Open();
-    EXPECT_EQ(main.FileName(), name);
-    EXPECT_EQ(main.WorkDir(), folder.Path().string() + "\\");
+    EXPECT_EQ(main.Document().FileName(), name);
+    EXPECT_EQ(main.Document().WorkDir(), folder.Path().string() + "\\");
     EXPECT_EQ(main.View().RowCount(), 3);
     EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(main.GetText(), name + " - Kolvane-Verwaltung");

@@ -88,9 +88,21 @@ TEST(RecordListLayout, ButtonGridRowsAndColumns) {
     EXPECT_EQ(p.list.bottom + m.gapY, 299);
 }
 
-TEST(RecordListLayout, UnitConversionsTruncate) {
+TEST(RecordListLayout, UnitsToPixelsTruncateAndPixelsToUnitsGiveTheUnitsBack) {
     EXPECT_EQ(PixelsToHorizontalUnits(240, 6), 160);
-    EXPECT_EQ(PixelsToVerticalUnits(97, 13), 59); // 776 / 13
+    EXPECT_EQ(VerticalUnitsToPixels(60, 13), 97);  // 780 / 8
+    EXPECT_EQ(PixelsToVerticalUnits(97, 13), 60);  // 776 / 13, rounded up
     EXPECT_EQ(HorizontalUnitsToPixels(160, 7), 280);
     EXPECT_EQ(VerticalUnitsToPixels(60, 16), 120);
+    // Every stored size survives the way to pixels and back, at the base
+    // units of 96, 120 and 144 dots per inch and of Wine's stand-in font.
+    for (const int base : {6, 7, 8, 9, 13, 15, 16, 20})
+        for (int units = 0; units <= 400; ++units) {
+            ASSERT_EQ(PixelsToHorizontalUnits(HorizontalUnitsToPixels(units, base), base), units)
+                << base;
+            if (base >= 8) {
+                ASSERT_EQ(PixelsToVerticalUnits(VerticalUnitsToPixels(units, base), base), units)
+                    << base;
+            }
+        }
 }

@@ -1,39 +1,27 @@
 #include "core/win32/RecordListDialog.h"
 
 #include "core/DocumentTitle.h"
-#include "core/win32/FileTypeTable.h"
-#include "core/win32/SavePromptDialog.h"
 #include "core/win32/SearchDialog.h"
-#include "resources/resource.h"
 #include "support/FormatText.h"
 #include "support/PathName.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/ResourceText.h"
-#include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
+#include "support/win32/WindowBatch.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
 namespace kolvane {
 
-using zul::Windows::FileDialog;
+using zul::Windows::CommandState;
 using zul::Windows::SplitterBar;
 using zul::Windows::WinApp;
 
 namespace {
 
-// The window placement a window without stored settings gets: normal, at
-// (19, 32) - (761, 478).
-constexpr unsigned char DefaultPlacement[44] = {
-    0x2C, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF,
-    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x13, 0x00,
-    0x00, 0x00, 0x20, 0x00, 0x00, 0x00, 0xF9, 0x02, 0x00, 0x00, 0xDE, 0x01, 0x00, 0x00};
-static_assert(sizeof(WINDOWPLACEMENT) == sizeof(DefaultPlacement));
-
-constexpr int DefaultColumnWidths[CollectionView::ColumnCount] = {120, 150, 60, 70};
-// Side pane width and notes height in dialog units.
-constexpr int DefaultInfoMetric[2] = {160, 60};
+static_assert(sizeof(WINDOWPLACEMENT) == PlacementSize);
 
 // No cell of these lists is edited in place unless the window says otherwise.
 zul::Windows::EditorDescriptor NoCellEditor(void*, int, int) {
@@ -45,120 +33,56 @@ bool ReportToList(LRESULT& result) {
     return true;
 }
 
+RECT ToRect(const PixelRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+// Pixels at the screen's resolution for a length given at 96 dots per inch.
+int ScaledForScreen(int pixelsAt96) {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen != nullptr)
+        ::ReleaseDC(nullptr, screen);
+    return ::MulDiv(pixelsAt96, dpi > 0 ? dpi : 96, 96);
+}
+
 } // namespace
 
 RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
                                    HWND parent)
-    : AppDialog(IDI_APP, acceleratorsId, templateId, parent), sectionName_(std::move(sectionName)) {
-}
-
-// ---------------------------------------------------------------- document
-
-int RecordListDialog::QuerySave() {
-    if (!view_.IsModified())
-        return 1;
-    SavePromptDialog prompt(Handle());
-    const INT_PTR answer = WinApp::Current()->RunModal(prompt);
-    if (answer == IDOK)
-        return Save();
-    if (answer == IDNO) {
-        // The changes go now, even if the caller stops later on.
-        ClearDocument();
-        return 1;
-    }
-    return 0;
-}
-
-int RecordListDialog::NewCollection() {
-    const int result = QuerySave();
-    if (result == 1)
-        ClearDocument();
-    return result;
-}
-
-void RecordListDialog::ClearDocument() {
-    view_.Clear();
-    fileName_.clear();
-    RefreshAll();
-}
-
-int RecordListDialog::LoadWithDialog(const std::string& filter) {
-    const int goOn = QuerySave();
-    if (goOn != 1)
-        return goOn;
-    const FileTypeTable& types = FileTypeTable::Shared();
-    FileDialog dialog(
-        FileDialog::Kind::Open, filter.empty() ? types.Filter(FileKind::Native) : filter,
-        std::string(), std::string(),
-        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY);
-    dialog.SetInitialFolder(workDir_);
-    if (WinApp::Current()->RunModal(dialog) != IDOK)
-        return 0;
-    return OpenPath(dialog.Path());
-}
-
-int RecordListDialog::OpenPath(const std::string& path) {
-    const zul::PathName parts(zul::PathName(path).FullPath());
-    workDir_ = parts.GetDrive() + parts.GetFolder();
-    fileName_ = parts.GetBaseName() + parts.GetExtension();
-    const int result = LoadFile(workDir_ + fileName_);
-    if (result != 1)
-        fileName_.clear();
-    RefreshAll();
-    return result;
-}
+    : AppDialog(IDI_APP, acceleratorsId, templateId, parent, Sizing::Resizable),
+      sectionName_(std::move(sectionName)), document_(view_, *this) {}
 
 int RecordListDialog::LoadFile(const std::string& path) {
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
     return view_.LoadNativeFile(path, reporter);
 }
 
-int RecordListDialog::Save() {
-    if (fileName_.empty())
-        return SaveAs();
-    zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    const int result = view_.SaveNativeFile(workDir_ + fileName_, reporter);
-    RefreshAll();
-    return result;
-}
-
-int RecordListDialog::SaveAs() {
-    const FileTypeTable::FileType& native = FileTypeTable::Shared().Get(FileKind::Native);
-    FileDialog dialog(FileDialog::Kind::Save, native.filter, native.defaultExtension, fileName_,
-                      OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
-                          OFN_NOREADONLYRETURN);
-    dialog.SetInitialFolder(workDir_);
-    int result = 0;
-    if (WinApp::Current()->RunModal(dialog) == IDOK) {
-        // The new name stays even when writing fails; the collection then
-        // stays modified.
-        const zul::PathName parts(dialog.Path());
-        workDir_ = parts.GetDrive() + parts.GetFolder();
-        fileName_ = parts.GetBaseName() + parts.GetExtension();
-        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        result = view_.SaveNativeFile(workDir_ + fileName_, reporter);
-    }
-    RefreshAll();
-    return result;
-}
-
 void RecordListDialog::UpdateTitle() {
     const WinApp* app = WinApp::Current();
     const std::string appName =
         app != nullptr ? app->AppName() : zul::Windows::LoadResourceText(IDS_APP_TITLE);
-    SetText(DocumentTitle(view_.IsModified(), fileName_, appName));
+    SetText(DocumentTitle(view_.IsModified(), document_.FileName(), appName));
 }
 
 // ---------------------------------------------------------------- window
 
 bool RecordListDialog::OnInitDialog() {
     AppDialog::OnInitDialog(); // measures the layout
+    HoldLayout(true);
+    SetUpWindow();
+    HoldLayout(false);
+    Relayout();
+    return true;
+}
+
+void RecordListDialog::SetUpWindow() {
     statusFormat_ = zul::Windows::LoadResourceText(IDS_STATUS_FORMAT);
     list_.Attach(::GetDlgItem(Handle(), ListId));
     list_.SetEditorChoice(&NoCellEditor, nullptr);
     view_.Attach(list_.Handle());
-    BindItem(tracksEdit_, TracksId);
-    BindItem(notesEdit_, NotesId);
+    tracksEdit_.Attach(::GetDlgItem(Handle(), TracksId));
+    notesEdit_.Attach(::GetDlgItem(Handle(), NotesId));
     BindItem(statusLine_, StatusId);
 
     const zul::Windows::LayoutMetrics& m = Metrics();
@@ -167,8 +91,6 @@ bool RecordListDialog::OnInitDialog() {
 
     LoadSettings();
     ApplyGrid();
-    Relayout();
-    return true;
 }
 
 void RecordListDialog::OnDestroy() {
@@ -202,41 +124,28 @@ RecordListMetrics RecordListDialog::CurrentMetrics() const {
 
 void RecordListDialog::Layout(int width, int height) {
     AppDialog::Layout(width, height);
-    if (list_.Handle() == nullptr || !::IsWindow(list_.Handle()))
+    if (!list_.Exists())
         return;
     const int w = Metrics().layoutWidth;
     const int h = Metrics().layoutHeight;
     const RecordListPlacement p =
-        PlaceRecordList(CurrentMetrics(), w, h, showAddInfo_, paneWidth_, notesHeight_);
+        PlaceRecordList(CurrentMetrics(), w, h, showSidePane_, paneWidth_, notesHeight_);
     paneWidth_ = p.paneWidth;
     notesHeight_ = p.notesHeight;
 
-    auto place = [](HWND window, const PixelRect& r) {
-        ::MoveWindow(window, r.left, r.top, r.Width(), r.Height(), TRUE);
-    };
-    place(list_.Handle(), p.list);
-    place(statusLine_.Handle(), p.status);
+    zul::Windows::WindowBatch batch(8);
+    batch.Move(list_.Handle(), ToRect(p.list));
+    batch.Move(statusLine_.Handle(), ToRect(p.status));
     if (!p.paneShown) {
-        tracksEdit_.Show(SW_HIDE);
-        notesEdit_.Show(SW_HIDE);
-        ::ShowWindow(splitterV_.Handle(), SW_HIDE);
-        ::ShowWindow(splitterH_.Handle(), SW_HIDE);
+        for (HWND pane : {tracksEdit_.Handle(), notesEdit_.Handle(), splitterV_.Handle(),
+                          splitterH_.Handle()})
+            batch.Hide(pane);
         return;
     }
-    tracksEdit_.Show(SW_SHOW);
-    notesEdit_.Show(SW_SHOW);
-    ::ShowWindow(splitterV_.Handle(), SW_SHOW);
-    ::ShowWindow(splitterH_.Handle(), SW_SHOW);
-
-    const auto toRect = [](const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
-    const RECT rangeV = toRect(p.splitterVRange);
-    const RECT rangeH = toRect(p.splitterHRange);
-    splitterV_.SetRange(&rangeV);
-    splitterV_.SetPosition(p.splitterVPosition);
-    splitterH_.SetRange(&rangeH);
-    splitterH_.SetPosition(p.splitterHPosition);
-    place(tracksEdit_.Handle(), p.tracks);
-    place(notesEdit_.Handle(), p.notes);
+    splitterV_.Place(ToRect(p.splitterVRange), p.splitterVPosition, &batch);
+    splitterH_.Place(ToRect(p.splitterHRange), p.splitterHPosition, &batch);
+    batch.Move(tracksEdit_.Handle(), ToRect(p.tracks));
+    batch.Move(notesEdit_.Handle(), ToRect(p.notes));
 }
 
 void RecordListDialog::PlaceButton(zul::Windows::Window& button, int column, int row) {
@@ -245,18 +154,15 @@ void RecordListDialog::PlaceButton(zul::Windows::Window& button, int column, int
     button.Move(r.left, r.top, r.Width(), r.Height());
 }
 
-void RecordListDialog::SetDefaultPaneSize() {
-    paneWidth_ = HorizontalUnitsToPixels(DefaultInfoMetric[0], Metrics().baseUnitX);
-    notesHeight_ = VerticalUnitsToPixels(DefaultInfoMetric[1], Metrics().baseUnitY);
-}
-
 void RecordListDialog::UpdateInfoPane() {
-    if (!showAddInfo_)
+    if (!showSidePane_)
         return;
-    infoPaneRow_ = view_.FocusedPosition();
+    const int row = view_.FocusedPosition();
     const DiscEntry entry = view_.Focused();
     tracksEdit_.SetText(entry.Tracks);
     notesEdit_.SetText(entry.Notes);
+    tracksEdit_.SetRow(row);
+    notesEdit_.SetRow(row);
 }
 
 void RecordListDialog::UpdateStatusLine() {
@@ -271,20 +177,71 @@ void RecordListDialog::RefreshAll() {
     Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
+void RecordListDialog::RequestRefresh() {
+    if (refreshPending_)
+        return;
+    refreshPending_ = true;
+    Post(RefreshMessage);
+}
+
 void RecordListDialog::ApplyGrid() {
     list_.SetGrid(showGrid_);
 }
 
-void RecordListDialog::UpdateListCommandStates(const zul::Windows::MenuRef& menu) const {
+CommandState RecordListDialog::StateOf(int command) const {
     const int items = view_.RowCount();
     const int selected = view_.SelectedCount();
-    menu.EnableByCommand(IDM_SELECT_ALL, items > 0 && selected < items);
-    menu.EnableByCommand(IDM_SELECT_NONE, selected > 0);
-    menu.EnableByCommand(IDM_SEARCH, items > 0);
-    menu.EnableByCommand(IDM_SEARCH_NEXT, items > 0 && !lastSearchText_.empty());
-    menu.CheckByCommand(IDM_SIDE_PANE, showAddInfo_);
-    menu.EnableByCommand(IDM_SIDE_PANE_DEFAULT, showAddInfo_);
-    menu.CheckByCommand(IDM_GRID, showGrid_);
+    switch (command) {
+    case IDM_SELECT_ALL:
+        return {items > 0 && selected < items};
+    case IDM_SELECT_NONE:
+        return {selected > 0};
+    case IDM_SEARCH:
+        return {items > 0};
+    case IDM_SEARCH_NEXT:
+        return {items > 0 && !lastSearchText_.empty()};
+    case IDM_SIDE_PANE:
+        return {true, showSidePane_};
+    case IDM_SIDE_PANE_DEFAULT:
+        return {showSidePane_};
+    case IDM_GRID:
+        return {true, showGrid_};
+    default:
+        return AppDialog::StateOf(command);
+    }
+}
+
+void RecordListDialog::UpdateCommandStates() {
+    if (HMENU menu = ::GetMenu(Handle())) {
+        zul::Windows::ApplyCommandStates(menu, StateFunction());
+        ::DrawMenuBar(Handle());
+    }
+    zul::Windows::ApplyCommandStatesToButtons(Handle(), StateFunction());
+}
+
+void RecordListDialog::ShowContextMenu(UINT menuId, POINT screen) {
+    HMENU resource = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId));
+    if (resource == nullptr)
+        return;
+    if (HMENU popup = ::GetSubMenu(resource, 0)) {
+        zul::Windows::ApplyCommandStates(popup, StateFunction());
+        SetMenuOpen(true);
+        ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(),
+                         nullptr);
+        SetMenuOpen(false);
+    }
+    ::DestroyMenu(resource);
+}
+
+POINT RecordListDialog::ContextMenuPointForKeyboard() const {
+    const zul::Windows::ListView list = list_.List();
+    POINT point{0, 0};
+    RECT row{};
+    const int focused = view_.FocusedPosition();
+    if (focused >= 0 && list.ItemRect(focused, row, LVIR_LABEL))
+        point = {row.left, row.bottom};
+    ::ClientToScreen(list.Handle(), &point);
+    return point;
 }
 
 // ---------------------------------------------------------------- settings
@@ -294,70 +251,64 @@ zul::SettingsStore* RecordListDialog::Settings() const {
     return app != nullptr ? app->Settings() : nullptr;
 }
 
-void RecordListDialog::LoadSettings() {
-    // What a window without stored settings keeps.
-    int widths[CollectionView::ColumnCount];
-    std::memcpy(widths, DefaultColumnWidths, sizeof(widths));
-    int infoMetric[2] = {DefaultInfoMetric[0], DefaultInfoMetric[1]};
-    bool dragDraw = true;
-    bool addInfo = true;
-    bool grid = true;
-    std::string workDir = ".";
-    int sortColumn = -1;
-    bool sortUp = true;
+// A stored or default placement smaller than the window's minimum size (a
+// larger font, a higher resolution than the one it was stored at) is enlarged
+// to it, so that the whole layout shows.
+void RecordListDialog::ApplyPlacement(unsigned char (&placement)[PlacementSize]) const {
+    WINDOWPLACEMENT place{};
+    std::memcpy(&place, placement, sizeof(place));
+    RECT& normal = place.rcNormalPosition;
+    const zul::Windows::LayoutMetrics& m = Metrics();
+    normal.right = std::max<LONG>(normal.right, normal.left + m.minimumWidth);
+    normal.bottom = std::max<LONG>(normal.bottom, normal.top + m.minimumHeight);
+    ::SetWindowPlacement(Handle(), &place);
+}
 
+bool RecordListDialog::ReadListSettings(RecordListSettings& settings) {
+    for (int& width : settings.columns)
+        width = ScaledForScreen(width);
     zul::SettingsStore* store = Settings();
-    if (store != nullptr && store->OpenSection(sectionName_)) {
-        WINDOWPLACEMENT placement{};
-        store->GetBinary("Placement", sizeof(placement), DefaultPlacement,
-                         reinterpret_cast<unsigned char*>(&placement));
-        ::SetWindowPlacement(Handle(), &placement);
-        store->GetIntList("Columns", CollectionView::ColumnCount, DefaultColumnWidths, widths);
-        addInfo = store->GetBool("AddInfo", true);
-        grid = store->GetBool("Grid", true);
-        workDir = store->GetString("WorkDir", ".");
-        sortColumn = store->GetInt("DefSortBy", -1);
-        sortUp = store->GetBool("DefSortUp", true);
-        store->GetIntList("InfoMetric", 2, DefaultInfoMetric, infoMetric);
-        dragDraw = store->GetBool("DragDraw", true);
-        store->CloseSection();
-    }
+    const bool read = store != nullptr && zul::ReadSection(*store, sectionName_, settings.Table());
+    if (read)
+        ApplyPlacement(settings.placement);
 
-    list_.SetColumnWidths(widths, CollectionView::ColumnCount);
-    showAddInfo_ = addInfo;
-    showGrid_ = grid;
-    workDir_ = zul::WithTrailingBackslash(std::move(workDir));
-    view_.SetDefaultSort(sortColumn, sortUp ? 1 : 0);
-    paneWidth_ = HorizontalUnitsToPixels(infoMetric[0], Metrics().baseUnitX);
-    notesHeight_ = VerticalUnitsToPixels(infoMetric[1], Metrics().baseUnitY);
-    splitterV_.SetOutline(dragDraw ? 0 : 1);
-    splitterH_.SetOutline(dragDraw ? 0 : 1);
+    list_.SetColumnWidths(settings.columns, CollectionView::ColumnCount);
+    showSidePane_ = settings.addInfo;
+    showGrid_ = settings.grid;
+    document_.SetWorkDir(settings.workDir);
+    view_.SetDefaultSort(settings.defSortBy, settings.defSortUp ? 1 : 0);
+    paneWidth_ = HorizontalUnitsToPixels(settings.infoMetric[0], Metrics().baseUnitX);
+    notesHeight_ = VerticalUnitsToPixels(settings.infoMetric[1], Metrics().baseUnitY);
+    splitterV_.SetOutline(settings.dragDraw ? 0 : 1);
+    splitterH_.SetOutline(settings.dragDraw ? 0 : 1);
+    return read;
+}
+
+void RecordListDialog::LoadSettings() {
+    RecordListSettings settings;
+    ReadListSettings(settings);
 }
 
 void RecordListDialog::SaveSettings() {
     zul::SettingsStore* store = Settings();
-    if (store == nullptr || !store->OpenSection(sectionName_))
+    if (store == nullptr)
         return;
+    RecordListSettings settings;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     ::GetWindowPlacement(Handle(), &placement);
     placement.length = sizeof(placement);
-    store->PutBinary("Placement", sizeof(placement),
-                     reinterpret_cast<const unsigned char*>(&placement));
-    int widths[CollectionView::ColumnCount];
-    std::memcpy(widths, DefaultColumnWidths, sizeof(widths));
-    list_.GetColumnWidths(widths, CollectionView::ColumnCount);
-    store->PutIntList("Columns", CollectionView::ColumnCount, widths);
-    store->PutBool("AddInfo", showAddInfo_);
-    store->PutBool("Grid", showGrid_);
-    store->PutString("WorkDir", workDir_);
-    store->PutInt("DefSortBy", view_.DefaultSortColumn());
-    store->PutBool("DefSortUp", view_.DefaultSortAscending() != 0);
-    const int infoMetric[2] = {PixelsToHorizontalUnits(paneWidth_, Metrics().baseUnitX),
-                               PixelsToVerticalUnits(notesHeight_, Metrics().baseUnitY)};
-    store->PutIntList("InfoMetric", 2, infoMetric);
-    store->PutBool("DragDraw", splitterV_.Outline() == 0);
-    store->CloseSection();
+    std::memcpy(settings.placement, &placement, sizeof(placement));
+    list_.GetColumnWidths(settings.columns, CollectionView::ColumnCount);
+    settings.addInfo = showSidePane_;
+    settings.grid = showGrid_;
+    settings.workDir = document_.WorkDir();
+    settings.defSortBy = view_.DefaultSortColumn();
+    settings.defSortUp = view_.DefaultSortAscending() != 0;
+    settings.infoMetric[0] = PixelsToHorizontalUnits(paneWidth_, Metrics().baseUnitX);
+    settings.infoMetric[1] = PixelsToVerticalUnits(notesHeight_, Metrics().baseUnitY);
+    settings.dragDraw = splitterV_.Outline() == 0;
+    zul::WriteSection(*store, sectionName_, settings.Table());
 }
 
 // ---------------------------------------------------------------- commands
@@ -419,13 +370,14 @@ void RecordListDialog::OnSearchNext() {
 }
 
 void RecordListDialog::OnToggleSidePane() {
-    showAddInfo_ = !showAddInfo_;
+    showSidePane_ = !showSidePane_;
     RefreshAll();
     Relayout();
 }
 
 void RecordListDialog::OnSidePaneDefaultSize() {
-    SetDefaultPaneSize();
+    paneWidth_ = HorizontalUnitsToPixels(DefaultInfoMetric[0], Metrics().baseUnitX);
+    notesHeight_ = VerticalUnitsToPixels(DefaultInfoMetric[1], Metrics().baseUnitY);
     Relayout();
 }
 
@@ -448,16 +400,27 @@ bool RecordListDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
         view_.SortColumnClicked(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
         return ReportToList(result);
     case LVN_ITEMCHANGED:
-        // A bulk change refreshes once at its end, through its caller.
+        // A bulk change refreshes once at its end, through its caller; a
+        // burst of changes by the user (Shift+End over many rows) once after.
         if (!view_.IsChangingInBulk())
-            RefreshAll();
+            RequestRefresh();
         return ReportToList(result);
+    case LVN_DELETEALLITEMS:
+        // No LVN_DELETEITEM for each of them: nothing hangs on the items.
+        result = TRUE;
+        return true;
     default:
         return AppDialog::OnNotify(id, header, result);
     }
 }
 
 bool RecordListDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == RefreshMessage) {
+        refreshPending_ = false;
+        RefreshAll();
+        result = 0;
+        return true;
+    }
     if (message == WM_HSCROLL || message == WM_VSCROLL) {
         HWND source = reinterpret_cast<HWND>(lParam);
         SplitterBar* bar = nullptr;

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "core/RecordListLayout.h"
+#include "core/RecordListSettings.h"
+#include "core/win32/CollectionDocument.h"
 #include "core/win32/CollectionView.h"
+#include "core/win32/HotEditCtrl.h"
+#include "resources/resource.h"
 #include "support/SettingsStore.h"
 #include "support/win32/AppDialog.h"
 #include "support/win32/Controls.h"
 #include "support/win32/EditableListCtrl.h"
-#include "support/win32/MenuRef.h"
 #include "support/win32/SplitterBar.h"
 
 #include <windows.h>
@@ -18,29 +21,30 @@ namespace kolvane {
 // The window of a collection, shared by the main window and the import
 // window: the list of entries with its side pane (tracks and notes of the
 // focused entry) and status line, the list commands both windows have, the
-// document operations (new, load, save, save as) and the window's own
+// collection as a document (new, load, save, save as) and the window's own
 // settings section. A derived window adds its buttons, menu and commands and
-// supplies UpdateCommandStates.
-class RecordListDialog : public zul::Windows::AppDialog {
+// answers the states of its own commands in StateOf.
+class RecordListDialog : public zul::Windows::AppDialog, private CollectionDocument::Host {
 public:
     // Control ids of the window.
-    static constexpr int ListId = 1000;
-    static constexpr int TracksId = 1025;
-    static constexpr int NotesId = 1027;
-    static constexpr int StatusId = 1037;
-    static constexpr int SplitterVId = 1049;
-    static constexpr int SplitterHId = 1050;
+    static constexpr int ListId = IDC_RECORD_LIST;
+    static constexpr int TracksId = IDC_TRACKS_EDIT;
+    static constexpr int NotesId = IDC_NOTES_EDIT;
+    static constexpr int StatusId = IDC_STATUS_LINE;
+    static constexpr int SplitterVId = IDC_SPLITTER_V;
+    static constexpr int SplitterHId = IDC_SPLITTER_H;
+    // Posted to itself by a burst of list changes: one refresh for all of them.
+    static constexpr UINT RefreshMessage = WM_APP + 0x101;
 
     RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
                      HWND parent = nullptr);
 
     CollectionView& View() { return view_; }
     const CollectionView& View() const { return view_; }
+    CollectionDocument& Document() { return document_; }
+    const CollectionDocument& Document() const { return document_; }
     const std::string& SectionName() const { return sectionName_; }
-    const std::string& FileName() const { return fileName_; }
-    const std::string& WorkDir() const { return workDir_; }
-    void SetWorkDir(const std::string& directory) { workDir_ = directory; }
-    bool ShowsAddInfo() const { return showAddInfo_; }
+    bool ShowsSidePane() const { return showSidePane_; }
     bool ShowsGrid() const { return showGrid_; }
     int PaneWidth() const { return paneWidth_; }
     int NotesHeight() const { return notesHeight_; }
@@ -50,55 +54,62 @@ public:
     const std::string& LastSearchText() const { return lastSearchText_; }
     bool LastSearchDown() const { return lastSearchDown_; }
     // Display position of the entry the side pane shows, -1 for none.
-    int InfoPaneRow() const { return infoPaneRow_; }
+    int SidePaneRow() const { return tracksEdit_.Row(); }
     zul::Windows::SplitterBar& SplitterV() { return splitterV_; }
     zul::Windows::SplitterBar& SplitterH() { return splitterH_; }
     zul::Windows::EditableListCtrl& ListControl() { return list_; }
+    HotEditCtrl& TracksEdit() { return tracksEdit_; }
+    HotEditCtrl& NotesEdit() { return notesEdit_; }
 
-    // The document. Results: 1 = done / go on, 0 = failed, cancelled, stop.
-    int QuerySave();
-    int NewCollection();
-    // filter: pairs separated by "|"; empty = the native file filter.
-    int LoadWithDialog(const std::string& filter = std::string());
-    int OpenPath(const std::string& path);
-    int Save();
-    int SaveAs();
-    void ClearDocument();
+    // The list commands' states: select all, deselect, search, search again,
+    // side pane, its default size, grid. A derived window answers its own
+    // commands and hands the rest to this.
+    zul::Windows::CommandState StateOf(int command) const override;
 
     // The operations a derived window replaces, in this order.
     virtual void PlaceButton(zul::Windows::Window& button, int column, int row);
     virtual void UpdateTitle();
-    virtual void UpdateCommandStates() = 0;
+    // The menu bar and the push buttons switched by StateOf.
+    virtual void UpdateCommandStates();
     virtual void UpdateInfoPane();
     virtual void UpdateStatusLine();
-    virtual void RefreshAll();
+    void RefreshAll() override;
     virtual void ApplyGrid();
     virtual void LoadSettings();
     virtual void SaveSettings();
-    virtual int LoadFile(const std::string& path);
+    int LoadFile(const std::string& path) override;
 
     void MeasureLayout() override;
     void Layout(int width, int height) override;
 
 protected:
     bool OnInitDialog() override;
+    // Everything the window sets up before it is laid out for the first time:
+    // the controls, the settings, and what a derived window adds. The layout
+    // waits until all of it is done.
+    virtual void SetUpWindow();
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDestroy() override;
 
-    // The command states of the list commands (select all, deselect, search,
-    // search again, side pane, its default size, grid), as both windows have
-    // them, switched in menu.
-    void UpdateListCommandStates(const zul::Windows::MenuRef& menu) const;
     // The layout numbers of this window in pixels.
     RecordListMetrics CurrentMetrics() const;
     // The store of the window's settings: the application's; none without one.
     virtual zul::SettingsStore* Settings() const;
+    // Reads the section's record list keys into settings (its values are the
+    // defaults) and applies them; false when the section cannot be opened.
+    bool ReadListSettings(RecordListSettings& settings);
 
     void SetButtonRows(int rows) { buttonRows_ = rows; }
     void SetMenuOpen(bool open) { menuOpen_ = open; }
     bool IsMenuOpen() const { return menuOpen_; }
+    // Shows a context menu (a menu resource's first drop-down) with the
+    // window's command states, at a screen point; the window gets the choice.
+    void ShowContextMenu(UINT menuId, POINT screen);
+    // Where a context menu asked for by keyboard (Shift+F10, the menu key)
+    // opens: at the focused row, else at the list's top left corner.
+    POINT ContextMenuPointForKeyboard() const;
 
     void OnSearch();
     void OnSearchNext();
@@ -107,31 +118,32 @@ protected:
     void OnToggleGrid();
 
 private:
+    HWND DocumentWindow() const override { return Handle(); }
     void OnSplitterMoved(const zul::Windows::SplitterBar& bar, int code, int position);
-    void SetDefaultPaneSize();
+    void ApplyPlacement(unsigned char (&placement)[PlacementSize]) const;
+    void RequestRefresh();
 
     std::string sectionName_;
     CollectionView view_;
+    CollectionDocument document_;
     int buttonRows_ = 0;
     int statusHeight_ = 0;
     int paneWidth_ = 0;
     int notesHeight_ = 0;
     int minEditHeight_ = 0;
     std::string statusFormat_;
-    std::string fileName_;
-    bool showAddInfo_ = true;
+    bool showSidePane_ = true;
     bool showGrid_ = true;
     bool menuOpen_ = false;
-    std::string workDir_ = ".\\";
+    bool refreshPending_ = false;
     std::string lastSearchText_;
     bool lastSearchDown_ = true;
     zul::Windows::SplitterBar splitterV_;
     zul::Windows::SplitterBar splitterH_;
     zul::Windows::EditableListCtrl list_;
-    zul::Windows::Edit tracksEdit_;
-    zul::Windows::Edit notesEdit_;
+    HotEditCtrl tracksEdit_;
+    HotEditCtrl notesEdit_;
     zul::Windows::Static statusLine_;
-    int infoPaneRow_ = -1;
 };
 
 } // namespace kolvane

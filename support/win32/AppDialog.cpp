@@ -4,8 +4,10 @@
 
 namespace zul::Windows {
 
-AppDialog::AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent)
+AppDialog::AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent,
+                     Sizing sizing)
     : ResizableDialog(templateId, parent) {
+    SetResizable(sizing == Sizing::Resizable);
     if (iconId != 0) {
         SetIcon(iconId);
     }
@@ -39,12 +41,12 @@ bool AppDialog::OnInitDialog() {
     return true;
 }
 
-bool AppDialog::PreTranslateMessage(MSG& message) {
+bool AppDialog::TranslateKeys(MSG& message) {
     if (accelerators_ != nullptr && window_ != nullptr &&
         ::TranslateAcceleratorA(window_, accelerators_, &message) != 0) {
         return true;
     }
-    return ResizableDialog::PreTranslateMessage(message);
+    return ResizableDialog::TranslateKeys(message);
 }
 
 bool AppDialog::OnCommand(int id, int code, HWND control) {

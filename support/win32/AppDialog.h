@@ -6,15 +6,18 @@
 
 namespace zul::Windows {
 
-// The base of the program's dialogs: a resizable dialog with its own window
+// The base of the program's dialogs: a dialog with its own window
 // icon and accelerator table (F1 and the short-cut keys work while it has the
 // focus), and its help page for command 9 ("&Hilfe", F1 in table 130).
 class AppDialog : public ResizableDialog {
 public:
     static constexpr int HelpCommand = 9;
+    enum class Sizing { Fixed, Resizable };
 
-    // Resource ids; 0 = no icon, no accelerators.
-    AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent = nullptr);
+    // Resource ids; 0 = no icon, no accelerators. Only a Resizable dialog
+    // lays itself out again when its size changes.
+    AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent = nullptr,
+              Sizing sizing = Sizing::Fixed);
 
     bool SetIcon(UINT iconId);
     bool SetAccelerators(UINT acceleratorsId);
@@ -22,9 +25,8 @@ public:
     const std::string& HelpTopic() const { return helpTopic_; }
     bool IsInitialised() const { return initialised_; }
 
-    bool PreTranslateMessage(MSG& message) override;
-
 protected:
+    bool TranslateKeys(MSG& message) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     // Command 9: the dialog's help page.

@@ -1,6 +1,5 @@
 #include "support/win32/CellEdit.h"
 
-#include "support/win32/KeyClaim.h"
 #include "support/win32/TextExtent.h"
 
 #include <commctrl.h>
@@ -10,17 +9,6 @@
 namespace zul::Windows {
 
 namespace {
-
-std::string WindowText(HWND window) {
-    const int length = ::GetWindowTextLengthA(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(std::max(copied, 0)));
-    return text;
-}
 
 // The list answers with at most the buffer less one; a full buffer may mean
 // a longer text, so ask again with a larger one.
@@ -54,15 +42,13 @@ HWND CellEdit::Open(HWND list, const RECT& rect, int item, int subItem, DWORD al
         rect.top, rect.right - rect.left, rect.bottom - rect.top, list,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId)), ::GetModuleHandleA(nullptr),
         nullptr);
-    if (window == nullptr ||
-        !::SetWindowSubclass(window, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(editor))) {
+    if (window == nullptr || !editor->Subclass(window)) {
         if (window != nullptr) {
             ::DestroyWindow(window);
         }
         delete editor;
         return nullptr;
     }
-    editor->window_ = window;
     ::SendMessageA(window, WM_SETFONT, ::SendMessageA(list, WM_GETFONT, 0, 0), FALSE);
     if (maxLength > 0) {
         ::SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
@@ -73,7 +59,7 @@ HWND CellEdit::Open(HWND list, const RECT& rect, int item, int subItem, DWORD al
     return window;
 }
 
-bool CellEdit::IsOwnKey(const MSG& message) {
+bool CellEdit::ClaimsKey(const MSG& message) const {
     const bool control = ::GetKeyState(VK_CONTROL) < 0;
     if (message.message == WM_KEYDOWN) {
         return message.wParam == VK_RETURN || message.wParam == VK_ESCAPE ||
@@ -88,7 +74,7 @@ bool CellEdit::IsOwnKey(const MSG& message) {
 // Typing past the right edge widens the editor up to the list's right edge;
 // from there on the edit scrolls its text as usual.
 void CellEdit::Widen() {
-    const int wanted = TextExtent(list_, WindowText(window_)).cx + 5;
+    const int wanted = TextExtent(list_, GetText()).cx + 5;
     RECT rect{};
     ::GetWindowRect(window_, &rect);
     ::MapWindowPoints(HWND_DESKTOP, list_, reinterpret_cast<POINT*>(&rect), 2);
@@ -115,7 +101,7 @@ void CellEdit::EndEdit() {
     ending_ = true;
     HWND window = window_;
     HWND list = list_;
-    std::string text = WindowText(window);
+    std::string text = GetText();
     const int id = ::GetDlgCtrlID(list);
     NMLVDISPINFOA info{};
     info.hdr.hwndFrom = list;
@@ -134,14 +120,11 @@ void CellEdit::EndEdit() {
 }
 
 LRESULT CellEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == KeyClaimMessage()) {
-        return lParam != 0 && IsOwnKey(*reinterpret_cast<const MSG*>(lParam));
-    }
     switch (message) {
     case WM_GETDLGCODE: {
         // The same keys for a plain dialog loop, which asks with this message.
-        LRESULT code = ::DefSubclassProc(window_, message, wParam, lParam);
-        if (lParam != 0 && IsOwnKey(*reinterpret_cast<const MSG*>(lParam))) {
+        LRESULT code = CallDefault(message, wParam, lParam);
+        if (lParam != 0 && ClaimsKey(*reinterpret_cast<const MSG*>(lParam))) {
             code |= DLGC_WANTMESSAGE;
         }
         return code;
@@ -162,34 +145,17 @@ LRESULT CellEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == '\r' || wParam == 0x1B) {
             return 0;
         }
-        const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
+        const LRESULT result = CallDefault(message, wParam, lParam);
         Widen();
         return result;
     }
     case WM_KILLFOCUS: {
-        const LRESULT result = ::DefSubclassProc(window_, message, wParam, lParam);
+        const LRESULT result = CallDefault(message, wParam, lParam);
         EndEdit();
         return result;
     }
-    case WM_NCDESTROY: {
-        HWND window = window_;
-        ::RemoveWindowSubclass(window, SubclassProc, 0);
-        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-        delete this;
-        return result;
     }
-    }
-    return ::DefSubclassProc(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK CellEdit::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR data) {
-    try {
-        return reinterpret_cast<CellEdit*>(data)->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // Only copying a text can fail (out of memory); the edit stays open.
-        return 0;
-    }
+    return CallDefault(message, wParam, lParam);
 }
 
 } // namespace zul::Windows

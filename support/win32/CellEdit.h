@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/win32/WindowObject.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,7 +12,7 @@ namespace zul::Windows {
 // one but its window: when the editor loses the focus it hands its text to the
 // list's parent as the list's LVN_ENDLABELEDIT notification (no text after
 // Escape), destroys its window and, with it, itself.
-class CellEdit {
+class CellEdit : public WindowObject {
 public:
     static constexpr int ControlId = 1;
 
@@ -20,21 +22,20 @@ public:
     static HWND Open(HWND list, const RECT& rect, int item, int subItem, DWORD alignment,
                      int maxLength);
 
-    CellEdit(const CellEdit&) = delete;
-    CellEdit& operator=(const CellEdit&) = delete;
+    // Enter, Escape, Delete and every Ctrl key belong to the editor.
+    bool ClaimsKey(const MSG& message) const override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnFinalMessage() override { delete this; }
 
 private:
     CellEdit(HWND list, int item, int subItem, std::string text);
-    ~CellEdit() = default;
+    ~CellEdit() override = default;
 
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    static bool IsOwnKey(const MSG& message);
     void Widen();
     void EndEdit();
 
-    HWND window_ = nullptr;
     HWND list_;
     int item_;
     int subItem_;

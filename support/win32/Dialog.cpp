@@ -1,8 +1,8 @@
 #include "support/win32/Dialog.h"
 
 #include "support/win32/CallbackGuard.h"
-#include "support/win32/Reflection.h"
 #include "support/win32/WinApp.h"
+#include "support/win32/WindowObject.h"
 
 #include <cstring>
 #include <vector>
@@ -218,6 +218,15 @@ void Dialog::EndModal(INT_PTR result) {
 }
 
 bool Dialog::PreTranslateMessage(MSG& message) {
+    if (ControlClaimsKey(message)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+        return true;
+    }
+    return TranslateKeys(message);
+}
+
+bool Dialog::TranslateKeys(MSG& message) {
     return window_ != nullptr && ::IsDialogMessageA(window_, &message) != FALSE;
 }
 
@@ -252,34 +261,38 @@ bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         return true;
     case WM_COMMAND: {
         HWND control = reinterpret_cast<HWND>(lParam);
-        ReflectedMessage reflected{message, wParam, lParam, 0, false};
-        if (control != nullptr && ::IsChild(window_, control)) {
-            ::SendMessageA(control, ReflectedCommand, 0, reinterpret_cast<LPARAM>(&reflected));
-        }
-        if (OnCommand(LOWORD(wParam), HIWORD(wParam), control)) {
+        const int id = LOWORD(wParam);
+        // Menus and accelerators (no control) give a disabled command nothing.
+        if (control == nullptr && !StateOf(id).enabled) {
             result = 0;
             return true;
         }
-        result = reflected.result;
-        return reflected.handled;
+        LRESULT reflectedResult = 0;
+        const bool reflected = control != nullptr && ::IsChild(window_, control) &&
+                               ReflectCommand(control, HIWORD(wParam), reflectedResult);
+        if (OnCommand(id, HIWORD(wParam), control)) {
+            result = 0;
+            return true;
+        }
+        result = reflectedResult;
+        return reflected;
     }
     case WM_NOTIFY: {
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
         if (header == nullptr) {
             return false;
         }
-        ReflectedMessage reflected{message, wParam, lParam, 0, false};
-        if (header->hwndFrom != nullptr && ::IsChild(window_, header->hwndFrom)) {
-            ::SendMessageA(header->hwndFrom, ReflectedNotify, 0,
-                           reinterpret_cast<LPARAM>(&reflected));
-        }
+        LRESULT reflectedResult = 0;
+        const bool reflected = header->hwndFrom != nullptr &&
+                               ::IsChild(window_, header->hwndFrom) &&
+                               ReflectNotify(*header, reflectedResult);
         LRESULT own = 0;
         if (OnNotify(static_cast<int>(header->idFrom), *header, own)) {
             result = own;
             return true;
         }
-        result = reflected.result;
-        return reflected.handled;
+        result = reflectedResult;
+        return reflected;
     }
     case WM_SIZE:
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));

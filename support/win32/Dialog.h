@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/win32/CommandState.h"
 #include "support/win32/Modal.h"
 #include "support/win32/Window.h"
 
@@ -15,8 +16,8 @@ namespace zul::Windows {
 // One static procedure keeps `this` in DWLP_USER from WM_INITDIALOG on and
 // decodes each message into the typed handler below; a handler returns true
 // when it dealt with the message, false leaves it to the system's default.
-// Notifications and commands of controls are first reflected to the control
-// window (Reflection.h). No exception leaves a handler: it becomes FEHLER 000
+// Notifications and commands of controls are first reflected to the control's
+// object (WindowObject.h). No exception leaves a handler: it becomes FEHLER 000
 // and the dialog goes on.
 //
 // Modal runs go through WinApp::RunModal, which calls ExecuteModal: our own
@@ -42,8 +43,14 @@ public:
     INT_PTR Result() const { return result_; }
 
     // Translates a message for this dialog's windows before it is dispatched;
-    // true = consumed. The base does the dialog keys (Tab, Enter, Escape, mnemonics).
-    virtual bool PreTranslateMessage(MSG& message);
+    // true = consumed. A key the focused control claims for itself (an
+    // editor's Enter, Escape, Delete, Ctrl keys) goes to it at once; any other
+    // message to TranslateKeys.
+    bool PreTranslateMessage(MSG& message);
+
+    // The state of a command now: menu items and accelerators of a disabled
+    // command do nothing. The base has every command enabled.
+    virtual CommandState StateOf(int /*command*/) const { return {}; }
 
     // Data exchange with the controls of the dialog.
     void BindItem(Window& control, int id) const { control.Attach(::GetDlgItem(window_, id)); }
@@ -58,6 +65,13 @@ public:
 protected:
     // A template in memory instead of the resource; it must outlive the window.
     void SetTemplate(const DLGTEMPLATE* memoryTemplate) { memoryTemplate_ = memoryTemplate; }
+
+    // Accelerators and dialog keys; the base does the dialog keys (Tab, Enter,
+    // Escape, mnemonics).
+    virtual bool TranslateKeys(MSG& message);
+    CommandStateOf StateFunction() const {
+        return [this](int command) { return StateOf(command); };
+    }
 
     // true: the system puts the focus on the first control.
     virtual bool OnInitDialog() { return true; }

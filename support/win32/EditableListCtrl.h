@@ -1,15 +1,19 @@
 #pragma once
 
-#include "support/win32/Reflection.h"
+#include "support/win32/ListView.h"
+#include "support/win32/WindowObject.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 namespace zul::Windows {
 
+// The editors a list can open on a cell.
+enum class EditorKind { None = 0, Text = 1 };
+
 // What the owner of a list wants for a cell about to be edited.
 struct EditorDescriptor {
-    int kind = 0;      // 0: no editing, 1: text editor
+    EditorKind kind = EditorKind::None;
     int parameter = 0; // text editor: maximum text length, 0 = unlimited
     int extra1 = 0;    // not used by the text editor
     int extra2 = 0;
@@ -21,24 +25,16 @@ using EditorChoice = EditorDescriptor (*)(void* context, int item, int subItem);
 // A report list view with full-row selection, grid lines on request, column
 // widths as an int array and editing of single cells in place: a second click
 // on the only selected item opens a CellEdit on the clicked column. The list's
-// parent must reflect the list's WM_NOTIFY to it (ReflectedNotify); the edited
+// parent must reflect the list's WM_NOTIFY to it (ReflectNotify); the edited
 // text then reaches the parent as LVN_SETDISPINFO when the owner supplies the
 // cell's text (LPSTR_TEXTCALLBACK), or is stored in the list otherwise.
-class EditableListCtrl {
+class EditableListCtrl : public WindowObject {
 public:
-    static constexpr int NoEditor = 0;
-    static constexpr int TextEditor = 1;
-
-    EditableListCtrl() = default;
-    EditableListCtrl(const EditableListCtrl&) = delete;
-    EditableListCtrl& operator=(const EditableListCtrl&) = delete;
-    ~EditableListCtrl() { Detach(); }
-
     // Takes over an existing list view: report view without the system's own
     // label editing, extended style full-row selection alone.
     bool Attach(HWND list);
-    void Detach();
-    HWND Handle() const { return list_; }
+    void Detach() { Unsubclass(); }
+    ListView List() const { return ListView(Handle()); }
 
     void SetEditorChoice(EditorChoice choice, void* context);
     void SetGrid(bool on);
@@ -51,17 +47,15 @@ public:
     int ButtonWidth() const { return buttonWidth_; }
     int LastClickedItem() const { return lastClicked_; }
 
+    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
+
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
-    void OnReflectedNotify(ReflectedMessage& reflected);
     void OnClick(int item, int subItem);
     void OnEndLabelEdit(const LVITEMA& cell);
     bool IsCallbackText(int item, int subItem) const;
     bool CellRect(int item, int subItem, RECT& rect) const;
     void OpenTextEditor(int item, int subItem, int maxLength);
 
-    HWND list_ = nullptr;
     EditorChoice choice_ = nullptr;
     void* context_ = nullptr;
     int buttonWidth_ = 0;

@@ -60,9 +60,23 @@ public:
         return ListView_GetSubItemRect(window_, index, column, code, &rect) != FALSE;
     }
     int TopIndex() const { return ListView_GetTopIndex(window_); }
+    bool Scroll(int dx, int dy) const { return ListView_Scroll(window_, dx, dy) != FALSE; }
+    bool SetItemText(int index, int column, char* text) const {
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        return Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
+                    reinterpret_cast<LPARAM>(&item)) != FALSE;
+    }
+    int SelectionMark() const { return ListView_GetSelectionMark(window_); }
+    void SetSelectionMark(int index) const { ListView_SetSelectionMark(window_, index); }
 
     int InsertColumn(int index, const LVCOLUMNA& column) const {
         return static_cast<int>(Send(LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
+    }
+    bool GetColumn(int index, LVCOLUMNA& column) const {
+        return Send(LVM_GETCOLUMNA, static_cast<WPARAM>(index),
+                    reinterpret_cast<LPARAM>(&column)) != FALSE;
     }
     int ColumnWidth(int column) const { return ListView_GetColumnWidth(window_, column); }
     bool SetColumnWidth(int column, int width) const {

@@ -87,13 +87,13 @@ bool MessageDialog::OnCommand(int id, int code, HWND control) {
     return Dialog::OnCommand(id, code, control);
 }
 
-bool MessageDialog::PreTranslateMessage(MSG& message) {
+bool MessageDialog::TranslateKeys(MSG& message) {
     if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
         message.wParam == VK_F1) {
         RequestHelp(); // does nothing without a handler; F1 is consumed in any case
         return true;
     }
-    return Dialog::PreTranslateMessage(message);
+    return Dialog::TranslateKeys(message);
 }
 
 bool MessageDialog::OnHelp(HELPINFO&) {

@@ -39,9 +39,8 @@ public:
     bool HasHelp() const { return handler_ != nullptr; }
     int UserValue() const { return userValue_; }
 
-    bool PreTranslateMessage(MSG& message) override;
-
 protected:
+    bool TranslateKeys(MSG& message) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnHelp(HELPINFO& info) override;

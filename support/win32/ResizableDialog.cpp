@@ -47,10 +47,15 @@ void ResizableDialog::Layout(int width, int height) {
 
 void ResizableDialog::OnSize(UINT kind, int width, int height) {
     Dialog::OnSize(kind, width, height);
-    Layout(width, height);
+    if (resizable_ && !layoutHeld_ && kind != SIZE_MINIMIZED) {
+        Layout(width, height);
+    }
 }
 
 bool ResizableDialog::OnSizing(UINT edge, RECT& rect) {
+    if (!resizable_) {
+        return false;
+    }
     KeepMinimumSize(edge, rect, metrics_.minimumWidth, metrics_.minimumHeight);
     return true;
 }

@@ -30,11 +30,13 @@ struct LayoutMetrics {
 
 // A dialog that can be resized but never made smaller than it was created,
 // and that calls Layout on every size change. It places no control itself.
+// A dialog of fixed size (SetResizable(false)) only measures its metrics.
 class ResizableDialog : public Dialog {
 public:
     using Dialog::Dialog;
 
     const LayoutMetrics& Metrics() const { return metrics_; }
+    bool IsResizable() const { return resizable_; }
 
     virtual void MeasureLayout();
     // Layout with the current client size.
@@ -51,7 +53,16 @@ protected:
     void OnSize(UINT kind, int width, int height) override;
     bool OnSizing(UINT edge, RECT& rect) override;
 
+    void SetResizable(bool resizable) { resizable_ = resizable; }
+    // While held, size changes lay nothing out: a window setting itself up
+    // (placement, settings, contents) lays out once, when it is done.
+    void HoldLayout(bool hold) { layoutHeld_ = hold; }
+
     LayoutMetrics metrics_;
+
+private:
+    bool resizable_ = true;
+    bool layoutHeld_ = false;
 };
 
 } // namespace zul::Windows

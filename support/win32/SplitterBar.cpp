@@ -48,26 +48,13 @@ SplitterBar::~SplitterBar() {
     }
 }
 
-bool SplitterBar::Create(HWND parent, int id, int orientation, int position, int halfThickness,
-                         const RECT* range) {
+bool SplitterBar::Create(HWND parent, int id, Orientation orientation, int position,
+                         int halfThickness, const RECT* range) {
     if (orientation != Vertical && orientation != Horizontal) {
         return false;
     }
     if (window_ != nullptr) {
         ::DestroyWindow(window_);
-    }
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (!::GetClassInfoExA(instance, ClassName, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = ClassName;
-        if (::RegisterClassExA(&windowClass) == 0) {
-            return false;
-        }
     }
     Cursors();
 
@@ -81,11 +68,9 @@ bool SplitterBar::Create(HWND parent, int id, int orientation, int position, int
         ::GetClientRect(parent, &range_);
     }
     Clamp();
-    const RECT bar = BarRect();
-    ::CreateWindowExA(0, ClassName, "", WS_CHILD | WS_VISIBLE, bar.left, bar.top, Width(bar),
-                      Height(bar), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                      instance, this);
-    return window_ != nullptr;
+    return CreateOwnWindow(ClassName, ::LoadCursorA(nullptr, IDC_ARROW),
+                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), 0, WS_CHILD | WS_VISIBLE,
+                           BarRect(), parent, id) != nullptr;
 }
 
 int SplitterBar::SetPosition(int position) {
@@ -106,6 +91,13 @@ RECT SplitterBar::SetRange(const RECT* range) {
     Clamp();
     MoveToBar();
     return previous;
+}
+
+void SplitterBar::Place(const RECT& range, int position, WindowBatch* batch) {
+    range_ = range;
+    position_ = position;
+    Clamp();
+    MoveToBar(batch);
 }
 
 int SplitterBar::SetOutline(int outline) {
@@ -138,9 +130,14 @@ void SplitterBar::Clamp() {
     }
 }
 
-void SplitterBar::MoveToBar() {
-    if (window_ != nullptr) {
-        const RECT bar = BarRect();
+void SplitterBar::MoveToBar(WindowBatch* batch) {
+    if (window_ == nullptr) {
+        return;
+    }
+    const RECT bar = BarRect();
+    if (batch != nullptr) {
+        batch->Move(window_, bar);
+    } else {
         ::MoveWindow(window_, bar.left, bar.top, Width(bar), Height(bar), TRUE);
     }
 }
@@ -293,28 +290,8 @@ LRESULT SplitterBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
-    case WM_NCDESTROY: {
-        HWND window = window_;
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        window_ = nullptr;
-        return ::DefWindowProcA(window, message, wParam, lParam);
     }
-    }
-    return ::DefWindowProcA(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK SplitterBar::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* bar =
-            static_cast<SplitterBar*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        bar->window_ = window;
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bar));
-    }
-    auto* bar = reinterpret_cast<SplitterBar*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (bar == nullptr) {
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-    return bar->HandleMessage(message, wParam, lParam);
+    return CallDefault(message, wParam, lParam);
 }
 
 } // namespace zul::Windows

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "support/win32/WindowBatch.h"
+#include "support/win32/WindowObject.h"
+
 #include <windows.h>
 
 namespace zul::Windows {
@@ -9,29 +12,30 @@ namespace zul::Windows {
 // (WM_HSCROLL for a vertical bar, WM_VSCROLL for a horizontal one), posted with
 // SB_THUMBTRACK while dragging and SB_THUMBPOSITION at the end, the position in
 // the high word and the bar's window as lParam, and lays out its panes from it.
-class SplitterBar {
+class SplitterBar : public WindowObject {
 public:
-    static constexpr int Vertical = 1;   // moves along x
-    static constexpr int Horizontal = 2; // moves along y
+    enum Orientation {
+        Vertical = 1,  // moves along x
+        Horizontal = 2 // moves along y
+    };
     static constexpr COLORREF DefaultBackground = 0xFF000000;
 
     SplitterBar() = default;
-    SplitterBar(const SplitterBar&) = delete;
-    SplitterBar& operator=(const SplitterBar&) = delete;
-    ~SplitterBar();
+    ~SplitterBar() override;
 
     // range: the area the bar lives in, parent client coordinates; none means
     // the parent's client rectangle.
-    bool Create(HWND parent, int id, int orientation, int position, int halfThickness,
+    bool Create(HWND parent, int id, Orientation orientation, int position, int halfThickness,
                 const RECT* range = nullptr);
 
     int SetPosition(int position);       // returns the previous position
     RECT SetRange(const RECT* range);    // returns the previous range
+    // Range and position at once, the window moved once (in the batch, when given).
+    void Place(const RECT& range, int position, WindowBatch* batch = nullptr);
     int SetOutline(int outline);         // returns the previous flag
     void SetBackground(COLORREF colour); // above 0xFFFFFF: the default background
 
-    HWND Handle() const { return window_; }
-    int Orientation() const { return orientation_; }
+    Orientation GetOrientation() const { return orientation_; }
     int Position() const { return position_; }
     int HalfThickness() const { return halfThickness_; }
     RECT Range() const { return range_; }
@@ -40,12 +44,12 @@ public:
     // The rectangle the bar covers, parent client coordinates.
     RECT BarRect() const;
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+private:
     void Clamp();
-    void MoveToBar();
+    void MoveToBar(WindowBatch* batch = nullptr);
     POINT ToParent(HWND from, LPARAM point) const;
     void Track(POINT point);
     void Drag();
@@ -54,9 +58,8 @@ private:
     bool OnSetCursor() const;
     bool OnEraseBackground(HDC dc) const;
 
-    HWND window_ = nullptr;
     HWND parent_ = nullptr;
-    int orientation_ = Vertical;
+    Orientation orientation_ = Vertical;
     int halfThickness_ = 0;
     int position_ = 0;
     RECT range_{};

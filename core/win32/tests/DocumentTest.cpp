@@ -66,7 +66,7 @@ TEST_F(DocumentTest, TitleInEveryStateOfTheDocument) {
     {
         ModalScript script;
         script.ChooseFile(folder + "discs.kvd");
-        EXPECT_EQ(window.SaveAs(), 1);
+        EXPECT_EQ(window.Document().SaveAs(), 1);
     }
     EXPECT_EQ(Title(), std::string("discs.kvd - ") + App);
     MakeModified();
@@ -75,14 +75,14 @@ TEST_F(DocumentTest, TitleInEveryStateOfTheDocument) {
     {
         ModalScript script;
         script.Press(IDNO);
-        EXPECT_EQ(window.NewCollection(), 1);
+        EXPECT_EQ(window.Document().NewCollection(), 1);
     }
     EXPECT_EQ(Title(), App);
 }
 
 TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
     window.View().AppendAll(Entries({"b", "a"}), false);
-    window.SetWorkDir(folder);
+    window.Document().SetWorkDir(folder);
     {
         ModalScript script;
         script.ThenSystem([&](SystemDialog& dialog) {
@@ -97,13 +97,13 @@ TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
                                          OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN));
             file.AnswerPath(folder + "liste.kvd");
         });
-        EXPECT_EQ(window.Save(), 1); // untitled: Save is Save As
+        EXPECT_EQ(window.Document().Save(), 1); // untitled: Save is Save As
         EXPECT_TRUE(script.Finished());
     }
     EXPECT_EQ(ArtistsOf(folder + "liste.kvd"), "b;a;");
     EXPECT_FALSE(window.View().IsModified());
-    EXPECT_EQ(window.FileName(), "liste.kvd");
-    EXPECT_EQ(window.WorkDir(), folder);
+    EXPECT_EQ(window.Document().FileName(), "liste.kvd");
+    EXPECT_EQ(window.Document().WorkDir(), folder);
 
     // The next Save As starts with the current name.
     ModalScript script;
@@ -111,7 +111,7 @@ TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
         EXPECT_EQ(dynamic_cast<FileDialog&>(dialog).Path(), "liste.kvd");
         dialog.Answer(IDCANCEL);
     });
-    EXPECT_EQ(window.SaveAs(), 0);
+    EXPECT_EQ(window.Document().SaveAs(), 0);
 }
 
 TEST_F(DocumentTest, SaveAsWhoseWriteFailsKeepsTheNewNameMarkedModified) {
@@ -120,21 +120,21 @@ TEST_F(DocumentTest, SaveAsWhoseWriteFailsKeepsTheNewNameMarkedModified) {
         ModalScript script;
         script.ChooseFile(folder + "fehlt\\neu.kvd");
         script.ExpectMessage(IDS_ERR_012);
-        EXPECT_EQ(window.SaveAs(), 0);
+        EXPECT_EQ(window.Document().SaveAs(), 0);
     }
-    EXPECT_EQ(window.FileName(), "neu.kvd");
-    EXPECT_EQ(window.WorkDir(), folder + "fehlt\\");
+    EXPECT_EQ(window.Document().FileName(), "neu.kvd");
+    EXPECT_EQ(window.Document().WorkDir(), folder + "fehlt\\");
     EXPECT_TRUE(window.View().IsModified());
     EXPECT_EQ(Title(), std::string(" * neu.kvd - ") + App);
 }
 
 TEST_F(DocumentTest, SaveOfANamedCollectionWritesItsFile) {
     const std::string path = WriteCollection("a.kvd", {"x"});
-    EXPECT_EQ(window.OpenPath(path), 1);
+    EXPECT_EQ(window.Document().OpenPath(path), 1);
     window.View().Add(Entry("y"));
     {
         ModalScript script; // no dialog at all
-        EXPECT_EQ(window.Save(), 1);
+        EXPECT_EQ(window.Document().Save(), 1);
         EXPECT_TRUE(script.Seen().empty());
     }
     EXPECT_EQ(ArtistsOf(path), "x;y;");
@@ -143,7 +143,7 @@ TEST_F(DocumentTest, SaveOfANamedCollectionWritesItsFile) {
 
 TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
     const std::string path = WriteCollection("sammlung.kvd", {"c", "a", "b"});
-    window.SetWorkDir(folder);
+    window.Document().SetWorkDir(folder);
     window.View().SetDefaultSort(0, 0);
     {
         ModalScript script;
@@ -159,10 +159,10 @@ TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
                                          OFN_HIDEREADONLY | OFN_READONLY));
             file.AnswerPath(path);
         });
-        EXPECT_EQ(window.LoadWithDialog(), 1);
+        EXPECT_EQ(window.Document().LoadWithDialog(), 1);
     }
     EXPECT_EQ(ArtistColumn(window.View().List().Handle()), "c,b,a");
-    EXPECT_EQ(window.FileName(), "sammlung.kvd");
+    EXPECT_EQ(window.Document().FileName(), "sammlung.kvd");
     EXPECT_FALSE(window.View().IsModified());
     EXPECT_EQ(Title(), std::string("sammlung.kvd - ") + App);
 
@@ -172,13 +172,13 @@ TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
         EXPECT_EQ(dynamic_cast<FileDialog&>(dialog).Filter(), "x (*.x)|*.x||");
         dialog.Answer(IDCANCEL);
     });
-    EXPECT_EQ(window.LoadWithDialog("x (*.x)|*.x||"), 0);
-    EXPECT_EQ(window.FileName(), "sammlung.kvd"); // a cancel changes nothing
+    EXPECT_EQ(window.Document().LoadWithDialog("x (*.x)|*.x||"), 0);
+    EXPECT_EQ(window.Document().FileName(), "sammlung.kvd"); // a cancel changes nothing
 }
 
 TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
     const std::string path = WriteCollection("a.kvd", {"x", "y"});
-    ASSERT_EQ(window.OpenPath(path), 1);
+    ASSERT_EQ(window.Document().OpenPath(path), 1);
     MakeModified();
     {
         ModalScript script;
@@ -187,11 +187,11 @@ TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
             Press(prompt, IDNO);
         });
         script.CancelSystemDialog();
-        EXPECT_EQ(window.LoadWithDialog(), 0);
+        EXPECT_EQ(window.Document().LoadWithDialog(), 0);
         EXPECT_TRUE(script.Finished());
     }
     EXPECT_TRUE(window.View().Entries().empty());
-    EXPECT_EQ(window.FileName(), "");
+    EXPECT_EQ(window.Document().FileName(), "");
     EXPECT_FALSE(window.View().IsModified());
     EXPECT_EQ(Title(), App);
     EXPECT_EQ(ArtistsOf(path), "x;y;"); // the file is untouched
@@ -199,7 +199,7 @@ TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
 
 TEST_F(DocumentTest, FailedLoadEndsUntitledWithTheDirectoryOfTheRejectedFile) {
     const std::string good = WriteCollection("good.kvd", {"x"});
-    ASSERT_EQ(window.OpenPath(good), 1);
+    ASSERT_EQ(window.Document().OpenPath(good), 1);
     const std::string sub = folder + "anders";
     ASSERT_TRUE(::CreateDirectoryA(sub.c_str(), nullptr));
     const std::string bad = sub + "\\kaputt.kvd";
@@ -208,11 +208,11 @@ TEST_F(DocumentTest, FailedLoadEndsUntitledWithTheDirectoryOfTheRejectedFile) {
         ModalScript script;
         script.ChooseFile(bad);
         script.ExpectMessage(IDS_ERR_010);
-        EXPECT_EQ(window.LoadWithDialog(), 0);
+        EXPECT_EQ(window.Document().LoadWithDialog(), 0);
     }
     EXPECT_TRUE(window.View().Entries().empty());
-    EXPECT_EQ(window.FileName(), "");
-    EXPECT_EQ(window.WorkDir(), sub + "\\");
+    EXPECT_EQ(window.Document().FileName(), "");
+    EXPECT_EQ(window.Document().WorkDir(), sub + "\\");
     EXPECT_FALSE(window.View().IsModified());
     EXPECT_EQ(Title(), App);
 }
@@ -224,7 +224,7 @@ TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
         ModalScript script;
         script.Press(IDOK);
         script.CancelSystemDialog();
-        EXPECT_EQ(window.NewCollection(), 0);
+        EXPECT_EQ(window.Document().NewCollection(), 0);
     }
     EXPECT_EQ(window.View().Entries().size(), 1u);
     EXPECT_TRUE(window.View().IsModified());
@@ -233,8 +233,8 @@ TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
         ModalScript script;
         script.Press(IDCANCEL);
         script.Then([](zul::Windows::Dialog& prompt) { PostKey(prompt, VK_ESCAPE); });
-        EXPECT_EQ(window.QuerySave(), 0);
-        EXPECT_EQ(window.LoadWithDialog(), 0);
+        EXPECT_EQ(window.Document().QuerySave(), 0);
+        EXPECT_EQ(window.Document().LoadWithDialog(), 0);
     }
     EXPECT_TRUE(window.View().IsModified());
     {
@@ -242,12 +242,12 @@ TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
         ModalScript script;
         script.Press(IDOK);
         script.ChooseFile(folder + "gerettet.kvd");
-        EXPECT_EQ(window.NewCollection(), 1);
+        EXPECT_EQ(window.Document().NewCollection(), 1);
     }
     EXPECT_EQ(ArtistsOf(folder + "gerettet.kvd"), "changed;");
     EXPECT_TRUE(window.View().Entries().empty());
-    EXPECT_EQ(window.FileName(), "");
-    EXPECT_EQ(window.WorkDir(), folder); // stays after New
+    EXPECT_EQ(window.Document().FileName(), "");
+    EXPECT_EQ(window.Document().WorkDir(), folder); // stays after New
 }
 
 TEST_F(DocumentTest, OpenPathMakesARelativePathAbsolute) {
@@ -255,21 +255,21 @@ TEST_F(DocumentTest, OpenPathMakesARelativePathAbsolute) {
     char previous[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(::SetCurrentDirectoryA(folder.c_str()));
-    const int result = window.OpenPath("rel.kvd");
+    const int result = window.Document().OpenPath("rel.kvd");
     ::SetCurrentDirectoryA(previous);
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(window.FileName(), "rel.kvd");
+    EXPECT_EQ(window.Document().FileName(), "rel.kvd");
     // The folder as the system spells it, with a backslash at the end.
     char full[MAX_PATH] = {};
     ::GetFullPathNameA(folder.c_str(), MAX_PATH, full, nullptr);
-    EXPECT_EQ(window.WorkDir(), std::string(full));
+    EXPECT_EQ(window.Document().WorkDir(), std::string(full));
 }
 
 TEST_F(DocumentTest, OpenPathOfAMissingFileReportsItAndForgetsTheName) {
     ModalScript script;
     script.ExpectMessage(IDS_ERR_008);
-    EXPECT_EQ(window.OpenPath(folder + "nicht-da.kvd"), 0);
-    EXPECT_EQ(window.FileName(), "");
-    EXPECT_EQ(window.WorkDir(), folder);
+    EXPECT_EQ(window.Document().OpenPath(folder + "nicht-da.kvd"), 0);
+    EXPECT_EQ(window.Document().FileName(), "");
+    EXPECT_EQ(window.Document().WorkDir(), folder);
     EXPECT_EQ(Title(), App);
 }

@@ -109,7 +109,7 @@ TEST_F(RecordListDialogTest, SidePaneOffHidesBarsAndWidensTheList) {
     HWND w = window.Handle();
     EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
     Command(w, IDM_SIDE_PANE);
-    EXPECT_FALSE(window.ShowsAddInfo());
+    EXPECT_FALSE(window.ShowsSidePane());
     EXPECT_FALSE(::IsWindowVisible(window.SplitterV().Handle()));
     EXPECT_FALSE(::IsWindowVisible(window.SplitterH().Handle()));
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(w, IDC_TRACKS_EDIT)));
@@ -195,20 +195,24 @@ TEST_F(RecordListDialogTest, StatusLineAndSidePaneFollowTheList) {
     a.Notes = "Notiz";
     kolvane::DiscEntry b = Entry("");
     window.View().AppendAll({a, b}, false);
-    // Selected but not focused: the pane stays empty.
+    // Selected but not focused: the pane stays empty. The list's changes
+    // refresh the window once they are all handled.
     ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    Pump();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_STATUS_LINE)).GetText(), "2 Eintr\xE4ge, 1 ausgew\xE4hlt");
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "");
-    EXPECT_EQ(window.InfoPaneRow(), -1);
+    EXPECT_EQ(window.SidePaneRow(), -1);
     // The focus from the list's own notification shows the entry.
     ListView_SetItemState(list, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+    Pump();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "1. Eins\r\n2. Zwei");
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_NOTES_EDIT)).GetText(), "Notiz");
-    EXPECT_EQ(window.InfoPaneRow(), 0);
+    EXPECT_EQ(window.SidePaneRow(), 0);
     // An entry without tracks shows an empty pane, not the placeholder.
     ListView_SetItemState(list, 1, LVIS_FOCUSED, LVIS_FOCUSED);
+    Pump();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "");
-    EXPECT_EQ(window.InfoPaneRow(), 1);
+    EXPECT_EQ(window.SidePaneRow(), 1);
     EXPECT_EQ(CellText(list, 1, 0), "<ohne>");
 }
 
@@ -229,6 +233,7 @@ TEST_F(RecordListDialogTest, CommandStatesOfTheListCommands) {
     EXPECT_TRUE(MenuEnabled(w, IDM_SEARCH));
     EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH_NEXT));
     ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
+    Pump();
     EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL));
     EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_NONE));
     Command(w, IDM_SELECT_ALL);
@@ -252,9 +257,9 @@ TEST_F(RecordListDialogTest, DefaultsWithoutStoredSettings) {
     EXPECT_EQ(ListView_GetColumnWidth(list, 1), 150);
     EXPECT_EQ(ListView_GetColumnWidth(list, 2), 60);
     EXPECT_EQ(ListView_GetColumnWidth(list, 3), 70);
-    EXPECT_TRUE(window.ShowsAddInfo());
+    EXPECT_TRUE(window.ShowsSidePane());
     EXPECT_TRUE(window.ShowsGrid());
-    EXPECT_EQ(window.WorkDir(), ".\\");
+    EXPECT_EQ(window.Document().WorkDir(), ".\\");
     EXPECT_EQ(window.View().DefaultSortColumn(), -1);
     EXPECT_EQ(window.View().DefaultSortAscending(), 1);
     EXPECT_EQ(window.PaneWidth(), base.x * 160 / 4);
@@ -292,7 +297,7 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
         EXPECT_EQ(ListView_GetColumnWidth(list, 1), 90);
         EXPECT_FALSE(window.ShowsGrid());
         EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & LVS_EX_GRIDLINES, 0u);
-        EXPECT_EQ(window.WorkDir(), "C:\\Daten\\");
+        EXPECT_EQ(window.Document().WorkDir(), "C:\\Daten\\");
         EXPECT_EQ(window.View().DefaultSortColumn(), 3); // clamped
         EXPECT_EQ(window.View().DefaultSortAscending(), 0);
         EXPECT_EQ(window.PaneWidth(), base.x * 121 / 4);
@@ -345,9 +350,10 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
     int stored[2] = {};
     const int zero[2] = {};
     store->GetIntList("InfoMetric", 2, zero, stored);
-    // Pixels back to dialog units, rounding down on both ways.
-    EXPECT_EQ(stored[0], (base.x * 121 / 4) * 4 / base.x);
-    EXPECT_EQ(stored[1], (base.y * 81 / 8) * 8 / base.y);
+    // Pixels back to dialog units give the units that were read: an
+    // unchanged pane is stored as it came.
+    EXPECT_EQ(stored[0], 121);
+    EXPECT_EQ(stored[1], 81);
     EXPECT_FALSE(store->GetBool("DragDraw", true));
     WINDOWPLACEMENT placement{};
     unsigned char nothing[44] = {};
@@ -364,7 +370,7 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
     RECT r{};
     ::GetWindowRect(again.Handle(), &r);
     EXPECT_EQ(r.right - r.left, 900);
-    EXPECT_FALSE(again.ShowsAddInfo());
+    EXPECT_FALSE(again.ShowsSidePane());
     EXPECT_EQ(ListView_GetColumnWidth(again.View().List().Handle(), 0), 111);
 }
 
@@ -375,14 +381,14 @@ TEST_F(RecordListDialogTest, StoredWorkDirWithBackslashStaysAndEmptyBecomesOne) 
     {
         TestListWindow window;
         window.Open();
-        EXPECT_EQ(window.WorkDir(), "D:\\Musik\\");
+        EXPECT_EQ(window.Document().WorkDir(), "D:\\Musik\\");
     }
     ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
     store->PutString("WorkDir", "");
     store->CloseSection();
     TestListWindow window;
     window.Open();
-    EXPECT_EQ(window.WorkDir(), "\\");
+    EXPECT_EQ(window.Document().WorkDir(), "\\");
 }
 
 TEST_F(RecordListDialogTest, HugeStoredPaneKeepsTheListOneButtonWide) {

@@ -2,7 +2,6 @@
 
 #include "core/win32/RecordListDialog.h"
 #include "resources/resource.h"
-#include "support/win32/MenuRef.h"
 #include "support/win32/RegistryKey.h"
 #include "support/win32/RegistrySettingsStore.h"
 
@@ -67,8 +66,7 @@ public:
 
     void UpdateCommandStates() override {
         ++commandStateUpdates;
-        if (auto menu = zul::Windows::MenuRef::MenuOfWindow(Handle()))
-            UpdateListCommandStates(*menu);
+        RecordListDialog::UpdateCommandStates();
     }
     void RefreshAll() override {
         ++refreshes;
@@ -93,12 +91,9 @@ public:
 
 protected:
     zul::SettingsStore* Settings() const override { return &ListSettings(); }
-    bool OnInitDialog() override {
-        ::SetMenu(Handle(),
-                  ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_MAIN)));
-        const bool result = RecordListDialog::OnInitDialog();
+    void SetUpWindow() override {
+        RecordListDialog::SetUpWindow();
         RefreshAll(); // as the program's windows do once they are set up
-        return result;
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "support/win32/tests/ControlTestKit.h"
 
-#include "support/win32/Reflection.h"
+#include "support/win32/WindowObject.h"
 
 #include <gtest/gtest.h>
 
@@ -198,7 +198,7 @@ int TestParent::Count(UINT code) const {
     return count;
 }
 
-LRESULT TestParent::OnNotify(NMHDR& header, WPARAM wParam, LPARAM lParam) {
+LRESULT TestParent::OnNotify(NMHDR& header) {
     if (header.code == static_cast<UINT>(LVN_GETDISPINFOA)) {
         auto& info = reinterpret_cast<NMLVDISPINFOA&>(header);
         const auto item = static_cast<size_t>(info.item.iItem);
@@ -234,10 +234,8 @@ LRESULT TestParent::OnNotify(NMHDR& header, WPARAM wParam, LPARAM lParam) {
         notifications.push_back(record);
     }
     // Hand the notification back to the control, as the program's dialogs do.
-    zul::Windows::ReflectedMessage reflected{WM_NOTIFY, wParam, lParam, 0, false};
-    ::SendMessageA(header.hwndFrom, zul::Windows::ReflectedNotify, 0,
-                   reinterpret_cast<LPARAM>(&reflected));
-    return reflected.handled ? reflected.result : 0;
+    LRESULT result = 0;
+    return zul::Windows::ReflectNotify(header, result) ? result : 0;
 }
 
 LRESULT CALLBACK TestParent::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -254,7 +252,7 @@ LRESULT CALLBACK TestParent::Procedure(HWND window, UINT message, WPARAM wParam,
             self->scrolls.push_back({message, wParam, lParam});
             return 0;
         case WM_NOTIFY:
-            return self->OnNotify(*reinterpret_cast<NMHDR*>(lParam), wParam, lParam);
+            return self->OnNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_COMMAND:
             self->commands.push_back(LOWORD(wParam));
             return 0;

@@ -70,7 +70,7 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnNotify(NMHDR& header, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNotify(NMHDR& header);
 
     HWND window_ = nullptr;
 };

@@ -2,7 +2,7 @@
 #include "support/win32/AppDialog.h"
 #include "support/win32/Controls.h"
 #include "support/win32/ListView.h"
-#include "support/win32/Reflection.h"
+#include "support/win32/WindowObject.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
@@ -272,36 +272,23 @@ namespace {
 
 // A control object the way the editable list and the splitter are built: it
 // subclasses its window and answers the notifications reflected to it.
-class ReflectingList {
+class ReflectingList : public zul::Windows::WindowObject {
 public:
-    explicit ReflectingList(HWND window) : window_(window) {
-        ::SetWindowSubclass(window_, &Procedure, 1, reinterpret_cast<DWORD_PTR>(this));
-    }
-    ~ReflectingList() { ::RemoveWindowSubclass(window_, &Procedure, 1); }
+    explicit ReflectingList(HWND window) { Subclass(window); }
     bool blockChanges = false;
     std::vector<std::string> received;
 
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) {
-        auto* self = reinterpret_cast<ReflectingList*>(data);
-        if (message == ReflectedNotify) {
-            auto* reflected = reinterpret_cast<ReflectedMessage*>(lParam);
-            const auto* header = reinterpret_cast<const NMHDR*>(reflected->lParam);
-            if (header->code == LVN_ITEMCHANGING) {
-                self->received.push_back("changing");
-                reflected->handled = self->blockChanges;
-                reflected->result = self->blockChanges ? TRUE : FALSE;
-            }
-            return 0;
-        }
-        if (message == ReflectedCommand) {
-            self->received.push_back("command");
-            return 0;
-        }
-        return ::DefSubclassProc(window, message, wParam, lParam);
+    bool OnReflectedNotify(NMHDR& header, LRESULT& result) override {
+        if (header.code != LVN_ITEMCHANGING)
+            return false;
+        received.push_back("changing");
+        result = blockChanges ? TRUE : FALSE;
+        return blockChanges;
     }
-    HWND window_;
+    bool OnReflectedCommand(int, LRESULT&) override {
+        received.push_back("command");
+        return false;
+    }
 };
 
 class NotifiedDialog : public Dialog {

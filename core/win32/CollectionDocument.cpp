@@ -1,0 +1,102 @@
+#include "core/win32/CollectionDocument.h"
+
+#include "core/win32/FileTypeTable.h"
+#include "core/win32/SavePromptDialog.h"
+#include "support/PathName.h"
+#include "support/win32/AppMessageReporter.h"
+#include "support/win32/SystemDialogs.h"
+#include "support/win32/WinApp.h"
+
+namespace kolvane {
+
+using zul::Windows::FileDialog;
+using zul::Windows::WinApp;
+
+void CollectionDocument::SetWorkDir(const std::string& folder) {
+    workDir_ = zul::WithTrailingBackslash(folder);
+}
+
+int CollectionDocument::QuerySave() {
+    if (!view_.IsModified())
+        return 1;
+    SavePromptDialog prompt(host_.DocumentWindow());
+    const INT_PTR answer = WinApp::Current()->RunModal(prompt);
+    if (answer == IDOK)
+        return Save();
+    if (answer == IDNO) {
+        // The changes go now, even if the caller stops later on.
+        ClearDocument();
+        return 1;
+    }
+    return 0;
+}
+
+int CollectionDocument::NewCollection() {
+    const int result = QuerySave();
+    if (result == 1)
+        ClearDocument();
+    return result;
+}
+
+void CollectionDocument::ClearDocument() {
+    view_.Clear();
+    fileName_.clear();
+    host_.RefreshAll();
+}
+
+int CollectionDocument::LoadWithDialog(const std::string& filter) {
+    const int goOn = QuerySave();
+    if (goOn != 1)
+        return goOn;
+    const FileTypeTable& types = FileTypeTable::Shared();
+    FileDialog dialog(
+        FileDialog::Kind::Open, filter.empty() ? types.Filter(FileKind::Native) : filter,
+        std::string(), std::string(),
+        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY);
+    dialog.SetInitialFolder(workDir_);
+    if (WinApp::Current()->RunModal(dialog) != IDOK)
+        return 0;
+    return OpenPath(dialog.Path());
+}
+
+int CollectionDocument::OpenPath(const std::string& path) {
+    const zul::PathName parts(zul::PathName(path).FullPath());
+    workDir_ = parts.GetDrive() + parts.GetFolder();
+    fileName_ = parts.GetBaseName() + parts.GetExtension();
+    const int result = host_.LoadFile(workDir_ + fileName_);
+    if (result != 1)
+        fileName_.clear();
+    host_.RefreshAll();
+    return result;
+}
+
+int CollectionDocument::Save() {
+    if (fileName_.empty())
+        return SaveAs();
+    zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+    const int result = view_.SaveNativeFile(workDir_ + fileName_, reporter);
+    host_.RefreshAll();
+    return result;
+}
+
+int CollectionDocument::SaveAs() {
+    const FileTypeTable::FileType& native = FileTypeTable::Shared().Get(FileKind::Native);
+    FileDialog dialog(FileDialog::Kind::Save, native.filter, native.defaultExtension, fileName_,
+                      OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                          OFN_NOREADONLYRETURN);
+    dialog.SetInitialFolder(workDir_);
+    int result = 0;
+    if (WinApp::Current()->RunModal(dialog) == IDOK) {
+        // The new name stays even when writing fails; the collection then
+        // stays modified.
+        const zul::PathName parts(dialog.Path());
+        workDir_ = parts.GetDrive() + parts.GetFolder();
+        fileName_ = parts.GetBaseName() + parts.GetExtension();
+        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+        result = view_.SaveNativeFile(workDir_ + fileName_, reporter);
+    }
+    host_.RefreshAll();
+    return result;
+}
+
+} // namespace kolvane

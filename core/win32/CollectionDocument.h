@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/win32/CollectionView.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace kolvane {
+
+// The collection of a record list window as a document: its file (folder and
+// name), its modified state (the view's), and New, Load, Save and Save As with
+// the save prompt before a modified collection is given up.
+//
+// Loading has four verbs, each built on the next:
+// - LoadWithDialog: asks to save the collection, then asks for a file, then OpenPath;
+// - OpenPath: makes the path the document's file (its folder is kept even when
+//   reading fails) and reads it with the window's LoadFile;
+// - LoadFile (the window's): what the window reads its files with; the main
+//   window reads native files, the import window the file of its kind;
+// - LoadNativeFile (the view's): reading a .kvd file into the collection.
+//
+// Results: 1 = done / go on, 0 = failed, cancelled, stop.
+class CollectionDocument {
+public:
+    // What the document needs of its window.
+    class Host {
+    public:
+        virtual HWND DocumentWindow() const = 0; // owner of the document's dialogs
+        virtual int LoadFile(const std::string& path) = 0;
+        virtual void RefreshAll() = 0;
+
+    protected:
+        ~Host() = default;
+    };
+
+    CollectionDocument(CollectionView& view, Host& host) : view_(view), host_(host) {}
+    CollectionDocument(const CollectionDocument&) = delete;
+    CollectionDocument& operator=(const CollectionDocument&) = delete;
+
+    // Name and extension of the file, without folder; empty while untitled.
+    const std::string& FileName() const { return fileName_; }
+    // Drive and folder of the file, ending in a backslash.
+    const std::string& WorkDir() const { return workDir_; }
+    void SetWorkDir(const std::string& folder);
+    bool IsModified() const { return view_.IsModified(); }
+
+    int QuerySave();
+    int NewCollection();
+    // filter: pairs separated by "|"; empty = the native file filter.
+    int LoadWithDialog(const std::string& filter = std::string());
+    int OpenPath(const std::string& path);
+    int Save();
+    int SaveAs();
+    // An empty, untitled collection; the folder stays.
+    void ClearDocument();
+
+private:
+    CollectionView& view_;
+    Host& host_;
+    std::string fileName_;
+    std::string workDir_ = ".\\";
+};
+
+} // namespace kolvane

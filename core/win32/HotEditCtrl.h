@@ -1,0 +1,55 @@
+#pragma once
+
+#include "support/win32/WindowObject.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace kolvane {
+
+// What a HotEditCtrl tells its parent when an edit in place ends: WM_NOTIFY
+// with the code HotEditCommit::Code and the control's id.
+struct HotEditCommit {
+    static constexpr UINT Code = 0x400;
+
+    NMHDR header;
+    int row;          // the list row whose text the control showed
+    const char* text; // null when the edit was cancelled (Escape)
+    int length;       // of the control's text, also when text is null
+};
+
+// An edit of the side pane (the focused entry's tracks or notes) that the
+// user can edit in place: read-only until it gets the focus while enabled and
+// showing an entry (row >= 0); when it loses the focus it hands its text back
+// (HotEditCommit), or nothing after Escape, and is read-only again.
+//
+// Whenever it has the focus, also while read-only, it keeps the keys that
+// would otherwise act on the entries: Enter (a new line), Delete and every
+// Ctrl key go to the text; Escape and Ctrl+Enter end the edit. Insert and the
+// other keys reach the window's accelerators as usual.
+class HotEditCtrl : public zul::Windows::WindowObject {
+public:
+    // Takes over an edit of the dialog, which is read-only from the start.
+    bool Attach(HWND edit);
+
+    int Row() const { return row_; }
+    void SetRow(int row) { row_ = row; }
+    bool IsEnabled() const { return enabled_; }
+    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    bool IsEditing() const;
+
+    bool ClaimsKey(const MSG& message) const override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Commit();
+
+    int row_ = -1;
+    bool cancelled_ = false;
+    bool enabled_ = false;
+};
+
+} // namespace kolvane

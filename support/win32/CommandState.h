@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace zul::Windows {
+
+// Whether a command can be given now and whether it carries a check mark.
+// Each window answers this for its command ids in one function (its table),
+// and the same answer switches its menu bar, its context menus, its buttons
+// and lets the accelerator path refuse a disabled command.
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+};
+
+using CommandStateOf = std::function<CommandState(int command)>;
+
+// Every command item of the menu and its drop-downs enabled (or greyed) and
+// checked as its state says; a drop-down is enabled while one of its items is.
+// Returns whether any item of the menu is enabled.
+bool ApplyCommandStates(HMENU menu, const CommandStateOf& stateOf);
+
+// The push buttons among the window's children enabled as the states of their
+// ids say.
+void ApplyCommandStatesToButtons(HWND window, const CommandStateOf& stateOf);
+
+} // namespace zul::Windows
