@@ -33,7 +33,7 @@ TEST(CatalogApp, StartUpRegistersTheMessageTopicsAndRunsTheMainWindowAsTheParent
     EXPECT_EQ(app.HelpTopicOf(IDS_ERR_000), "ref_meldungen.html#l_e000");
     EXPECT_EQ(app.HelpTopicOf(IDS_ERR_014), "ref_meldungen.html#l_e014");
     EXPECT_EQ(app.HelpTopicOf(IDS_WARN_503), "ref_meldungen.html#l_w503");
-    EXPECT_EQ(app.RegistryBaseKey().rfind("ZulAppsTest\\", 0), 0u);
+    EXPECT_EQ(app.RegistryBaseKey().rfind(kvtest::TestRegistryBase(), 0), 0u);
 }
 
 TEST(CatalogApp, MainWindowHelpCommandOpensItsPage) {

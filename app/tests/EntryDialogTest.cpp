@@ -2,6 +2,7 @@
 #include "resources/resource.h"
 #include "support/win32/WinApp.h"
 #include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 using kolvane::DiscEntry;
 using kolvane::EntryDialog;
+using kvtest::Drain;
 using zul::Windows::Dialog;
 
 namespace {
@@ -36,18 +38,6 @@ bool IsReadOnly(HWND edit) {
 void PostChars(HWND window, const std::string& text) {
     for (unsigned char c : text) {
         ::PostMessageA(window, WM_CHAR, c, 1);
-    }
-}
-
-// What the dialog's own loop would do with the messages queued now, so that
-// the characters a key press makes arrive before the next posted ones.
-void Drain(Dialog& dialog) {
-    MSG message{};
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!dialog.PreTranslateMessage(message)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
-        }
     }
 }
 

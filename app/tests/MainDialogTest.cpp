@@ -6,10 +6,16 @@
 #include "app/MainDialog.h"
 #include "resources/resource.h"
 #include "support/win32/AppMessageReporter.h"
+#include "support/win32/CellEdit.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
 #include "testkit/TempFolder.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Menus.h"
 #include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +23,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,75 +36,20 @@ using zul::Windows::WinApp;
 
 namespace {
 
-DiscEntry Entry(const std::string& artist, const std::string& title = "") {
-    DiscEntry entry;
-    entry.Artist = artist;
-    entry.Title = title;
-    return entry;
-}
-
-// What the program's loop does with what is queued now: the window's own
-// pre-translation (accelerators, dialog keys), then translate and dispatch.
-void Drain(MainDialog& main) {
-    MSG message{};
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!main.PreTranslateMessage(message)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
-        }
-    }
-}
-
-enum Modifiers { NoModifier = 0, Ctrl = 1, Alt = 2 };
-
-// A key pressed as on the keyboard: the modifiers held down in the thread's
-// key state while the key's messages reach the window with the focus.
-void PressKey(MainDialog& main, UINT key, int modifiers = NoModifier) {
-    BYTE saved[256] = {};
-    ::GetKeyboardState(saved);
-    BYTE held[256];
-    std::memcpy(held, saved, sizeof(held));
-    if (modifiers & Ctrl)
-        held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
-    if (modifiers & Alt)
-        held[VK_MENU] = held[VK_LMENU] = 0x80;
-    ::SetKeyboardState(held);
-    kvtest::PostKey(main, key);
-    Drain(main);
-    ::SetKeyboardState(saved);
-}
-
-void Command(MainDialog& main, int id) {
-    ::SendMessageA(main.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
-
-bool Enabled(HWND window, UINT id) {
-    return (::GetMenuState(::GetMenu(window), id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
-}
-
-bool Checked(HWND window, UINT id) {
-    return (::GetMenuState(::GetMenu(window), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
+using kvtest::Alt;
+using kvtest::Command;
+using kvtest::Ctrl;
+using kvtest::Drain;
+using kvtest::Entry;
+using kvtest::MenuChecked;
+using kvtest::MenuEnabled;
+using kvtest::MenuResource;
+using kvtest::PressKey;
+using kvtest::SelectedRows;
+using kvtest::SelectRows;
 
 bool ExportMenuEnabled(HWND window) {
-    HMENU extras = ::GetSubMenu(::GetMenu(window), 3);
-    return (::GetMenuState(extras, 1, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0;
-}
-
-std::vector<int> SelectedRows(HWND list) {
-    std::vector<int> rows;
-    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
-         row = ListView_GetNextItem(list, row, LVNI_SELECTED))
-        rows.push_back(row);
-    return rows;
-}
-
-void Select(HWND list, std::initializer_list<int> rows) {
-    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    for (int row : rows)
-        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED,
-                              LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_SetSelectionMark(list, *rows.begin());
+    return kvtest::MenuPositionEnabled(::GetSubMenu(::GetMenu(window), 3), 1);
 }
 
 // The answer to the entry dialog that types text over one field and confirms.
@@ -117,39 +69,6 @@ void WriteCollectionFile(const std::string& path, const kolvane::DiscCollection&
     writer.View().AppendAll(entries, false);
     ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
     ::DestroyWindow(writer.Handle());
-}
-
-// Each item of a menu as "id text", "-" for a separator, a pop-up as its text
-// with its items indented beneath.
-void DumpMenu(HMENU menu, const std::string& indent, std::string& out) {
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        char text[128] = {};
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
-        info.dwTypeData = text;
-        info.cch = sizeof(text);
-        ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-        if (info.fType & MFT_SEPARATOR)
-            out += indent + "-\n";
-        else if (info.hSubMenu != nullptr) {
-            out += indent + text + "\n";
-            DumpMenu(info.hSubMenu, indent + "  ", out);
-        } else
-            out += indent + std::to_string(info.wID) + " " + text + "\n";
-    }
-}
-
-// A menu of the program's resources as DumpMenu writes it; "missing" when
-// there is none.
-std::string MenuResource(UINT id) {
-    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-    if (menu == nullptr)
-        return "missing";
-    std::string dump;
-    DumpMenu(menu, "", dump);
-    ::DestroyMenu(menu);
-    return dump;
 }
 
 // The main window of a test: created as the program creates it, shown, the
@@ -275,10 +194,10 @@ TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKey
     EXPECT_FALSE(main.ShowsButtons());
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Window(), MainDialog::CloseButtonId)));
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Window(), MainDialog::HelpButtonId)));
-    EXPECT_FALSE(Checked(Window(), IDM_BUTTONS));
+    EXPECT_FALSE(MenuChecked(Window(), IDM_BUTTONS));
     EXPECT_TRUE(main.AsksBeforeDelete());
     EXPECT_TRUE(main.HotEditOn());
-    EXPECT_TRUE(Checked(Window(), IDM_HOT_EDIT));
+    EXPECT_TRUE(MenuChecked(Window(), IDM_HOT_EDIT));
     EXPECT_TRUE(main.TracksEdit().IsEnabled());
     EXPECT_EQ(main.Document().WorkDir(), ".\\");
     EXPECT_EQ(main.ExportDirKvd(), ".\\");
@@ -315,10 +234,10 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
 
     Open();
     EXPECT_TRUE(main.ShowsButtons());
-    EXPECT_TRUE(Checked(Window(), IDM_BUTTONS));
+    EXPECT_TRUE(MenuChecked(Window(), IDM_BUTTONS));
     EXPECT_FALSE(main.AsksBeforeDelete());
     EXPECT_FALSE(main.HotEditOn());
-    EXPECT_FALSE(Checked(Window(), IDM_HOT_EDIT));
+    EXPECT_FALSE(MenuChecked(Window(), IDM_HOT_EDIT));
     EXPECT_FALSE(main.TracksEdit().IsEnabled());
     EXPECT_FALSE(main.NotesEdit().IsEnabled());
     EXPECT_EQ(main.ExportDirKvd(), "C:\\Daten\\");
@@ -348,7 +267,7 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
     PressKey(main, 'B', Ctrl | Alt);
     EXPECT_FALSE(main.ShowsButtons());
     EXPECT_FALSE(::IsWindowVisible(close));
-    EXPECT_FALSE(Checked(Window(), IDM_BUTTONS));
+    EXPECT_FALSE(MenuChecked(Window(), IDM_BUTTONS));
     EXPECT_GT(zul::Windows::Window(List()).RectInParent().bottom, listRect.bottom);
     ::DestroyWindow(Window());
     ASSERT_TRUE(store->OpenSection("MainDlg"));
@@ -366,53 +285,53 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
     // Empty and unchanged.
     for (UINT id : {IDM_SAVE, IDM_CHANGE, IDM_DELETE, IDM_SELECT_ALL, IDM_SELECT_NONE, IDM_PRINT,
                     IDM_SEARCH, IDM_SEARCH_NEXT})
-        EXPECT_FALSE(Enabled(w, id)) << id;
+        EXPECT_FALSE(MenuEnabled(w, id)) << id;
     for (UINT id : {IDM_NEW, IDM_LOAD, IDM_SAVE_AS, IDM_INSERT, IDM_IMPORT_NATIVE, IDM_SETTINGS,
                     IDM_HELP_START, IDM_INFO, IDM_SIDE_PANE_DEFAULT})
-        EXPECT_TRUE(Enabled(w, id)) << id;
+        EXPECT_TRUE(MenuEnabled(w, id)) << id;
     EXPECT_FALSE(ExportMenuEnabled(w));
-    EXPECT_TRUE(Checked(w, IDM_SIDE_PANE));
-    EXPECT_TRUE(Checked(w, IDM_GRID));
+    EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
+    EXPECT_TRUE(MenuChecked(w, IDM_GRID));
 
     Fill({"Abba", "Beatles", "Cream"});
-    EXPECT_FALSE(Enabled(w, IDM_SAVE));
-    EXPECT_TRUE(Enabled(w, IDM_SELECT_ALL)); // none of three selected
-    EXPECT_FALSE(Enabled(w, IDM_SELECT_NONE));
-    EXPECT_TRUE(Enabled(w, IDM_PRINT));
-    EXPECT_TRUE(Enabled(w, IDM_SEARCH));
-    EXPECT_FALSE(Enabled(w, IDM_SEARCH_NEXT)); // no search text yet
+    EXPECT_FALSE(MenuEnabled(w, IDM_SAVE));
+    EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL)); // none of three selected
+    EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_NONE));
+    EXPECT_TRUE(MenuEnabled(w, IDM_PRINT));
+    EXPECT_TRUE(MenuEnabled(w, IDM_SEARCH));
+    EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH_NEXT)); // no search text yet
     EXPECT_FALSE(ExportMenuEnabled(w));        // entries, but none selected
 
-    Select(List(), {1});
+    SelectRows(List(), {1});
     main.RefreshAll();
-    EXPECT_TRUE(Enabled(w, IDM_CHANGE));
-    EXPECT_TRUE(Enabled(w, IDM_DELETE));
-    EXPECT_TRUE(Enabled(w, IDM_SELECT_ALL));
-    EXPECT_TRUE(Enabled(w, IDM_SELECT_NONE));
+    EXPECT_TRUE(MenuEnabled(w, IDM_CHANGE));
+    EXPECT_TRUE(MenuEnabled(w, IDM_DELETE));
+    EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL));
+    EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_NONE));
     EXPECT_TRUE(ExportMenuEnabled(w));
 
     PressKey(main, 'A', Ctrl);
     EXPECT_EQ(main.View().SelectedCount(), 3);
-    EXPECT_FALSE(Enabled(w, IDM_CHANGE)); // more than one
-    EXPECT_TRUE(Enabled(w, IDM_DELETE));
-    EXPECT_FALSE(Enabled(w, IDM_SELECT_ALL)); // all are
+    EXPECT_FALSE(MenuEnabled(w, IDM_CHANGE)); // more than one
+    EXPECT_TRUE(MenuEnabled(w, IDM_DELETE));
+    EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_ALL)); // all are
     PressKey(main, 'U', Ctrl);
     EXPECT_EQ(main.View().SelectedCount(), 0);
-    EXPECT_FALSE(Enabled(w, IDM_DELETE));
+    EXPECT_FALSE(MenuEnabled(w, IDM_DELETE));
 
     PressKey(main, 'I', Ctrl);
     EXPECT_FALSE(main.ShowsSidePane());
-    EXPECT_FALSE(Checked(w, IDM_SIDE_PANE));
-    EXPECT_FALSE(Enabled(w, IDM_SIDE_PANE_DEFAULT));
+    EXPECT_FALSE(MenuChecked(w, IDM_SIDE_PANE));
+    EXPECT_FALSE(MenuEnabled(w, IDM_SIDE_PANE_DEFAULT));
     PressKey(main, 'G', Ctrl | Alt);
     EXPECT_FALSE(main.ShowsGrid());
-    EXPECT_FALSE(Checked(w, IDM_GRID));
+    EXPECT_FALSE(MenuChecked(w, IDM_GRID));
     EXPECT_EQ(ListView_GetExtendedListViewStyle(List()) & LVS_EX_GRIDLINES, 0u);
 
     // Commands whose windows come later do nothing, whatever the state.
     ModalScript script;
     for (int id : {IDM_PRINT, IDM_IMPORT_NATIVE, IDM_EXPORT_CSV, IDM_SETTINGS, IDM_INFO})
-        Command(main, id);
+        Command(main.Handle(), id);
     EXPECT_TRUE(script.Seen().empty());
     EXPECT_FALSE(main.View().IsModified());
 }
@@ -439,7 +358,7 @@ TEST_F(MainDialogTest, InsertAddsOnlyAnEntryThatIsNotEmpty) {
     EXPECT_TRUE(script.Finished());
     ASSERT_EQ(main.View().RowCount(), 2);
     EXPECT_TRUE(main.View().IsModified());
-    EXPECT_TRUE(Enabled(Window(), IDM_SAVE));
+    EXPECT_TRUE(MenuEnabled(Window(), IDM_SAVE));
     EXPECT_EQ(SelectedRows(List()), std::vector<int>{1});
     EXPECT_EQ(main.View().GetAt(1).Title, "Nur ein Titel");
     EXPECT_EQ(main.GetText().substr(0, 3), " * ");
@@ -455,21 +374,21 @@ TEST_F(MainDialogTest, ChangeStoresOnlyAChangedEntryAndOnlyForOneSelected) {
                   "Beatles");
         kvtest::Press(d, IDOK); // unchanged
     });
-    Select(List(), {1});
+    SelectRows(List(), {1});
     PressKey(main, VK_RETURN);
     EXPECT_EQ(script.Seen().size(), 1u);
     EXPECT_FALSE(main.View().IsModified());
 
     script.Then(TypeIntoFieldAndConfirm(0, "The Beatles"));
-    Command(main, IDM_CHANGE);
+    Command(main.Handle(), IDM_CHANGE);
     EXPECT_TRUE(main.View().IsModified());
     EXPECT_EQ(main.View().GetAt(1).Artist, "The Beatles");
     EXPECT_EQ(main.View().Entries().size(), 2u);
 
     // Two selected: no dialog by key or command.
-    Select(List(), {0, 1});
+    SelectRows(List(), {0, 1});
     PressKey(main, VK_RETURN);
-    Command(main, IDM_CHANGE);
+    Command(main.Handle(), IDM_CHANGE);
     EXPECT_EQ(script.Seen().size(), 2u);
     EXPECT_TRUE(script.Finished());
 }
@@ -484,7 +403,7 @@ TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
                   std::string::npos);
         kvtest::Press(d, IDCANCEL);
     });
-    Select(List(), {1, 2});
+    SelectRows(List(), {1, 2});
     PressKey(main, VK_DELETE);
     EXPECT_EQ(main.View().RowCount(), 5);
     EXPECT_FALSE(main.View().IsModified());
@@ -500,15 +419,15 @@ TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
 
     // The last rows, without a question: the focus goes to the new last row.
     main.SetAskBeforeDelete(false);
-    Select(List(), {2});
+    SelectRows(List(), {2});
     PressKey(main, VK_DELETE);
     EXPECT_EQ(main.View().RowCount(), 2);
     EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED), 1);
-    Select(List(), {0, 1});
-    Command(main, IDM_DELETE);
+    SelectRows(List(), {0, 1});
+    Command(main.Handle(), IDM_DELETE);
     EXPECT_EQ(main.View().RowCount(), 0);
     EXPECT_EQ(main.View().Entries().size(), 0u);
-    EXPECT_FALSE(Enabled(Window(), IDM_DELETE));
+    EXPECT_FALSE(MenuEnabled(Window(), IDM_DELETE));
     EXPECT_EQ(script.Seen().size(), 2u);
 }
 
@@ -531,7 +450,7 @@ TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
     ::SendMessageA(List(), WM_LBUTTONUP, 0, empty);
     Drain(main);
 
-    Select(List(), {0});
+    SelectRows(List(), {0});
     RECT row{};
     ListView_GetItemRect(List(), 0, &row, LVIR_LABEL);
     const LPARAM onRow = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
@@ -539,7 +458,7 @@ TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
     ::SendMessageA(List(), WM_LBUTTONUP, 0, onRow);
     Drain(main);
 
-    Select(List(), {0, 1}); // more than one: nothing
+    SelectRows(List(), {0, 1}); // more than one: nothing
     ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, empty);
     Drain(main);
     EXPECT_TRUE(script.Finished());
@@ -577,7 +496,7 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
 
     // After a change it writes the file again.
     main.SetAskBeforeDelete(false);
-    Select(List(), {0});
+    SelectRows(List(), {0});
     PressKey(main, VK_DELETE);
     PressKey(main, 'S', Ctrl);
     EXPECT_FALSE(main.View().IsModified());
@@ -613,7 +532,7 @@ TEST_F(MainDialogTest, EscapeDoesNothingAndClosingAsksToSaveAChangedCollection) 
     EXPECT_TRUE(main.View().IsModified());
 
     script.Press(IDNO); // "Nein": closed through the menu item, changes dropped
-    Command(main, IDOK);
+    Command(main.Handle(), IDOK);
     EXPECT_EQ(main.Handle(), nullptr);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(script.Seen().size(), 2u);
@@ -623,7 +542,7 @@ TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPage) {
     kvtest::TestApp app; // records the pages asked for
     store = app.Settings();
     Open();
-    Command(main, IDM_HELP_START);
+    Command(main.Handle(), IDM_HELP_START);
     PressKey(main, VK_F1);
     ASSERT_EQ(app.helpCalls.size(), 2u);
     const std::string& start = app.helpCalls[0].address;
@@ -636,27 +555,6 @@ TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPage) {
 
 namespace {
 
-// What the context menu showed: each item's id and whether it was enabled,
-// read from the open menu, which is then closed without a choice.
-std::string contextMenuSeen;
-
-void CALLBACK ReadOpenContextMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND popup = ::FindWindowA("#32768", nullptr);
-    if (popup == nullptr || !::IsWindowVisible(popup))
-        return; // not open yet
-    ::KillTimer(nullptr, timer);
-    HMENU menu = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        const UINT id = ::GetMenuItemID(menu, i);
-        if (id == 0)
-            continue; // the separator
-        const bool on = (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
-                         (MF_GRAYED | MF_DISABLED)) == 0;
-        contextMenuSeen += std::to_string(id) + (on ? "+ " : "- ");
-    }
-    ::EndMenu();
-}
-
 } // namespace
 
 TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection) {
@@ -666,19 +564,17 @@ TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection)
         RECT r{};
         ListView_GetItemRect(List(), row, &r, LVIR_LABEL);
         const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-        contextMenuSeen.clear();
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &ReadOpenContextMenu);
+        kvtest::PopupMenuReader menu;
         // The release is queued first, so the list sees a click and no drag.
         ::PostMessageA(List(), WM_RBUTTONUP, 0, point);
         ::SendMessageA(List(), WM_RBUTTONDOWN, MK_RBUTTON, point);
         Drain(main);
-        ::KillTimer(nullptr, timer);
-        return contextMenuSeen;
+        return menu.Seen();
     };
     // The clicked row becomes the selection: one of three.
     EXPECT_EQ(rightClick(1), "1007+ 1005+ 1006+ 1017+ 1018+ ");
     EXPECT_EQ(SelectedRows(List()), std::vector<int>{1});
-    Select(List(), {0, 1, 2});
+    SelectRows(List(), {0, 1, 2});
     // A click on a selected row keeps the selection: all three.
     EXPECT_EQ(rightClick(2), "1007+ 1005- 1006+ 1017- 1018+ ");
 }
@@ -700,4 +596,144 @@ TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNoth
     EXPECT_EQ(main.GetText(), name + " - Kolvane-Verwaltung");
     EXPECT_TRUE(script.Seen().empty());
     ::DestroyWindow(Window());
+}
+
+// ---------------------------------------------------------------- keys
+
+namespace {
+
+zul::Windows::EditorDescriptor TextEditorEverywhere(void*, int, int) {
+    return {zul::Windows::EditorKind::Text, 0, 0, 0};
+}
+
+// The cell editor of a row's artist, open and focused.
+HWND OpenCellEditor(MainDialog& main, int row) {
+    HWND list = main.ListControl().Handle();
+    RECT cell{};
+    ListView_GetSubItemRect(list, row, 0, LVIR_BOUNDS, &cell);
+    cell.right = cell.left + ListView_GetColumnWidth(list, 0);
+    return zul::Windows::CellEdit::Open(list, cell, row, 0, ES_LEFT, 0);
+}
+
+} // namespace
+
+// Whatever editor has the focus, the keys it claims act on its text and
+// never on the entries: no delete question, no entry dialog, no new selection.
+TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
+    Open();
+    Fill({"Abba", "Beatles", "Cream"});
+    main.View().SetTracks(1, "1. Eins");
+    main.ListControl().SetEditorChoice(&TextEditorEverywhere, nullptr);
+    struct Case {
+        const char* editor;
+        std::function<HWND()> focus;
+    };
+    const Case cases[] = {
+        {"cell editor", [&] { return OpenCellEditor(main, 1); }},
+        {"tracks pane", [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::TracksId)), ::GetFocus(); }},
+        {"notes pane", [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::NotesId)), ::GetFocus(); }},
+    };
+    ModalScript script; // any dialog fails the test
+    for (const Case& c : cases) {
+        SelectRows(List(), {1});
+        Drain(main);
+        const HWND editor = c.focus();
+        ASSERT_NE(editor, nullptr) << c.editor;
+        ASSERT_EQ(::GetFocus(), editor) << c.editor;
+        for (const auto& [key, modifiers] : std::vector<std::pair<UINT, int>>{
+                 {VK_DELETE, 0}, {'A', Ctrl}, {'C', Ctrl}, {'V', Ctrl}, {'X', Ctrl}}) {
+            PressKey(main, key, modifiers);
+            EXPECT_EQ(::GetFocus(), editor) << c.editor << " key " << key;
+        }
+        PressKey(main, VK_RETURN);
+        PressKey(main, VK_ESCAPE);
+        EXPECT_NE(::GetFocus(), editor) << c.editor << ": Escape ends the edit";
+        EXPECT_EQ(main.View().RowCount(), 3) << c.editor;
+        EXPECT_EQ(SelectedRows(List()), std::vector<int>{1}) << c.editor;
+        EXPECT_TRUE(script.Seen().empty()) << c.editor << ": " << script.Seen().front();
+    }
+    EXPECT_EQ(main.View().GetAt(1).Artist, "Beatles") << "Escape leaves the cell as it was";
+    EXPECT_EQ(main.View().GetAt(1).Tracks, "1. Eins");
+
+    // With the list focused the same keys act on the entries.
+    ::SetFocus(List());
+    SelectRows(List(), {1});
+    script.Press(IDCANCEL); // the delete question: "Nein"
+    PressKey(main, VK_DELETE);
+    script.Press(IDCANCEL); // the entry dialog
+    PressKey(main, VK_RETURN);
+    PressKey(main, 'A', Ctrl);
+    EXPECT_EQ(SelectedRows(List()), (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(script.Seen().size(), 2u);
+}
+
+// With Hot-Edit on, the side pane's text goes back to the focused entry when
+// the pane loses the focus (Ctrl+Enter or a click elsewhere), and Escape puts
+// the stored text back; the list keeps its order.
+TEST_F(MainDialogTest, TheSidePaneHandsItsTextBackOrNothingAfterEscape) {
+    Open();
+    Fill({"Cream", "Abba", "Beatles"});
+    main.View().SortColumnClicked(0);
+    SelectRows(List(), {2}); // Cream
+    HWND notes = ::GetDlgItem(Window(), MainDialog::NotesId);
+    auto typeInNotes = [&](const std::string& text, UINT endKey, int modifiers) {
+        ::SetFocus(notes);
+        Drain(main);
+        ::SendMessageA(notes, EM_SETSEL, 0, -1);
+        for (unsigned char ch : text)
+            ::PostMessageA(notes, WM_CHAR, ch, 1);
+        Drain(main);
+        PressKey(main, endKey, modifiers);
+    };
+    typeInNotes("Live", VK_ESCAPE, 0);
+    EXPECT_EQ(kvtest::TextOf(notes), "");
+    EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.View().GetAt(2).Notes, "");
+
+    typeInNotes("Live", VK_RETURN, Ctrl);
+    EXPECT_EQ(main.View().GetAt(2).Notes, "Live");
+    EXPECT_TRUE(main.View().IsModified());
+    EXPECT_EQ(kvtest::ArtistColumn(List()), "Abba,Beatles,Cream");
+    EXPECT_NE(::GetWindowLongPtrA(notes, GWL_STYLE) & ES_READONLY, 0) << "read-only again";
+}
+
+TEST_F(MainDialogTest, ShiftF10AndTheMenuKeyOpenTheContextMenuAtTheFocusedRow) {
+    Open();
+    Fill({"Abba", "Beatles", "Cream"});
+    ::SetFocus(List());
+    SelectRows(List(), {2});
+    RECT row{};
+    ListView_GetItemRect(List(), 2, &row, LVIR_LABEL);
+    POINT expected{row.left, row.bottom};
+    ::ClientToScreen(List(), &expected);
+    for (const auto& [key, modifiers] :
+         std::vector<std::pair<UINT, int>>{{VK_F10, kvtest::Shift}, {VK_APPS, 0}}) {
+        kvtest::PopupMenuReader menu;
+        kvtest::KeyState(VK_SHIFT, modifiers != 0);
+        kvtest::Key(static_cast<WORD>(key));
+        kvtest::KeyState(VK_SHIFT, false);
+        kvtest::PumpUntil([&] { return !menu.Seen().empty(); }, 3000,
+                          [&](MSG& m) { return main.PreTranslateMessage(m); });
+        EXPECT_EQ(menu.Seen(), "1007+ 1005+ 1006+ 1017+ 1018+ ") << key;
+        EXPECT_EQ(menu.Origin().x, expected.x) << key;
+        EXPECT_EQ(menu.Origin().y, expected.y) << key;
+    }
+}
+
+TEST_F(MainDialogTest, AStartAndCloseWithoutChangesStoresTheSidePaneSizeItRead) {
+    for (const auto& [width, height] : std::vector<std::pair<int, int>>{{160, 60}, {121, 81}}) {
+        ASSERT_TRUE(store->OpenSection("MainDlg"));
+        const int metric[2] = {width, height};
+        store->PutIntList("InfoMetric", 2, metric);
+        store->CloseSection();
+        Open();
+        ::DestroyWindow(Window());
+        ASSERT_TRUE(store->OpenSection("MainDlg"));
+        int stored[2] = {};
+        store->GetIntList("InfoMetric", 2, stored, stored);
+        store->CloseSection();
+        EXPECT_EQ(stored[0], width);
+        EXPECT_EQ(stored[1], height);
+    }
 }

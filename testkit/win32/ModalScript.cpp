@@ -137,17 +137,6 @@ void Press(zul::Windows::Dialog& dialog, int buttonId) {
     ::SendMessageA(button, BM_CLICK, 0, 0);
 }
 
-void PostKey(zul::Windows::Dialog& dialog, UINT virtualKey) {
-    HWND target = ::GetFocus();
-    if (target == nullptr || (target != dialog.Handle() && !::IsChild(dialog.Handle(), target))) {
-        target = dialog.Handle();
-    }
-    const UINT scan = ::MapVirtualKeyA(virtualKey, 0);
-    ::PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
-    ::PostMessageA(target, WM_KEYUP, virtualKey,
-                   1 | (static_cast<LPARAM>(scan) << 16) | (LPARAM{3} << 30));
-}
-
 std::vector<HWND> ChildWindows(HWND parent) {
     std::vector<HWND> children;
     for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;

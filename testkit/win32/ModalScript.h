@@ -3,6 +3,7 @@
 #include "support/win32/Dialog.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
+#include "testkit/win32/Input.h"
 
 #include <windows.h>
 
@@ -70,9 +71,6 @@ private:
 // Presses a button of a dialog as a person would: it must exist, be visible
 // and enabled; then a real click (BM_CLICK) sends its command.
 void Press(zul::Windows::Dialog& dialog, int buttonId);
-// Posts the key down and up to the window with the focus in the dialog (or the
-// dialog), as a keyboard would; handled once the modal loop runs again.
-void PostKey(zul::Windows::Dialog& dialog, UINT virtualKey);
 // Child windows of a window, in Z order.
 std::vector<HWND> ChildWindows(HWND parent);
 std::string ClassOf(HWND window);

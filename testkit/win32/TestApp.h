@@ -1,10 +1,10 @@
 #pragma once
 
 #include "support/win32/WinApp.h"
+#include "testkit/win32/TestRegistry.h"
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,9 +12,9 @@ namespace kvtest {
 
 // An application object of the program's kind (WinApp or one derived from it)
 // started up as the program would, but with a registry base key of its own
-// ("ZulAppsTest\<unique>", deleted when the object goes) and help pages
-// recorded instead of opened in a browser. Nothing it does touches the
-// settings of a real installation.
+// below the test program's key (TestRegistry.h), deleted when the object goes,
+// and help pages recorded instead of opened in a browser. Nothing it does
+// touches the settings of a real installation.
 template <class App> class IsolatedApp : public App {
 public:
     IsolatedApp() {
@@ -25,7 +25,7 @@ public:
     }
     ~IsolatedApp() override {
         const std::string key = "Software\\" + this->RegistryBaseKey();
-        if (key.rfind("Software\\ZulAppsTest\\", 0) == 0) {
+        if (key.rfind("Software\\" + TestRegistryBase(), 0) == 0) {
             ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
             ::RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
         }
@@ -33,11 +33,7 @@ public:
 
     bool SetUpPaths() override {
         const bool result = App::SetUpPaths();
-        char key[64];
-        std::snprintf(key, sizeof(key), "ZulAppsTest\\%08lX-%08lX",
-                      static_cast<unsigned long>(::GetCurrentProcessId()),
-                      static_cast<unsigned long>(++instances));
-        this->SetRegistryBaseKey(key);
+        this->SetRegistryBaseKey(TestRegistryBase("App" + std::to_string(++instances)));
         return result;
     }
     using App::SetHelpFolder;

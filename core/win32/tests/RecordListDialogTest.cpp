@@ -4,6 +4,8 @@
 #include "core/win32/tests/TestListWindow.h"
 
 #include "support/win32/WinApp.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/MessageLog.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +48,7 @@ TEST_F(RecordListDialogTest, DefaultPaneSizeFromTheMeasuredBaseUnits) {
     // Drag the panes elsewhere first, then back to the default size.
     ::PostMessageA(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 200),
                    reinterpret_cast<LPARAM>(window.SplitterV().Handle()));
-    Pump();
+    Drain();
     Command(w, IDM_SIDE_PANE_DEFAULT);
     const int paneWidth = base.x * 160 / 4;
     const int notesHeight = base.y * 60 / 8;
@@ -138,11 +140,11 @@ TEST_F(RecordListDialogTest, OutlineDragMovesThePanesOnlyAtTheEnd) {
     const int target = client.right - before - 30;
     HWND bar = window.SplitterV().Handle();
     ::PostMessageA(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, target), reinterpret_cast<LPARAM>(bar));
-    Pump();
+    Drain();
     EXPECT_EQ(window.PaneWidth(), before);
     ::PostMessageA(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, target),
                    reinterpret_cast<LPARAM>(bar));
-    Pump();
+    Drain();
     EXPECT_EQ(window.PaneWidth(), before + 30);
     EXPECT_EQ(window.SplitterV().Position(), target);
     // The horizontal bar the same way, with the notes height.
@@ -150,11 +152,11 @@ TEST_F(RecordListDialogTest, OutlineDragMovesThePanesOnlyAtTheEnd) {
     const int notes = window.NotesHeight();
     ::PostMessageA(w, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, client.bottom - notes - 10),
                    reinterpret_cast<LPARAM>(barH));
-    Pump();
+    Drain();
     EXPECT_EQ(window.NotesHeight(), notes);
     ::PostMessageA(w, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, client.bottom - notes - 10),
                    reinterpret_cast<LPARAM>(barH));
-    Pump();
+    Drain();
     EXPECT_EQ(window.NotesHeight(), notes + 10);
 }
 
@@ -176,7 +178,7 @@ TEST_F(RecordListDialogTest, LiveDragFollowsEveryMovementOfTheRealBar) {
     ::PostMessageA(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(inBar.x - 40, inBar.y));
     ::PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(inBar.x - 40, inBar.y));
     ::SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inBar.x, inBar.y));
-    Pump();
+    Drain();
     EXPECT_EQ(window.PaneWidth(), before + 40);
     const RECT tracks = RectOf(::GetDlgItem(w, IDC_TRACKS_EDIT));
     EXPECT_EQ(tracks.left, window.SplitterV().Position() + window.SplitterV().HalfThickness());
@@ -198,19 +200,19 @@ TEST_F(RecordListDialogTest, StatusLineAndSidePaneFollowTheList) {
     // Selected but not focused: the pane stays empty. The list's changes
     // refresh the window once they are all handled.
     ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-    Pump();
+    Drain();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_STATUS_LINE)).GetText(), "2 Eintr\xE4ge, 1 ausgew\xE4hlt");
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "");
     EXPECT_EQ(window.SidePaneRow(), -1);
     // The focus from the list's own notification shows the entry.
     ListView_SetItemState(list, 0, LVIS_FOCUSED, LVIS_FOCUSED);
-    Pump();
+    Drain();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "1. Eins\r\n2. Zwei");
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_NOTES_EDIT)).GetText(), "Notiz");
     EXPECT_EQ(window.SidePaneRow(), 0);
     // An entry without tracks shows an empty pane, not the placeholder.
     ListView_SetItemState(list, 1, LVIS_FOCUSED, LVIS_FOCUSED);
-    Pump();
+    Drain();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "");
     EXPECT_EQ(window.SidePaneRow(), 1);
     EXPECT_EQ(CellText(list, 1, 0), "<ohne>");
@@ -233,7 +235,7 @@ TEST_F(RecordListDialogTest, CommandStatesOfTheListCommands) {
     EXPECT_TRUE(MenuEnabled(w, IDM_SEARCH));
     EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH_NEXT));
     ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
-    Pump();
+    Drain();
     EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL));
     EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_NONE));
     Command(w, IDM_SELECT_ALL);
@@ -312,8 +314,10 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
     // All nine are in the section's own registry key, each in its own kind.
     {
         HKEY key = nullptr;
-        ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\KvTests\\CoreWin32\\KvTestList", 0,
-                                  KEY_READ, &key),
+        const std::string path = "Software\\" +
+                                 zul::Windows::WinApp::Current()->RegistryBaseKey() + "\\" +
+                                 TestListWindow::Section;
+        ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key),
                   ERROR_SUCCESS);
         struct Value {
             const char* name;
@@ -403,4 +407,42 @@ TEST_F(RecordListDialogTest, HugeStoredPaneKeepsTheListOneButtonWide) {
     EXPECT_EQ(list.right - list.left, base.x * 50 / 4);
     const RECT bar = RectOf(window.SplitterV().Handle());
     EXPECT_EQ(bar.left, list.right);
+}
+
+// One resize moves each control once, in one batch; the window is laid out
+// once when it opens, after its settings are in place.
+TEST_F(RecordListDialogTest, EachControlMovesOncePerResizeAndTheWindowIsLaidOutOnceAtStart) {
+    TestListWindow window;
+    window.Open();
+    EXPECT_EQ(window.layouts, 1);
+    kvtest::MessageLog log(kvtest::MessageLog::ChildMoves(window.Handle()));
+    const RECT outer = Window(window.Handle()).WindowRect();
+    ::SetWindowPos(window.Handle(), nullptr, 0, 0, outer.right - outer.left + 60,
+                   outer.bottom - outer.top + 40, SWP_NOMOVE | SWP_NOZORDER);
+    Drain();
+    EXPECT_EQ(log.Lines(), (std::vector<std::string>{
+                               "1000 WM_WINDOWPOSCHANGED", "1037 WM_WINDOWPOSCHANGED",
+                               "1049 WM_WINDOWPOSCHANGED", "1050 WM_WINDOWPOSCHANGED",
+                               "1025 WM_WINDOWPOSCHANGED", "1027 WM_WINDOWPOSCHANGED"}));
+    EXPECT_EQ(window.layouts, 2);
+}
+
+// Shift+End over many rows changes each of them, and the window refreshes
+// once for all of them.
+TEST_F(RecordListDialogTest, ABurstOfListChangesRefreshesOnce) {
+    TestListWindow window;
+    window.Open();
+    std::vector<std::string> artists;
+    for (int i = 0; i < 500; ++i)
+        artists.push_back("Artist " + std::to_string(i));
+    window.View().AppendAll(Entries(artists), false);
+    HWND list = window.View().List().Handle();
+    ::SetFocus(list);
+    SelectRows(list, {0});
+    const int before = window.refreshes;
+    kvtest::PressKey(window, VK_END, kvtest::Shift);
+    EXPECT_EQ(SelectedRows(list).size(), 500u);
+    EXPECT_EQ(window.refreshes - before, 1);
+    EXPECT_EQ(Window(::GetDlgItem(window.Handle(), IDC_STATUS_LINE)).GetText(),
+              "500 Eintr\xE4ge, 500 ausgew\xE4hlt");
 }

@@ -2,10 +2,10 @@
 #include "support/win32/AppDialog.h"
 #include "support/win32/Controls.h"
 #include "support/win32/ListView.h"
-#include "support/win32/WindowObject.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
+#include "support/win32/WindowObject.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/TestApp.h"
@@ -371,4 +371,43 @@ TEST(WaitCursor, ShowsTheHourglassForItsScope) {
         EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_WAIT));
     }
     EXPECT_EQ(::GetCursor(), arrow);
+}
+
+namespace {
+
+// A subclassed control whose handler fails on WM_APP.
+class FailingEdit : public WindowObject {
+public:
+    explicit FailingEdit(HWND edit) { Subclass(edit); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP)
+            throw std::runtime_error("handler failed");
+        return CallDefault(message, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST(WindowObject, AnExceptionInAControlsHandlerBecomesFehler000AndTheControlGoesOn) {
+    kvtest::TestApp app;
+    Dialog dialog(IDD_SEARCH);
+    ASSERT_TRUE(dialog.Create());
+    HWND edit = dialog.Item(IDC_SEARCH_TEXT).Handle();
+    {
+        FailingEdit failing(edit);
+        EXPECT_EQ(WindowObject::FromHandle(edit), &failing);
+        kvtest::ModalScript script(app);
+        script.ExpectMessage(IDS_ERR_000);
+        ::SendMessageA(edit, WM_APP, 0, 0);
+        EXPECT_TRUE(script.Finished());
+        ::SetWindowTextA(edit, "weiter");
+        EXPECT_EQ(Window(edit).GetText(), "weiter");
+    }
+    // The object gone, the edit has its own procedure back.
+    EXPECT_EQ(WindowObject::FromHandle(edit), nullptr);
+    ::SendMessageA(edit, WM_APP, 0, 0);
+    EXPECT_EQ(Window(edit).GetText(), "weiter");
+    dialog.EndModal(IDOK);
 }

@@ -1,6 +1,8 @@
 #include "support/win32/EditableListCtrl.h"
 
-#include "support/win32/tests/ControlTestKit.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/Pump.h"
+#include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +10,12 @@
 #include <string>
 #include <vector>
 
-using controltest::Click;
-using controltest::Drain;
-using controltest::Key;
-using controltest::PumpUntil;
-using controltest::TestParent;
-using controltest::Type;
+using kvtest::Click;
+using kvtest::Drain;
+using kvtest::Key;
+using kvtest::PumpUntil;
+using kvtest::TestParent;
+using kvtest::Type;
 using zul::Windows::EditableListCtrl;
 using zul::Windows::EditorDescriptor;
 
@@ -163,7 +165,7 @@ protected:
         return codes;
     }
 
-    const controltest::Notification* Find(UINT code) const {
+    const kvtest::Notification* Find(UINT code) const {
         for (const auto& notification : parent.notifications) {
             if (notification.code == code) {
                 return &notification;

@@ -1,13 +1,15 @@
 #include "support/win32/MenuRef.h"
 
 #include "resources/resource.h"
-#include "support/win32/tests/ControlTestKit.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/Pump.h"
+#include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-using controltest::HostWindow;
+using kvtest::HostWindow;
 using zul::Windows::MenuRef;
 
 namespace {

@@ -1,29 +1,23 @@
 #include "support/win32/RegistrySettingsStore.h"
 
+#include "testkit/win32/TestRegistry.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <array>
-#include <cstdio>
 #include <vector>
 
 namespace {
 
 using zul::Windows::RegistrySettingsStore;
 
-// A base key of this test run's own, removed with everything beneath it.
+// A base key of this test's own, removed with everything beneath it.
 class RegistryStore : public ::testing::Test {
 protected:
-    RegistryStore() {
-        char name[64];
-        std::snprintf(name, sizeof(name), "KvTests\\Store-%08lX",
-                      static_cast<unsigned long>(::GetCurrentProcessId()));
-        base = name;
-    }
     ~RegistryStore() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + base).c_str());
         ::RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + base).c_str());
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KvTests"); // only when empty
     }
 
     struct Raw {
@@ -55,7 +49,7 @@ protected:
         ::RegCloseKey(key);
     }
 
-    std::string base;
+    std::string base = kvtest::TestRegistryBase("Store");
 };
 
 TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSize) {

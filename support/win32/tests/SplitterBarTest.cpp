@@ -1,17 +1,19 @@
 #include "support/win32/SplitterBar.h"
 
-#include "support/win32/tests/ControlTestKit.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/Pump.h"
+#include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-using controltest::Drain;
-using controltest::MouseButton;
-using controltest::MoveCursor;
-using controltest::PumpUntil;
-using controltest::TestParent;
+using kvtest::Drain;
+using kvtest::MouseButton;
+using kvtest::MoveCursor;
+using kvtest::PumpUntil;
+using kvtest::TestParent;
 using zul::Windows::SplitterBar;
 
 namespace {
@@ -32,7 +34,7 @@ std::ostream& operator<<(std::ostream& out, const Report& report) {
 // The scroll messages the parent received, checked to be the bar's own.
 std::vector<Report> Reports(const TestParent& parent, UINT message, const SplitterBar& bar) {
     std::vector<Report> reports;
-    for (const controltest::Scroll& scroll : parent.scrolls) {
+    for (const kvtest::Scroll& scroll : parent.scrolls) {
         EXPECT_EQ(scroll.message, message);
         EXPECT_EQ(reinterpret_cast<HWND>(scroll.lParam), bar.Handle());
         reports.push_back({LOWORD(scroll.wParam), static_cast<short>(HIWORD(scroll.wParam))});

@@ -1,9 +1,8 @@
 #pragma once
 
-// Real windows and real input for the control tests: a plain parent window
-// that reflects its children's notifications as a dialog of the program does,
-// message pumps that always end, and mouse and keyboard input through the
-// system's input queue (SetCursorPos, SendInput).
+// A plain parent window for the control tests, in the foreground, that hands
+// its children's notifications back to their objects as a dialog of the
+// program does, and records what reaches it.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,23 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace controltest {
-
-// Dispatches the thread's messages until done() holds or the time is up;
-// reports whether done() held. preTranslate may consume a message first.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000,
-               const std::function<bool(MSG&)>& preTranslate = {});
-// Dispatches what is queued now (input already sent included) and returns.
-void Drain(const std::function<bool(MSG&)>& preTranslate = {});
-
-void MoveCursor(POINT screen);
-void MouseButton(bool down);
-// A click at the point; waits out the double-click time after a previous
-// click, so that two clicks are two single clicks.
-void Click(POINT screen, bool withControl = false);
-void KeyState(WORD key, bool down);
-void Key(WORD key, bool withControl = false);
-void Type(const std::string& text);
+namespace kvtest {
 
 struct Scroll {
     UINT message; // WM_HSCROLL or WM_VSCROLL
@@ -75,4 +58,4 @@ private:
     HWND window_ = nullptr;
 };
 
-} // namespace controltest
+} // namespace kvtest

@@ -1,14 +1,14 @@
-#include "support/win32/tests/ControlTestKit.h"
+#include "testkit/win32/TestParent.h"
 
 #include "support/win32/WindowObject.h"
+#include "testkit/win32/Pump.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
-namespace controltest {
+namespace kvtest {
 
 namespace {
 
@@ -28,121 +28,7 @@ public:
 
 const testing::Environment* const hostEnvironment =
     testing::AddGlobalTestEnvironment(new HostEnvironment);
-DWORD lastClickTime = 0;
-POINT lastClickPoint{-1000, -1000};
-
-bool DispatchOne(MSG& message, const std::function<bool(MSG&)>& preTranslate) {
-    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        return false;
-    }
-    if (!preTranslate || !preTranslate(message)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-    return true;
-}
-
-void Send(INPUT* inputs, UINT count) {
-    ::SendInput(count, inputs, sizeof(INPUT));
-}
-
 } // namespace
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs,
-               const std::function<bool(MSG&)>& preTranslate) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    MSG message{};
-    while (!done()) {
-        if (::GetTickCount64() >= end) {
-            return false;
-        }
-        if (!DispatchOne(message, preTranslate)) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-    }
-    return true;
-}
-
-void Drain(const std::function<bool(MSG&)>& preTranslate) {
-    MSG message{};
-    for (int i = 0; i < 10000 && DispatchOne(message, preTranslate); ++i) {
-    }
-}
-
-void MoveCursor(POINT screen) {
-    ::SetCursorPos(screen.x, screen.y);
-}
-
-void MouseButton(bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    Send(&input, 1);
-}
-
-void Click(POINT screen, bool withControl) {
-    const int nearX = ::GetSystemMetrics(SM_CXDOUBLECLK);
-    const int nearY = ::GetSystemMetrics(SM_CYDOUBLECLK);
-    const bool nearby = std::abs(screen.x - lastClickPoint.x) <= nearX &&
-                        std::abs(screen.y - lastClickPoint.y) <= nearY;
-    const DWORD wait = ::GetDoubleClickTime() + 50;
-    if (nearby) {
-        const DWORD since = ::GetTickCount() - lastClickTime;
-        if (since < wait) {
-            const DWORD until = ::GetTickCount() + (wait - since);
-            PumpUntil([&] { return static_cast<int>(until - ::GetTickCount()) <= 0; }, wait);
-        }
-    }
-    MoveCursor(screen);
-    Drain();
-    if (withControl) {
-        KeyState(VK_CONTROL, true);
-    }
-    MouseButton(true);
-    MouseButton(false);
-    if (withControl) {
-        KeyState(VK_CONTROL, false);
-    }
-    lastClickTime = ::GetTickCount();
-    lastClickPoint = screen;
-}
-
-void KeyState(WORD key, bool down) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    if (key == VK_DELETE) {
-        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    }
-    Send(&input, 1);
-}
-
-void Key(WORD key, bool withControl) {
-    if (withControl) {
-        KeyState(VK_CONTROL, true);
-    }
-    KeyState(key, true);
-    KeyState(key, false);
-    if (withControl) {
-        KeyState(VK_CONTROL, false);
-    }
-}
-
-void Type(const std::string& text) {
-    for (const char c : text) {
-        const SHORT scan = ::VkKeyScanA(c);
-        const bool shift = (HIBYTE(scan) & 1) != 0;
-        if (shift) {
-            KeyState(VK_SHIFT, true);
-        }
-        Key(LOBYTE(scan));
-        if (shift) {
-            KeyState(VK_SHIFT, false);
-        }
-    }
-}
 
 HWND HostWindow() {
     if (host == nullptr) {
@@ -269,4 +155,4 @@ LRESULT CALLBACK TestParent::Procedure(HWND window, UINT message, WPARAM wParam,
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-} // namespace controltest
+} // namespace kvtest
