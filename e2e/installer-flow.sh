@@ -42,23 +42,24 @@ check_equal() {
 # The files of a folder, relative to it, one a line.
 files_in() { (cd "$1" 2>/dev/null && find . -type f | sort); }
 
-# prefix_runs <regex>: a process of this prefix whose command line matches
-# runs. Wine gives a process the Windows command line as its own; other
+# prefix_pids <regex>: the processes of this prefix whose command line
+# matches. Wine gives a process the Windows command line as its own; other
 # prefixes on the machine may run processes of the same name.
-prefix_runs() {
+prefix_pids() {
     local pid
     for pid in $(pgrep -f "$1"); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
     done
-    return 1
 }
 wait_prefix_done() {
     for _ in $(seq 1 200); do
-        prefix_runs "$1" || return 0
+        [ -z "$(prefix_pids "$1")" ] && return 0
         sleep 0.1
     done
     return 1
 }
+# A program whose window did not come would keep its files in use.
+end_programs() { kill -9 $(prefix_pids 'Kolvane\.exe') 2>/dev/null; }
 
 # close_program <window>: Alt+F4 and wait for its process to end.
 close_program() {
@@ -67,7 +68,7 @@ close_program() {
     [ -n "$KV_PROGRAM_PID" ] || return 1
     kv_focus "$1"
     kv_keys alt+F4
-    kv_wait_exit
+    kv_wait_exit || { end_programs; return 1; }
 }
 
 # quietly <command...>: a Wine program's result without its output.
@@ -127,6 +128,7 @@ if main=$(kv_wait_window '^Meine Sammlung\.kvd - Kolvane-Verwaltung$'); then
     kv_check "the program opened through the file type ends with Alt+F4" close_program "$main"
 else
     kv_fail "opening a .kvd file through the shell shows it in the main window"
+    end_programs
 fi
 kv_check "the program keeps its settings in HKCU\\Software\\ZulApps" key_exists "$settings_key\\MainDlg"
 
