@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the native and the cross tree and runs every test: the portable tests
 # natively under AddressSanitizer/UBSan, everything under Wine on a virtual
-# display, then the end-to-end scripts. Ends with "N passed, N failed".
+# display, then the end-to-end scripts, then builds the Windows packages and
+# tries them under Wine. Ends with "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")"
 root="$PWD"
@@ -39,6 +40,9 @@ scripts/wine-session.sh "$cross" bash -c '
         "$flow" "$1" "$4"
     done
 ' _ "$cross" "$root" "$jobs" "$e2e_results"
+
+# The Windows packages, built and tried in a fresh Wine prefix of their own.
+e2e/installer-test.sh "$e2e_results"
 
 python3 scripts/count-results.py \
     "$native/test-results" "$native/native.junit.xml" \

@@ -9,6 +9,8 @@ packages=(
     wine wine64 fonts-wine xvfb xauth xdotool imagemagick
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    # Windows packages (scripts/package.sh) and their test
+    nsis zip unzip
 )
 
 missing=()

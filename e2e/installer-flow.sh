@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# e2e/installer-flow.sh <cross build dir> <results dir> <setup.exe> <zip> <version>
+#
+# Run by e2e/installer-test.sh in a Wine session with a fresh prefix: installs
+# silently and checks files, shortcut and registry; opens a collection through
+# its file type; installs over the installation; uninstalls silently and
+# checks that only the user's settings and collections are left; installs
+# into another folder over an installation in the default one; starts the
+# program unpacked from the zip.
+source "$(dirname "$0")/lib.sh"
+kv_deadline 150
+setup="$3"
+zip="$4"
+version="$5"
+name="Kolvane-Verwaltung"
+stage="$(cd "$(dirname "$0")/.." && pwd)/build/package/$name"
+classes='HKCU\Software\Classes'
+uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
+settings_key='HKCU\Software\ZulApps\Kolvane-Verwaltung'
+
+# Without a window manager Wine's X11 driver waits about 2 s at every window
+# closing; Windows does not.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+
+# reg_values <key>: the key's values as "name<TAB>data" lines; reg_value
+# <name> picks one of them from its input ("(Default)" for the key's own).
+reg_values() {
+    wine reg query "$1" </dev/null 2>/dev/null | tr -d '\r' |
+        sed -n 's/^    \(.*\)    REG_[A-Z_]*    \(.*\)$/\1\t\2/p'
+}
+reg_value() { awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
+key_exists() { wine reg query "$1" </dev/null >/dev/null 2>&1; }
+key_gone() { ! key_exists "$1"; }
+
+# check_equal <description> <actual> <expected>: shows both when they differ.
+check_equal() {
+    if [ "$2" = "$3" ]; then kv_pass "$1"; return; fi
+    kv_fail "$1"
+    printf '  expected: %s\n  actual:   %s\n' "$3" "$2"
+}
+
+# The files of a folder, relative to it, one a line.
+files_in() { (cd "$1" 2>/dev/null && find . -type f | sort); }
+
+# prefix_pids <regex>: the processes of this prefix whose command line
+# matches. Wine gives a process the Windows command line as its own; other
+# prefixes on the machine may run processes of the same name.
+prefix_pids() {
+    local pid
+    for pid in $(pgrep -f "$1"); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    done
+}
+wait_prefix_done() {
+    for _ in $(seq 1 200); do
+        [ -z "$(prefix_pids "$1")" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# A program whose window did not come would keep its files in use.
+end_programs() { kill -9 $(prefix_pids 'Kolvane\.exe') 2>/dev/null; }
+
+# close_program <window>: Alt+F4 and wait for its process to end.
+close_program() {
+    local pid
+    pid=$(xdotool getwindowpid "$1" 2>/dev/null) && KV_PROGRAM_PID=$pid
+    [ -n "$KV_PROGRAM_PID" ] || return 1
+    kv_focus "$1"
+    kv_keys alt+F4
+    kv_wait_exit || { end_programs; return 1; }
+}
+
+# quietly <command...>: a Wine program's result without its output.
+quietly() { "$@" </dev/null >/dev/null 2>&1; }
+
+# The user's folders as Windows names them, and where they are here.
+environment=$(wine cmd /c set </dev/null | tr -d '\r')
+local_appdata=$(sed -n 's/^LOCALAPPDATA=//p' <<<"$environment")
+appdata=$(sed -n 's/^APPDATA=//p' <<<"$environment")
+target="$local_appdata\\Programs\\$name"
+installed=$(winepath -u "$target")
+shortcut="$(winepath -u "$appdata")/Microsoft/Windows/Start Menu/Programs/$name.lnk"
+expected_files=$( (files_in "$stage"; echo ./Uninstall.exe) | sort)
+
+# --- Installation for this user, silent -------------------------------------
+kv_check "the installer runs silently with /S and ends with 0" quietly wine "$setup" /S
+check_equal "program, help and LIESMICH.txt are installed in %LOCALAPPDATA%\\Programs\\$name" \
+    "$(files_in "$installed")" "$expected_files"
+kv_check "the installed program is the one built" cmp -s "$installed/Kolvane.exe" "$stage/Kolvane.exe"
+kv_check "the Start-menu shortcut \"$name\" points at the installed program" \
+    grep -qaF "$target\\Kolvane.exe" "$shortcut"
+
+progid=$(reg_values "$classes\\.kvd" | reg_value "(Default)")
+kv_check ".kvd is registered for the user under HKCU\\Software\\Classes" test -n "$progid"
+check_equal "the file type opens a collection with the installed program" \
+    "$(reg_values "$classes\\$progid\\shell\\open\\command" | reg_value "(Default)")" \
+    "\"$target\\Kolvane.exe\" \"%1\""
+check_equal "the file type shows the program icon" \
+    "$(reg_values "$classes\\$progid\\DefaultIcon" | reg_value "(Default)")" "$target\\Kolvane.exe,0"
+
+entry=$(reg_values "$uninstall_key")
+check_equal "the uninstall entry: name, version, publisher, icon, uninstaller" \
+    "$(for v in DisplayName DisplayVersion Publisher DisplayIcon UninstallString; do
+        reg_value "$v" <<<"$entry"; done)" \
+    "$(printf '%s\n' "$name" "$version" "Kolvane-Projekt" "$target\\Kolvane.exe,0" \
+        "\"$target\\Uninstall.exe\"")"
+size_kb=$(($(reg_value EstimatedSize <<<"$entry")))
+files_kb=$((($(find "$installed" -type f -printf '%s+') 0) / 1024))
+kv_check "the uninstall entry gives the size ($size_kb KB for $files_kb KB of files)" \
+    test "$size_kb" -ge $((files_kb * 9 / 10)) -a "$size_kb" -le $((files_kb * 11 / 10 + 1))
+
+# --- A double click on a collection -----------------------------------------
+# Windows looks file types up in HKEY_CLASSES_ROOT, its view of the user's
+# classes over the machine's. Wine 8 shows only the machine's there (Wine
+# bug 14771), so the user's classes are copied over the machine's first,
+# which gives Wine the view Windows has; the shell then finds the type, its
+# command and the "%1" in it by itself.
+if ! key_exists 'HKCR\.kvd'; then
+    echo "  Wine does not show HKCU\\Software\\Classes in HKCR: copied over HKLM\\Software\\Classes"
+    wine reg copy "$classes" 'HKLM\Software\Classes' /s /f </dev/null >/dev/null 2>&1
+fi
+collection="$KV_WORK/Meine Sammlung.kvd"
+cp "$KV_DEMO" "$collection"
+(wine start "$(kv_winpath "$collection")" </dev/null >/dev/null 2>&1 &)
+if main=$(kv_wait_window '^Meine Sammlung\.kvd - Kolvane-Verwaltung$'); then
+    kv_pass "opening a .kvd file through the shell shows it in the main window"
+    kv_check "the program opened through the file type ends with Alt+F4" close_program "$main"
+else
+    kv_fail "opening a .kvd file through the shell shows it in the main window"
+    end_programs
+fi
+kv_check "the program keeps its settings in HKCU\\Software\\ZulApps" key_exists "$settings_key\\MainDlg"
+
+# --- Installing over an older installation ----------------------------------
+echo "older" >"$installed/Kolvane.exe"
+echo "<p>gone</p>" >"$installed/help/alt.html"
+wine reg add "$uninstall_key" /v DisplayVersion /d 2.9.0 /f </dev/null >/dev/null 2>&1
+kv_check "installing over an older installation ends with 0" quietly wine "$setup" /S
+check_equal "the older installation is replaced: program and help as built, no old page left" \
+    "$(files_in "$installed")" "$expected_files"
+kv_check "the replaced program is the one built" cmp -s "$installed/Kolvane.exe" "$stage/Kolvane.exe"
+check_equal "the uninstall entry names the new version" \
+    "$(reg_values "$uninstall_key" | reg_value DisplayVersion)" "$version"
+
+# --- Uninstalling, silent ---------------------------------------------------
+echo "eigene" >"$installed/Eigene Sammlung.kvd"
+kv_check "the uninstaller runs silently with /S" quietly wine "$target\\Uninstall.exe" /S
+# It goes on from a copy of itself in the temp folder; that copy must end.
+kv_check "the uninstaller's copy in the temp folder ends" wait_prefix_done '~nsu.*\.tmp'
+check_equal "of the program folder only the user's own file is left" \
+    "$(files_in "$installed")" "./Eigene Sammlung.kvd"
+kv_check "the Start-menu shortcut is gone" test ! -e "$shortcut"
+kv_check "the file type is gone: .kvd" key_gone "$classes\\.kvd"
+kv_check "the file type is gone: $progid" key_gone "$classes\\$progid"
+kv_check "the uninstall entry is gone" key_gone "$uninstall_key"
+kv_check "the user's settings stay" key_exists "$settings_key\\MainDlg"
+kv_check "the user's collection stays as it was" cmp -s "$collection" "$KV_DEMO"
+
+# --- Installing into another folder over an installation --------------------
+rm -rf "$installed"
+moved='C:\Kolvane'
+quietly wine "$setup" /S
+check_equal "installing into the default folder again" "$(files_in "$installed")" "$expected_files"
+kv_check "an installation into another folder (/D=) ends with 0" quietly wine "$setup" /S "/D=$moved"
+check_equal "it removes the installation in the former folder" "$(files_in "$installed")" ""
+check_equal "and takes its place in the uninstall entry and the file type" \
+    "$(reg_values "$uninstall_key" | reg_value InstallLocation)|$(
+        reg_values "$classes\\$progid\\shell\\open\\command" | reg_value "(Default)")" \
+    "$moved|\"$moved\\Kolvane.exe\" \"%1\""
+
+# --- The portable zip -------------------------------------------------------
+portable="$KV_WORK/Portable Programme"
+mkdir -p "$portable"
+unzip -q "$zip" -d "$portable"
+(cd "$KV_WORK" && exec wine "$portable/$name/Kolvane.exe" "$(kv_winpath "$collection")") \
+    >/dev/null 2>&1 &
+KV_PROGRAM_PID=$!
+if main=$(kv_wait_window '^Meine Sammlung\.kvd - Kolvane-Verwaltung$'); then
+    kv_pass "the program unpacked from the zip starts and opens a collection"
+    kv_check "the program from the zip ends with Alt+F4" close_program "$main"
+else
+    kv_fail "the program unpacked from the zip starts and opens a collection"
+fi
+
+kv_finish
