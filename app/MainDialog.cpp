@@ -28,6 +28,9 @@ INT_PTR RunModalDialog(zul::Windows::Modal& dialog) {
 MainDialog::MainDialog(HWND parent)
     : RecordListDialog("MainDlg", IDD_MAIN, IDR_ACCEL_MAIN, parent) {
     SetHelpTopic(HelpTopicMainWindow);
+    // Until the settings are read the button row is shown, so that a window
+    // whose section cannot be opened keeps it.
+    settings_.mainButtons = true;
 }
 
 void MainDialog::SetUpWindow() {

@@ -58,9 +58,8 @@ private:
     // Tracks or notes edited in place in the side pane.
     void OnSidePaneCommit(const HotEditCommit& commit);
 
-    // The main window's own settings. mainButtons starts on: a window whose
-    // section cannot be opened keeps its button row.
-    MainWindowSettings settings_{.mainButtons = true};
+    // The main window's own settings (mainButtons starts on, see the constructor).
+    MainWindowSettings settings_;
     zul::Windows::Window closeButton_;
     zul::Windows::Window helpButton_;
 };

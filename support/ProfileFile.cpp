@@ -42,27 +42,6 @@ bool SaveFile(const std::string& path, const std::string& content) {
     return written && closed;
 }
 
-// The decimal number at the start of the text, as the C library's atoi reads
-// it, but held at the int range instead of overflowing.
-int LeadingNumber(std::string_view text) {
-    size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
-        negative = text[pos++] == '-';
-    long long value = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        value = value * 10 + (text[pos] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value);
-}
 
 } // namespace
 

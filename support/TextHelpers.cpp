@@ -79,15 +79,7 @@ std::string IntListToText(std::span<const int> values) {
     return result;
 }
 
-namespace {
-
-bool IsNumberSeparator(char c) {
-    return c == ',' || c == '.' || c == ':';
-}
-
-// Leading blanks skipped, an optional sign, then digits up to the first other
-// character; no digits give 0, values beyond the int range are clamped.
-int ReadDecimal(std::string_view piece) {
+int LeadingNumber(std::string_view piece) {
     size_t i = 0;
     while (i < piece.size() && (piece[i] == ' ' || piece[i] == '\t'))
         ++i;
@@ -107,6 +99,13 @@ int ReadDecimal(std::string_view piece) {
     return static_cast<int>(value);
 }
 
+namespace {
+
+bool IsNumberSeparator(char c) {
+    return c == ',' || c == '.' || c == ':';
+}
+
+
 } // namespace
 
 int TextToIntList(std::span<int> target, std::string_view text) {
@@ -120,7 +119,7 @@ int TextToIntList(std::span<int> target, std::string_view text) {
         size_t end = i;
         while (end < text.size() && !IsNumberSeparator(text[end]))
             ++end;
-        target[count++] = ReadDecimal(text.substr(i, end - i));
+        target[count++] = LeadingNumber(text.substr(i, end - i));
         i = end;
     }
     return static_cast<int>(count);

@@ -30,6 +30,11 @@ using TextWidthFunction = std::function<int(std::string_view)>;
 // even when that is wider than maxWidth).
 std::string FitText(std::string_view text, int maxWidth, const TextWidthFunction& measureWidth);
 
+// The decimal number at the start of the text, as the C library's atoi reads
+// it (leading blanks and tabs skipped, an optional sign, digits up to the
+// first other character; none give 0), but held at the int range.
+int LeadingNumber(std::string_view text);
+
 // Decimal values joined by ", ", as in "120, 150, 60, 70".
 std::string IntListToText(std::span<const int> values);
 

@@ -1,11 +1,12 @@
 #include "core/win32/SearchDialog.h"
 
+#include "resources/HelpTopics.h"
 #include "resources/resource.h"
 
 namespace kolvane {
 
 SearchDialog::SearchDialog(HWND parent) : AppDialog(0, IDR_ACCEL_DIALOG, IDD_SEARCH, parent) {
-    SetHelpTopic("ref_dlg_such.html");
+    SetHelpTopic(HelpTopicSearch);
 }
 
 bool SearchDialog::OnInitDialog() {

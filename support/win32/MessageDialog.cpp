@@ -102,13 +102,13 @@ bool MessageDialog::OnHelp(HELPINFO&) {
 
 void MessageDialog::RequestHelp() {
     if (handler_ != nullptr) {
-        handler_(HelpRequest, userValue_, context_, this);
+        handler_(HelpRequest::Help, userValue_, context_, this);
     }
 }
 
 void MessageDialog::OnDestroy() {
     if (handler_ != nullptr) {
-        handler_(DestroyedRequest, userValue_, context_, this);
+        handler_(HelpRequest::Destroyed, userValue_, context_, this);
     }
 }
 

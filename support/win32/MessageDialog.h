@@ -11,9 +11,11 @@ namespace zul::Windows {
 
 class MessageDialog;
 
-// Help requests of the message box: request 5 = help wanted, 0 = the box is
-// being destroyed. userValue is the message id the box shows.
-using HelpRequestHandler = void (*)(int request, int userValue, void* context, MessageDialog* box);
+// What the message box asks of its help handler; userValue is the message id
+// the box shows.
+enum class HelpRequest { Destroyed = 0, Help = 5 };
+using HelpRequestHandler = void (*)(HelpRequest request, int userValue, void* context,
+                                    MessageDialog* box);
 
 enum class MessageKind { Error = 1, Warning = 2 };
 
@@ -22,9 +24,6 @@ enum class MessageKind { Error = 1, Warning = 2 };
 // "&Hilfe". Results: 1 (close button), 2 (Escape, close box).
 class MessageDialog : public Dialog {
 public:
-    static constexpr int HelpRequest = 5;
-    static constexpr int DestroyedRequest = 0;
-
     MessageDialog(HWND owner, std::string text, std::string caption, MessageKind kind);
 
     void SetHelpHandler(HelpRequestHandler handler, int userValue, void* context) {

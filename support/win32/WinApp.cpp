@@ -187,8 +187,9 @@ std::string WinApp::HelpTopicOf(int messageId) const {
     return {};
 }
 
-void WinApp::HandleHelpRequest(int request, int userValue, void* context, MessageDialog*) {
-    if (request == MessageDialog::HelpRequest && context != nullptr) {
+void WinApp::HandleHelpRequest(HelpRequest request, int userValue, void* context,
+                               MessageDialog*) {
+    if (request == HelpRequest::Help && context != nullptr) {
         WinApp* app = static_cast<WinApp*>(context);
         app->ShowHelp(app->HelpTopicOf(userValue));
     }

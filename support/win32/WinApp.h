@@ -106,7 +106,8 @@ protected:
     void SetHelpFolder(const std::string& folder) { helpFolder_ = folder; }
 
 private:
-    static void HandleHelpRequest(int request, int userValue, void* context, MessageDialog* box);
+    static void HandleHelpRequest(HelpRequest request, int userValue, void* context,
+                                  MessageDialog* box);
     int ShowMessage(const std::string& text, MessageKind kind);
     int ShowTextWithoutHelp(const std::string& text);
     void ShowSystemMessageBox(const std::string& text);
