@@ -41,6 +41,21 @@ if [ ! -f "$WINEPREFIX/.no-crash-dialog" ]; then
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
         </dev/null >/dev/null 2>&1 && touch "$WINEPREFIX/.no-crash-dialog"
 fi
+# Windows' dialog font in the prefix. The program's dialogs are laid out in
+# 8-point "MS Sans Serif", which Windows draws with its bitmap font
+# sserife.fon (dialog base units 6 x 13). Debian 12's Wine looks for its own
+# copy of that font (fonts-wine) in a folder that does not exist and draws a
+# wider stand-in instead, which cuts labels such as "ID (aus cdplayer.ini):".
+# The prefix's registry already names sserife.fon in the Windows font
+# folder; putting Wine's copy there gives the dialogs Windows' metrics.
+# Tahoma is what Windows draws "MS Shell Dlg" (the system dialogs) with.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$fonts/sserife.fon" ] && [ -f /usr/share/wine/fonts/sserife.fon ]; then
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/tahoma.ttf "$fonts/" &&
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+            /v 'Tahoma (TrueType)' /t REG_SZ /d tahoma.ttf /f </dev/null >/dev/null 2>&1
+fi
 # Start Wine's own services now, detached from our output: started later by a
 # test they would inherit its pipes, and CTest would wait for them to close.
 wine wineboot </dev/null >/dev/null 2>&1

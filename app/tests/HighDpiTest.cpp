@@ -1,0 +1,102 @@
+// The main window at 120 and 144 dots per inch, as a user with a larger
+// display setting starts it for the first time: the whole layout shows and the
+// columns are as wide, relative to the text, as at 96. Wine reads the
+// resolution when a process starts, so the test runs itself again under each.
+#include "app/MainDialog.h"
+#include "core/RecordListSettings.h"
+#include "testkit/win32/Pump.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <string>
+
+using kolvane::MainDialog;
+
+namespace {
+
+constexpr char ChildVariable[] = "KV_DPI_CHILD";
+const char* const ResolutionKeys[] = {
+    "Control Panel\\Desktop",                                          // HKEY_CURRENT_USER
+    "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts", // HKEY_LOCAL_MACHINE
+};
+
+void SetResolution(DWORD dpi) {
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, ResolutionKeys[0], "LogPixels", REG_DWORD, &dpi,
+                      sizeof(dpi));
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, ResolutionKeys[1], "LogPixels", REG_DWORD, &dpi,
+                      sizeof(dpi));
+}
+
+// This test program again, with only this test, at the resolution given.
+DWORD RunAt(int dpi) {
+    SetResolution(static_cast<DWORD>(dpi));
+    ::SetEnvironmentVariableA(ChildVariable, std::to_string(dpi).c_str());
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string commandLine = std::string("\"") + path + "\" --gtest_filter=HighDpi.*";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    DWORD code = 1;
+    if (::CreateProcessA(path, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                         &startup, &process)) {
+        ::WaitForSingleObject(process.hProcess, 120000);
+        ::GetExitCodeProcess(process.hProcess, &code);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    ::SetEnvironmentVariableA(ChildVariable, nullptr);
+    SetResolution(96);
+    return code;
+}
+
+RECT RectIn(HWND parent, int id) {
+    RECT r{};
+    ::GetWindowRect(::GetDlgItem(parent, id), &r);
+    ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void CheckTheFirstStartAt(int dpi) {
+    HDC screen = ::GetDC(nullptr);
+    ASSERT_EQ(::GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the resolution did not take";
+    ::ReleaseDC(nullptr, screen);
+
+    MainDialog main; // the test application's settings: none stored yet
+    ASSERT_TRUE(main.Create(nullptr));
+    ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
+    kvtest::Drain(main);
+
+    const RECT outer = main.WindowRect();
+    EXPECT_GE(outer.right - outer.left, main.Metrics().minimumWidth);
+    EXPECT_GE(outer.bottom - outer.top, main.Metrics().minimumHeight);
+    const RECT client = main.ClientRect();
+    for (const int id : {MainDialog::ListId, MainDialog::TracksId, MainDialog::NotesId,
+                         MainDialog::StatusId}) {
+        const RECT r = RectIn(main.Handle(), id);
+        EXPECT_LT(r.left, r.right) << id;
+        EXPECT_LT(r.top, r.bottom) << id;
+        EXPECT_LE(r.right, client.right) << id << " reaches past the window";
+        EXPECT_LE(r.bottom, client.bottom) << id << " reaches past the window";
+    }
+    HWND list = main.ListControl().Handle();
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(ListView_GetColumnWidth(list, column),
+                  ::MulDiv(kolvane::DefaultColumnWidths[column], dpi, 96))
+            << "column " << column;
+    ::DestroyWindow(main.Handle());
+}
+
+} // namespace
+
+TEST(HighDpi, TheFirstStartShowsTheWholeLayoutWithScaledColumns) {
+    if (const char* child = std::getenv(ChildVariable)) {
+        CheckTheFirstStartAt(std::atoi(child));
+        return;
+    }
+    for (const int dpi : {120, 144})
+        EXPECT_EQ(RunAt(dpi), 0u) << "at " << dpi << " dpi (see the run's output above)";
+}
