@@ -70,10 +70,34 @@ chroot_mounts() {
         sort -r
 }
 
+# The step running now (debootstrap, ./run.sh, ./test.sh), in a process group
+# of its own: the check waits for it in the background, so that a signal
+# reaches the trap at once, and the cleanup ends the whole group.
+step=""
+follower="" # the tail that shows the step's log
+run_step() {
+    local log="$1"; shift
+    setsid "$@" </dev/null >"$log" 2>&1 &
+    step=$!
+    local status=0
+    wait "$step" || status=$?
+    step=""
+    return "$status"
+}
+
 cleanup() {
     local status=$?
     set +e
     trap - EXIT INT TERM HUP
+    [ -n "$follower" ] && kill "$follower" 2>/dev/null
+    if [ -n "$step" ]; then
+        kill -TERM -- "-$step" 2>/dev/null
+        for _ in $(seq 10); do
+            kill -0 -- "-$step" 2>/dev/null || break
+            sleep 0.5
+        done
+        kill -KILL -- "-$step" 2>/dev/null
+    fi
     local pids
     pids="$(chroot_pids)"
     if [ -n "$pids" ]; then
@@ -111,7 +135,7 @@ if [ -n "$cache" ]; then
     mkdir -p "$cache/debootstrap" "$cache/apt"
     debootstrap_args+=(--cache-dir="$(cd "$cache/debootstrap" && pwd)")
 fi
-if ! debootstrap "${debootstrap_args[@]}" bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1; then
+if ! run_step "$work/debootstrap.log" debootstrap "${debootstrap_args[@]}" bookworm "$root" "$mirror"; then
     tail -20 "$work/debootstrap.log" >&2
     echo "debootstrap failed" >&2
     exit 1
@@ -161,18 +185,20 @@ git -C "$root/root/kolvane" -c advice.detachedHead=false checkout --quiet "$comm
 
 # Runs a command in the fresh system as root, with a login's plain
 # environment and no display, in the clone; its output goes to the log and
-# the terminal. In the background, so that a signal reaches the trap at once.
+# the terminal.
 in_chroot() {
     local log="$1"; shift
-    chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        /bin/bash -c 'cd /root/kolvane && exec "$@"' _ "$@" </dev/null >"$log" 2>&1 &
-    local pid=$!
-    tail -n +1 -f --pid="$pid" "$log" &
-    local tail_pid=$!
+    : >"$log"
+    tail -n +1 -f "$log" &
+    follower=$!
     local status=0
-    wait "$pid" || status=$?
-    wait "$tail_pid" || true
+    run_step "$log" chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        /bin/bash -c 'cd /root/kolvane && exec "$@"' _ "$@" || status=$?
+    sleep 1 # for the last lines
+    kill "$follower" 2>/dev/null
+    wait "$follower" 2>/dev/null
+    follower=""
     return "$status"
 }
 
