@@ -7,9 +7,11 @@
 #include <functional>
 #include <vector>
 
+using controltest::CursorClippingWorks;
 using controltest::Drain;
 using controltest::MouseButton;
 using controltest::MoveCursor;
+using controltest::NoCursorClipping;
 using controltest::PumpUntil;
 using controltest::TestParent;
 using zul::Windows::SplitterBar;
@@ -172,6 +174,7 @@ TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
 }
 
 TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
+    ASSERT_TRUE(CursorClippingWorks()) << NoCursorClipping;
     TestParent parent(ParentWidth, ParentHeight);
     SplitterBar bar;
     const RECT range{50, 0, 400, ParentHeight};
@@ -214,6 +217,8 @@ TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
 }
 
 TEST(SplitterBar, HorizontalBarReportsThroughTheVerticalScrollMessage) {
+    // Pressed 1 pixel below the line: the cursor stops at 399, the bar at 398.
+    ASSERT_TRUE(CursorClippingWorks()) << NoCursorClipping;
     TestParent parent(ParentWidth, ParentHeight);
     SplitterBar bar;
     ASSERT_TRUE(bar.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 200, 2));
