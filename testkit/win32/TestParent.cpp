@@ -30,6 +30,22 @@ const testing::Environment* const hostEnvironment =
     testing::AddGlobalTestEnvironment(new HostEnvironment);
 } // namespace
 
+bool CursorClippingWorks() {
+    // The X11 driver clips only while a window of this process has the focus.
+    HostWindow();
+    RECT screen{};
+    ::GetClipCursor(&screen);
+    const RECT probe{screen.left + 10, screen.top + 10, screen.left + 20, screen.top + 20};
+    ::ClipCursor(&probe);
+    RECT clip{};
+    ::GetClipCursor(&clip);
+    ::SetCursorPos(screen.left + 100, screen.top + 100);
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::ClipCursor(nullptr);
+    return ::EqualRect(&clip, &probe) && ::PtInRect(&probe, cursor);
+}
+
 HWND HostWindow() {
     if (host == nullptr) {
         HINSTANCE instance = ::GetModuleHandleA(nullptr);

@@ -27,6 +27,13 @@ struct Notification {
     bool editorAlive = false; // for LVN_ENDLABELEDIT: the editor window still existed
 };
 
+// Whether ClipCursor confines the cursor here: a rectangle is taken and the
+// cursor cannot leave it. Wine's X11 driver clips through XInput2 (libXi) and
+// without it silently leaves the whole screen open. Tests that need the clip
+// check this first and fail with NoCursorClipping.
+bool CursorClippingWorks();
+inline constexpr char NoCursorClipping[] = "cursor clipping has no effect: is libxi6 installed?";
+
 // The one top-level window of the test program, in the foreground. Under Wine
 // without a window manager hiding a top-level window takes two seconds, so
 // the test windows are its children and it lives until the program ends.

@@ -9,9 +9,11 @@
 #include <functional>
 #include <vector>
 
+using kvtest::CursorClippingWorks;
 using kvtest::Drain;
 using kvtest::MouseButton;
 using kvtest::MoveCursor;
+using kvtest::NoCursorClipping;
 using kvtest::PumpUntil;
 using kvtest::TestParent;
 using zul::Windows::SplitterBar;
@@ -174,6 +176,7 @@ TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
 }
 
 TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
+    ASSERT_TRUE(CursorClippingWorks()) << NoCursorClipping;
     TestParent parent(ParentWidth, ParentHeight);
     SplitterBar bar;
     const RECT range{50, 0, 400, ParentHeight};
@@ -216,6 +219,8 @@ TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
 }
 
 TEST(SplitterBar, HorizontalBarReportsThroughTheVerticalScrollMessage) {
+    // Pressed 1 pixel below the line: the cursor stops at 399, the bar at 398.
+    ASSERT_TRUE(CursorClippingWorks()) << NoCursorClipping;
     TestParent parent(ParentWidth, ParentHeight);
     SplitterBar bar;
     ASSERT_TRUE(bar.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 200, 2));
