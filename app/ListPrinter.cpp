@@ -63,7 +63,7 @@ void ListPrinter::PrepareSelected(PrintDevice& device, const CollectionView& vie
     Prepare(device, entries, fileName);
 }
 
-void ListPrinter::Failed() {
+void ListPrinter::KeepFailure() {
     failure_ = ::GetLastError();
 }
 
@@ -78,7 +78,7 @@ int ListPrinter::Print(int copies) {
         }
     };
     if (!device_->StartDocument(heading_)) {
-        Failed();
+        KeepFailure();
         report();
         return 0;
     }
@@ -90,7 +90,7 @@ int ListPrinter::Print(int copies) {
         }
     }
     if (!device_->EndDocument()) {
-        Failed();
+        KeepFailure();
         report();
         device_->AbortDocument();
         return 0;
@@ -110,13 +110,14 @@ int ListPrinter::PrintAllPages() {
 
 int ListPrinter::PrintPage(std::size_t first) {
     if (!device_->StartPage()) {
-        Failed();
+        KeepFailure();
         return -1;
     }
     const UINT previousAlign = device_->SetTextAlign(TA_CENTER | TA_TOP);
+    // Any text that does not print fails the page, the heading as well.
     bool printed = device_->PrintText(layout_.pageWidth / 2, layout_.margin, heading_);
     if (!printed)
-        Failed();
+        KeepFailure();
     device_->SetTextAlign(TA_LEFT | TA_TOP);
 
     const int lines = layout_.LinesPerPage();
@@ -128,7 +129,7 @@ int ListPrinter::PrintPage(std::size_t first) {
         y += layout_.lineHeight;
     }
     if (!device_->EndPage() && printed) {
-        Failed();
+        KeepFailure();
         printed = false;
     }
     device_->SetTextAlign(previousAlign);
@@ -145,7 +146,7 @@ bool ListPrinter::PrintLine(const DiscEntry& entry, int y) {
         const std::string& text = fields[i]->empty() ? placeholder_ : *fields[i];
         const PrintLayout::Column& column = layout_.columns[i];
         if (!device_->PrintText(column.x, y, zul::FitText(text, column.width, width))) {
-            Failed();
+            KeepFailure();
             return false;
         }
     }

@@ -63,7 +63,7 @@ private:
     // The number of entries printed, or -1 when a call failed.
     int PrintPage(std::size_t first);
     bool PrintLine(const DiscEntry& entry, int y);
-    void Failed();
+    void KeepFailure();
 
     PrintDevice* device_ = nullptr;
     PrintLayout layout_;
