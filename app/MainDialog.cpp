@@ -1,6 +1,7 @@
 #include "app/MainDialog.h"
 
 #include "app/EntryDialog.h"
+#include "app/InfoDialog.h"
 #include "core/IndexArray.h"
 #include "core/win32/DeleteConfirmDialog.h"
 #include "resources/HelpTopics.h"
@@ -148,12 +149,17 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_BUTTONS:
             OnToggleButtons();
             return true;
+        case IDM_PRINT:
+            print_.Run(View(), Document().FileName());
+            return true;
+        case IDM_INFO:
+            OnInfo();
+            return true;
         case IDM_HELP_START:
             if (WinApp* app = WinApp::Current())
                 app->ShowHelp(std::string());
             return true;
         // Their windows come later; the items are there already.
-        case IDM_PRINT:
         case IDM_IMPORT_NATIVE:
         case IDM_IMPORT_CDPLAYER:
         case IDM_IMPORT_LEGACY:
@@ -162,7 +168,6 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_EXPORT_CDPLAYER:
         case IDM_HOT_EDIT:
         case IDM_SETTINGS:
-        case IDM_INFO:
             return true;
         default:
             break;
@@ -226,6 +231,11 @@ void MainDialog::OnDelete() {
         list.EnsureVisible(row, false);
     }
     RefreshAll();
+}
+
+void MainDialog::OnInfo() {
+    InfoDialog dialog(Handle());
+    RunModalDialog(dialog);
 }
 
 void MainDialog::OnToggleButtons() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowSettings.h"
+#include "app/PrintCommand.h"
 #include "core/win32/RecordListDialog.h"
 #include "exchange/ExportFieldSet.h"
 
@@ -42,6 +43,10 @@ public:
     void OnDelete();
     void OnToggleButtons();
     void OnListDoubleClick();
+    void OnInfo();
+
+    // The print command (Ctrl+P); tests put a recording device in.
+    PrintCommand& Printing() { return print_; }
 
 protected:
     void SetUpWindow() override;
@@ -62,6 +67,7 @@ private:
     MainWindowSettings settings_;
     zul::Windows::Window closeButton_;
     zul::Windows::Window helpButton_;
+    PrintCommand print_;
 };
 
 } // namespace kolvane

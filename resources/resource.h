@@ -131,3 +131,10 @@
 #define IDS_MSG_HELP 2903
 #define IDS_HELP_PAGE_FAILED 2904
 #define IDS_HELP_FILE_FAILED 2905
+
+// Info dialog 137 (its texts come from the version resource)
+#define IDD_INFO 137
+#define IDC_INFO_ICON 1023
+#define IDC_INFO_PRODUCT 1047
+#define IDC_INFO_COPYRIGHT 1048
+#define IDC_INFO_LIBS 1211

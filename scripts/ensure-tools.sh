@@ -35,6 +35,9 @@ packages=(
     fonts-wine fonts-liberation
     # Windows packages (scripts/package.sh) and their test
     nsis zip unzip
+    # Printing test (e2e/flow-print.sh): its own print server, Wine's CUPS
+    # client library, and the tools that read the printed pages back
+    cups-daemon cups-client libcups2 ghostscript poppler-utils
 )
 
 missing=()

@@ -1,0 +1,510 @@
+// The printed list on a recording device (page layout, copies, failing job
+// calls) and the print command of the main window with its print dialog
+// answered through RunModal. The real printer path is e2e/flow-print.sh.
+#include "app/ListPrinter.h"
+#include "app/MainDialog.h"
+#include "app/PrintCommand.h"
+#include "resources/resource.h"
+#include "support/win32/AppMessageReporter.h"
+#include "support/win32/SystemDialogs.h"
+#include "support/win32/SystemErrorText.h"
+#include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
+#include "testkit/TempFolder.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
+#include "testkit/win32/TestApp.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using kolvane::DiscCollection;
+using kolvane::ListPrinter;
+using kolvane::PrintCommand;
+using kolvane::PrintLayout;
+using kvtest::Entry;
+using kvtest::ModalScript;
+
+namespace {
+
+// What a recording device was asked to print: the job calls in order and the
+// texts of each page.
+struct PrintLog {
+    struct Text {
+        int x, y;
+        UINT align;
+        std::string text;
+    };
+    std::vector<std::string> calls; // "doc <name>", "page", "end page", "end doc", "abort"
+    std::vector<std::vector<Text>> pages;
+    std::string font;
+    UINT alignAfterJob = 0;
+
+    // The entry lines of a page (the texts below the heading, three a line),
+    // as "artist|title|year".
+    std::vector<std::string> Lines(std::size_t page) const {
+        std::vector<std::string> lines;
+        const std::vector<Text>& texts = pages.at(page);
+        for (std::size_t i = 1; i + 2 < texts.size(); i += 3)
+            lines.push_back(texts[i].text + "|" + texts[i + 1].text + "|" + texts[i + 2].text);
+        return lines;
+    }
+    std::vector<std::size_t> LinesPerPage() const {
+        std::vector<std::size_t> counts;
+        for (std::size_t page = 0; page < pages.size(); ++page)
+            counts.push_back(Lines(page).size());
+        return counts;
+    }
+};
+
+// A printer page of width × height device units whose font is 20 units high
+// and draws every character 10 units wide. Each call that succeeds clears the
+// thread's last error, as a later GDI call may; the call named in failAt
+// fails with its error code.
+class RecordingDevice : public kolvane::PrintDevice {
+public:
+    RecordingDevice(PrintLog& log, int width = 1000, int height = 1414)
+        : log_(log), width_(width), height_(height) {}
+
+    // kind: "doc", "page", "text", "end page", "end doc"; nth counted from 1.
+    void FailAt(const std::string& kind, int nth, DWORD error) {
+        failKind_ = kind;
+        failNth_ = nth;
+        failError_ = error;
+    }
+
+    int PageWidth() const override { return width_; }
+    int PageHeight() const override { return height_; }
+    bool SelectFont(const std::string& face, int points) override {
+        log_.font = face + " " + std::to_string(points);
+        return true;
+    }
+    SIZE TextExtent(std::string_view text) const override {
+        return SIZE{static_cast<LONG>(10 * text.size()), 20};
+    }
+    UINT SetTextAlign(UINT align) override {
+        const UINT previous = align_;
+        align_ = align;
+        log_.alignAfterJob = align;
+        return previous;
+    }
+    bool PrintText(int x, int y, std::string_view text) override {
+        if (!Succeeds("text"))
+            return false;
+        EXPECT_FALSE(log_.pages.empty()) << "text outside a page";
+        if (!log_.pages.empty())
+            log_.pages.back().push_back({x, y, align_, std::string(text)});
+        return true;
+    }
+    bool StartDocument(const std::string& name) override { return Record("doc", "doc " + name); }
+    bool StartPage() override {
+        // A job that does not end fails the test instead of hanging it.
+        if (log_.pages.size() >= 1000) {
+            ADD_FAILURE() << "more than 1000 pages";
+            ::SetLastError(ERROR_PRINT_CANCELLED);
+            return false;
+        }
+        if (!Record("page", "page"))
+            return false;
+        log_.pages.emplace_back();
+        return true;
+    }
+    bool EndPage() override { return Record("end page", "end page"); }
+    bool EndDocument() override { return Record("end doc", "end doc"); }
+    bool AbortDocument() override { return Record("abort", "abort"); }
+
+private:
+    bool Succeeds(const std::string& kind) {
+        if (kind == failKind_ && ++counts_[kind] == failNth_) {
+            ::SetLastError(failError_);
+            return false;
+        }
+        ::SetLastError(ERROR_SUCCESS);
+        return true;
+    }
+    bool Record(const std::string& kind, const std::string& call) {
+        const bool ok = Succeeds(kind);
+        log_.calls.push_back(ok ? call : call + " failed");
+        return ok;
+    }
+
+    PrintLog& log_;
+    int width_;
+    int height_;
+    UINT align_ = TA_BASELINE | TA_RIGHT; // as a test of the restore at the end
+    std::string failKind_;
+    int failNth_ = 0;
+    DWORD failError_ = 0;
+    std::map<std::string, int> counts_;
+};
+
+DiscCollection Numbered(int count) {
+    DiscCollection entries;
+    for (int i = 0; i < count; ++i)
+        entries.push_back(Entry("Artist " + std::to_string(i), "Titel " + std::to_string(i),
+                                "19" + std::to_string(10 + i % 90)));
+    return entries;
+}
+
+std::vector<std::string> CallsFor(std::size_t pages) {
+    std::vector<std::string> calls;
+    for (std::size_t i = 0; i < pages; ++i) {
+        calls.push_back("page");
+        calls.push_back("end page");
+    }
+    return calls;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- layout
+
+TEST(PrintLayout, MarginGapAndColumnsArePartsOfThePageWidthRoundedDown) {
+    struct Case {
+        int width, height, lineHeight;
+        int margin, gap, x[3], w[3], lines;
+    };
+    const Case cases[] = {
+        {1000, 1414, 20, 50, 10, {50, 470, 890}, {410, 410, 60}, 64}, // 1274 / 20 = 63.7
+        {1000, 1340, 20, 50, 10, {50, 470, 890}, {410, 410, 60}, 60}, // exactly 60
+        {2479, 3508, 33, 123, 24, {123, 1163, 2203}, {1016, 1016, 148}, 97},
+        // A page too small for a line below the heading still takes one.
+        {1000, 120, 20, 50, 10, {50, 470, 890}, {410, 410, 60}, 1},
+    };
+    for (const Case& c : cases) {
+        const PrintLayout layout = PrintLayout::For(c.width, c.height, c.lineHeight);
+        EXPECT_EQ(layout.margin, c.margin) << c.width;
+        EXPECT_EQ(layout.gap, c.gap) << c.width;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(layout.columns[i].x, c.x[i]) << c.width << " column " << i;
+            EXPECT_EQ(layout.columns[i].width, c.w[i]) << c.width << " column " << i;
+        }
+        EXPECT_EQ(layout.LinesPerPage(), c.lines) << c.width << " x " << c.height;
+    }
+}
+
+// ---------------------------------------------------------------- pages
+
+TEST(ListPrinter, EveryPageHasTheHeadingAndTheNextEntriesInOrder) {
+    kvtest::TestApp app;
+    ModalScript noMessages(app);
+    PrintLog log;
+    RecordingDevice device(log);
+    ListPrinter printer;
+    printer.Prepare(device, Numbered(150), "Sammlung.kvd");
+    EXPECT_EQ(log.font, "Arial 8");
+    EXPECT_EQ(printer.Layout().lineHeight, 20); // the height of "Hg"
+    EXPECT_EQ(printer.Print(1), 1);
+
+    std::vector<std::string> calls{"doc - Sammlung.kvd -"};
+    for (const std::string& call : CallsFor(3))
+        calls.push_back(call);
+    calls.push_back("end doc");
+    EXPECT_EQ(log.calls, calls);
+    EXPECT_EQ(log.LinesPerPage(), (std::vector<std::size_t>{64, 64, 22}));
+    const int columnX[3] = {50, 470, 890};
+    int next = 0;
+    for (std::size_t page = 0; page < log.pages.size(); ++page) {
+        const PrintLog::Text& heading = log.pages[page].front();
+        EXPECT_EQ(heading.text, "- Sammlung.kvd -") << page;
+        EXPECT_EQ(heading.x, 500);
+        EXPECT_EQ(heading.y, 50);
+        EXPECT_EQ(heading.align, static_cast<UINT>(TA_CENTER | TA_TOP));
+        for (std::size_t i = 1; i < log.pages[page].size(); ++i) {
+            const PrintLog::Text& text = log.pages[page][i];
+            const int line = static_cast<int>(i - 1) / 3;
+            EXPECT_EQ(text.y, 90 + 20 * line) << page << " " << i;
+            EXPECT_EQ(text.x, columnX[(i - 1) % 3]) << page << " " << i;
+            EXPECT_EQ(text.align, static_cast<UINT>(TA_LEFT | TA_TOP));
+        }
+        for (const std::string& line : log.Lines(page)) {
+            EXPECT_EQ(line.substr(0, line.find('|')), "Artist " + std::to_string(next)) << page;
+            ++next;
+        }
+    }
+    EXPECT_EQ(next, 150);
+    // The alignment the context had before each page is back afterwards.
+    EXPECT_EQ(log.alignAfterJob, static_cast<UINT>(TA_BASELINE | TA_RIGHT));
+}
+
+TEST(ListPrinter, FieldsAreFittedToTheirColumnsAndEmptyOnesPrintThePlaceholder) {
+    kvtest::TestApp app;
+    ModalScript noMessages(app);
+    const std::string fits(41, 'a'); // 410 units: the column's width exactly
+    const std::string wide(50, 'b'); // 500 units
+    const DiscCollection entries = {
+        Entry(wide, "", "1999"),
+        Entry(fits, std::string(42, 't'), "20000000"),
+        Entry("", "", ""),
+    };
+    PrintLog log;
+    RecordingDevice device(log);
+    ListPrinter printer;
+    printer.Prepare(device, entries, "");
+    EXPECT_EQ(printer.Print(1), 1);
+    ASSERT_EQ(log.pages.size(), 1u);
+    EXPECT_EQ(log.pages[0][0].text, "-  -"); // an untitled collection
+    EXPECT_EQ(log.calls.front(), "doc -  -");
+    EXPECT_EQ(log.Lines(0), (std::vector<std::string>{
+                                std::string(38, 'b') + "...|<ohne>|1999",
+                                fits + "|" + std::string(38, 't') + "...|200...",
+                                "<ohne>|<ohne>|<ohne>",
+                            }));
+}
+
+TEST(ListPrinter, CopiesFollowEachOtherInOneDocumentEachFromANewPage) {
+    kvtest::TestApp app;
+    ModalScript noMessages(app);
+    struct Case {
+        int copies;
+        std::vector<std::size_t> lines;
+    };
+    const Case cases[] = {{2, {64, 6, 64, 6}}, {1, {64, 6}}, {0, {}}, {-1, {}}};
+    for (const Case& c : cases) {
+        PrintLog log;
+        RecordingDevice device(log);
+        ListPrinter printer;
+        printer.Prepare(device, Numbered(70), "a.kvd");
+        EXPECT_EQ(printer.Print(c.copies), 1) << c.copies;
+        EXPECT_EQ(log.LinesPerPage(), c.lines) << c.copies;
+        EXPECT_EQ(log.calls.front(), "doc - a.kvd -");
+        EXPECT_EQ(log.calls.back(), "end doc");
+        EXPECT_EQ(log.calls.size(), 2 + 2 * c.lines.size());
+        for (std::size_t page = 0; page < log.pages.size(); page += 2)
+            EXPECT_EQ(log.Lines(page).front(), "Artist 0|Titel 0|1910") << c.copies;
+    }
+}
+
+TEST(ListPrinter, APageTooSmallForALineUnderTheHeadingPrintsOneEntryAPage) {
+    kvtest::TestApp app;
+    ModalScript noMessages(app);
+    PrintLog log;
+    RecordingDevice device(log, 1000, 100); // entries would start at 90, the bottom margin at 50
+    ListPrinter printer;
+    printer.Prepare(device, Numbered(3), "klein.kvd");
+    EXPECT_EQ(printer.Print(2), 1);
+    EXPECT_EQ(log.LinesPerPage(), (std::vector<std::size_t>{1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(log.Lines(2), (std::vector<std::string>{"Artist 2|Titel 2|1912"}));
+    EXPECT_EQ(log.pages[3][0].text, "- klein.kvd -");
+}
+
+// A failing job call shows the system's text for its error, aborts the
+// document once it was started, and prints nothing after it.
+TEST(ListPrinter, AFailingJobCallShowsItsSystemErrorAndAbortsTheDocument) {
+    struct Case {
+        const char* kind;
+        int nth;
+        DWORD error;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {"doc", 1, ERROR_NOT_ENOUGH_MEMORY, {"doc - a.kvd - failed"}},
+        {"page",
+         2,
+         ERROR_OUT_OF_PAPER,
+         {"doc - a.kvd -", "page", "end page", "page failed", "abort"}},
+        {"end page",
+         1,
+         ERROR_PRINT_CANCELLED,
+         {"doc - a.kvd -", "page", "end page failed", "abort"}},
+        // The heading of page 2 (text 1 + 3 × 64 + 1).
+        {"text",
+         194,
+         ERROR_DISK_FULL,
+         {"doc - a.kvd -", "page", "end page", "page", "end page", "abort"}},
+        {"text", 5, ERROR_WRITE_FAULT, {"doc - a.kvd -", "page", "end page", "abort"}},
+        {"end doc",
+         1,
+         ERROR_NOT_READY,
+         {"doc - a.kvd -", "page", "end page", "page", "end page", "page", "end page", "page",
+          "end page", "end doc failed", "abort"}},
+    };
+    for (const Case& c : cases) {
+        kvtest::TestApp app;
+        ModalScript script(app);
+        const std::string text = zul::Windows::SystemErrorText(c.error);
+        ASSERT_FALSE(text.empty()) << c.error;
+        script.ExpectMessage(text);
+        PrintLog log;
+        RecordingDevice device(log);
+        device.FailAt(c.kind, c.nth, c.error);
+        ListPrinter printer;
+        printer.Prepare(device, Numbered(70), "a.kvd");
+        EXPECT_EQ(printer.Print(2), 0) << c.kind;
+        EXPECT_EQ(log.calls, c.calls) << c.kind;
+        EXPECT_TRUE(script.Finished()) << c.kind;
+    }
+}
+
+// ---------------------------------------------------------------- command
+
+TEST(PrintCommand, TheCopiesComeFromThePrinterSettingsWhenTheDialogKeptThemThere) {
+    HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(DEVMODEA));
+    auto* mode = static_cast<DEVMODEA*>(::GlobalLock(handle));
+    mode->dmSize = sizeof(DEVMODEA);
+    mode->dmFields = DM_COPIES;
+    mode->dmCopies = 3;
+    ::GlobalUnlock(handle);
+    PRINTDLGA data{};
+    data.nCopies = 1;
+    data.Flags = PD_USEDEVMODECOPIESANDCOLLATE;
+    data.hDevMode = handle;
+    EXPECT_EQ(PrintCommand::CopiesOf(data), 3);
+    data.Flags = 0;
+    data.nCopies = 2;
+    EXPECT_EQ(PrintCommand::CopiesOf(data), 2);
+    data.Flags = PD_USEDEVMODECOPIESANDCOLLATE;
+    data.hDevMode = nullptr;
+    EXPECT_EQ(PrintCommand::CopiesOf(data), 2);
+    ::GlobalFree(handle);
+}
+
+namespace {
+
+// The main window with entries, its print command printing on a recording
+// device over whatever context the print dialog's answer hands over.
+class PrintCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        zul::Windows::WinApp::Current()->Settings()->DeleteSection("MainDlg");
+        ASSERT_TRUE(main.Create(nullptr));
+        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
+        ::SetForegroundWindow(main.Handle());
+        ::SetFocus(List());
+        main.Printing().SetDeviceFactory([this](HDC dc) {
+            devices.push_back(dc);
+            auto device = std::make_unique<RecordingDevice>(log);
+            if (!failKind.empty())
+                device->FailAt(failKind, 1, ERROR_PRINT_CANCELLED);
+            return device;
+        });
+    }
+    void TearDown() override {
+        ::DestroyWindow(main.Handle());
+        zul::Windows::WinApp::Current()->Settings()->DeleteSection("MainDlg");
+    }
+    HWND List() const { return ::GetDlgItem(main.Handle(), kolvane::MainDialog::ListId); }
+    void Print() {
+        kvtest::PressKey(main, 'P', kvtest::Ctrl);
+        kvtest::Drain(main);
+    }
+    // The dialog's answer: OK with a memory context standing in for the
+    // printer's, what to print and the copies in the printer's settings.
+    ModalScript::SystemAction ChoosePrint(DWORD range, int copies, DWORD* flagsSeen) {
+        return [=, this](zul::Windows::SystemDialog& dialog) {
+            auto& print = dynamic_cast<zul::Windows::PrintDialog&>(dialog);
+            PRINTDLGA& data = print.Data();
+            *flagsSeen = data.Flags;
+            EXPECT_EQ(data.nCopies, 1);
+            EXPECT_EQ(data.hDC, nullptr);
+            data.Flags = (data.Flags & ~(PD_ALLPAGES | PD_SELECTION)) | range;
+            data.hDC = ::CreateCompatibleDC(nullptr);
+            data.hDevMode = ::GlobalAlloc(GHND, sizeof(DEVMODEA));
+            auto* mode = static_cast<DEVMODEA*>(::GlobalLock(data.hDevMode));
+            mode->dmSize = sizeof(DEVMODEA);
+            mode->dmFields = DM_COPIES;
+            mode->dmCopies = static_cast<short>(copies);
+            ::GlobalUnlock(data.hDevMode);
+            print.Answer(IDOK);
+        };
+    }
+
+    kolvane::MainDialog main;
+    PrintLog log;
+    std::vector<HDC> devices;
+    std::string failKind;
+};
+
+constexpr DWORD AlwaysAsked =
+    PD_RETURNDC | PD_NOPAGENUMS | PD_COLLATE | PD_USEDEVMODECOPIESANDCOLLATE;
+
+} // namespace
+
+TEST_F(PrintCommandTest, AnEmptyListOrACancelledDialogPrintsNothing) {
+    ModalScript script;
+    Print();
+    EXPECT_TRUE(script.Seen().empty()); // no dialog for an empty list
+
+    main.View().AppendAll(kvtest::Entries({"Abba", "Cream"}), false);
+    main.RefreshAll(); // the menu item, and with it Ctrl+P, enabled
+    DWORD flags = 0;
+    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
+        flags = dynamic_cast<zul::Windows::PrintDialog&>(dialog).Data().Flags;
+        dialog.Answer(IDCANCEL);
+    });
+    Print();
+    EXPECT_EQ(script.Seen(), (std::vector<std::string>{"print"}));
+    // Nothing selected: no selection choice, all pages.
+    EXPECT_EQ(flags, AlwaysAsked | PD_ALLPAGES | PD_NOSELECTION);
+    EXPECT_TRUE(devices.empty());
+    EXPECT_TRUE(log.calls.empty());
+}
+
+TEST_F(PrintCommandTest, TheSelectionPrintsItsEntriesInListOrderAsOftenAsAsked) {
+    main.View().AppendAll(kvtest::Entries({"Doors", "Abba", "Eagles", "Cream", "Beatles"}), false);
+    kvtest::ClickHeader(List(), 0);
+    kvtest::Drain(main);
+    ASSERT_EQ(kvtest::ArtistColumn(List()), "Abba,Beatles,Cream,Doors,Eagles");
+    kvtest::SelectRows(List(), {0, 2, 4}); // Abba, Cream, Eagles
+    kvtest::Drain(main);
+    ModalScript script;
+    DWORD flags = 0;
+    script.ThenSystem(ChoosePrint(PD_SELECTION, 2, &flags));
+    Print();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(flags, AlwaysAsked | PD_ALLPAGES); // the selection is offered
+    ASSERT_EQ(devices.size(), 1u);
+    // The command released the printer's context.
+    EXPECT_EQ(::GetObjectType(devices[0]), 0u);
+    EXPECT_EQ(log.calls.front(), "doc -  -");
+    ASSERT_EQ(log.pages.size(), 2u);
+    for (std::size_t page = 0; page < 2; ++page)
+        EXPECT_EQ(log.Lines(page),
+                  (std::vector<std::string>{"Abba|<ohne>|<ohne>", "Cream|<ohne>|<ohne>",
+                                            "Eagles|<ohne>|<ohne>"}));
+}
+
+TEST_F(PrintCommandTest, AllEntriesPrintUnderTheFileNameWhenAllIsChosen) {
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("Liste.kvd");
+    {
+        zul::Windows::AppMessageReporter reporter(*zul::Windows::WinApp::Current());
+        main.View().AppendAll(kvtest::Entries({"Beatles", "Abba", "Cream"}), false);
+        ASSERT_EQ(main.View().SaveNativeFile(path, reporter), 1);
+        ASSERT_EQ(main.Document().OpenPath(path), 1);
+    }
+    kvtest::SelectRows(List(), {1});
+    kvtest::Drain(main);
+    ModalScript script;
+    DWORD flags = 0;
+    script.ThenSystem(ChoosePrint(PD_ALLPAGES, 1, &flags));
+    Print();
+    ASSERT_EQ(log.pages.size(), 1u);
+    EXPECT_EQ(log.pages[0][0].text, "- Liste.kvd -");
+    EXPECT_EQ(log.Lines(0), (std::vector<std::string>{"Beatles|<ohne>|<ohne>", "Abba|<ohne>|<ohne>",
+                                                      "Cream|<ohne>|<ohne>"}));
+}
+
+TEST_F(PrintCommandTest, AFailedJobShowsTheSystemErrorAndReleasesThePrinter) {
+    main.View().AppendAll(kvtest::Entries({"Abba"}), false);
+    main.View().SetModified(false);
+    main.RefreshAll();
+    failKind = "doc";
+    ModalScript script;
+    DWORD flags = 0;
+    script.ThenSystem(ChoosePrint(PD_ALLPAGES, 1, &flags));
+    script.ExpectMessage(zul::Windows::SystemErrorText(ERROR_PRINT_CANCELLED));
+    Print();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"doc -  - failed"}));
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_EQ(::GetObjectType(devices[0]), 0u);
+    EXPECT_FALSE(main.View().IsModified());
+}

@@ -1,0 +1,208 @@
+#!/usr/bin/env bash
+# Printing on a real printer as a user does it: Ctrl+P, the system's print
+# dialog under Wine, OK. The printer is a print server of this flow's own
+# (cupsd on a socket in the flow's folder, stopped at the end) with one queue
+# whose backend keeps each job's PostScript as a file; Ghostscript makes a PDF
+# of it and pdftotext reads it back page by page (e2e/printed.py): a
+# collection of 300 entries, then two copies, then three rows that are not
+# next to each other in a sorted list. Also opens and closes the info dialog.
+source "$(dirname "$0")/lib.sh"
+kv_deadline 150
+
+printer=KvTestDrucker
+cups="$KV_WORK/cups"
+jobs="$cups/jobs"
+cupsd_pid=""
+
+# The printer as Wine stored it in the prefix goes with the server.
+kv_forget_printer() {
+    local reg="$KV_WORK/forget-printer.reg"
+    cat >"$reg" <<EOF
+REGEDIT4
+
+[-HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Print\\Printers\\$printer]
+
+[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Devices]
+"$printer"=-
+
+[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\PrinterPorts]
+"$printer"=-
+
+EOF
+    wine regedit /s "$reg" </dev/null >/dev/null 2>&1
+    wine reg delete 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v device /f \
+        </dev/null >/dev/null 2>&1
+    return 0
+}
+
+kv_print_cleanup() {
+    if [ -n "$cupsd_pid" ]; then
+        kill "$cupsd_pid" 2>/dev/null
+        for _ in $(seq 1 50); do kill -0 "$cupsd_pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$cupsd_pid" 2>/dev/null
+        cupsd_pid=""
+        kv_forget_printer
+    fi
+}
+trap 'kill "$KV_DEADLINE_PID" 2>/dev/null; kv_print_cleanup; kv_cleanup' EXIT
+
+# The print server: its own configuration, spool and logs under $cups, its
+# socket the only way in. Backends run as "lp" when cupsd runs as root, so
+# the job folder is open to every user.
+kv_start_print_server() {
+    mkdir -p "$cups"/{conf,spool,state,cache,log,tmp,bin/backend} "$jobs"
+    chmod 755 "$KV_WORK" "$cups"
+    chmod 1777 "$cups/tmp" "$jobs"
+    ln -s /usr/lib/cups/daemon "$cups/bin/daemon"
+    cat >"$cups/bin/backend/kvfile" <<'EOF'
+#!/bin/sh
+# kvfile:<folder>: job <id> goes to <folder>/job-<id>.ps, with the number of
+# copies the server asked the printer for in job-<id>.copies.
+[ $# -eq 0 ] && { echo 'file kvfile "Unknown" "Print to a file"'; exit 0; }
+dir="${DEVICE_URI#kvfile:}"
+umask 022
+echo "$4" >"$dir/job-$1.copies"
+if [ -n "${6:-}" ]; then cat "$6"; else cat; fi >"$dir/job-$1.tmp" && mv "$dir/job-$1.tmp" "$dir/job-$1.ps"
+EOF
+    chmod 755 "$cups/bin/backend/kvfile"
+    local user_lines=""
+    if [ "$(id -u)" -ne 0 ]; then
+        user_lines="User $(id -un)
+Group $(id -gn)"
+    fi
+    cat >"$cups/conf/cups-files.conf" <<EOF
+ServerRoot $cups/conf
+ServerBin $cups/bin
+RequestRoot $cups/spool
+StateDir $cups/state
+CacheDir $cups/cache
+TempDir $cups/tmp
+AccessLog $cups/log/access_log
+ErrorLog $cups/log/error_log
+PageLog $cups/log/page_log
+SystemGroup $(id -gn)
+$user_lines
+EOF
+    cat >"$cups/conf/cupsd.conf" <<EOF
+Listen $cups/cups.sock
+Browsing No
+WebInterface No
+LogLevel warn
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+    cupsd -f -c "$cups/conf/cupsd.conf" -s "$cups/conf/cups-files.conf" \
+        </dev/null >"$cups/log/cupsd.out" 2>&1 &
+    cupsd_pid=$!
+    export CUPS_SERVER="$cups/cups.sock"
+    for _ in $(seq 1 100); do
+        lpstat -r >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    lpadmin -p "$printer" -E -v "kvfile:$jobs" >/dev/null 2>&1 &&
+        lpadmin -d "$printer" >/dev/null 2>&1 &&
+        lpstat -p "$printer" 2>/dev/null | grep -q enabled
+}
+
+# kv_wait_job <n>: waits for the n-th job's file.
+kv_wait_job() {
+    for _ in $(seq 1 200); do
+        [ -f "$jobs/job-$1.ps" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# kv_check_job <job> <heading> <copies> [rows...]: the job's checks (printed.py).
+kv_check_job() {
+    local job="$1" heading="$2" copies="$3" status what
+    shift 3
+    if ! kv_wait_job "$job"; then
+        kv_fail "job $job reaches the printer"
+        return
+    fi
+    kv_pass "job $job reaches the printer"
+    kv_check "job $job: the printer is asked for one copy, the program printed them all" \
+        test "$(cat "$jobs/job-$job.copies")" = 1
+    if ! ps2pdf "$jobs/job-$job.ps" "$jobs/job-$job.pdf" 2>/dev/null; then
+        kv_fail "job $job: Ghostscript reads the PostScript"
+        return
+    fi
+    while read -r status what; do
+        if [ "$status" = PASS ]; then kv_pass "job $job: $what"; else kv_fail "job $job: $what"; fi
+    done < <(python3 "$(dirname "$0")/printed.py" check "$jobs/job-$job.ps" "$jobs/job-$job.pdf" \
+        "$file" "$heading" "$copies" "$@" 2>&1 || echo "FAIL the check ran through")
+}
+
+# kv_print_dialog: Ctrl+P in the main window; prints the dialog's window id.
+kv_print_dialog() {
+    kv_focus "$main"
+    kv_keys ctrl+p
+    kv_wait_window '^(Print|Drucken)$' 80
+}
+
+kv_check "the print server starts with its printer" kv_start_print_server
+[ "$KV_FAILED" -eq 0 ] || kv_finish
+
+collection="$KV_WORK/input/Liste.kvd"
+mkdir -p "$KV_WORK/input"
+python3 "$(dirname "$0")/printed.py" make "$collection"
+kv_start_with "$collection"
+
+# 1. All 300 entries, one copy, as the dialog offers it.
+dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog"; kv_finish; }
+kv_pass "Ctrl+P opens the print dialog"
+kv_focus "$dialog"
+kv_keys Return
+kv_check "the print dialog closes" kv_wait_gone '^(Print|Drucken)$'
+kv_check_job 1 "- Liste.kvd -" 1
+
+# 2. Two copies, typed into the dialog's copies field.
+dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog again"; kv_finish; }
+kv_focus "$dialog"
+kv_keys alt+c ctrl+a
+kv_type 2
+kv_keys Return
+kv_check_job 2 "- Liste.kvd -" 2
+
+# A cancelled dialog prints nothing: the next job to arrive is number 3.
+dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog a third time"; kv_finish; }
+kv_focus "$dialog"
+kv_keys Escape
+kv_check "Escape cancels the print dialog" kv_wait_gone '^(Print|Drucken)$'
+
+# 3. Sorted by artist (a click on its column), three rows that are not next
+# to each other selected (a click on the first, Ctrl+Down moves the focus,
+# Ctrl+Space adds the row), printed as "Selection": list order, not file
+# order. Sorted, "Die Ärzte 007" (entry 7) comes first.
+xdotool mousemove --window "$main" 40 34 click 1
+sleep 0.5
+xdotool mousemove --window "$main" 40 50 click 1
+sleep 0.3
+kv_keys ctrl+Down ctrl+Down ctrl+space ctrl+Down ctrl+Down ctrl+Down ctrl+space
+dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog with a selection"; kv_finish; }
+kv_focus "$dialog"
+kv_keys alt+s Return
+kv_check_job 3 "- Liste.kvd -" 1 6 1 4
+kv_check "three jobs in all: the cancelled dialog printed nothing" \
+    test "$(ls "$jobs"/job-*.ps | wc -l)" = 3
+
+# The info dialog: "Hilfe" / "Info ...", closed with Enter.
+kv_focus "$main"
+kv_keys alt+h n
+kv_check "Hilfe / Info opens the info dialog" kv_seen '^Info$' 50
+kv_keys Return
+kv_check "Enter closes the info dialog" kv_wait_gone '^Info$'
+
+kv_focus "$main"
+kv_keys alt+d e
+kv_check "the program ends without a question: printing changed nothing" kv_wait_exit
+kv_finish
