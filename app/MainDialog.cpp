@@ -3,6 +3,7 @@
 #include "app/EntryDialog.h"
 #include "core/IndexArray.h"
 #include "core/win32/DeleteConfirmDialog.h"
+#include "exchange/win32/ExportCommands.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 #include "support/PathName.h"
@@ -145,6 +146,15 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_BUTTONS:
             OnToggleButtons();
             return true;
+        case IDM_EXPORT_NATIVE:
+            ExportSelectedAsNative(View(), settings_.exportDirKvd);
+            return true;
+        case IDM_EXPORT_CSV:
+            OnExportCsv();
+            return true;
+        case IDM_EXPORT_CDPLAYER:
+            ExportSelectedToCdPlayerIni(View(), settings_.exportDirIni);
+            return true;
         case IDM_HELP_START:
             if (WinApp* app = WinApp::Current())
                 app->ShowHelp(std::string());
@@ -154,9 +164,6 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_IMPORT_NATIVE:
         case IDM_IMPORT_CDPLAYER:
         case IDM_IMPORT_LEGACY:
-        case IDM_EXPORT_NATIVE:
-        case IDM_EXPORT_CSV:
-        case IDM_EXPORT_CDPLAYER:
         case IDM_HOT_EDIT:
         case IDM_SETTINGS:
         case IDM_INFO:
@@ -223,6 +230,12 @@ void MainDialog::OnDelete() {
         list.EnsureVisible(row, false);
     }
     RefreshAll();
+}
+
+void MainDialog::OnExportCsv() {
+    ExportFieldSet fields = ExportFields();
+    ExportSelectedAsCsv(View(), settings_.exportDirCsv, fields, Handle());
+    SetExportFields(fields);
 }
 
 void MainDialog::OnToggleButtons() {
