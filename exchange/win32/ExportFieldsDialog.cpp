@@ -3,6 +3,7 @@
 #include "resources/HelpTopics.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kolvane {
 
