@@ -4,6 +4,7 @@
 #include "app/InfoDialog.h"
 #include "core/IndexArray.h"
 #include "core/win32/DeleteConfirmDialog.h"
+#include "exchange/win32/ExportCommands.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 #include "support/PathName.h"
@@ -155,6 +156,15 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_INFO:
             OnInfo();
             return true;
+        case IDM_EXPORT_NATIVE:
+            ExportSelectedAsNative(View(), settings_.exportDirKvd);
+            return true;
+        case IDM_EXPORT_CSV:
+            OnExportCsv();
+            return true;
+        case IDM_EXPORT_CDPLAYER:
+            ExportSelectedToCdPlayerIni(View(), settings_.exportDirIni);
+            return true;
         case IDM_HELP_START:
             if (WinApp* app = WinApp::Current())
                 app->ShowHelp(std::string());
@@ -163,9 +173,6 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_IMPORT_NATIVE:
         case IDM_IMPORT_CDPLAYER:
         case IDM_IMPORT_LEGACY:
-        case IDM_EXPORT_NATIVE:
-        case IDM_EXPORT_CSV:
-        case IDM_EXPORT_CDPLAYER:
         case IDM_HOT_EDIT:
         case IDM_SETTINGS:
             return true;
@@ -236,6 +243,12 @@ void MainDialog::OnDelete() {
 void MainDialog::OnInfo() {
     InfoDialog dialog(Handle());
     RunModalDialog(dialog);
+}
+
+void MainDialog::OnExportCsv() {
+    ExportFieldSet fields = ExportFields();
+    ExportSelectedAsCsv(View(), settings_.exportDirCsv, fields, Handle());
+    SetExportFields(fields);
 }
 
 void MainDialog::OnToggleButtons() {

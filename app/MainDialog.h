@@ -29,6 +29,7 @@ public:
     const std::string& ExportDirCsv() const { return settings_.exportDirCsv; }
     const std::string& ExportDirIni() const { return settings_.exportDirIni; }
     ExportFieldSet ExportFields() const { return ExportFieldSet::FromByte(settings_.exportFields[0]); }
+    void SetExportFields(ExportFieldSet fields) { settings_.exportFields[0] = fields.ToByte(); }
 
     zul::Windows::CommandState StateOf(int command) const override;
     void UpdateCommandStates() override;
@@ -42,6 +43,7 @@ public:
     void OnChange();
     void OnDelete();
     void OnToggleButtons();
+    void OnExportCsv();
     void OnListDoubleClick();
     void OnInfo();
 

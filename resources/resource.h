@@ -65,6 +65,15 @@
 #define IDC_QUESTION_ICON 1023
 #define IDC_DELETE_TEXT 1030
 
+// Export of the selection: field choice dialog 102
+#define IDD_EXPORT_FIELDS 102
+#define IDC_EXPORT_ARTIST 1201
+#define IDC_EXPORT_TITLE 1202
+#define IDC_EXPORT_YEAR 1203
+#define IDC_EXPORT_DISC_ID 1204
+#define IDC_EXPORT_TRACKS 1205
+#define IDC_EXPORT_NOTES 1206
+
 // Main window controls
 #define IDC_RECORD_LIST 1000
 #define IDC_TRACKS_EDIT 1025

@@ -2,6 +2,7 @@
 
 #include "support/PathName.h"
 #include "support/ProfileText.h"
+#include "support/ReplacementFile.h"
 #include "support/TextHelpers.h"
 
 #include <cerrno>
@@ -33,13 +34,15 @@ LoadResult LoadFile(const std::string& path, std::string& content) {
     return failed ? LoadResult::Failed : LoadResult::Loaded;
 }
 
+// The new text replaces the file only once it is written completely: a full
+// disc must not leave a profile file of another program cut short.
 bool SaveFile(const std::string& path, const std::string& content) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
+    ReplacementFile file(path);
+    if (!file.Create())
         return false;
-    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    bool closed = std::fclose(file) == 0;
-    return written && closed;
+    bool written = std::fwrite(content.data(), 1, content.size(), file.Stream()) == content.size();
+    bool finished = file.Finish();
+    return written && finished && file.ReplaceTarget();
 }
 
 
