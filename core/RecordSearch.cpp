@@ -4,7 +4,15 @@
 
 namespace kolvane {
 
-SearchText::SearchText(std::string_view text) : upper_(zul::UpperCased1252(text)) {}
+SearchText::SearchText(std::string_view text) : finder_(zul::UpperCased1252(text)) {}
+
+bool SearchText::Matches(const DiscEntry& entry) const {
+    for (int field = 0; field < DiscEntry::FieldCount; ++field) {
+        if (finder_.FoundIn(entry.Field(field)))
+            return true;
+    }
+    return false;
+}
 
 int FindMatchingRow(const DiscCollection& entries, const DisplayOrder& order, int focusedRow,
                     bool down, const SearchText& text) {
