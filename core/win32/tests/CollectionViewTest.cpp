@@ -281,7 +281,7 @@ TEST_F(CollectionViewTest, KnownRowOrderIsTheListsItemDataAfterEveryChange) {
     EXPECT_TRUE(sameAsList());
     View().Add(Entry("m"));
     EXPECT_TRUE(sameAsList());
-    EXPECT_EQ(ArtistColumn(list), "m,e,c,b,aa");
+    EXPECT_EQ(ArtistColumn(list), "m,d,b,aa,a");
     View().Clear();
     EXPECT_TRUE(sameAsList());
 }
