@@ -365,6 +365,7 @@ void RunWithFile(const std::string& exe, const std::string& file, int entries) {
     Program program(exe, file);
     HWND main = WaitForMainWindow(program, entries);
     Report("open_ms", MillisecondsSince(program.Started()));
+    Report("peak_open_mb", program.PeakMegabytes());
     HWND list = ::GetDlgItem(main, IDC_RECORD_LIST);
     HWND status = ::GetDlgItem(main, IDC_STATUS_LINE);
     const Program::Remote remote(program.Handle(), 4096);

@@ -15,7 +15,8 @@ STEPS = [  # name, label, goals by size (ms) or a note
     ("delete_ms", "Delete of 1,000 rows", {}),
     ("close_window_ms", "close: window gone", {}),
     ("close_ms", "close: process ended", {100000: 1000}),
-    ("peak_mb", "peak memory (MB)", {}),
+    ("peak_open_mb", "peak memory after the open (MB)", {}),
+    ("peak_mb", "peak memory at the end (MB)", {}),
 ]
 FLOORS = [
     ("open_ms", "empty program: start to painted status line"),
