@@ -9,6 +9,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <atomic>
@@ -98,6 +99,14 @@ void Repaint(HWND window) {
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+// Working set of this process now, in megabytes.
+double WorkingSetMegabytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters));
+    return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+}
+
 void Pump() {
     MSG message;
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -168,6 +177,8 @@ int main() {
     // with a trivial comparison, all items deleted. The fastest of two runs
     // on a fresh list each, so that other builds on the machine weigh less.
     double bareFill = 1e300, bareSort = 1e300, bareDelete = 1e300;
+    double bareMegabytes = 0;
+    const double startMegabytes = WorkingSetMegabytes();
     for (int run = 0; run < 2; ++run) {
         HWND bare = CreateBareList(parent);
         auto start = Clock::now();
@@ -183,6 +194,8 @@ int main() {
         ::SendMessageA(bare, WM_SETREDRAW, TRUE, 0);
         Repaint(bare);
         bareFill = std::min(bareFill, MillisecondsSince(start));
+        if (run == 0)
+            bareMegabytes = WorkingSetMegabytes() - startMegabytes;
         start = Clock::now();
         ::SendMessageA(bare, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(&TrivialCompare));
         Repaint(bare);
@@ -204,10 +217,11 @@ int main() {
     kolvane::CollectionView& view = window.View();
     view.SetDefaultSort(kolvane::ArtistColumn, 1);
     view.Clear();
-    {
-        kolvane::DiscCollection entries = MakeEntries();
-        view.AppendAll(entries, false); // the entries are copied once, untimed
-    }
+    const double beforeEntries = WorkingSetMegabytes();
+    kolvane::DiscCollection entries = MakeEntries();
+    const double entryMegabytes = WorkingSetMegabytes() - beforeEntries;
+    view.AppendAll(entries, false); // the entries are copied once, untimed
+    entries = {};
     Pump();
 
     // FillList into the empty list, as after the start of the program.
@@ -278,6 +292,8 @@ int main() {
     const double close = MillisecondsSince(start);
 
     std::printf("entries                                   %d\n", EntryCount);
+    std::printf("memory: the entries %.0f MB, the bare list's items %.0f MB\n", entryMegabytes,
+                bareMegabytes);
     std::printf("bare list: insert + repaint               %8.1f ms\n", bareFill);
     std::printf("bare list: LVM_SORTITEMS, all items move  %8.1f ms\n", bareSort);
     std::printf("bare list: LVM_DELETEALLITEMS             %8.1f ms\n", bareDelete);
