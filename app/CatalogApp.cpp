@@ -20,6 +20,7 @@ bool CatalogApp::InitInstance() {
     TakeOverLegacySettings(*this);
 
     MainDialog main;
+    main.SetEndsProgram(true);
     SetMainWindow(&main);
     RunModal(main);
     SetMainWindow(nullptr);

@@ -333,12 +333,12 @@ bool MainDialog::TranslateKeys(MSG& message) {
 }
 
 void MainDialog::OnOK() {
-    if (Document().QuerySave() != 0)
+    if (Document().QuerySave(true) != 0)
         EndModal(IDOK);
 }
 
 void MainDialog::OnCancel() {
-    if (Document().QuerySave() != 0)
+    if (Document().QuerySave(true) != 0)
         EndModal(IDCANCEL);
 }
 

@@ -55,8 +55,9 @@ bool DiscEntry::MatchesText(const std::string& text) const {
 }
 
 bool DiscEntry::ContainsUpperCased(std::string_view upperText) const {
+    const zul::UpperCaseFinder finder(upperText);
     for (int i = 0; i < FieldCount; ++i) {
-        if (zul::ContainsUpperCased1252(Field(i), upperText))
+        if (finder.FoundIn(Field(i)))
             return true;
     }
     return false;

@@ -40,8 +40,8 @@ struct DiscEntry {
     bool IsEmpty() const;
     // Some field contains the text, ignoring case as code page 1252 does.
     bool MatchesText(const std::string& text) const;
-    // The same with a text already upper-cased; allocates nothing, so a search
-    // over many entries upper-cases its text once.
+    // The same with a text already upper-cased. A search over many entries
+    // prepares its text once instead (SearchText, RecordSearch.h).
     bool ContainsUpperCased(std::string_view upperText) const;
 };
 

@@ -123,9 +123,9 @@ bool ReadString(FileArchive& archive, std::string& text) {
     const std::uint64_t byteCount = wide ? 2 * static_cast<std::uint64_t>(length) : length;
     if (byteCount > archive.BytesLeft())
         return false;
-    text.resize(length);
     if (!wide)
-        return length == 0 || archive.Read(text.data(), length);
+        return archive.ReadText(text, length);
+    text.resize(length);
     unsigned char units[FileArchive::BufferSize];
     for (std::size_t done = 0; done < length;) {
         std::size_t count = std::min<std::size_t>(length - done, sizeof(units) / 2);

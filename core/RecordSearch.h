@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DiscEntry.h"
+#include "support/TextCase.h"
 
 #include <cstddef>
 #include <string>
@@ -19,17 +20,19 @@ protected:
     ~DisplayOrder() = default;
 };
 
-// A search text upper-cased once, so that walking the entries compares
-// without making a copy of any field.
+// A search text upper-cased once, with its table for skipping ahead, so that
+// walking the entries compares without making a copy of any field.
 class SearchText {
 public:
     explicit SearchText(std::string_view text);
 
-    bool Empty() const { return upper_.empty(); }
-    bool Matches(const DiscEntry& entry) const { return entry.ContainsUpperCased(upper_); }
+    bool Empty() const { return finder_.Empty(); }
+    // Some field of the entry contains the text, ignoring case as code page
+    // 1252 does.
+    bool Matches(const DiscEntry& entry) const;
 
 private:
-    std::string upper_;
+    zul::UpperCaseFinder finder_;
 };
 
 // The first row after focusedRow (downwards) or before it (upwards) whose entry

@@ -54,6 +54,17 @@ bool FileArchive::Read(void* data, std::size_t count) {
     return true;
 }
 
+bool FileArchive::ReadText(std::string& text, std::size_t count) {
+    if (!failed_ && mode_ == Mode::Load && count <= filled_ - position_) {
+        text.assign(reinterpret_cast<const char*>(buffer_ + position_), count);
+        position_ += count;
+        bytesLeft_ = count < bytesLeft_ ? bytesLeft_ - count : 0;
+        return true;
+    }
+    text.resize(count);
+    return count == 0 || Read(text.data(), count);
+}
+
 bool FileArchive::Drain() {
     if (position_ > 0 && std::fwrite(buffer_, 1, position_, file_) != position_)
         failed_ = true;

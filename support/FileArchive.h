@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace zul {
 
@@ -23,6 +24,10 @@ public:
     // Exactly count bytes, or false: the data ended early (AtEnd) or the file
     // could not be read.
     bool Read(void* data, std::size_t count);
+    // Exactly count bytes as the new content of text, or false like Read. A
+    // text that lies in the buffer is copied from there at once, without
+    // first filling the string with zeros.
+    bool ReadText(std::string& text, std::size_t count);
     // False when a buffer full could not be handed to the file.
     bool Write(const void* data, std::size_t count);
     // Hands the buffered bytes to the file and flushes the stream.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,8 +12,22 @@ unsigned char UpperCase1252(unsigned char c);
 std::string UpperCased1252(std::string_view text);
 
 // Whether text contains needle, both compared in upper case; needle must
-// already be upper-cased. Allocates nothing.
+// already be upper-cased.
 bool ContainsUpperCased1252(std::string_view text, std::string_view upperNeedle);
+
+// The same for many texts: the needle's table of how far it may move on
+// (Horspool) is made once, and most bytes of a text are never looked at.
+// Allocates nothing after construction.
+class UpperCaseFinder {
+public:
+    explicit UpperCaseFinder(std::string_view upperNeedle);
+    bool FoundIn(std::string_view text) const;
+    bool Empty() const { return needle_.empty(); }
+
+private:
+    std::string needle_;
+    std::size_t shift_[256];
+};
 
 // Sort order without regard to case: A-Z folded to a-z only, bytes compared as
 // unsigned values, a prefix first. Independent of the C runtime's locale.

@@ -16,7 +16,7 @@ void CollectionDocument::SetWorkDir(const std::string& folder) {
     workDir_ = zul::WithTrailingBackslash(folder);
 }
 
-int CollectionDocument::QuerySave() {
+int CollectionDocument::QuerySave(bool closing) {
     if (!view_.IsModified())
         return 1;
     SavePromptDialog prompt(host_.DocumentWindow());
@@ -25,7 +25,8 @@ int CollectionDocument::QuerySave() {
         return Save();
     if (answer == IDNO) {
         // The changes go now, even if the caller stops later on.
-        ClearDocument();
+        if (!closing)
+            ClearDocument();
         return 1;
     }
     return 0;

@@ -45,7 +45,12 @@ public:
     void SetWorkDir(const std::string& folder);
     bool IsModified() const { return view_.IsModified(); }
 
-    int QuerySave();
+    // "Speichern?" for a modified collection: 1 = go on (saved, or "Nein":
+    // the changes are dropped at once), 0 = stop. closing: the window goes
+    // next and takes the collection with it, so "Nein" leaves it as it is
+    // instead of emptying the list first (Wine's list view takes seconds to
+    // empty a list of 100,000 items).
+    int QuerySave(bool closing = false);
     int NewCollection();
     // filter: pairs separated by "|"; empty = the native file filter.
     int LoadWithDialog(const std::string& filter = std::string());

@@ -28,6 +28,29 @@ private:
     CollectionView& view_;
 };
 
+namespace {
+
+// The list does not repaint while many of its items change, and repaints once
+// afterwards. Without it, every item whose state changes is invalidated on
+// its own, which under Wine is a round trip to the wineserver per item.
+class RedrawOff {
+public:
+    explicit RedrawOff(const zul::Windows::ListView& list) : list_(list) {
+        list_.Send(WM_SETREDRAW, FALSE);
+    }
+    ~RedrawOff() {
+        list_.Send(WM_SETREDRAW, TRUE);
+        list_.Invalidate(true);
+    }
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    const zul::Windows::ListView& list_;
+};
+
+} // namespace
+
 void CollectionView::Attach(HWND list) {
     list_.Attach(list);
     placeholder_ = zul::Windows::LoadResourceText(IDS_PLACEHOLDER);
@@ -48,7 +71,9 @@ void CollectionView::Attach(HWND list) {
 }
 
 std::size_t CollectionView::EntryIndexAt(int row) const {
-    return static_cast<std::size_t>(list_.ItemData(row));
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size()
+               ? rows_[static_cast<std::size_t>(row)]
+               : entries_.size();
 }
 
 DiscEntry* CollectionView::EntryAtPosition(int position) {
@@ -57,8 +82,6 @@ DiscEntry* CollectionView::EntryAtPosition(int position) {
 }
 
 const DiscEntry* CollectionView::EntryAtPosition(int position) const {
-    if (position < 0 || position >= list_.ItemCount())
-        return nullptr;
     const std::size_t index = EntryIndexAt(position);
     return index < entries_.size() ? &entries_[index] : nullptr;
 }
@@ -113,11 +136,10 @@ void CollectionView::SetNotes(int position, const std::string& text) {
 
 void CollectionView::DeleteAt(const IndexArray& positions) {
     IndexArray indices;
-    const int rows = list_.ItemCount();
     for (std::size_t i = 0; i < positions.Size(); ++i) {
-        const int position = static_cast<int>(positions[i]);
-        if (position >= 0 && position < rows)
-            indices.Add(static_cast<std::uint32_t>(EntryIndexAt(position)));
+        const std::size_t index = EntryIndexAt(static_cast<int>(positions[i]));
+        if (index < entries_.size())
+            indices.Add(static_cast<std::uint32_t>(index));
     }
     indices.SortDescending();
     RemoveEntries(entries_, indices.Values());
@@ -128,6 +150,7 @@ void CollectionView::DeleteAt(const IndexArray& positions) {
 void CollectionView::Clear() {
     Bulk bulk(*this);
     entries_.clear();
+    rows_.clear();
     list_.DeleteAllItems();
     sort_.ApplyDefault();
     modified_ = false;
@@ -139,12 +162,9 @@ DiscEntry CollectionView::GetAt(int position) const {
 }
 
 void CollectionView::CollectAll(DiscCollection& target) const {
-    const int rows = list_.ItemCount();
-    target.reserve(target.size() + static_cast<std::size_t>(rows));
-    for (int row = 0; row < rows; ++row) {
-        if (const DiscEntry* entry = EntryAtPosition(row))
-            target.push_back(*entry);
-    }
+    target.reserve(target.size() + rows_.size());
+    for (std::size_t index : rows_)
+        target.push_back(entries_[index]);
 }
 
 int CollectionView::CollectSelected(DiscCollection& target) const {
@@ -173,59 +193,52 @@ int CollectionView::FocusedPosition() const {
 
 void CollectionView::FillList() {
     Bulk bulk(*this);
-    list_.Send(WM_SETREDRAW, FALSE);
+    RedrawOff redrawOff(list_);
     list_.DeleteAllItems();
-    const int count = static_cast<int>(entries_.size());
-    // Room for all items at once instead of growing row by row.
-    list_.SetItemCount(count);
+    rows_.clear();
     // The items go in already in the order of the sort in force: sorting the
     // indices here costs a fraction of having the list sort its items.
     std::vector<std::size_t> order(entries_.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    if (sort_.column >= 0)
-        std::stable_sort(order.begin(), order.end(),
-                         [this](std::size_t a, std::size_t b) { return CompareForSort(a, b) < 0; });
+    SortRows(order);
+    // Room for all items at once instead of growing row by row.
+    list_.SetItemCount(static_cast<int>(order.size()));
+    rows_.reserve(order.size());
+    // Only the item's own text is marked as a callback: a list view asks its
+    // owner for the text of every column that has none of its own, as the
+    // system's example of callback items relies on, so marking columns 1 to 3
+    // as well would cost three more messages and allocations per row.
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.pszText = LPSTR_TEXTCALLBACKA;
-    LVITEMA cell{};
-    cell.pszText = LPSTR_TEXTCALLBACKA;
-    for (int i = 0; i < count; ++i) {
-        item.iItem = i;
-        item.lParam = static_cast<LPARAM>(order[static_cast<std::size_t>(i)]);
-        const int row = list_.InsertItem(item);
-        if (row < 0)
-            continue;
-        for (int column = 1; column < ColumnCount; ++column) {
-            cell.iSubItem = column;
-            list_.Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-        }
+    for (std::size_t index : order) {
+        item.iItem = static_cast<int>(rows_.size());
+        item.lParam = static_cast<LPARAM>(index);
+        if (list_.InsertItem(item) >= 0)
+            rows_.push_back(index);
     }
-    list_.Send(WM_SETREDRAW, TRUE);
-    list_.Invalidate(true);
 }
 
 void CollectionView::SelectAll(bool on) {
     WaitCursor wait;
     Bulk bulk(*this);
+    RedrawOff redrawOff(list_);
     list_.SetItemState(-1, on ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 
 void CollectionView::SelectFrom(std::size_t firstIndex) {
-    Bulk bulk(*this);
-    const int rows = list_.ItemCount();
-    bool focused = false;
-    for (int row = 0; row < rows; ++row) {
-        const bool select = EntryIndexAt(row) >= firstIndex;
-        UINT state = select ? LVIS_SELECTED : 0;
-        UINT mask = LVIS_SELECTED;
-        if (select && !focused) {
-            state |= LVIS_FOCUSED;
-            mask |= LVIS_FOCUSED;
+    {
+        Bulk bulk(*this);
+        RedrawOff redrawOff(list_);
+        list_.SetItemState(-1, 0, LVIS_SELECTED);
+        bool focused = false;
+        for (std::size_t row = 0; row < rows_.size(); ++row) {
+            if (rows_[row] < firstIndex)
+                continue;
+            const UINT flags = focused ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED;
+            list_.SetItemState(static_cast<int>(row), flags, flags);
             focused = true;
         }
-        if (list_.ItemState(row, mask) != state)
-            list_.SetItemState(row, state, mask);
     }
     EnsureFocusVisible();
 }
@@ -238,12 +251,29 @@ void CollectionView::EnsureFocusVisible() const {
         list_.EnsureVisible(row, false);
 }
 
+void CollectionView::SortRows(std::vector<std::size_t>& rows) const {
+    if (sort_.column < 0)
+        return;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [this](std::size_t a, std::size_t b) { return CompareForSort(a, b) < 0; });
+}
+
+// The order is worked out by the program's own stable sort; then the list
+// sorts its items by each entry's place in that order, through its comparison
+// callback, and so ends up in exactly the order known here.
 void CollectionView::Resort() {
     if (sort_.column < 0) {
         list_.Invalidate(true);
         return;
     }
-    list_.SortItems(&CollectionView::CompareItems, reinterpret_cast<LPARAM>(this));
+    std::vector<std::size_t> rows = rows_;
+    SortRows(rows);
+    ranks_.assign(entries_.size(), 0);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        ranks_[rows[row]] = row;
+    list_.SortItems(&CollectionView::CompareRanks, reinterpret_cast<LPARAM>(this));
+    rows_ = std::move(rows);
+    ranks_ = {};
     EnsureFocusVisible();
 }
 
@@ -265,10 +295,13 @@ int CollectionView::CompareForSort(std::size_t a, std::size_t b) const {
     return kolvane::CompareForSort(entries_, a, b, sort_.column, sort_.ascending);
 }
 
-int CALLBACK CollectionView::CompareItems(LPARAM first, LPARAM second, LPARAM view) {
+int CALLBACK CollectionView::CompareRanks(LPARAM first, LPARAM second, LPARAM view) {
     // Allocates nothing and cannot throw, so nothing has to be caught here.
-    return reinterpret_cast<const CollectionView*>(view)->CompareForSort(
-        static_cast<std::size_t>(first), static_cast<std::size_t>(second));
+    const std::vector<std::size_t>& ranks = reinterpret_cast<const CollectionView*>(view)->ranks_;
+    const auto a = static_cast<std::size_t>(first), b = static_cast<std::size_t>(second);
+    if (a >= ranks.size() || b >= ranks.size())
+        return 0;
+    return ranks[a] < ranks[b] ? -1 : (ranks[a] > ranks[b] ? 1 : 0);
 }
 
 int CollectionView::FindNext(const std::string& text, bool down) {

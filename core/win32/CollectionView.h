@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kolvane {
 
@@ -19,6 +20,10 @@ namespace kolvane {
 // modified flag. Every list item carries its entry index as item data and
 // asks for its texts on demand, so a row (display position) and an entry index
 // differ as soon as the list is sorted; positions below are rows.
+//
+// Every change of the list's items and their order goes through this class,
+// so it keeps the entry index of each row itself: searching, collecting and
+// selecting walk that order instead of asking the list row by row.
 class CollectionView : public DisplayOrder {
 public:
     static constexpr int ColumnCount = 4;
@@ -86,18 +91,25 @@ public:
     // skips refreshing on each item's change and refreshes once afterwards.
     bool IsChangingInBulk() const { return bulk_ > 0; }
 
-    // DisplayOrder
-    int RowCount() const override { return list_.ItemCount(); }
+    // DisplayOrder: the rows as the list shows them.
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
     std::size_t EntryIndexAt(int row) const override;
 
 private:
     class Bulk;
-    static int CALLBACK CompareItems(LPARAM first, LPARAM second, LPARAM view);
+    static int CALLBACK CompareRanks(LPARAM first, LPARAM second, LPARAM view);
     DiscEntry* EntryAtPosition(int position);
     const DiscEntry* EntryAtPosition(int position) const;
+    // Entry indices in the order of the sort in force; ties keep the order of
+    // start.
+    void SortRows(std::vector<std::size_t>& rows) const;
 
     zul::Windows::ListView list_;
     DiscCollection entries_;
+    // The entry index of each row, in step with the list's items.
+    std::vector<std::size_t> rows_;
+    // While the list sorts: the row each entry index is to have.
+    std::vector<std::size_t> ranks_;
     std::string placeholder_;
     SortState sort_;
     bool modified_ = false;

@@ -95,6 +95,14 @@ void RecordListDialog::SetUpWindow() {
 
 void RecordListDialog::OnDestroy() {
     SaveSettings();
+    if (endsProgram_) {
+        // A message-only window is no child of this one any more, so it is
+        // not destroyed with it; the process's end removes it.
+        HWND list = list_.Handle();
+        list_.Detach();
+        ::ShowWindow(list, SW_HIDE);
+        ::SetParent(list, HWND_MESSAGE);
+    }
     AppDialog::OnDestroy();
 }
 
@@ -388,6 +396,11 @@ void RecordListDialog::OnToggleGrid() {
 }
 
 // ---------------------------------------------------------------- notifications
+
+bool RecordListDialog::ReflectsNotification(const NMHDR& header) const {
+    return header.hwndFrom != list_.Handle() ||
+           zul::Windows::EditableListCtrl::HandlesNotification(header.code);
+}
 
 bool RecordListDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
     if (id != ListId || header.hwndFrom != list_.Handle())

@@ -283,7 +283,7 @@ bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
             return false;
         }
         LRESULT reflectedResult = 0;
-        const bool reflected = header->hwndFrom != nullptr &&
+        const bool reflected = header->hwndFrom != nullptr && ReflectsNotification(*header) &&
                                ::IsChild(window_, header->hwndFrom) &&
                                ReflectNotify(*header, reflectedResult);
         LRESULT own = 0;

@@ -82,6 +82,11 @@ protected:
     virtual void OnCancel() { EndModal(IDCANCEL); }
     // result: what the notification returns to the control.
     virtual bool OnNotify(int /*id*/, NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    // Whether a notification goes to its control's object before OnNotify.
+    // A dialog whose control sends a notification for each of many items
+    // answers false for those its object does not handle: finding the object
+    // costs a few calls into the window system for each notification.
+    virtual bool ReflectsNotification(const NMHDR& /*header*/) const { return true; }
     virtual void OnSize(UINT /*kind*/, int /*width*/, int /*height*/) {}
     // edge: WMSZ_*; rect: the proposed window rectangle, corrected in place.
     virtual bool OnSizing(UINT /*edge*/, RECT& /*rect*/) { return false; }

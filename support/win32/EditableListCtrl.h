@@ -48,6 +48,11 @@ public:
     int LastClickedItem() const { return lastClicked_; }
 
     bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
+    // The notifications OnReflectedNotify handles: a click and the end of a
+    // cell edit.
+    static bool HandlesNotification(UINT code) {
+        return code == static_cast<UINT>(NM_CLICK) || code == static_cast<UINT>(LVN_ENDLABELEDITA);
+    }
 
 private:
     void OnClick(int item, int subItem);

@@ -258,3 +258,30 @@ TEST_F(CollectionViewTest, RebuildInADescendingSortOrdersByTheTieBreakToo) {
     EXPECT_EQ(View().EntryIndexAt(1), 3u);
     EXPECT_EQ(FocusedRow(list), 1);
 }
+
+TEST_F(CollectionViewTest, KnownRowOrderIsTheListsItemDataAfterEveryChange) {
+    auto sameAsList = [this] {
+        if (View().RowCount() != ListView_GetItemCount(list))
+            return false;
+        for (int row = 0; row < View().RowCount(); ++row) {
+            if (View().EntryIndexAt(row) != static_cast<size_t>(View().List().ItemData(row)))
+                return false;
+        }
+        return true;
+    };
+    View().AppendAll(Entries({"d", "b", "e", "a", "c", "b"}), false);
+    EXPECT_TRUE(sameAsList());
+    ClickHeader(list, 0);
+    EXPECT_TRUE(sameAsList());
+    ClickHeader(list, 0); // descending
+    EXPECT_TRUE(sameAsList());
+    View().SetField(0, 0, "aa");
+    EXPECT_TRUE(sameAsList());
+    View().DeleteAt(IndexArray{1, 3});
+    EXPECT_TRUE(sameAsList());
+    View().Add(Entry("m"));
+    EXPECT_TRUE(sameAsList());
+    EXPECT_EQ(ArtistColumn(list), "m,d,b,aa,a");
+    View().Clear();
+    EXPECT_TRUE(sameAsList());
+}
