@@ -215,12 +215,38 @@ TEST_F(NativeFile, EndInsideTheEntriesKeepsWhatWasRead) {
 }
 
 TEST_F(NativeFile, CountThreeWithOneEntryGivesThreeEntries) {
-    EXPECT_EQ(Load(HeaderWithCount(3) + Bytes{3, 'a', 'b', 'c', 0, 0, 0, 0, 0}), 0);
+    // 18 bytes after the header: room for three entries of six empty strings.
+    EXPECT_EQ(Load(HeaderWithCount(3) + Bytes{3, 'a', 'b', 'c', 9, 'T', 'i', 't', 'e', 'l', ' ', 'e',
+                                              'i', 'n', 0, 0, 0, 0}),
+              0);
     EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_009});
     ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(loaded[0].Artist, "abc");
+    EXPECT_EQ(loaded[0].CompareAll(Entry("abc", "Titel ein")), 0);
     EXPECT_TRUE(loaded[1].IsEmpty());
     EXPECT_TRUE(loaded[2].IsEmpty());
+}
+
+TEST_F(NativeFile, CountIsBoundBySixBytesPerEntry) {
+    const Bytes lastFieldTooLong = Bytes(29, 0) + Bytes{5};
+    struct Case {
+        const char* what;
+        Bytes file;
+        int result;
+        std::size_t entries;
+    };
+    const Case cases[] = {
+        {"six bytes each", HeaderWithCount(5) + Bytes(30, 0), 1, 5},
+        {"fits, fails in the last field", HeaderWithCount(5) + lastFieldTooLong, 0, 5},
+        {"one entry more than the bytes hold", HeaderWithCount(6) + Bytes(35, 0), 0, 0},
+        {"a megabyte of zeros for a million", HeaderWithCount(1000000) + Bytes(1000000, 0), 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        reporter.errors.clear();
+        EXPECT_EQ(Load(c.file), c.result);
+        EXPECT_EQ(loaded.size(), c.entries);
+        EXPECT_EQ(reporter.errors, c.result == 1 ? std::vector<int>{} : std::vector<int>{IDS_ERR_009});
+    }
 }
 
 TEST_F(NativeFile, LengthsBeyondTheFileAreRefusedBeforeAllocating) {
@@ -229,7 +255,7 @@ TEST_F(NativeFile, LengthsBeyondTheFileAreRefusedBeforeAllocating) {
         HeaderWithCount(1) + Bytes{1, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'x'},
         HeaderWithCount(1) + Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 'x', 0},
         // one byte more than the rest of the file
-        HeaderWithCount(1) + Bytes{4, 'a', 'b', 'c'},
+        HeaderWithCount(1) + Bytes{1, 'a', 9, 'b', 'c', 'd', 'e', 'f', 'g', 'h'},
     };
     for (const Bytes& bytes : cases) {
         reporter.errors.clear();
