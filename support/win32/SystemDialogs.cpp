@@ -68,11 +68,11 @@ INT_PTR FileDialog::Show(HWND owner) {
     data.nFilterIndex = 1;
     data.lpstrFile = file.data();
     data.nMaxFile = static_cast<DWORD>(file.size());
-    // The dialog copies the folder into a MAX_PATH buffer as well; a longer
-    // one (a stored setting, a folder given on the command line) starts it in
-    // the current folder instead.
-    data.lpstrInitialDir =
-        initialFolder_.empty() || initialFolder_.size() >= MAX_PATH ? nullptr : initialFolder_.c_str();
+    // The dialog copies the folder into a MAX_PATH buffer as well and adds a
+    // backslash and "*" there; a longer one (a stored setting, the folder of a
+    // file named on the command line) starts it in the current folder instead.
+    const bool folderFits = !initialFolder_.empty() && initialFolder_.size() + 2 < MAX_PATH;
+    data.lpstrInitialDir = folderFits ? initialFolder_.c_str() : nullptr;
     data.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
     data.lpstrDefExt = defaultExtension_.empty() ? nullptr : defaultExtension_.c_str();
     // The hook only puts the guard on the dialog's OK command; sizing stays

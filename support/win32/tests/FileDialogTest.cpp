@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 
 using zul::Windows::FileDialog;
 
@@ -157,4 +158,19 @@ TEST(FileDialog, NamesUpToTheLimitAreTaken) {
     EXPECT_EQ(app.RunModal(dialog), IDOK);
     EXPECT_EQ(dialog.Path(), folderPath + "\\" + name + ".kvd");
     EXPECT_EQ(dialog.Path().size(), 259u);
+}
+
+TEST(FileDialog, AnInitialFolderTooLongForTheDialogIsLeftOut) {
+    kvtest::TestApp app;
+    kvtest::TempFolder folder;
+    std::filesystem::path deep = folder.Path();
+    while (deep.string().size() < 300)
+        deep /= std::string(60, 'd');
+    std::filesystem::create_directories(deep);
+    FileDialog dialog(FileDialog::Kind::Open, "Alle Dateien (*.*)|*.*||", "", "", OFN_NOCHANGEDIR);
+    dialog.SetInitialFolder(deep.string() + "\\");
+    kvtest::ModalScript script(app);
+    script.ShowSystemDialog();
+    DialogDriver driver({}); // cancels once the dialog is there
+    EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
 }
