@@ -24,6 +24,9 @@ const unsigned char LongLength = 0xFF;
 const std::uint16_t WideMarker = 0xFFFE;
 const std::uint16_t HugeLength = 0xFFFF;
 
+// The smallest entry: six empty strings of one length byte each.
+const std::uint64_t MinimumEntrySize = DiscEntry::FieldCount;
+
 bool ExchangeBytes(FileArchive& archive, void* data, std::size_t count) {
     return archive.IsLoading() ? archive.Read(data, count) : archive.Write(data, count);
 }
@@ -178,10 +181,11 @@ int SerializeNativeFile(FileArchive& archive, DiscCollection& entries) {
     if (!ExchangeUInt32(archive, count))
         return failure;
     if (loading) {
-        // Every entry takes at least one byte, so a negative count or one
-        // beyond the bytes left is damage; refusing it keeps a few bytes of
-        // header from asking for gigabytes.
-        if (count > INT32_MAX || count > archive.BytesLeft())
+        // Every entry takes at least six bytes (six empty strings), so a
+        // negative count or one the bytes left cannot hold is damage. Refusing
+        // it at once keeps a small file from asking for millions of entries
+        // and a list filled with them.
+        if (count > INT32_MAX || count > archive.BytesLeft() / MinimumEntrySize)
             return failure;
         entries.resize(count);
     }

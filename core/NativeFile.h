@@ -14,9 +14,10 @@ namespace kolvane {
 // One routine for both directions. Loading replaces entries by what the
 // archive holds; storing writes entries (and only reads them). Returns 0 on
 // success, otherwise the id of the message that describes the failure
-// (IDS_ERR_009 to IDS_ERR_011 loading, IDS_ERR_013 storing). After a failure
-// inside the entries, the collection holds all of the file's entries: those
-// read keep their fields, the rest are empty.
+// (IDS_ERR_009 to IDS_ERR_011 loading, IDS_ERR_013 storing). A count the rest
+// of the file cannot hold at six bytes per entry fails at once and leaves no
+// entries. After a failure inside the entries, the collection holds all of the
+// file's entries: those read keep their fields, the rest are empty.
 int SerializeNativeFile(zul::FileArchive& archive, DiscCollection& entries);
 
 // Replaces entries by the file's entries. Returns 1, or 0 after reporting

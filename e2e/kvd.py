@@ -8,6 +8,8 @@ can state the bytes it expects the program to write.
       del:ARTIST-PREFIX                remove the first entry whose artist starts so
       append-artist:PREFIX:SUFFIX      add SUFFIX to that entry's artist
   kvd.py same A B                      exit 0 when the two files are equal
+  kvd.py count FILE                    the entry count of a file that holds
+                                       exactly its entries (exit 1 otherwise)
 """
 import struct
 import sys
@@ -25,7 +27,7 @@ def read_string(data, pos):
     return data[pos:pos + n], pos + n
 
 
-def read(path):
+def read(path, exact=False):
     data = open(path, "rb").read()
     assert data[:4] == b"KOLV" and struct.unpack_from("<I", data, 4)[0] == 1
     (count,) = struct.unpack_from("<i", data, 8)
@@ -34,8 +36,12 @@ def read(path):
         fields = []
         for _ in range(6):
             text, pos = read_string(data, pos)
+            if pos > len(data):
+                raise ValueError("the file ends inside an entry")
             fields.append(text)
         entries.append(fields)
+    if exact and pos != len(data):
+        raise ValueError(f"{len(data) - pos} bytes after the last entry")
     return entries
 
 
@@ -66,6 +72,13 @@ def main(args):
     if args[0] == "dump":
         for e in read(args[1]):
             print(e)
+        return 0
+    if args[0] == "count":
+        try:
+            print(len(read(args[1], exact=True)))
+        except (AssertionError, ValueError, struct.error, IndexError) as error:
+            print(f"not a collection file: {error}", file=sys.stderr)
+            return 1
         return 0
     if args[0] == "same":
         return 0 if open(args[1], "rb").read() == open(args[2], "rb").read() else 1

@@ -4,8 +4,9 @@
 # Builds every libFuzzer target of fuzz/ in a clang tree (build/fuzz, or the
 # folder KV_FUZZ_TREE names) and runs each (or only the named ones), one at a
 # time, for the given time (default 60 s) from its seed corpus: the files a
-# seeds_<name> program writes, plus any checked-in files in fuzz/corpus/<name>/.
-# Crashes land in <tree>/crashes/<name>/. Exits non-zero when a fuzzer failed.
+# seeds_<name> program writes, plus any checked-in files in fuzz/corpus/<name>/,
+# with the dictionary fuzz/<name>.dict where there is one. Crashes land in
+# <tree>/crashes/<name>/. Exits non-zero when a fuzzer failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -35,9 +36,12 @@ for fuzzer in "$tree"/fuzz/fuzz_*; do
     if [ -d "$root/fuzz/corpus/$name" ]; then
         cp -n "$root/fuzz/corpus/$name"/* "$corpus"/ 2>/dev/null
     fi
+    dictionary=()
+    [ -f "$root/fuzz/$name.dict" ] && dictionary=(-dict="$root/fuzz/$name.dict")
     echo "== $name: ${seconds} s"
-    "$fuzzer" "$corpus" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
-        -artifact_prefix="$crashes/" -print_final_stats=1 2>&1 | tail -n 25
+    "$fuzzer" "$corpus" "${dictionary[@]}" -max_total_time="$seconds" \
+        -rss_limit_mb=2048 -timeout=10 -artifact_prefix="$crashes/" -print_final_stats=1 \
+        2>&1 | tail -n 25
     status=${PIPESTATUS[0]}
     if [ "$status" -ne 0 ]; then
         echo "FAILED: $name (exit $status), see $crashes"

@@ -11,6 +11,9 @@ export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=C.UTF-8
+# Scripts that start a session of their own when run alone see that they are
+# inside one.
+export KV_WINE_SESSION=1
 
 xvfb_pid=""
 cleanup() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -13,9 +14,25 @@ namespace zul {
 // empty when that is not possible.
 std::string MakeAbsolutePath(const std::string& path);
 
+// The longest path the program writes to. The system's file calls of the
+// Windows program take no more (MAX_PATH less the terminating zero), so a
+// file created under a longer name could be neither renamed nor removed.
+constexpr std::size_t MaxWritablePathLength = 259;
+
 // Creates a file that did not exist yet and opens it for binary writing.
-// Returns nullptr with errno set (EEXIST when the name is taken) on failure.
+// Returns nullptr with errno set (EEXIST when the name is taken,
+// ENAMETOOLONG beyond MaxWritablePathLength on Windows) on failure. Other
+// programs may read the file while it is open, not remove it.
 std::FILE* CreateNewFile(const std::string& path);
+
+// Removes a file; never a folder. False when nothing was removed.
+bool RemoveFile(const std::string& path);
+
+// What stands at a path that a new file is to replace. A read-only file is
+// one the system marks so (Windows) or one without any write permission
+// (POSIX, where the owner may still have the right to change that).
+enum class PathKind { Missing, File, ReadOnlyFile, Other };
+PathKind KindOfPath(const std::string& path);
 
 // Writes what the stream holds and what the system holds of it to the disc,
 // so that a rename afterwards never exposes a partly written file.
@@ -24,7 +41,8 @@ bool CommitFile(std::FILE* file);
 // Total length of an open file in bytes, -1 when it cannot be told.
 std::int64_t FileLength(std::FILE* file);
 
-// Moves source over target, replacing an existing target in one step.
+// Moves source over target, replacing an existing target in one step. A
+// replaced target passes its attributes and permissions on to the new file.
 bool ReplaceFileWith(const std::string& source, const std::string& target);
 
 } // namespace zul

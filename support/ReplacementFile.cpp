@@ -4,40 +4,54 @@
 #include "support/PathName.h"
 
 #include <cerrno>
-#include <chrono>
-#include <cstdint>
 
 namespace zul {
 
-namespace {
-
-std::string UniqueSuffix(unsigned attempt) {
-    static const char digits[] = "0123456789ABCDEF";
-    auto stamp = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::uint32_t value = static_cast<std::uint32_t>(stamp ^ (stamp >> 32)) + attempt * 2654435761u;
-    std::string suffix;
-    for (int shift = 28; shift >= 0; shift -= 4)
-        suffix += digits[(value >> shift) & 0x0F];
-    return suffix;
+std::vector<std::string> ReplacementFile::TemporaryNames(const std::string& name) {
+    // As long as the target's own name, so that the temporary file fits
+    // wherever the target fits, and recognisably the target's: its last
+    // character becomes "~" ("Sammlung.kvd" gives "Sammlung.kv~"). While
+    // that name is taken by a file that cannot go, its last two become "~1"
+    // to "~9".
+    std::vector<std::string> names;
+    auto add = [&](std::string candidate) {
+        if (candidate != name)
+            names.push_back(std::move(candidate));
+    };
+    const std::size_t length = name.size();
+    if (length >= 1)
+        add(name.substr(0, length - 1) + "~");
+    for (char digit = '1'; length >= 2 && digit <= '9'; ++digit)
+        add(name.substr(0, length - 2) + "~" + digit);
+    return names;
 }
-
-} // namespace
 
 ReplacementFile::~ReplacementFile() {
     if (stream_ != nullptr)
         std::fclose(stream_);
     if (!temporary_.empty() && !replaced_)
-        std::remove(temporary_.c_str());
+        RemoveFile(temporary_);
 }
 
 bool ReplacementFile::Create() {
+    // A read-only target or a folder is refused before anything is written:
+    // a rename would replace the one and fail on the other only at the end.
+    const PathKind kind = KindOfPath(target_);
+    if (kind == PathKind::ReadOnlyFile || kind == PathKind::Other)
+        return false;
+
     // Same folder as the target, so that the final rename never crosses a
-    // device; a short name, so that it fits wherever the target fits.
-    PathName target(target_);
+    // device.
+    const PathName target(target_);
     const std::string folder = target.GetDrive() + target.GetFolder();
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = folder + "~kv" + UniqueSuffix(attempt) + ".tmp";
+    const std::vector<std::string> names = TemporaryNames(target.GetBaseName() + target.GetExtension());
+    // What an earlier save of this file left behind (the program ended while
+    // writing) goes first; a temporary file another save still writes cannot
+    // be removed on Windows and keeps its name.
+    for (const std::string& name : names)
+        RemoveFile(folder + name);
+    for (const std::string& name : names) {
+        const std::string candidate = folder + name;
         stream_ = CreateNewFile(candidate);
         if (stream_ != nullptr) {
             temporary_ = candidate;

@@ -2,21 +2,28 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace zul {
 
 // A new file written beside a target that takes the target's place only when
 // it is complete: a failed write leaves the previous file as it was. The
-// temporary file is removed unless it replaced the target.
+// temporary file is removed unless it replaced the target, and a temporary
+// file an earlier save of the same target left behind goes with the next one.
 class ReplacementFile {
 public:
+    // The names the temporary file may take beside a target of this name
+    // (without folder), in the order they are tried: never longer than the
+    // target's name and never the name itself.
+    static std::vector<std::string> TemporaryNames(const std::string& name);
+
     explicit ReplacementFile(std::string target) : target_(std::move(target)) {}
     ~ReplacementFile();
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
     // Creates the temporary file in the target's folder; false when the
-    // folder cannot take a new file.
+    // target is read-only or not a file, or the folder cannot take a new file.
     bool Create();
     // The temporary file, open for binary writing after Create.
     std::FILE* Stream() const { return stream_; }

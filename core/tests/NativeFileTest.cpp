@@ -1,5 +1,8 @@
 #include "core/NativeFile.h"
 
+#include "support/FileSystem.h"
+#include "support/ReplacementFile.h"
+
 #include "resources/resource.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
@@ -12,6 +15,8 @@
 #ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using kolvane::DiscCollection;
@@ -215,12 +220,38 @@ TEST_F(NativeFile, EndInsideTheEntriesKeepsWhatWasRead) {
 }
 
 TEST_F(NativeFile, CountThreeWithOneEntryGivesThreeEntries) {
-    EXPECT_EQ(Load(HeaderWithCount(3) + Bytes{3, 'a', 'b', 'c', 0, 0, 0, 0, 0}), 0);
+    // 18 bytes after the header: room for three entries of six empty strings.
+    EXPECT_EQ(Load(HeaderWithCount(3) + Bytes{3, 'a', 'b', 'c', 9, 'T', 'i', 't', 'e', 'l', ' ', 'e',
+                                              'i', 'n', 0, 0, 0, 0}),
+              0);
     EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_009});
     ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(loaded[0].Artist, "abc");
+    EXPECT_EQ(loaded[0].CompareAll(Entry("abc", "Titel ein")), 0);
     EXPECT_TRUE(loaded[1].IsEmpty());
     EXPECT_TRUE(loaded[2].IsEmpty());
+}
+
+TEST_F(NativeFile, CountIsBoundBySixBytesPerEntry) {
+    const Bytes lastFieldTooLong = Bytes(29, 0) + Bytes{5};
+    struct Case {
+        const char* what;
+        Bytes file;
+        int result;
+        std::size_t entries;
+    };
+    const Case cases[] = {
+        {"six bytes each", HeaderWithCount(5) + Bytes(30, 0), 1, 5},
+        {"fits, fails in the last field", HeaderWithCount(5) + lastFieldTooLong, 0, 5},
+        {"one entry more than the bytes hold", HeaderWithCount(6) + Bytes(35, 0), 0, 0},
+        {"a megabyte of zeros for a million", HeaderWithCount(1000000) + Bytes(1000000, 0), 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        reporter.errors.clear();
+        EXPECT_EQ(Load(c.file), c.result);
+        EXPECT_EQ(loaded.size(), c.entries);
+        EXPECT_EQ(reporter.errors, c.result == 1 ? std::vector<int>{} : std::vector<int>{IDS_ERR_009});
+    }
 }
 
 TEST_F(NativeFile, LengthsBeyondTheFileAreRefusedBeforeAllocating) {
@@ -229,7 +260,7 @@ TEST_F(NativeFile, LengthsBeyondTheFileAreRefusedBeforeAllocating) {
         HeaderWithCount(1) + Bytes{1, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'x'},
         HeaderWithCount(1) + Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 'x', 0},
         // one byte more than the rest of the file
-        HeaderWithCount(1) + Bytes{4, 'a', 'b', 'c'},
+        HeaderWithCount(1) + Bytes{1, 'a', 9, 'b', 'c', 'd', 'e', 'f', 'g', 'h'},
     };
     for (const Bytes& bytes : cases) {
         reporter.errors.clear();
@@ -261,6 +292,103 @@ TEST_F(NativeFile, SaveOverAFolderIsError012AndLeavesNoTemporaryFile) {
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
     EXPECT_EQ(kvtest::ReadText(folder.File("liste.kvd/drin.txt")), "bleibt");
 }
+
+TEST_F(NativeFile, ReadOnlyTargetIsError012AndStaysAsItWas) {
+    const Bytes previous = Save({Entry("alt")});
+    namespace fs = std::filesystem;
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(path, readOnly);
+    EXPECT_EQ(SaveNativeFile(path, {Entry("neu")}, reporter), 0);
+    EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_012});
+    EXPECT_EQ(kvtest::ReadBytes(path), previous);
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, readOnly);
+    EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(NativeFile, ReplacedTargetKeepsItsPermissions) {
+    Save({Entry("alt")});
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::perms before = fs::status(path).permissions();
+    Save({Entry("neu")});
+    EXPECT_EQ(fs::status(path).permissions(), before);
+}
+
+TEST_F(NativeFile, TemporaryFileOfAnEarlierSaveGoesWithTheNextSave) {
+    // What a save that was ended while writing leaves: the target's name with
+    // its last character replaced.
+    kvtest::WriteText(folder.File("liste.kv~"), std::string(5000, 'h'));
+    Save({Entry("neu")});
+    EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
+
+    // A name held by something that cannot be removed is passed over.
+    std::filesystem::create_directory(folder.File("liste.kv~"));
+    EXPECT_EQ(Save({Entry("neuer")}),
+              (HeaderWithCount(1) + Bytes{5, 'n', 'e', 'u', 'e', 'r', 0, 0, 0, 0, 0}));
+    EXPECT_EQ(FolderContents(), (std::vector<std::string>{"liste.kvd", "liste.kv~"}));
+}
+
+#ifndef _WIN32
+TEST_F(NativeFile, SaveEndedWhileWritingLeavesTheOldFileAndANameOfTheCollection) {
+    const Bytes previous = Save({Entry("alt")});
+    // A child process writes a temporary file and ends before replacing.
+    const pid_t child = fork();
+    if (child == 0) {
+        zul::ReplacementFile file(path);
+        if (file.Create() && std::fputs("halb geschrieben", file.Stream()) >= 0)
+            std::fflush(file.Stream());
+        _exit(0);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(FolderContents(), (std::vector<std::string>{"liste.kvd", "liste.kv~"}));
+    EXPECT_EQ(kvtest::ReadBytes(path), previous);
+
+    Save({Entry("neu")});
+    EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
+}
+#endif
+
+#ifdef _WIN32
+// A folder under the test folder whose path has exactly this many characters.
+std::string FolderOfLength(const kvtest::TempFolder& base, std::size_t length) {
+    std::string path = base.Path().string();
+    while (path.size() < length) {
+        const std::size_t remaining = length - path.size(); // separator and name
+        path.push_back('\\');
+        path.append(remaining <= 201 ? remaining - 1 : 100, 'd');
+        std::filesystem::create_directories(path);
+    }
+    return path + "\\";
+}
+
+TEST_F(NativeFile, SaveAtThePathLengthLimit) {
+    // The longest path the system's calls take, with a short name in a deep
+    // folder: the temporary file must fit beside it too.
+    const std::string atLimit = FolderOfLength(folder, zul::MaxWritablePathLength - 6) + "a.kvd";
+    ASSERT_EQ(atLimit.size(), zul::MaxWritablePathLength);
+    EXPECT_EQ(SaveNativeFile(atLimit, {Entry("x")}, reporter), 1);
+    EXPECT_EQ(SaveNativeFile(atLimit, {Entry("y")}, reporter), 1);
+    EXPECT_TRUE(reporter.errors.empty());
+    const std::string atLimitFolder = atLimit.substr(0, atLimit.size() - 5);
+    EXPECT_EQ(kvtest::ReadBytes(atLimit).size(), 19u);
+
+    // One character more is refused before anything is written.
+    const std::string beyond = FolderOfLength(folder, zul::MaxWritablePathLength - 5) + "a.kvd";
+    EXPECT_EQ(SaveNativeFile(beyond, {Entry("x")}, reporter), 0);
+    EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_012});
+    const std::string beyondFolder = beyond.substr(0, beyond.size() - 5);
+    for (const std::string& f : {atLimitFolder, beyondFolder}) {
+        std::vector<std::string> names;
+        for (const auto& item : std::filesystem::directory_iterator(f))
+            names.push_back(item.path().filename().string());
+        EXPECT_EQ(names, f == atLimitFolder ? std::vector<std::string>{"a.kvd"}
+                                            : std::vector<std::string>{});
+    }
+}
+#endif
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Writes the seed corpus of fuzz_profile_file_reader into the folder given as
-// argument: a query line ("section", tab, "key") and then the profile text.
+// argument: a query line ("section", tab, "key", optionally tab and a buffer
+// size) and then the profile text.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
         {"no_line_end", "A\tb\n[A]\r\na=1"},
         {"missing", "New\tkey\n[Other]\nkey=1\n\n"},
         {"numbers", "S\tn\n[S]\nn=-2147483648\nbytes=2G00\nlist=10.20:30,40\n"},
+        {"long_value", "MainDlg\tWorkDir\n[MainDlg]\nWorkDir=" + std::string(1500, 'w') + "\n"},
+        {"short_buffer", "A\tk\t3\n[A]\nk=12345\n"},
+        {"buffer_one", "A\tk\t1\n[A]\nk=x\n"},
     };
     for (const auto& [name, text] : samples) {
         if (std::FILE* file = std::fopen((folder + name).c_str(), "wb")) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -60,6 +61,22 @@ std::FILE* CreateNewFile(const std::string& path) {
     return file;
 }
 
+bool RemoveFile(const std::string& path) {
+    return unlink(path.c_str()) == 0;
+}
+
+PathKind KindOfPath(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return errno == ENOENT ? PathKind::Missing : PathKind::Other;
+    if (!S_ISREG(status.st_mode))
+        return PathKind::Other;
+    // The permission bits, not access(): the tests run as root, who may
+    // write anything.
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? PathKind::ReadOnlyFile
+                                                                  : PathKind::File;
+}
+
 bool CommitFile(std::FILE* file) {
     return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
 }
@@ -75,6 +92,9 @@ std::int64_t FileLength(std::FILE* file) {
 }
 
 bool ReplaceFileWith(const std::string& source, const std::string& target) {
+    struct stat status;
+    if (stat(target.c_str(), &status) == 0 && chmod(source.c_str(), status.st_mode & 07777) != 0)
+        return false;
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 

@@ -1,5 +1,12 @@
 #include "support/win32/SystemDialogs.h"
 
+#include "resources/resource.h"
+#include "support/DialogPath.h"
+#include "support/FileSystem.h"
+#include "support/win32/CallbackGuard.h"
+#include "support/win32/DebugTrace.h"
+#include "support/win32/WinApp.h"
+
 #include <vector>
 
 namespace zul::Windows {
@@ -19,6 +26,27 @@ FileDialog::FileDialog(Kind kind, const std::string& filter, const std::string& 
                        const std::string& fileName, DWORD flags)
     : kind_(kind), filter_(filter), defaultExtension_(defaultExtension), path_(fileName),
       flags_(flags) {}
+
+namespace {
+
+// The dialog object on the system dialog's window while the guard is in place.
+constexpr char GuardProperty[] = "zul.FileDialog";
+
+// A text the dialog hands out through one of its CDM_ messages; empty when it
+// has none. A text longer than the buffer comes back as that many question
+// marks: only its length counts then.
+std::string DialogText(HWND window, UINT message) {
+    std::vector<char> buffer(32768, '\0');
+    const LRESULT length = ::SendMessageA(window, message, static_cast<WPARAM>(buffer.size()),
+                                          reinterpret_cast<LPARAM>(buffer.data()));
+    if (length <= 0)
+        return {};
+    if (static_cast<size_t>(length) > buffer.size())
+        return std::string(static_cast<size_t>(length), '?');
+    return std::string(buffer.data());
+}
+
+} // namespace
 
 INT_PTR FileDialog::Show(HWND owner) {
     // The system wants the filter pairs separated by zero characters.
@@ -40,16 +68,81 @@ INT_PTR FileDialog::Show(HWND owner) {
     data.nFilterIndex = 1;
     data.lpstrFile = file.data();
     data.nMaxFile = static_cast<DWORD>(file.size());
-    data.lpstrInitialDir = initialFolder_.empty() ? nullptr : initialFolder_.c_str();
+    // The dialog copies the folder into a MAX_PATH buffer as well and adds a
+    // backslash and "*" there; a longer one (a stored setting, the folder of a
+    // file named on the command line) starts it in the current folder instead.
+    const bool folderFits = !initialFolder_.empty() && initialFolder_.size() + 2 < MAX_PATH;
+    data.lpstrInitialDir = folderFits ? initialFolder_.c_str() : nullptr;
     data.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
     data.lpstrDefExt = defaultExtension_.empty() ? nullptr : defaultExtension_.c_str();
-    data.Flags = flags_;
+    // The hook only puts the guard on the dialog's OK command; sizing stays
+    // on, which a hook would otherwise turn off.
+    data.Flags = flags_ | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
+    data.lpfnHook = &FileDialog::HookProcedure;
+    data.lCustData = reinterpret_cast<LPARAM>(this);
     const BOOL chosen = kind_ == Kind::Open ? ::GetOpenFileNameA(&data) : ::GetSaveFileNameA(&data);
+    window_.Attach(nullptr);
     if (!chosen) {
+        // Nothing to show for a failure of the dialog itself (our buffer is
+        // far above what it can fill): like a cancel.
+        if (const DWORD error = ::CommDlgExtendedError())
+            DebugTrace("[zul::Windows::FileDialog::Show] CommDlgExtendedError=%lu\n", error);
         return IDCANCEL;
     }
     path_ = file.data();
     return IDOK;
+}
+
+UINT_PTR CALLBACK FileDialog::HookProcedure(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* data = reinterpret_cast<const OPENFILENAMEA*>(lParam);
+        reinterpret_cast<FileDialog*>(data->lCustData)->Guard(::GetParent(hook));
+    }
+    return 0; // the dialog's own handling for everything
+}
+
+void FileDialog::Guard(HWND window) {
+    // Classic subclassing of the system's window: the object hangs on it as a
+    // property and leaves with the window.
+    window_.Attach(window);
+    ::SetPropA(window, GuardProperty, this);
+    dialogProcedure_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FileDialog::GuardProcedure)));
+}
+
+LRESULT CALLBACK FileDialog::GuardProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    auto* dialog = static_cast<FileDialog*>(::GetPropA(window, GuardProperty));
+    const WNDPROC procedure = dialog->dialogProcedure_;
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED &&
+        !CallGuarded(false, [dialog] { return dialog->AcceptsName(); })) {
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+        ::RemovePropA(window, GuardProperty);
+    }
+    return ::CallWindowProcA(procedure, window, message, wParam, lParam);
+}
+
+bool FileDialog::AcceptsName() {
+    const HWND window = window_.Handle();
+    std::string folder = DialogText(window, CDM_GETFOLDERPATH);
+    if (folder.empty()) {
+        // The dialog's own fallback.
+        char current[MAX_PATH] = {};
+        ::GetCurrentDirectoryA(MAX_PATH, current);
+        folder = current;
+    }
+    const std::string typed = DialogText(window, CDM_GETSPEC);
+    if (DialogPath(folder, typed, defaultExtension_).size() <= MaxWritablePathLength)
+        return true;
+    if (WinApp* app = WinApp::Current()) {
+        app->ShowError(kind_ == Kind::Open ? IDS_ERR_008 : IDS_ERR_012);
+    } else {
+        ::MessageBeep(MB_ICONHAND);
+    }
+    return false;
 }
 
 PrintDialog::PrintDialog() : data_{} {

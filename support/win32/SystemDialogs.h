@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/win32/Modal.h"
+#include "support/win32/Window.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -33,6 +34,12 @@ private:
 };
 
 // The common open or save dialog. Result IDOK with Path() set, or IDCANCEL.
+//
+// A name that would make a path longer than the program can use is refused in
+// the dialog itself, with FEHLER 008 (open) or FEHLER 012 (save): the dialog
+// stays open for another name. The system's dialog builds the path in a buffer
+// of MAX_PATH characters and under Wine overruns it (the program crashed on a
+// typed name of 240 characters).
 class FileDialog : public SystemDialog {
 public:
     enum class Kind { Open, Save };
@@ -57,10 +64,22 @@ public:
         Answer(IDOK);
     }
 
+    // The dialog's window while it is shown: messages raised then belong to it.
+    Window* ParentWhileRunning() override { return &window_; }
+
 protected:
     INT_PTR Show(HWND owner) override;
 
 private:
+    static UINT_PTR CALLBACK HookProcedure(HWND hook, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK GuardProcedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam);
+    void Guard(HWND window);
+    // False (after the message) when OK would hand the dialog a path too long.
+    bool AcceptsName();
+
+    Window window_;
+    WNDPROC dialogProcedure_ = nullptr;
     Kind kind_;
     std::string filter_;
     std::string defaultExtension_;

@@ -50,6 +50,8 @@ public:
     // A file dialog: answered with the path, or cancelled.
     ModalScript& ChooseFile(const std::string& path);
     ModalScript& CancelSystemDialog();
+    // A system dialog shown for real: the test drives and ends it itself.
+    ModalScript& ShowSystemDialog();
 
     bool Finished() const { return answers_.empty(); }
     // One line per modal run seen, in order ("dialog 101", "message FEHLER: ...").
@@ -59,6 +61,7 @@ private:
     struct Answer {
         DialogAction dialog;
         SystemAction system;
+        bool shown = false; // a system dialog left unanswered on purpose
     };
     void Handle(zul::Windows::Modal& modal);
 

@@ -8,6 +8,8 @@
 #include <io.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <vector>
 
 namespace zul {
@@ -30,18 +32,51 @@ std::string MakeAbsolutePath(const std::string& path) {
 }
 
 std::FILE* CreateNewFile(const std::string& path) {
-    int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                   _S_IREAD | _S_IWRITE);
-    if (fd < 0)
+    // Through the same ANSI calls as the rename and the removal later on: a
+    // name the C runtime would take (it converts to UTF-16 itself and knows
+    // no MAX_PATH) could then be neither renamed nor removed.
+    if (path.size() > MaxWritablePathLength) {
+        errno = ENAMETOOLONG;
         return nullptr;
+    }
+    HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        errno = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? EEXIST : EACCES;
+        return nullptr;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
+        ::CloseHandle(handle);
+        ::DeleteFileA(path.c_str());
+        errno = EMFILE;
+        return nullptr;
+    }
     std::FILE* file = _fdopen(fd, "wb");
     if (file == nullptr) {
-        int error = errno;
+        const int error = errno;
         _close(fd);
-        _unlink(path.c_str());
+        ::DeleteFileA(path.c_str());
         errno = error;
     }
     return file;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::DeleteFileA(path.c_str()) != 0;
+}
+
+PathKind KindOfPath(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathKind::Missing
+                                                                             : PathKind::Other;
+    }
+    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0)
+        return PathKind::Other;
+    return (attributes & FILE_ATTRIBUTE_READONLY) != 0 ? PathKind::ReadOnlyFile : PathKind::File;
 }
 
 bool CommitFile(std::FILE* file) {
@@ -53,8 +88,26 @@ std::int64_t FileLength(std::FILE* file) {
 }
 
 bool ReplaceFileWith(const std::string& source, const std::string& target) {
-    return MoveFileExA(source.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // The system's replace keeps the target's attributes, security settings
+    // and streams, which a rename would take from the new file.
+    if (::ReplaceFileA(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                       nullptr, nullptr))
+        return true;
+    // A rename only where the replace cannot work: no target (yet, or no
+    // longer: the replace may have removed it before it failed), or a file
+    // system without the operation. A target the replace refused (read-only,
+    // denied, in use) stays.
+    switch (::GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+    case ERROR_INVALID_FUNCTION:
+    case ERROR_NOT_SUPPORTED:
+    case ERROR_CALL_NOT_IMPLEMENTED:
+        return ::MoveFileExA(source.c_str(), target.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    default:
+        return false;
+    }
 }
 
 } // namespace zul

@@ -1,0 +1,254 @@
+#!/usr/bin/env bash
+# soak.sh [events] [seed] [cross build dir] [results dir]
+#
+# Drives the real Kolvane.exe under Wine on a virtual display with random key
+# strokes and clicks from a fixed alphabet (the table below), on the main
+# window and on every dialog it opens. File dialogs are answered with a path
+# in the run's scratch folder (some of them damaged collection files) or with
+# Escape. At the end the program must be running and answering, and a final
+# "Speichern unter" must give a file that the reader takes with the entry
+# count the status line shows.
+#
+# The events follow from the seed, so a failing run can be replayed with the
+# seed it prints (timing may still differ). Results go to <results>/soak.result
+# as PASS/FAIL lines (counted by test.sh), the events to <results>/soak-<seed>.log.
+# Default: 2000 events, a random seed, build/cross, build/soak-results.
+set -uo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+events="${1:-2000}"
+seed="${2:-$(( (RANDOM << 15) | RANDOM ))}"
+cross="$(cd "${3:-$root/build/cross}" && pwd)"
+results="${4:-$root/build/soak-results}"
+
+if [ "${KV_WINE_SESSION:-0}" != 1 ]; then
+    [ -f "$cross/app/Kolvane.exe" ] && [ -f "$cross/e2e/kv-status-probe.exe" ] || {
+        echo "soak.sh: build the cross tree first (./test.sh)"; exit 1; }
+    mkdir -p "$results"
+    exec "$root/scripts/wine-session.sh" "$cross" "$0" "$events" "$seed" "$cross" "$results"
+fi
+
+set -- "$cross" "$results"
+source "$root/e2e/lib.sh"
+: >"$KV_RESULT_FILE"
+log="$KV_RESULTS/soak-$seed.log"
+: >"$log"
+# About 0.15 s an event, with room for a slow machine.
+kv_deadline $(( 120 + events / 2 ))
+
+# ---------------------------------------------------------------- alphabet
+# One entry per line: weight, kind, argument.
+#   key     xdotool key names, sent to the window in front
+#   text    a random letter, digit or sign, sent to the window in front
+#   header  a click on the list's header row (sorts)
+#   row     a click on a row; dclick a double click; rclick a right click
+#   menu    menu keys (Alt and the mnemonics) on the main window
+# Left out on purpose: what ends the program (Alt+F4, "Beenden", the
+# "Schließen" button that Ctrl+Alt+B shows) and help (F1, the "Hilfe" menu),
+# which starts a browser. Commands that land later get their menu line (and
+# their key) here.
+ALPHABET=(
+    "6 key Up"        "6 key Down"       "2 key Left"      "2 key Right"
+    "2 key Home"      "2 key End"        "2 key Prior"     "2 key Next"
+    "4 key Insert"    "3 key Delete"     "4 key Return"    "5 key Escape"
+    "3 key space"     "3 key Tab"        "1 key shift+Tab" "2 key BackSpace"
+    "2 key ctrl+a"    "2 key ctrl+u"     "2 key ctrl+f"    "2 key ctrl+g"
+    "1 key F3"        "2 key ctrl+s"     "1 key ctrl+n"    "1 key ctrl+o"
+    "1 key ctrl+l"    "1 key ctrl+i"     "1 key ctrl+alt+g"
+    "8 text -"
+    "3 header -"      "5 row -"          "2 dclick -"      "1 rclick -"
+    # Datei: Neu, Laden, Speichern, Speichern unter
+    "1 menu alt+d n"  "1 menu alt+d l"   "1 menu alt+d s"  "1 menu alt+d u"
+    # Bearbeiten: Einfügen, Löschen, Alles markieren, Markierungen aufheben,
+    # Suchen, Weitersuchen
+    "1 menu alt+b e"  "1 menu alt+b l"   "1 menu alt+b m"  "1 menu alt+b f"
+    "1 menu alt+b s"  "1 menu alt+b w"
+    # Ansicht: Zusatz-Informationen, Standard-Größe, Grid
+    "1 menu alt+a z"  "1 menu alt+a s"   "1 menu alt+a g"
+)
+TEXT_KEYS=(a b c d e f g h i j k l m n o p q r s t u v w x y z A B K M Z 0 1 2 9 minus period comma)
+# File dialogs are answered with one of these names in the scratch folder, or
+# with Escape.
+OPEN_NAMES=(a.kvd b.kvd c.kvd Sammlung.kvd kaputt.kvd leer.kvd gross.kvd fehlt.kvd)
+SAVE_NAMES=(a.kvd b.kvd c.kvd)
+FILE_DIALOG='^(Open|Save As|Öffnen|Speichern unter)$'
+
+# ---------------------------------------------------------------- the events
+RANDOM=$seed
+table=()
+for entry in "${ALPHABET[@]}"; do
+    read -r weight kind argument <<<"$entry"
+    for ((w = 0; w < weight; w++)); do table+=("$kind $argument"); done
+done
+plan=()
+for ((i = 0; i < events; i++)); do
+    event="${table[RANDOM % ${#table[@]}]}"
+    case "$event" in
+        text*) event="key ${TEXT_KEYS[RANDOM % ${#TEXT_KEYS[@]}]}" ;;
+        header*) event="header $((20 + RANDOM % 340)) 40" ;;
+        row* | dclick* | rclick*) event="${event%% *} $((20 + RANDOM % 300)) $((60 + RANDOM % 280))" ;;
+    esac
+    plan+=("$event")
+done
+answers=()
+for ((i = 0; i < 64; i++)); do
+    if ((RANDOM % 10 < 3)); then
+        answers+=("escape")
+    else
+        answers+=("$((RANDOM % 100))")
+    fi
+done
+
+# ---------------------------------------------------------------- the program
+# Without a window manager Wine waits two seconds for one each time a managed
+# window closes; the program's windows are unmanaged for the run.
+appdefaults='HKCU\Software\Wine\AppDefaults\Kolvane.exe\X11 Driver'
+wine reg add "$appdefaults" /v Managed /d N /f </dev/null >/dev/null 2>&1
+soak_cleanup() {
+    wine reg delete "${appdefaults%\\*}" /f </dev/null >/dev/null 2>&1
+    kv_cleanup
+}
+trap 'kill "$KV_DEADLINE_PID" 2>/dev/null; soak_cleanup' EXIT
+kv_start_with "$KV_DEMO"
+scratch="$KV_WORK"
+win_scratch="$(kv_winpath "$scratch")"
+cp "$KV_DEMO" "$scratch/a.kvd"
+head -c 1000 "$KV_DEMO" >"$scratch/kaputt.kvd"
+: >"$scratch/leer.kvd"
+python3 - "$scratch/gross.kvd" <<'EOF'
+import struct, sys
+# A count of a million over a megabyte of zeros.
+open(sys.argv[1], "wb").write(b"KOLV" + struct.pack("<Ii", 1, 1000000) + bytes(1000000))
+EOF
+
+# Runs one xdotool chain (an action, or nothing) and looks at the windows
+# afterwards in the same process: front is the visible named window created
+# last, the dialog in front or the main window (menus and list pop-ups have no
+# name).
+act() {
+    front="$(xdotool "$@" sleep 0.03 search --onlyvisible --name '.' 2>/dev/null | sort -n | tail -1)"
+    [ -n "$front" ] || front="$main"
+}
+
+send_key() { xdotool key --delay 10 "$1" 2>/dev/null; sleep 0.03; }
+
+# The xdotool commands that answer a file dialog: a name in the scratch
+# folder and Return, or Escape.
+file_answer() { # <title>
+    local answer="${answers[answer_index % ${#answers[@]}]}" names name
+    answer_index=$((answer_index + 1))
+    if [ "$answer" = escape ]; then
+        echo "  answer: Escape" >>"$log"
+        answer_args=(key Escape)
+        return
+    fi
+    if [[ "$1" =~ ^(Open|Öffnen)$ ]]; then names=("${OPEN_NAMES[@]}"); else names=("${SAVE_NAMES[@]}"); fi
+    name="${names[answer % ${#names[@]}]}"
+    echo "  answer: $name" >>"$log"
+    answer_args=(type --delay 8 "$win_scratch\\$name" key Return sleep 0.2)
+}
+
+answer_index=0
+front="$main"
+focused="$main"
+title=""
+stuck=0
+failed_at=""
+for ((i = 0; i < events; i++)); do
+    if ! kill -0 "$KV_PROGRAM_PID" 2>/dev/null; then
+        failed_at="$i"
+        break
+    fi
+    # A new window in front gets the keyboard first.
+    focus=()
+    if [ "$front" != "$focused" ]; then
+        focus=(windowfocus "$front" sleep 0.15)
+        focused="$front"
+        stuck=0
+        title=""
+        [ "$front" = "$main" ] || title="$(xdotool getwindowname "$front" 2>/dev/null)"
+    else
+        stuck=$((stuck + 1))
+    fi
+    if [ "$front" != "$main" ]; then
+        if [[ "$title" =~ $FILE_DIALOG ]] && ((stuck % 5 == 0)); then
+            echo "$i [$title] file dialog" >>"$log"
+            file_answer "$title"
+            act "${focus[@]}" "${answer_args[@]}"
+            continue
+        fi
+        if ((stuck > 40)); then
+            # A dialog the alphabet has not closed for long: Escape.
+            echo "$i [$title] Escape (open for $stuck events)" >>"$log"
+            act "${focus[@]}" key Escape
+            continue
+        fi
+    fi
+    event="${plan[i]}"
+    echo "$i [${title:-main}] $event" >>"$log"
+    read -r kind a b _ <<<"$event"
+    action=()
+    case "$kind" in
+        key) action=(key --delay 10 "$a") ;;
+        menu) action=(key --delay 10 "$a" sleep 0.05 key "$b") ;;
+        header | row) action=(mousemove --window "$main" "$a" "$b" click 1) ;;
+        dclick) action=(mousemove --window "$main" "$a" "$b" click --repeat 2 1) ;;
+        rclick) action=(mousemove --window "$main" "$a" "$b" click 3) ;;
+    esac
+    # Menus and clicks belong to the main window; with a dialog in front
+    # they would only move the mouse or press Alt in the dialog.
+    [ "$kind" = key ] || [ "$front" = "$main" ] || action=()
+    act "${focus[@]}" "${action[@]}"
+done
+
+replay="replay: scripts/soak.sh $events $seed"
+if [ -n "$failed_at" ]; then
+    kv_fail "the program runs through $events events (seed $seed): it ended at event $failed_at, see $log; $replay"
+    kv_finish
+fi
+kv_pass "the program runs through $events events (seed $seed)"
+peak_kb="$(awk '/^VmHWM/ { print $2 }' "/proc/$KV_PROGRAM_PID/status" 2>/dev/null)"
+
+# Close whatever is open: dialogs with Escape, then any menu of the main window.
+act
+for _ in $(seq 1 30); do
+    [ "$front" = "$main" ] && break
+    act windowfocus "$front" sleep 0.15 key Escape sleep 0.3
+done
+kv_focus "$main" >/dev/null 2>&1
+send_key Escape
+send_key Escape
+
+probe() { wine "$cross/e2e/kv-status-probe.exe" </dev/null 2>/dev/null | tr -d '\r'; }
+status="$(probe)"
+if [ -n "$status" ]; then
+    kv_pass "the main window answers after the run (\"$(iconv -f CP1252 <<<"$status")\")"
+else
+    kv_fail "the main window answers after the run (seed $seed); $replay"
+fi
+
+final="final-$seed.kvd"
+kv_focus "$main" >/dev/null 2>&1
+send_key alt+d
+send_key u
+saved=0
+if save=$(kv_wait_window "$FILE_DIALOG" 50); then
+    kv_focus "$save" >/dev/null 2>&1
+    xdotool type --delay 8 "$win_scratch\\$final" 2>/dev/null
+    send_key Return
+    kv_seen "^$(printf '%s' "$final" | sed 's/[.]/\\./g') - Kolvane-Verwaltung\$" 100 && saved=1
+fi
+kv_wait_file "$scratch/$final"
+status="$(probe)"
+shown="${status%% *}"
+read_count="$(kv_kvd count "$scratch/$final" 2>/dev/null)"
+if [ "$saved" = 1 ] && [ -n "$shown" ] && [ "$read_count" = "$shown" ]; then
+    kv_pass "a final save gives a file the reader takes with the $shown entries shown"
+else
+    kv_fail "a final save gives a file the reader takes with the entries shown (saved: $saved, shown: '${shown}', read: '${read_count}', seed $seed); $replay"
+fi
+
+kv_focus "$main" >/dev/null 2>&1
+send_key alt+F4
+kv_check "the program closes after the final save" kv_wait_exit
+echo "soak: $events events, seed $seed, peak memory ${peak_kb:-?} kB, $answer_index file dialogs answered"
+kv_finish
