@@ -1,9 +1,11 @@
 #include "app/EntryDialog.h"
 
+#include "exchange/win32/M3uImportWindow.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 #include "support/win32/Controls.h"
 #include "support/win32/ResourceText.h"
+#include "support/win32/WinApp.h"
 
 namespace kolvane {
 
@@ -68,6 +70,27 @@ bool EntryDialog::OnInitDialog() {
     close.SetText(zul::Windows::LoadResourceText(IDS_CLOSE_BUTTON));
     ::SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(close.Handle()), TRUE);
     return false;
+}
+
+bool EntryDialog::OnCommand(int id, int code, HWND control) {
+    if (id == PlaylistButtonId && code == BN_CLICKED) {
+        OnPlaylistButton();
+        return true;
+    }
+    return AppDialog::OnCommand(id, code, control);
+}
+
+void EntryDialog::OnPlaylistButton() {
+    if (mode_ == ShowMode)
+        return;
+    M3uImportWindow playlist(window_);
+    if (zul::Windows::WinApp::Current()->RunModal(playlist) != IDOK)
+        return;
+    std::string tracks = ItemText(IDC_TRACKS_EDIT);
+    if (!tracks.empty())
+        tracks += "\r\n";
+    tracks += playlist.ResultText();
+    SetItemText(IDC_TRACKS_EDIT, tracks);
 }
 
 void EntryDialog::OnOK() {

@@ -31,9 +31,13 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
     void OnOK() override;
 
 private:
+    // "...": track names from a playlist, added to the tracks.
+    void OnPlaylistButton();
+
     int mode_;
     DiscEntry entry_;
 };

@@ -147,3 +147,12 @@
 #define IDC_INFO_PRODUCT 1047
 #define IDC_INFO_COPYRIGHT 1048
 #define IDC_INFO_LIBS 1211
+
+// M3U-Ext import window: dialog 103, menu 147, context menu 148, accelerators 149
+#define IDD_M3U_IMPORT 103
+#define IDR_MENU_M3U 147
+#define IDR_MENU_M3U_CONTEXT 148
+#define IDR_ACCEL_M3U 149
+#define IDC_M3U_LIST 1000
+#define IDC_M3U_WITH_ARTISTS 1208
+#define IDM_M3U_WITH_ARTISTS 1209

@@ -1,6 +1,7 @@
 #include "app/EntryDialog.h"
 #include "resources/resource.h"
 #include "support/win32/WinApp.h"
+#include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
@@ -217,18 +218,43 @@ TEST(EntryDialog, HelpOpensThePageOfTheMode) {
     }
 }
 
-TEST(EntryDialog, PlaylistButtonLeavesTheTracksAsTheyAre) {
-    kvtest::TestApp app;
-    kvtest::ModalScript script(app);
-    EntryDialog dialog(EntryDialog::ChangeMode);
-    dialog.SetEntry(SampleEntry());
-    script.Then([&](Dialog& d) {
-        kvtest::Press(d, EntryDialog::PlaylistButtonId);
-        EXPECT_TRUE(d.Exists());
-        EXPECT_EQ(kvtest::TextOf(EditOf(d, 4)), SampleEntry().Tracks);
-        kvtest::Press(d, IDOK);
-    });
-    EXPECT_EQ(app.RunModal(dialog), IDOK);
-    EXPECT_EQ(dialog.Entry().CompareAll(SampleEntry()), 0);
-    EXPECT_TRUE(script.Finished());
+TEST(EntryDialog, PlaylistLinesAreAddedToTheTracksOnANewLine) {
+    kvtest::TempFolder folder;
+    const std::string playlist = folder.File("Liste.m3u");
+    kvtest::WriteText(playlist, "#EXTM3U\r\n#EXTINF:1,A - Eins\r\n#EXTINF:2,Zwei\r\n");
+    const struct {
+        const char* tracks;
+        int playlistAnswer; // IDOK, IDCANCEL in the window, 0: no playlist chosen
+        const char* expected;
+    } cases[] = {
+        {"", IDOK, "Eins\r\nZwei"},
+        {"Intro", IDOK, "Intro\r\nEins\r\nZwei"},
+        {"Intro", IDCANCEL, "Intro"},
+        {"Intro", 0, "Intro"},
+    };
+    for (const auto& c : cases) {
+        kvtest::TestApp app;
+        kvtest::ModalScript script(app);
+        EntryDialog dialog(EntryDialog::ChangeMode);
+        DiscEntry entry;
+        entry.Tracks = c.tracks;
+        dialog.SetEntry(entry);
+        script.Then([&](Dialog& d) {
+            kvtest::Press(d, EntryDialog::PlaylistButtonId);
+            EXPECT_EQ(kvtest::TextOf(EditOf(d, 4)), c.expected) << c.playlistAnswer;
+            kvtest::Press(d, IDOK);
+        });
+        if (c.playlistAnswer == 0) {
+            script.CancelSystemDialog();
+        } else {
+            script.ChooseFile(playlist);
+            script.Then([&](Dialog& window) {
+                EXPECT_EQ(::GetWindow(window.Handle(), GW_OWNER), dialog.Handle());
+                kvtest::Press(window, c.playlistAnswer);
+            });
+        }
+        EXPECT_EQ(app.RunModal(dialog), IDOK);
+        EXPECT_EQ(dialog.Entry().Tracks, c.expected) << c.playlistAnswer;
+        EXPECT_TRUE(script.Finished());
+    }
 }

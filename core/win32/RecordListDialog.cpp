@@ -5,6 +5,7 @@
 #include "support/FormatText.h"
 #include "support/PathName.h"
 #include "support/win32/AppMessageReporter.h"
+#include "support/win32/CommandMenus.h"
 #include "support/win32/ResourceText.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
@@ -220,36 +221,17 @@ CommandState RecordListDialog::StateOf(int command) const {
 }
 
 void RecordListDialog::UpdateCommandStates() {
-    if (HMENU menu = ::GetMenu(Handle())) {
-        zul::Windows::ApplyCommandStates(menu, StateFunction());
-        ::DrawMenuBar(Handle());
-    }
-    zul::Windows::ApplyCommandStatesToButtons(Handle(), StateFunction());
+    zul::Windows::ApplyCommandStatesToWindow(Handle(), StateFunction());
 }
 
 void RecordListDialog::ShowContextMenu(UINT menuId, POINT screen) {
-    HMENU resource = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId));
-    if (resource == nullptr)
-        return;
-    if (HMENU popup = ::GetSubMenu(resource, 0)) {
-        zul::Windows::ApplyCommandStates(popup, StateFunction());
-        SetMenuOpen(true);
-        ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(),
-                         nullptr);
-        SetMenuOpen(false);
-    }
-    ::DestroyMenu(resource);
+    SetMenuOpen(true);
+    zul::Windows::TrackContextMenu(Handle(), menuId, screen, StateFunction());
+    SetMenuOpen(false);
 }
 
 POINT RecordListDialog::ContextMenuPointForKeyboard() const {
-    const zul::Windows::ListView list = list_.List();
-    POINT point{0, 0};
-    RECT row{};
-    const int focused = view_.FocusedPosition();
-    if (focused >= 0 && list.ItemRect(focused, row, LVIR_LABEL))
-        point = {row.left, row.bottom};
-    ::ClientToScreen(list.Handle(), &point);
-    return point;
+    return zul::Windows::ListContextMenuPoint(list_.Handle());
 }
 
 // ---------------------------------------------------------------- settings

@@ -1,0 +1,456 @@
+// The M3U-Ext import window from dialog 103, run modally through the test
+// seam: the playlist dialog answered with a real file, the window driven by
+// its real buttons, keys and menus, its settings read back from the registry.
+#include "exchange/win32/M3uImportWindow.h"
+
+#include "support/win32/ResourceText.h"
+#include "testkit/TempFolder.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Menus.h"
+#include "testkit/win32/MessageLog.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
+#include "testkit/win32/TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+using kolvane::M3uImportWindow;
+using kvtest::ArtistColumn;
+using kvtest::Drain;
+using kvtest::MenuChecked;
+using kvtest::MenuEnabled;
+using kvtest::PressKey;
+using kvtest::SelectedRows;
+using zul::Windows::Dialog;
+using zul::Windows::FileDialog;
+using zul::Windows::Window;
+
+namespace {
+
+const char* const FivePlaylist = "#EXTM3U\r\n"
+                                 "#EXTINF:123,Abba - Waterloo\r\n"
+                                 "C:\\Musik\\01.mp3\r\n"
+                                 "#EXTINF:-1,Intro\r\n"
+                                 "#EXTINF:200,Die \xC4rzte - M\xE4nner\r\n"
+                                 "#EXTINF:5, Band - Song - Live\r\n"
+                                 "#EXTINF:7,Falco - Jeanny\r\n";
+const char* const Titles = "Waterloo,Intro,M\xE4nner,Song - Live,Jeanny";
+const char* const WithArtists =
+    "Abba - Waterloo,Intro,Die \xC4rzte - M\xE4nner, Band - Song - Live,Falco - Jeanny";
+
+class M3uImportWindowTest : public testing::Test {
+protected:
+    std::string Playlist(const std::string& text, const std::string& name = "Liste.m3u") {
+        const std::string path = folder.File(name);
+        kvtest::WriteText(path, text);
+        return path;
+    }
+    // Opens the window on the playlist; the action answers it once it runs.
+    INT_PTR Run(M3uImportWindow& window, const std::string& path,
+                std::function<void(Dialog&)> action) {
+        script.ChooseFile(path).Then(std::move(action));
+        return app.RunModal(window);
+    }
+    std::string FolderOfPlaylists() const { return folder.Path().string() + "\\"; }
+
+    static HWND List(Dialog& d) { return ::GetDlgItem(d.Handle(), M3uImportWindow::ListId); }
+    static std::string Status(Dialog& d) { return d.ItemText(M3uImportWindow::StatusId); }
+    static bool ButtonEnabled(Dialog& d, int id) { return d.Item(id).IsEnabled(); }
+
+    kvtest::TestApp app;
+    kvtest::ModalScript script{app};
+    kvtest::TempFolder folder;
+};
+
+} // namespace
+
+TEST_F(M3uImportWindowTest, OpensWithEveryRowSelectedAndOkTakesTheWholePlaylist) {
+    M3uImportWindow window;
+    const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        EXPECT_EQ(d.GetText(), "Liste.m3u - Aus M3U-Ext importieren");
+        EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
+        EXPECT_EQ(ArtistColumn(List(d)), Titles);
+        EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{0, 1, 2, 3, 4}));
+        EXPECT_EQ(::GetFocus(), List(d));
+        EXPECT_EQ(Status(d), "5 Eintr\xE4ge, 5 ausgew\xE4hlt");
+        EXPECT_TRUE(ButtonEnabled(d, IDOK));
+        EXPECT_TRUE(MenuEnabled(d.Handle(), IDOK));
+        EXPECT_FALSE(MenuEnabled(d.Handle(), IDM_SELECT_ALL)); // all are
+        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_NONE));
+        EXPECT_FALSE(MenuChecked(d.Handle(), IDM_M3U_WITH_ARTISTS));
+        // One column without a header, as wide as the list.
+        EXPECT_NE(Window(List(d)).Style() & LVS_NOCOLUMNHEADER, 0);
+        EXPECT_NE(ListView_GetExtendedListViewStyle(List(d)) & LVS_EX_FULLROWSELECT, 0u);
+        EXPECT_EQ(ListView_GetColumnWidth(List(d), 0), Window(List(d)).ClientRect().right);
+        kvtest::Press(d, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(window.ResultText(), "Waterloo\r\nIntro\r\nM\xE4nner\r\nSong - Live\r\nJeanny");
+    EXPECT_EQ(window.FileName(), "Liste.m3u");
+    EXPECT_EQ(window.WorkDir(), FolderOfPlaylists());
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST_F(M3uImportWindowTest, TheCheckBoxAndCtrlAltISwitchTheTextsAndKeepTheSelection) {
+    M3uImportWindow window;
+    const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        kvtest::SelectRows(List(d), {1, 3});
+        Drain(d);
+        EXPECT_EQ(Status(d), "5 Eintr\xE4ge, 2 ausgew\xE4hlt");
+        kvtest::Press(d, M3uImportWindow::WithArtistsId);
+        Drain(d);
+        EXPECT_EQ(ArtistColumn(List(d)), WithArtists);
+        EXPECT_TRUE(MenuChecked(d.Handle(), IDM_M3U_WITH_ARTISTS));
+        EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{1, 3}));
+
+        PressKey(d, 'I', kvtest::Ctrl | kvtest::Alt);
+        EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
+        EXPECT_FALSE(MenuChecked(d.Handle(), IDM_M3U_WITH_ARTISTS));
+        EXPECT_EQ(ArtistColumn(List(d)), Titles);
+        // The menu item does the same.
+        kvtest::Command(d.Handle(), IDM_M3U_WITH_ARTISTS);
+        Drain(d);
+        EXPECT_TRUE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
+        EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{1, 3}));
+        PressKey(d, VK_RETURN, kvtest::Ctrl);
+    });
+    EXPECT_EQ(result, IDOK);
+    // Two rows: one CR LF between them, none at the end.
+    EXPECT_EQ(window.ResultText(), "Intro\r\n Band - Song - Live");
+    zul::SettingsStore* store = app.Settings();
+    ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+    EXPECT_TRUE(store->GetBool("ImportInterpreten", false));
+    store->CloseSection();
+}
+
+TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothing) {
+    M3uImportWindow window;
+    const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        PressKey(d, 'U', kvtest::Ctrl);
+        EXPECT_EQ(SelectedRows(List(d)), std::vector<int>{});
+        EXPECT_EQ(Status(d), "5 Eintr\xE4ge, 0 ausgew\xE4hlt");
+        EXPECT_FALSE(ButtonEnabled(d, IDOK));
+        EXPECT_FALSE(MenuEnabled(d.Handle(), IDOK));
+        EXPECT_FALSE(MenuEnabled(d.Handle(), IDM_SELECT_NONE));
+        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_ALL));
+        // Neither Ctrl+Enter, Enter nor the menu item ends the window.
+        PressKey(d, VK_RETURN, kvtest::Ctrl);
+        PressKey(d, VK_RETURN);
+        kvtest::Command(d.Handle(), IDOK);
+        Drain(d);
+        EXPECT_EQ(d.Result(), IDCANCEL);
+
+        PressKey(d, 'A', kvtest::Ctrl);
+        EXPECT_EQ(SelectedRows(List(d)).size(), 5u);
+        EXPECT_FALSE(MenuEnabled(d.Handle(), IDM_SELECT_ALL));
+        kvtest::SelectRows(List(d), {4});
+        Drain(d);
+        EXPECT_TRUE(ButtonEnabled(d, IDOK));
+        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_ALL));
+        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_NONE));
+        kvtest::PostKey(d, VK_ESCAPE);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(window.ResultText(), "");
+}
+
+TEST_F(M3uImportWindowTest, TheContextMenuShowsTheStatesOfTheWindow) {
+    M3uImportWindow window;
+    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        HWND list = List(d);
+        auto rightClick = [&](int row) {
+            RECT r{};
+            ListView_GetItemRect(list, row, &r, LVIR_LABEL);
+            const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+            kvtest::PopupMenuReader menu;
+            ::PostMessageA(list, WM_RBUTTONUP, 0, point);
+            ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
+            Drain(d);
+            return menu.Seen();
+        };
+        // All five selected: nothing more to select.
+        EXPECT_EQ(rightClick(2), "1209+ 1017- 1018+ ");
+        kvtest::Press(d, M3uImportWindow::WithArtistsId);
+        kvtest::SelectRows(list, {1});
+        Drain(d);
+        EXPECT_EQ(rightClick(1), "1209+ 1017+ 1018+ ");
+
+        kvtest::PopupMenuReader byKey;
+        ::SetFocus(list);
+        kvtest::KeyState(VK_SHIFT, true);
+        kvtest::Key(VK_F10);
+        kvtest::KeyState(VK_SHIFT, false);
+        kvtest::PumpUntil([&] { return !byKey.Seen().empty(); }, 3000,
+                          [&](MSG& m) { return d.PreTranslateMessage(m); });
+        EXPECT_EQ(byKey.Seen(), "1209+ 1017+ 1018+ ");
+        RECT row{};
+        ListView_GetItemRect(list, 1, &row, LVIR_LABEL);
+        POINT expected{row.left, row.bottom};
+        ::ClientToScreen(list, &expected);
+        EXPECT_EQ(byKey.Origin().x, expected.x);
+        EXPECT_EQ(byKey.Origin().y, expected.y);
+        kvtest::Press(d, IDCANCEL);
+    });
+}
+
+TEST_F(M3uImportWindowTest, ARowTextIsCutToTheListsBufferAndOkTakesItWhole) {
+    const std::string title(10000, 'x');
+    M3uImportWindow window;
+    const INT_PTR result =
+        Run(window, Playlist("#EXTM3U\n#EXTINF:1,Band - " + title + "\n"), [&](Dialog& d) {
+            // The list asks with its buffer; the guard behind it stays.
+            char buffer[32];
+            std::memset(buffer, '#', sizeof(buffer));
+            NMLVDISPINFOA info{};
+            info.hdr.hwndFrom = List(d);
+            info.hdr.idFrom = M3uImportWindow::ListId;
+            info.hdr.code = LVN_GETDISPINFOA;
+            info.item.mask = LVIF_TEXT;
+            info.item.pszText = buffer;
+            info.item.cchTextMax = 16;
+            d.Send(WM_NOTIFY, M3uImportWindow::ListId, reinterpret_cast<LPARAM>(&info));
+            EXPECT_EQ(std::string(buffer), std::string(15, 'x'));
+            EXPECT_EQ(std::string(buffer + 16, 16), std::string(16, '#'));
+            // Through the real list view, and drawn.
+            EXPECT_EQ(kvtest::CellText(List(d), 0, 0), std::string(1023, 'x'));
+            ::UpdateWindow(List(d));
+            kvtest::Press(d, IDOK);
+        });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(window.ResultText(), title);
+}
+
+TEST_F(M3uImportWindowTest, APlaylistThatCannotBeReadClosesTheWindowAtOnce) {
+    const struct {
+        const char* what;
+        std::string text; // empty: no such file
+        UINT message;     // 0: the playlist dialog is cancelled
+    } cases[] = {
+        {"byte-order mark", "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:1,A - B\r\n", IDS_ERR_003},
+        {"no such file", "", IDS_ERR_002},
+        {"no information line", "#EXTM3U\r\nC:\\Musik\\01.mp3\r\n", IDS_WARN_503},
+        {"information line without a comma", "#EXTM3U\r\n#EXTINF:5 Titel\r\n", IDS_ERR_003},
+        {"dialog cancelled", "", 0},
+    };
+    for (const auto& c : cases) {
+        kvtest::TestApp caseApp;
+        kvtest::ModalScript caseScript(caseApp);
+        kvtest::TempFolder caseFolder;
+        const std::string path = caseFolder.File("Kaputt.m3u");
+        if (!c.text.empty())
+            kvtest::WriteText(path, c.text);
+        if (c.message != 0)
+            caseScript.ChooseFile(path).ExpectMessage(c.message);
+        else
+            caseScript.CancelSystemDialog();
+        M3uImportWindow window;
+        EXPECT_EQ(caseApp.RunModal(window), IDCANCEL) << c.what;
+        EXPECT_TRUE(caseScript.Finished()) << c.what;
+        // No answer was asked for the window itself: it never waited for input.
+        EXPECT_EQ(caseScript.Seen().size(), c.message != 0 ? 2u : 1u) << c.what;
+        EXPECT_EQ(window.FileName(), "") << c.what;
+        EXPECT_EQ(window.ResultText(), "") << c.what;
+        // The folder chosen is stored all the same.
+        zul::SettingsStore* store = caseApp.Settings();
+        ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+        EXPECT_EQ(store->GetString("WorkDir", "<none>"),
+                  c.message != 0 ? caseFolder.Path().string() + "\\" : ".\\")
+            << c.what;
+        store->CloseSection();
+    }
+}
+
+TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoAfterCancel) {
+    zul::SettingsStore* store = app.Settings();
+    ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+    store->PutBool("ImportInterpreten", true);
+    store->PutString("WorkDir", "C:\\Musik");
+    store->CloseSection();
+
+    const std::string path = Playlist(FivePlaylist);
+    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
+        auto* file = dynamic_cast<FileDialog*>(&dialog);
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(file->GetKind(), FileDialog::Kind::Open);
+        EXPECT_EQ(file->InitialFolder(), "C:\\Musik\\");
+        EXPECT_EQ(file->Filter(), zul::Windows::LoadResourceText(IDS_FILTER_M3U));
+        EXPECT_EQ(file->Filter(), "M3U-Playlist (*.m3u)|*.m3u|Alle Dateien (*.*)|*.*||");
+        EXPECT_EQ(file->DefaultExtension(), "");
+        EXPECT_EQ(file->Path(), "");
+        EXPECT_EQ(file->Flags(),
+                  static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                                     OFN_HIDEREADONLY | OFN_READONLY));
+        file->AnswerPath(path);
+    });
+    RECT moved{};
+    script.Then([&](Dialog& d) {
+        EXPECT_TRUE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
+        EXPECT_EQ(ArtistColumn(List(d)), WithArtists);
+        ::SetWindowPos(d.Handle(), nullptr, 30, 40, 500, 420, SWP_NOZORDER);
+        moved = d.WindowRect();
+        kvtest::Press(d, M3uImportWindow::WithArtistsId);
+        kvtest::Press(d, IDCANCEL);
+    });
+    M3uImportWindow window;
+    EXPECT_EQ(app.RunModal(window), IDCANCEL);
+    EXPECT_EQ(window.ResultText(), "");
+
+    ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+    EXPECT_FALSE(store->GetBool("ImportInterpreten", true));
+    EXPECT_EQ(store->GetString("WorkDir", ""), FolderOfPlaylists());
+    unsigned char placement[44] = {};
+    const unsigned char none[44] = {};
+    store->GetBinary("Placement", 44, none, placement);
+    store->CloseSection();
+    WINDOWPLACEMENT stored{};
+    std::memcpy(&stored, placement, sizeof(stored));
+    EXPECT_EQ(stored.length, sizeof(WINDOWPLACEMENT));
+    EXPECT_EQ(stored.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+    EXPECT_EQ(stored.rcNormalPosition.left, moved.left);
+    EXPECT_EQ(stored.rcNormalPosition.top, moved.top);
+    EXPECT_EQ(stored.rcNormalPosition.right, moved.right);
+    EXPECT_EQ(stored.rcNormalPosition.bottom, moved.bottom);
+
+    // The next window opens where this one was, in the stored folder.
+    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
+        auto* file = dynamic_cast<FileDialog*>(&dialog);
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(file->InitialFolder(), FolderOfPlaylists());
+        file->AnswerPath(path);
+    });
+    script.Then([&](Dialog& d) {
+        const RECT at = d.WindowRect();
+        EXPECT_EQ(at.left, moved.left);
+        EXPECT_EQ(at.bottom, moved.bottom);
+        EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
+        kvtest::PostKey(d, VK_ESCAPE);
+    });
+    M3uImportWindow again;
+    EXPECT_EQ(app.RunModal(again), IDCANCEL);
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST_F(M3uImportWindowTest, ADefaultWindowOpensAtTheDefaultPlacement) {
+    M3uImportWindow window;
+    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        const RECT at = d.WindowRect();
+        EXPECT_EQ(at.left, 40);
+        EXPECT_EQ(at.top, 46);
+        EXPECT_EQ(at.right, 420);
+        EXPECT_EQ(at.bottom, 433);
+        kvtest::Press(d, IDCANCEL);
+    });
+}
+
+TEST_F(M3uImportWindowTest, ResizingPlacesEachControlOnceByTheWindowsMetrics) {
+    M3uImportWindow window;
+    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        RECT units{0, 0, 4, 8};
+        ::MapDialogRect(d.Handle(), &units);
+        const int bx = units.right, by = units.bottom;
+        const int marginX = bx * 7 / 4, marginY = by * 7 / 8, gapX = bx * 5 / 4, gapY = by * 5 / 8;
+        const int buttonW = bx * 50 / 4, buttonH = by * 14 / 8;
+        const int checkRow = by * 10 / 8, status = by * 11 / 8;
+
+        kvtest::MessageLog log(kvtest::MessageLog::ChildMoves(d.Handle()));
+        ::SetWindowPos(d.Handle(), nullptr, 0, 0, 610, 470, SWP_NOMOVE | SWP_NOZORDER);
+        Drain(d);
+        EXPECT_EQ(log.Lines(),
+                  (std::vector<std::string>{"1000 WM_WINDOWPOSCHANGED", "1037 WM_WINDOWPOSCHANGED",
+                                            "1 WM_WINDOWPOSCHANGED", "2 WM_WINDOWPOSCHANGED",
+                                            "9 WM_WINDOWPOSCHANGED"}));
+
+        const RECT client = d.ClientRect();
+        const int w = client.right, h = client.bottom;
+        auto rectOf = [&](int id) { return d.Item(id).RectInParent(); };
+        const RECT list = rectOf(M3uImportWindow::ListId);
+        EXPECT_EQ(list.left, marginX);
+        EXPECT_EQ(list.top, gapY + marginY + checkRow);
+        EXPECT_EQ(list.right, w - marginX);
+        EXPECT_EQ(list.bottom - list.top,
+                  h - 2 * (gapY + marginY) - (gapY + buttonH) - checkRow - status);
+        const RECT line = rectOf(M3uImportWindow::StatusId);
+        EXPECT_EQ(line.left, marginX);
+        EXPECT_EQ(line.top, h - marginY - status);
+        EXPECT_EQ(line.right, w - marginX);
+        EXPECT_EQ(line.bottom, h - marginY);
+        const int buttonTop = h - status - marginY - gapY - buttonH;
+        const int lefts[] = {marginX, marginX + buttonW + gapX, w - marginX - buttonW};
+        const int ids[] = {IDOK, IDCANCEL, IDC_HELP_BUTTON};
+        for (int i = 0; i < 3; ++i) {
+            const RECT b = rectOf(ids[i]);
+            EXPECT_EQ(b.left, lefts[i]) << ids[i];
+            EXPECT_EQ(b.top, buttonTop) << ids[i];
+            EXPECT_EQ(b.right - b.left, buttonW) << ids[i];
+            EXPECT_EQ(b.bottom - b.top, buttonH) << ids[i];
+        }
+        // The check box stays where the dialog resource has it.
+        RECT box{7, 7, 7 + 97, 7 + 10};
+        ::MapDialogRect(d.Handle(), &box);
+        EXPECT_EQ(rectOf(M3uImportWindow::WithArtistsId).left, box.left);
+        EXPECT_EQ(rectOf(M3uImportWindow::WithArtistsId).top, box.top);
+        EXPECT_EQ(ListView_GetColumnWidth(List(d), 0), Window(List(d)).ClientRect().right);
+        kvtest::Press(d, IDCANCEL);
+    });
+}
+
+TEST_F(M3uImportWindowTest, HelpOpensTheImportPage) {
+    std::string helpFolder = "Z:" KV_SOURCE_DIR "/help/";
+    for (char& c : helpFolder)
+        if (c == '/')
+            c = '\\';
+    app.SetHelpFolder(helpFolder);
+    M3uImportWindow window;
+    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        PressKey(d, VK_F1);
+        kvtest::Press(d, IDC_HELP_BUTTON);
+        kvtest::Command(d.Handle(), IDC_HELP_BUTTON);
+        Drain(d);
+        kvtest::Press(d, IDCANCEL);
+    });
+    ASSERT_EQ(app.helpCalls.size(), 3u);
+    for (const auto& call : app.helpCalls) {
+        const std::string wanted = "/help/ref_dlg_import_m3u.html\"";
+        ASSERT_GE(call.address.size(), wanted.size());
+        EXPECT_EQ(call.address.substr(call.address.size() - wanted.size()), wanted);
+    }
+}
+
+TEST(M3uImportWindowResources, MenusAndKeysAreThoseOfTheWindow) {
+    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_M3U),
+              "&Datei\n"
+              "  1 &Importieren\tStrg-Enter\n"
+              "  -\n"
+              "  2 &Abbrechen\tESC\n"
+              "&Bearbeiten\n"
+              "  1209 Mit &Interpreten importieren\tStrg-Alt-I\n"
+              "  -\n"
+              "  1017 Alles &markieren\tStrg-A\n"
+              "  1018 Markierungen au&fheben\tStrg-U\n"
+              "&Hilfe\n"
+              "  9 &Hilfe ...\tF1\n");
+    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_M3U_CONTEXT), "\n"
+                                                          "  1209 Mit &Interpreten importieren\n"
+                                                          "  -\n"
+                                                          "  1017 Alles &markieren\n"
+                                                          "  1018 Markierungen au&fheben\n");
+
+    HACCEL table =
+        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_M3U));
+    ASSERT_NE(table, nullptr);
+    ACCEL keys[8] = {};
+    const int count = ::CopyAcceleratorTableA(table, keys, 8);
+    std::string seen;
+    for (int i = 0; i < count; ++i)
+        seen += std::to_string(keys[i].fVirt & ~FVIRTKEY) + "+" + std::to_string(keys[i].key) +
+                "=" + std::to_string(keys[i].cmd) + " ";
+    const std::string ctrl = std::to_string(FCONTROL), ctrlAlt = std::to_string(FCONTROL | FALT);
+    EXPECT_EQ(seen, ctrl + "+65=1017 " + ctrlAlt + "+73=1209 " + ctrl + "+85=1018 0+112=9 " + ctrl +
+                        "+13=1 ");
+}
