@@ -41,6 +41,8 @@ public:
     void OnChange();
     void OnDelete();
     void OnToggleButtons();
+    void OnToggleHotEdit();
+    void OnSettings();
     void OnListDoubleClick();
 
 protected:
@@ -57,6 +59,10 @@ protected:
 private:
     // Tracks or notes edited in place in the side pane.
     void OnSidePaneCommit(const HotEditCommit& commit);
+    // A list cell edited in place.
+    void OnCellEdited(const LVITEMA& cell);
+    // Ends an edit in place that is open, as a click on the list would.
+    void EndEditsInPlace();
 
     // The main window's own settings. mainButtons starts on: a window whose
     // section cannot be opened keeps its button row.
