@@ -2,16 +2,20 @@
 
 #include "app/EntryDialog.h"
 #include "app/InfoDialog.h"
+#include "app/SettingsDialog.h"
 #include "core/IndexArray.h"
 #include "core/win32/DeleteConfirmDialog.h"
 #include "exchange/win32/ExportCommands.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 #include "support/PathName.h"
+#include "support/win32/CellEdit.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
 
 #include <commctrl.h>
+
+#include <vector>
 
 namespace kolvane {
 
@@ -23,6 +27,36 @@ namespace {
 INT_PTR RunModalDialog(zul::Windows::Modal& dialog) {
     WinApp* app = WinApp::Current();
     return app != nullptr ? app->RunModal(dialog) : IDCANCEL;
+}
+
+// The section of the import window, whose switches the settings dialog sets.
+constexpr char ImportSection[] = "ImportDlg";
+
+// Of the import window's keys, those the settings dialog shows (side pane,
+// grid) and, when writing, live resizing as well.
+std::vector<zul::Setting> ImportWindowSwitches(RecordListSettings& settings, bool withDragDraw) {
+    std::vector<zul::Setting> picked;
+    for (const zul::Setting& setting : settings.Table()) {
+        if (setting.value == &settings.addInfo || setting.value == &settings.grid ||
+            (withDragDraw && setting.value == &settings.dragDraw))
+            picked.push_back(setting);
+    }
+    return picked;
+}
+
+// Every cell is edited in place with a text editor while Hot-Edit is on.
+zul::Windows::EditorDescriptor CellEditorOf(void* context, int, int) {
+    if (!static_cast<const MainDialog*>(context)->HotEditOn())
+        return {};
+    return {zul::Windows::EditorKind::Text, 0, 0, 0};
+}
+
+// The editor starts with the field itself: for an empty one the list shows
+// the placeholder, which must not become the entry's text.
+std::string CellTextOf(void* context, int position, int column) {
+    if (column < 0 || column >= CollectionView::ColumnCount)
+        return {};
+    return static_cast<MainDialog*>(context)->View().GetAt(position).Field(column);
 }
 
 } // namespace
@@ -39,6 +73,7 @@ void MainDialog::SetUpWindow() {
     BindItem(closeButton_, CloseButtonId);
     BindItem(helpButton_, HelpButtonId);
     RecordListDialog::SetUpWindow();
+    ListControl().SetEditorChoice(&CellEditorOf, this, &CellTextOf);
     SetButtonRows(settings_.mainButtons ? 1 : 0);
     TracksEdit().SetEnabled(settings_.hotEdit);
     NotesEdit().SetEnabled(settings_.hotEdit);
@@ -125,6 +160,12 @@ void MainDialog::UpdateCommandStates() {
 bool MainDialog::OnCommand(int id, int code, HWND control) {
     // Menus send code 0, accelerators 1.
     if (code == 0 || code == 1) {
+        // A menu chosen with the mouse leaves the focus where it is: an open
+        // edit ends first, so that the command sees its text and the text
+        // never lands on an entry the command brought into view. Switching
+        // Hot-Edit leaves it open, and help has nothing to do with it.
+        if (id != IDM_HOT_EDIT && id != HelpButtonId && id != IDM_HELP_START)
+            EndEditsInPlace();
         switch (id) {
         case IDM_NEW:
             Document().NewCollection();
@@ -165,6 +206,12 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_EXPORT_CDPLAYER:
             ExportSelectedToCdPlayerIni(View(), settings_.exportDirIni);
             return true;
+        case IDM_HOT_EDIT:
+            OnToggleHotEdit();
+            return true;
+        case IDM_SETTINGS:
+            OnSettings();
+            return true;
         case IDM_HELP_START:
             if (WinApp* app = WinApp::Current())
                 app->ShowHelp(std::string());
@@ -173,8 +220,6 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_IMPORT_NATIVE:
         case IDM_IMPORT_CDPLAYER:
         case IDM_IMPORT_LEGACY:
-        case IDM_HOT_EDIT:
-        case IDM_SETTINGS:
             return true;
         default:
             break;
@@ -258,6 +303,59 @@ void MainDialog::OnToggleButtons() {
     Relayout();
 }
 
+// An edit that is open stays so until it loses the focus.
+void MainDialog::OnToggleHotEdit() {
+    settings_.hotEdit = !settings_.hotEdit;
+    TracksEdit().SetEnabled(settings_.hotEdit);
+    NotesEdit().SetEnabled(settings_.hotEdit);
+    UpdateCommandStates();
+}
+
+void MainDialog::OnSettings() {
+    SettingsDialog dialog(Handle());
+    SettingsValues& values = dialog.Values();
+    values.sortColumn = View().DefaultSortColumn();
+    values.sortAscending = View().DefaultSortAscending() != 0;
+    values.delChk = settings_.delChk;
+    values.hotEdit = settings_.hotEdit;
+    values.mainAddInfo = ShowsSidePane();
+    values.mainGrid = ShowsGrid();
+    values.dragDraw = SplitterV().Outline() == 0;
+    values.mainButtons = settings_.mainButtons;
+    // The import window's switches as stored; both on when its section
+    // cannot be opened.
+    zul::SettingsStore* store = Settings();
+    RecordListSettings importWindow;
+    if (store != nullptr)
+        zul::ReadSection(*store, ImportSection, ImportWindowSwitches(importWindow, false));
+    values.importAddInfo = importWindow.addInfo;
+    values.importGrid = importWindow.grid;
+
+    if (RunModalDialog(dialog) != IDOK)
+        return;
+    View().SetDefaultSort(values.sortColumn, values.sortAscending ? 1 : 0);
+    settings_.delChk = values.delChk;
+    settings_.hotEdit = values.hotEdit;
+    SetSidePaneShown(values.mainAddInfo);
+    SplitterV().SetOutline(values.dragDraw ? 0 : 1);
+    SplitterH().SetOutline(values.dragDraw ? 0 : 1);
+    SetGridShown(values.mainGrid);
+    settings_.mainButtons = values.mainButtons;
+    if (store != nullptr) {
+        importWindow.addInfo = values.importAddInfo;
+        importWindow.grid = values.importGrid;
+        importWindow.dragDraw = values.dragDraw;
+        zul::WriteSection(*store, ImportSection, ImportWindowSwitches(importWindow, true));
+    }
+
+    ApplyGrid();
+    SetButtonRows(settings_.mainButtons ? 1 : 0);
+    TracksEdit().SetEnabled(settings_.hotEdit);
+    NotesEdit().SetEnabled(settings_.hotEdit);
+    RefreshAll();
+    Relayout();
+}
+
 void MainDialog::OnListDoubleClick() {
     const int s = View().SelectedCount();
     if (s == 0)
@@ -266,16 +364,46 @@ void MainDialog::OnListDoubleClick() {
         OnChange();
 }
 
+// Only a changed text is stored: looking into a pane, or copying from it,
+// does not make the collection modified.
 void MainDialog::OnSidePaneCommit(const HotEditCommit& commit) {
-    if (commit.text != nullptr) {
-        if (commit.header.idFrom == static_cast<UINT_PTR>(TracksId))
-            View().SetTracks(commit.row, commit.text);
-        else
+    if (commit.text != nullptr && commit.row >= 0 && commit.row < View().RowCount()) {
+        const DiscEntry entry = View().GetAt(commit.row);
+        if (commit.header.idFrom == static_cast<UINT_PTR>(TracksId)) {
+            if (entry.Tracks != commit.text)
+                View().SetTracks(commit.row, commit.text);
+        } else if (entry.Notes != commit.text) {
             View().SetNotes(commit.row, commit.text);
+        }
     }
     // A cancelled edit only refreshes, which puts the stored text back.
     RefreshAll();
     Invalidate(true);
+}
+
+// The same for a cell: an unchanged text neither marks the collection
+// modified nor sorts the list anew.
+void MainDialog::OnCellEdited(const LVITEMA& cell) {
+    if (cell.pszText == nullptr || cell.iItem < 0 || cell.iItem >= View().RowCount() ||
+        cell.iSubItem < 0 || cell.iSubItem >= CollectionView::ColumnCount)
+        return;
+    if (View().GetAt(cell.iItem).Field(cell.iSubItem) == cell.pszText)
+        return;
+    View().SetField(cell.iItem, cell.iSubItem, cell.pszText);
+    RefreshAll();
+    Invalidate(true);
+}
+
+void MainDialog::EndEditsInPlace() {
+    HWND focus = ::GetFocus();
+    if (focus == nullptr)
+        return;
+    const bool pane = (focus == TracksEdit().Handle() && TracksEdit().IsEditing()) ||
+                      (focus == NotesEdit().Handle() && NotesEdit().IsEditing());
+    const bool cell = ::GetParent(focus) == ListControl().Handle() &&
+                      ::GetDlgCtrlID(focus) == zul::Windows::CellEdit::ControlId;
+    if (pane || cell)
+        ListControl().SetFocus();
 }
 
 bool MainDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
@@ -285,6 +413,15 @@ bool MainDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
         return true;
     }
     if (id == ListId && header.hwndFrom == ListControl().Handle()) {
+        if (header.code == LVN_SETDISPINFOA) {
+            OnCellEdited(reinterpret_cast<const NMLVDISPINFOA&>(header).item);
+            result = 0;
+            return true;
+        }
+        // The header takes no focus: an open edit would otherwise end after
+        // the sort, on the entry that then shows in its row.
+        if (header.code == LVN_COLUMNCLICK)
+            EndEditsInPlace();
         if (header.code == NM_DBLCLK) {
             OnListDoubleClick();
             result = 0;
@@ -332,12 +469,15 @@ bool MainDialog::TranslateKeys(MSG& message) {
     return RecordListDialog::TranslateKeys(message);
 }
 
+// An open edit counts as a change before the question whether to save.
 void MainDialog::OnOK() {
+    EndEditsInPlace();
     if (Document().QuerySave(true) != 0)
         EndModal(IDOK);
 }
 
 void MainDialog::OnCancel() {
+    EndEditsInPlace();
     if (Document().QuerySave(true) != 0)
         EndModal(IDCANCEL);
 }

@@ -44,6 +44,8 @@ public:
     void OnDelete();
     void OnToggleButtons();
     void OnExportCsv();
+    void OnToggleHotEdit();
+    void OnSettings();
     void OnListDoubleClick();
     void OnInfo();
 
@@ -64,6 +66,10 @@ protected:
 private:
     // Tracks or notes edited in place in the side pane.
     void OnSidePaneCommit(const HotEditCommit& commit);
+    // A list cell edited in place.
+    void OnCellEdited(const LVITEMA& cell);
+    // Ends an edit in place that is open, as a click on the list would.
+    void EndEditsInPlace();
 
     // The main window's own settings (mainButtons starts on, see the constructor).
     MainWindowSettings settings_;

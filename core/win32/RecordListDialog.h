@@ -111,6 +111,9 @@ protected:
     bool ReadListSettings(RecordListSettings& settings);
 
     void SetButtonRows(int rows) { buttonRows_ = rows; }
+    // The view switches alone; the caller applies them (ApplyGrid, RefreshAll, Relayout).
+    void SetSidePaneShown(bool shown) { showSidePane_ = shown; }
+    void SetGridShown(bool shown) { showGrid_ = shown; }
     void SetMenuOpen(bool open) { menuOpen_ = open; }
     bool IsMenuOpen() const { return menuOpen_; }
     // Shows a context menu (a menu resource's first drop-down) with the

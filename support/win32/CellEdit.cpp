@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace zul::Windows {
 
@@ -36,7 +37,12 @@ CellEdit::CellEdit(HWND list, int item, int subItem, std::string text)
 
 HWND CellEdit::Open(HWND list, const RECT& rect, int item, int subItem, DWORD alignment,
                     int maxLength) {
-    auto* editor = new CellEdit(list, item, subItem, CellText(list, item, subItem));
+    return Open(list, rect, item, subItem, alignment, maxLength, CellText(list, item, subItem));
+}
+
+HWND CellEdit::Open(HWND list, const RECT& rect, int item, int subItem, DWORD alignment,
+                    int maxLength, std::string text) {
+    auto* editor = new CellEdit(list, item, subItem, std::move(text));
     HWND window = ::CreateWindowExA(
         0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | alignment, rect.left,
         rect.top, rect.right - rect.left, rect.bottom - rect.top, list,

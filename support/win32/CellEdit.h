@@ -21,6 +21,9 @@ public:
     // maxLength 0: unlimited. Returns the editor's window, or none.
     static HWND Open(HWND list, const RECT& rect, int item, int subItem, DWORD alignment,
                      int maxLength);
+    // The same with the text the editor starts with.
+    static HWND Open(HWND list, const RECT& rect, int item, int subItem, DWORD alignment,
+                     int maxLength, std::string text);
 
     // Enter, Escape, Delete and every Ctrl key belong to the editor.
     bool ClaimsKey(const MSG& message) const override;

@@ -20,9 +20,10 @@ bool EditableListCtrl::Attach(HWND list) {
     return true;
 }
 
-void EditableListCtrl::SetEditorChoice(EditorChoice choice, void* context) {
+void EditableListCtrl::SetEditorChoice(EditorChoice choice, void* context, EditorText text) {
     choice_ = choice;
     context_ = context;
+    text_ = text;
 }
 
 void EditableListCtrl::SetGrid(bool on) {
@@ -128,7 +129,12 @@ void EditableListCtrl::OpenTextEditor(int item, int subItem, int maxLength) {
                     : justify == LVCFMT_CENTER ? ES_CENTER
                                                : ES_LEFT;
     }
-    CellEdit::Open(Handle(), rect, item, subItem, alignment, maxLength);
+    if (text_ != nullptr) {
+        CellEdit::Open(Handle(), rect, item, subItem, alignment, maxLength,
+                       text_(context_, item, subItem));
+    } else {
+        CellEdit::Open(Handle(), rect, item, subItem, alignment, maxLength);
+    }
 }
 
 bool EditableListCtrl::IsCallbackText(int item, int subItem) const {

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 namespace zul::Windows {
 
 // The editors a list can open on a cell.
@@ -21,6 +23,8 @@ struct EditorDescriptor {
 
 // Given (context, item, sub-item), the editor for that cell.
 using EditorChoice = EditorDescriptor (*)(void* context, int item, int subItem);
+// Given (context, item, sub-item), the text an editor on that cell starts with.
+using EditorText = std::string (*)(void* context, int item, int subItem);
 
 // A report list view with full-row selection, grid lines on request, column
 // widths as an int array and editing of single cells in place: a second click
@@ -36,7 +40,10 @@ public:
     void Detach() { Unsubclass(); }
     ListView List() const { return ListView(Handle()); }
 
-    void SetEditorChoice(EditorChoice choice, void* context);
+    // text: where an editor's text comes from when the list shows something
+    // else than the owner's text (a placeholder for an empty one); without
+    // it, the editor starts with what the list shows.
+    void SetEditorChoice(EditorChoice choice, void* context, EditorText text = nullptr);
     void SetGrid(bool on);
     // Widths of columns 0 .. count-1; stops at the first failure.
     bool SetColumnWidths(const int* widths, int count);
@@ -62,6 +69,7 @@ private:
     void OpenTextEditor(int item, int subItem, int maxLength);
 
     EditorChoice choice_ = nullptr;
+    EditorText text_ = nullptr;
     void* context_ = nullptr;
     int buttonWidth_ = 0;
     int lastClicked_ = -1;

@@ -1,0 +1,332 @@
+// Editing in place in the main window, driven as a person does it: real mouse
+// clicks and key strokes through the system's input queue, the window's own
+// pre-translation, the real list view and edits. The collection, the list
+// order and the modified flag are checked afterwards.
+#include "app/MainDialog.h"
+#include "resources/resource.h"
+#include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Menus.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+using kolvane::DiscEntry;
+using kolvane::MainDialog;
+using kvtest::ArtistColumn;
+using kvtest::Entry;
+using kvtest::TextOf;
+using zul::Windows::WinApp;
+
+namespace {
+
+DiscEntry Full(const std::string& artist, const std::string& title, const std::string& year,
+               const std::string& tracks = "", const std::string& notes = "") {
+    DiscEntry e = Entry(artist, title, year);
+    e.Tracks = tracks;
+    e.Notes = notes;
+    return e;
+}
+
+bool IsReadOnly(HWND edit) {
+    return (::GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+class HotEditTest : public testing::Test {
+protected:
+    void SetUp() override { WinApp::Current()->Settings()->DeleteSection("MainDlg"); }
+    void TearDown() override {
+        if (main.Handle() != nullptr)
+            ::DestroyWindow(main.Handle());
+        WinApp::Current()->Settings()->DeleteSection("MainDlg");
+    }
+
+    // The main window with these entries as if loaded, the list focused.
+    void Open(const kolvane::DiscCollection& entries) {
+        ASSERT_TRUE(main.Create(nullptr));
+        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
+        ::SetForegroundWindow(main.Handle());
+        main.View().AppendAll(entries, false);
+        main.View().SetModified(false);
+        main.RefreshAll();
+        ::SetFocus(List());
+        Settle();
+    }
+    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
+    HWND Tracks() const { return ::GetDlgItem(main.Handle(), MainDialog::TracksId); }
+    HWND Notes() const { return ::GetDlgItem(main.Handle(), MainDialog::NotesId); }
+    HWND CellEditor() const { return ::FindWindowExA(List(), nullptr, "Edit", nullptr); }
+
+    // Everything the input queue holds handled as the program's loop does.
+    void Settle() {
+        kvtest::PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0; }, 3000,
+                          [this](MSG& m) { return main.PreTranslateMessage(m); });
+        kvtest::Drain(main);
+    }
+    void ClickAt(HWND window, POINT point) {
+        ::ClientToScreen(window, &point);
+        kvtest::Click(point);
+        Settle();
+    }
+    void ClickCell(int row, int column) {
+        RECT cell{};
+        ListView_GetSubItemRect(List(), row, column, LVIR_BOUNDS, &cell);
+        if (column == 0)
+            cell.right = cell.left + ListView_GetColumnWidth(List(), 0);
+        ClickAt(List(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    }
+    // The first click selects the row, the second opens the editor.
+    HWND OpenCellEditor(int row, int column) {
+        ClickCell(row, column);
+        if (CellEditor() == nullptr)
+            ClickCell(row, column);
+        return CellEditor();
+    }
+    void ClickInto(HWND edit) { ClickAt(edit, {10, 6}); }
+    void Keys(WORD key, bool withControl = false) {
+        kvtest::Key(key, withControl);
+        Settle();
+    }
+    void Write(const std::string& text) {
+        kvtest::Type(text);
+        Settle();
+    }
+    // Replaces the text of the focused editor by typing.
+    void Retype(const std::string& text) {
+        ::SendMessageA(::GetFocus(), EM_SETSEL, 0, -1);
+        Write(text);
+    }
+
+    MainDialog main;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- cells
+
+TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
+    Open({Full("Abba", "Arrival", "1976"), Full("Beatles", "Revolver", "1966"),
+          Full("Cream", "Fresh Cream", "1967")});
+    main.View().SortColumnClicked(2); // by year: Beatles, Cream, Abba
+    ASSERT_EQ(ArtistColumn(List()), "Beatles,Cream,Abba");
+
+    ClickCell(0, 2);
+    EXPECT_EQ(CellEditor(), nullptr) << "the first click only selects";
+    ClickCell(0, 2);
+    HWND editor = CellEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(::GetFocus(), editor);
+    EXPECT_EQ(TextOf(editor), "1966");
+    Retype("1999");
+    Keys(VK_RETURN);
+    EXPECT_EQ(CellEditor(), nullptr);
+    EXPECT_EQ(main.View().Entries()[1].Year, "1999");
+    EXPECT_EQ(ArtistColumn(List()), "Cream,Abba,Beatles") << "sorted by year again";
+    EXPECT_EQ(kvtest::SelectedRows(List()), std::vector<int>{2}) << "the selection moved along";
+    EXPECT_TRUE(main.View().IsModified());
+    EXPECT_EQ(main.GetText().substr(0, 3), " * ");
+
+    // Escape leaves the cell as it was.
+    main.View().SetModified(false);
+    ASSERT_NE(OpenCellEditor(2, 0), nullptr);
+    Retype("Die Beatles");
+    Keys(VK_ESCAPE);
+    EXPECT_EQ(CellEditor(), nullptr);
+    EXPECT_EQ(main.View().Entries()[1].Artist, "Beatles");
+    EXPECT_FALSE(main.View().IsModified());
+    EXPECT_TRUE(::IsWindow(main.Handle())) << "Escape does not close the window";
+
+    // A click on another row stores the text as well.
+    ASSERT_NE(OpenCellEditor(2, 1), nullptr);
+    Retype("Rubber Soul");
+    ClickCell(0, 0);
+    EXPECT_EQ(CellEditor(), nullptr);
+    EXPECT_EQ(main.View().Entries()[1].Title, "Rubber Soul");
+    EXPECT_TRUE(main.View().IsModified());
+}
+
+// An empty cell shows the placeholder "<ohne>"; its editor starts empty, and
+// a cell left as it was changes nothing.
+TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
+    Open({Full("Abba", "", "1976"), Full("Beatles", "Revolver", "")});
+    ASSERT_EQ(kvtest::CellText(List(), 0, 1), "<ohne>");
+    HWND editor = OpenCellEditor(0, 1);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(TextOf(editor), "");
+    Keys(VK_RETURN);
+    EXPECT_EQ(main.View().Entries()[0].Title, "");
+    ASSERT_NE(OpenCellEditor(0, 0), nullptr);
+    Keys(VK_RETURN);
+    EXPECT_FALSE(main.View().IsModified());
+
+    ASSERT_NE(OpenCellEditor(1, 2), nullptr);
+    Write("1966");
+    Keys(VK_RETURN);
+    EXPECT_EQ(main.View().Entries()[1].Year, "1966");
+    EXPECT_TRUE(main.View().IsModified());
+}
+
+// Ctrl+Alt+H switches editing in place off and on: no click opens an editor,
+// the panes take the focus but stay read-only, the menu shows the state.
+TEST_F(HotEditTest, WithHotEditOffNoClickEditsAndThePanesStayReadOnly) {
+    Open({Full("Abba", "Arrival", "1976", "1. Eins")});
+    ClickCell(0, 0);
+    kvtest::PressKey(main, 'H', kvtest::Ctrl | kvtest::Alt);
+    EXPECT_FALSE(main.HotEditOn());
+    EXPECT_FALSE(kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT));
+    EXPECT_FALSE(main.TracksEdit().IsEnabled());
+    EXPECT_FALSE(main.NotesEdit().IsEnabled());
+
+    ClickCell(0, 0);
+    ClickCell(0, 0);
+    EXPECT_EQ(CellEditor(), nullptr);
+    ClickInto(Tracks());
+    EXPECT_EQ(::GetFocus(), Tracks());
+    EXPECT_TRUE(IsReadOnly(Tracks()));
+    Write("x");
+    ClickCell(0, 0);
+    EXPECT_EQ(main.View().Entries()[0].Tracks, "1. Eins");
+    EXPECT_FALSE(main.View().IsModified());
+
+    kvtest::Command(main.Handle(), IDM_HOT_EDIT);
+    EXPECT_TRUE(main.HotEditOn());
+    EXPECT_TRUE(kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT));
+    EXPECT_TRUE(main.NotesEdit().IsEnabled());
+    EXPECT_NE(OpenCellEditor(0, 0), nullptr);
+}
+
+// ---------------------------------------------------------------- side pane
+
+// Typing in the notes and clicking the list stores them on the entry shown,
+// without sorting; switching Hot-Edit off meanwhile leaves that edit open.
+TEST_F(HotEditTest, NotesTypedAndAClickOnTheListAreStoredAlsoAfterTheToggle) {
+    Open({Full("Cream", "", ""), Full("Abba", "", ""), Full("Beatles", "", "")});
+    main.View().SortColumnClicked(0);
+    ClickCell(2, 0); // Cream
+    ClickInto(Notes());
+    ASSERT_EQ(::GetFocus(), Notes());
+    EXPECT_FALSE(IsReadOnly(Notes()));
+
+    kvtest::Command(main.Handle(), IDM_HOT_EDIT);
+    EXPECT_FALSE(main.HotEditOn());
+    EXPECT_FALSE(IsReadOnly(Notes())) << "the open edit stays open";
+    Write("Live");
+    ClickCell(0, 0);
+    EXPECT_EQ(main.View().Entries()[0].Notes, "Live");
+    EXPECT_TRUE(main.View().IsModified());
+    EXPECT_EQ(ArtistColumn(List()), "Abba,Beatles,Cream");
+    EXPECT_TRUE(IsReadOnly(Notes()));
+
+    ClickInto(Notes());
+    EXPECT_TRUE(IsReadOnly(Notes())) << "now Hot-Edit is off";
+}
+
+// Enter makes a new line, Escape puts the stored text back, Ctrl+Enter stores.
+TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks) {
+    Open({Full("Abba", "", "", "1. Eins")});
+    ClickCell(0, 0);
+    ClickInto(Tracks());
+    Keys(VK_END, true);
+    Keys(VK_RETURN);
+    Write("2. Zwei");
+    EXPECT_EQ(TextOf(Tracks()), "1. Eins\r\n2. Zwei");
+    EXPECT_EQ(::GetFocus(), Tracks()) << "Enter neither ends the edit nor opens a dialog";
+    Keys(VK_ESCAPE);
+    EXPECT_EQ(TextOf(Tracks()), "1. Eins");
+    EXPECT_TRUE(IsReadOnly(Tracks()));
+    EXPECT_FALSE(main.View().IsModified());
+
+    ClickInto(Tracks());
+    Keys(VK_END, true);
+    Keys(VK_RETURN);
+    Write("2. Zwei");
+    Keys(VK_RETURN, true);
+    EXPECT_NE(::GetFocus(), Tracks());
+    EXPECT_EQ(main.View().Entries()[0].Tracks, "1. Eins\r\n2. Zwei");
+    EXPECT_TRUE(main.View().IsModified());
+}
+
+// With entries selected, Delete in a pane deletes a character, never an
+// entry; Insert still opens the entry dialog. Looking into a pane without
+// typing changes nothing.
+TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) {
+    Open({Full("Abba", "", "", "abc"), Full("Beatles", "", "", "def")});
+    ClickCell(0, 0);
+    kvtest::SelectRows(List(), {0, 1});
+    Settle();
+    ClickInto(Tracks());
+    ClickCell(0, 0); // in and out again
+    EXPECT_FALSE(main.View().IsModified());
+
+    kvtest::SelectRows(List(), {0, 1});
+    Settle();
+    const int shown = kvtest::FocusedRow(List());
+    ASSERT_GE(shown, 0);
+    const std::string rest = shown == 0 ? "bc" : "ef";
+    ClickInto(Tracks());
+    kvtest::ModalScript script;
+    Keys(VK_HOME, true);
+    Keys(VK_DELETE);
+    EXPECT_EQ(TextOf(Tracks()), rest);
+    EXPECT_EQ(main.View().RowCount(), 2);
+    EXPECT_EQ(kvtest::SelectedRows(List()), (std::vector<int>{0, 1}));
+    EXPECT_TRUE(script.Seen().empty()) << "no delete question";
+
+    script.Press(IDCANCEL);
+    Keys(VK_INSERT);
+    EXPECT_TRUE(script.Finished()) << "Insert opens the entry dialog";
+    EXPECT_EQ(main.View().RowCount(), 2);
+    EXPECT_EQ(main.View().Entries()[shown].Tracks, rest) << "stored before the dialog";
+    EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? "def" : "abc");
+}
+
+TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
+    Open({Full("Abba", "", "", "abc")});
+    ClickCell(0, 0);
+    main.SetAskBeforeDelete(false);
+    Keys(VK_DELETE);
+    ASSERT_EQ(main.View().RowCount(), 0);
+    for (HWND pane : {Tracks(), Notes()}) {
+        ClickInto(pane);
+        EXPECT_EQ(::GetFocus(), pane);
+        EXPECT_TRUE(IsReadOnly(pane));
+        Write("x");
+        EXPECT_EQ(TextOf(pane), "");
+    }
+    ClickAt(List(), {20, 40});
+    EXPECT_EQ(main.View().RowCount(), 0);
+}
+
+// An edit still open when the window closes or the list is sorted by a click
+// on its header is stored first, on its own entry.
+TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
+    Open({Full("Cream", "", ""), Full("Abba", "", ""), Full("Beatles", "", "")});
+    ClickCell(0, 0); // Cream, the list unsorted
+    ClickInto(Notes());
+    Write("Live");
+    kvtest::ClickHeader(List(), 0);
+    Settle();
+    EXPECT_EQ(ArtistColumn(List()), "Abba,Beatles,Cream");
+    EXPECT_EQ(main.View().Entries()[0].Notes, "Live");
+    EXPECT_EQ(main.View().Entries()[1].Notes, "");
+
+    main.View().SetModified(false);
+    ClickCell(1, 0); // Beatles
+    ClickInto(Notes());
+    Write("Mono");
+    kvtest::ModalScript script;
+    script.Press(IDCANCEL); // the save question: "Abbrechen"
+    ::SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
+    Settle();
+    EXPECT_TRUE(script.Finished()) << "closing asks to save the typed notes";
+    ASSERT_TRUE(::IsWindow(main.Handle()));
+    EXPECT_EQ(main.View().Entries()[2].Notes, "Mono");
+}

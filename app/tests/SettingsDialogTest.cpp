@@ -1,0 +1,366 @@
+// The settings dialog on its own (its resource, what it shows and hands back,
+// its help) and as the main window runs it with Ctrl+E: filled from the main
+// window and the import window's section, applied at once after OK, nothing
+// after Cancel, and the registry afterwards.
+#include "app/MainDialog.h"
+#include "app/SettingsDialog.h"
+#include "resources/resource.h"
+#include "support/win32/Controls.h"
+#include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
+#include "testkit/MemorySettingsStore.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Menus.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
+#include "testkit/win32/TestApp.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+using kolvane::MainDialog;
+using kolvane::SettingsDialog;
+using kolvane::SettingsValues;
+using kvtest::ModalScript;
+using kvtest::TextOf;
+using zul::Windows::ComboBox;
+using zul::Windows::Dialog;
+using zul::Windows::WinApp;
+
+namespace {
+
+constexpr int SortBy = IDC_SETTINGS_SORT_BY;
+constexpr int Direction = IDC_SETTINGS_SORT_DIRECTION;
+
+HWND ItemOf(Dialog& d, int id) {
+    return ::GetDlgItem(d.Handle(), id);
+}
+
+// The eight check boxes as "10110100", in the order of SettingsDialog::Switches.
+std::string Ticks(Dialog& d) {
+    std::string ticks;
+    for (const SettingsDialog::Switch& s : SettingsDialog::Switches)
+        ticks += d.IsItemChecked(s.checkBoxId) ? '1' : '0';
+    return ticks;
+}
+std::string Ticks(const SettingsValues& values) {
+    std::string ticks;
+    for (const SettingsDialog::Switch& s : SettingsDialog::Switches)
+        ticks += values.*s.value ? '1' : '0';
+    return ticks;
+}
+void SetTicks(SettingsValues& values, const std::string& ticks) {
+    for (size_t i = 0; i < ticks.size(); ++i)
+        values.*SettingsDialog::Switches[i].value = ticks[i] == '1';
+}
+// Every check box clicked once.
+void ClickEveryBox(Dialog& d) {
+    for (const SettingsDialog::Switch& s : SettingsDialog::Switches)
+        kvtest::Press(d, s.checkBoxId);
+}
+// A key pressed in a combo box, which tells the dialog of a new selection.
+void KeyInto(Dialog& d, int comboId, UINT key) {
+    ::SetFocus(ItemOf(d, comboId));
+    kvtest::PressKey(d, key);
+}
+
+// A stored flag as "1", "0", or "-" when there is none.
+std::string Stored(zul::SettingsStore& store, const char* section, const char* key) {
+    if (!store.OpenSection(section))
+        return "?";
+    const bool whenMissingTrue = store.GetBool(key, true);
+    const bool whenMissingFalse = store.GetBool(key, false);
+    store.CloseSection();
+    return whenMissingTrue != whenMissingFalse ? "-" : whenMissingTrue ? "1" : "0";
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- the dialog
+
+TEST(SettingsDialogResource, ControlsTextsAndPositionsInDialogUnits) {
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        EXPECT_EQ(d.GetText(), "Einstellungen");
+        struct Control {
+            int id;
+            const char* text;
+            RECT units; // x, y, width, height
+        };
+        const Control controls[] = {
+            {IDC_SETTINGS_DEL_CHK, "Sicherheitsabfrage beim L\xF6schen", {11, 31, 121, 10}},
+            {IDC_SETTINGS_HOT_EDIT, "Hot-Edit aktivieren", {11, 43, 74, 10}},
+            {IDC_SETTINGS_MAIN_ADD_INFO, "Tracks und Anmerkungen im Hauptfenster anzeigen",
+             {11, 55, 180, 10}},
+            {IDC_SETTINGS_IMPORT_ADD_INFO,
+             "Tracks und Anmerkungen im Import-Dialogfenster anzeigen",
+             {11, 67, 202, 10}},
+            {IDC_SETTINGS_DRAG_DRAW, "Gr\xF6\xDF"
+                                     "en\xE4nderungen beim Ziehen anzeigen",
+             {11, 79, 154, 10}},
+            {IDC_SETTINGS_MAIN_GRID, "Gitternetz im Hauptfenster anzeigen", {11, 91, 128, 10}},
+            {IDC_SETTINGS_IMPORT_GRID, "Gitternetz im Import-Dialogfenster anzeigen",
+             {11, 103, 150, 10}},
+            {IDC_SETTINGS_MAIN_BUTTONS, "Buttons im Hauptfenster anzeigen", {11, 115, 122, 10}},
+            {IDOK, "&OK", {7, 136, 50, 14}},
+            {IDCANCEL, "&Abbrechen", {62, 136, 50, 14}},
+            {IDC_HELP_BUTTON, "&Hilfe", {167, 136, 50, 14}},
+            // A combo box's own height is its closed one.
+            {SortBy, nullptr, {79, 10, 66, 0}},
+            {Direction, nullptr, {149, 10, 53, 0}},
+        };
+        for (const Control& c : controls) {
+            // Position and size are mapped each on its own, as for the template.
+            RECT expected = c.units;
+            ::MapDialogRect(d.Handle(), &expected);
+            const RECT r = zul::Windows::Window(ItemOf(d, c.id)).RectInParent();
+            if (c.text != nullptr)
+                EXPECT_EQ(TextOf(ItemOf(d, c.id)), c.text) << c.id;
+            EXPECT_EQ(r.left, expected.left) << c.id;
+            EXPECT_EQ(r.top, expected.top) << c.id;
+            EXPECT_EQ(r.right - r.left, expected.right) << c.id;
+            if (c.units.bottom != 0) {
+                EXPECT_EQ(r.bottom - r.top, expected.bottom) << c.id;
+            }
+        }
+        EXPECT_NE(::GetWindowLongPtrA(ItemOf(d, IDOK), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
+        EXPECT_NE(kvtest::FindChild(d.Handle(), "Static", "Standard-Sortierung:"), nullptr);
+        RECT client{};
+        ::GetClientRect(d.Handle(), &client);
+        RECT size{0, 0, 224, 157};
+        ::MapDialogRect(d.Handle(), &size);
+        EXPECT_EQ(client.right, size.right);
+        EXPECT_EQ(client.bottom, size.bottom);
+        kvtest::Press(d, IDCANCEL);
+    });
+    SettingsDialog dialog;
+    WinApp::Current()->RunModal(dialog);
+    EXPECT_TRUE(script.Finished());
+}
+
+// The sort column shown clamped; "<keine>" disables the direction and gives
+// ascending back whatever the direction box shows; each box gives its value.
+TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
+    struct Case {
+        int column;
+        bool ascending;
+        const char* ticks;
+        int shown;            // item of the sort box
+        int chosenWithUp;     // after the Up key
+        int columnBack;       // after OK
+        bool ascendingBack;
+    };
+    const Case cases[] = {
+        {7, false, "10110100", 4, 3, 2, false},
+        {-5, false, "01001011", 0, 0, -1, true},
+        {1, true, "11111111", 2, 1, 0, true},
+        {0, false, "00000000", 1, 0, -1, true},
+    };
+    for (const Case& c : cases) {
+        SettingsDialog dialog;
+        dialog.Values().sortColumn = c.column;
+        dialog.Values().sortAscending = c.ascending;
+        SetTicks(dialog.Values(), c.ticks);
+        ModalScript script;
+        script.Then([&](Dialog& d) {
+            const ComboBox sortBy(ItemOf(d, SortBy));
+            const ComboBox direction(ItemOf(d, Direction));
+            ASSERT_EQ(sortBy.Count(), 5);
+            EXPECT_EQ(sortBy.ItemText(0), "<keine>");
+            EXPECT_EQ(sortBy.ItemText(1), "nach Interpret");
+            EXPECT_EQ(sortBy.ItemText(4), "nach ID");
+            ASSERT_EQ(direction.Count(), 2);
+            EXPECT_EQ(direction.ItemText(0), "aufsteigend");
+            EXPECT_EQ(direction.ItemText(1), "absteigend");
+            EXPECT_EQ(sortBy.Selection(), c.shown) << c.column;
+            EXPECT_EQ(direction.Selection(), c.ascending ? 0 : 1);
+            EXPECT_EQ(direction.IsEnabled(), c.shown != 0) << c.column;
+            EXPECT_EQ(Ticks(d), c.ticks);
+            EXPECT_EQ(::GetFocus(), ItemOf(d, IDOK));
+
+            KeyInto(d, SortBy, VK_UP);
+            EXPECT_EQ(sortBy.Selection(), c.chosenWithUp);
+            EXPECT_EQ(direction.IsEnabled(), c.chosenWithUp != 0);
+            ClickEveryBox(d);
+            kvtest::Press(d, IDOK);
+        });
+        EXPECT_EQ(WinApp::Current()->RunModal(dialog), IDOK);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_EQ(dialog.Values().sortColumn, c.columnBack) << c.column;
+        EXPECT_EQ(dialog.Values().sortAscending, c.ascendingBack) << c.column;
+        std::string flipped = c.ticks;
+        for (char& t : flipped)
+            t = t == '1' ? '0' : '1';
+        EXPECT_EQ(Ticks(dialog.Values()), flipped);
+    }
+}
+
+TEST(SettingsDialog, F1AndTheHelpButtonOpenItsPage) {
+    kvtest::TestApp app;
+    ModalScript script(app);
+    script.Then([](Dialog& d) {
+        kvtest::PressKey(d, VK_F1);
+        kvtest::Press(d, IDC_HELP_BUTTON);
+        kvtest::Press(d, IDCANCEL);
+    });
+    SettingsDialog dialog;
+    app.RunModal(dialog);
+    ASSERT_EQ(app.helpCalls.size(), 2u);
+    for (const auto& call : app.helpCalls)
+        EXPECT_NE(call.address.find("/help/ref_dlg_einst.html"), std::string::npos)
+            << call.address;
+}
+
+// ---------------------------------------------------------------- from the main window
+
+namespace {
+
+class SettingsCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        store = WinApp::Current()->Settings();
+        store->DeleteSection("MainDlg");
+        store->DeleteSection("ImportDlg");
+    }
+    void TearDown() override {
+        if (main.Handle() != nullptr)
+            ::DestroyWindow(main.Handle());
+        store->DeleteSection("MainDlg");
+        store->DeleteSection("ImportDlg");
+    }
+    void Open() {
+        ASSERT_TRUE(main.Create(nullptr));
+        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
+        main.View().AppendAll(kvtest::Entries({"Cream", "Abba", "Beatles"}), false);
+        main.View().SetModified(false);
+        main.RefreshAll();
+        ::SetFocus(List());
+        kvtest::Drain(main);
+    }
+    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
+    // What the main window shows of the dialog's values, as "sort direction ticks".
+    std::string MainState() {
+        SettingsValues v;
+        v.sortColumn = main.View().DefaultSortColumn();
+        v.sortAscending = main.View().DefaultSortAscending() != 0;
+        v.delChk = main.AsksBeforeDelete();
+        v.hotEdit = main.HotEditOn() && main.TracksEdit().IsEnabled() &&
+                    main.NotesEdit().IsEnabled() && kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT);
+        v.mainAddInfo = main.ShowsSidePane() && ::IsWindowVisible(main.TracksEdit().Handle());
+        v.importAddInfo = false;
+        v.dragDraw = main.SplitterV().Outline() == 0 && main.SplitterH().Outline() == 0;
+        v.mainGrid =
+            main.ShowsGrid() && (ListView_GetExtendedListViewStyle(List()) & LVS_EX_GRIDLINES);
+        v.importGrid = false;
+        v.mainButtons = main.ShowsButtons() &&
+                        ::IsWindowVisible(::GetDlgItem(main.Handle(), MainDialog::CloseButtonId));
+        return std::to_string(v.sortColumn) + (v.sortAscending ? " up " : " down ") + Ticks(v);
+    }
+    std::string StoredImport() {
+        return Stored(*store, "ImportDlg", "AddInfo") + Stored(*store, "ImportDlg", "Grid") +
+               Stored(*store, "ImportDlg", "DragDraw");
+    }
+
+    zul::SettingsStore* store = nullptr;
+    MainDialog main;
+};
+
+} // namespace
+
+// Ctrl+E: the dialog shows the main window's state and the import window's
+// stored switches; after OK every value is in force at once, the import
+// window's go to its section, the main window's to its own when it closes.
+TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
+    ASSERT_TRUE(store->OpenSection("ImportDlg"));
+    store->PutBool("AddInfo", false);
+    store->CloseSection();
+    Open();
+    const RECT listBefore = zul::Windows::Window(List()).RectInParent();
+    ASSERT_EQ(MainState(), "-1 up 11101100");
+
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_SETTINGS));
+        EXPECT_EQ(ComboBox(ItemOf(d, SortBy)).Selection(), 0);
+        EXPECT_FALSE(zul::Windows::Window(ItemOf(d, Direction)).IsEnabled());
+        EXPECT_EQ(Ticks(d), "11101110");
+        KeyInto(d, SortBy, VK_DOWN); // "nach Interpret"
+        KeyInto(d, Direction, VK_DOWN); // "absteigend"
+        ClickEveryBox(d);
+        kvtest::Press(d, IDOK);
+    });
+    kvtest::PressKey(main, 'E', kvtest::Ctrl);
+    ASSERT_TRUE(script.Finished());
+
+    EXPECT_EQ(MainState(), "0 down 00000001");
+    EXPECT_EQ(kvtest::ArtistColumn(List()), "Cream,Abba,Beatles") << "the default waits for a load";
+    EXPECT_FALSE(kvtest::MenuChecked(main.Handle(), IDM_SIDE_PANE));
+    EXPECT_FALSE(kvtest::MenuChecked(main.Handle(), IDM_GRID));
+    EXPECT_TRUE(kvtest::MenuChecked(main.Handle(), IDM_BUTTONS));
+    const RECT listAfter = zul::Windows::Window(List()).RectInParent();
+    EXPECT_GT(listAfter.right, listBefore.right) << "the list took the side pane's place";
+    EXPECT_LT(listAfter.bottom, listBefore.bottom) << "and left room for the buttons";
+    EXPECT_EQ(StoredImport(), "100");
+
+    ::DestroyWindow(main.Handle());
+    for (const auto& [key, value] : std::vector<std::pair<const char*, const char*>>{
+             {"DelChk", "0"}, {"HotEdit", "0"}, {"AddInfo", "0"}, {"Grid", "0"},
+             {"DragDraw", "0"}, {"MainButtons", "1"}, {"DefSortUp", "0"}})
+        EXPECT_EQ(Stored(*store, "MainDlg", key), value) << key;
+    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    EXPECT_EQ(store->GetInt("DefSortBy", -7), 0);
+    store->CloseSection();
+}
+
+TEST_F(SettingsCommandTest, CancelAfterChangingEveryControlChangesNothing) {
+    Open();
+    const std::string before = MainState();
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        KeyInto(d, SortBy, VK_END);
+        KeyInto(d, Direction, VK_DOWN);
+        ClickEveryBox(d);
+        kvtest::Press(d, IDCANCEL);
+    });
+    kvtest::Command(main.Handle(), IDM_SETTINGS);
+    ASSERT_TRUE(script.Finished());
+    EXPECT_EQ(MainState(), before);
+    EXPECT_EQ(StoredImport(), "---");
+    EXPECT_FALSE(main.View().IsModified());
+}
+
+// Without access to the import window's section its boxes start ticked and
+// nothing is written there; the main window's values still apply.
+TEST_F(SettingsCommandTest, AnImportSectionThatCannotBeOpenedStartsTickedAndStaysUnwritten) {
+    struct WindowWithOwnStore : MainDialog {
+        zul::SettingsStore* Settings() const override { return &memory; }
+        mutable kvtest::MemorySettingsStore memory;
+    } window;
+    ASSERT_TRUE(window.memory.OpenSection("ImportDlg"));
+    window.memory.PutBool("AddInfo", false);
+    window.memory.PutBool("Grid", false);
+    window.memory.CloseSection();
+    ASSERT_TRUE(window.Create(nullptr));
+    window.memory.SetRefused(true);
+
+    ModalScript script;
+    script.Then([](Dialog& d) {
+        EXPECT_TRUE(d.IsItemChecked(IDC_SETTINGS_IMPORT_ADD_INFO));
+        EXPECT_TRUE(d.IsItemChecked(IDC_SETTINGS_IMPORT_GRID));
+        kvtest::Press(d, IDC_SETTINGS_DEL_CHK);
+        kvtest::Press(d, IDOK);
+    });
+    kvtest::Command(window.Handle(), IDM_SETTINGS);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_FALSE(window.AsksBeforeDelete());
+    window.memory.SetRefused(false);
+    EXPECT_EQ(window.memory.ValueCount("ImportDlg"), 2);
+    EXPECT_EQ(Stored(window.memory, "ImportDlg", "AddInfo"), "0");
+    EXPECT_EQ(Stored(window.memory, "ImportDlg", "Grid"), "0");
+    ::DestroyWindow(window.Handle());
+}
