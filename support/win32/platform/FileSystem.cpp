@@ -88,17 +88,30 @@ std::int64_t FileLength(std::FILE* file) {
 }
 
 bool ReplaceFileWith(const std::string& source, const std::string& target) {
+    // A target another program holds open without sharing it stays as it is.
+    // Asked first: Wine's replace leaves a copy of its own ("rf….tmp") beside
+    // a target it then cannot replace.
+    HANDLE held = ::CreateFileA(target.c_str(), GENERIC_WRITE | DELETE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (held != INVALID_HANDLE_VALUE)
+        ::CloseHandle(held);
+    else if (::GetLastError() != ERROR_FILE_NOT_FOUND && ::GetLastError() != ERROR_PATH_NOT_FOUND)
+        return false;
     // The system's replace keeps the target's attributes, security settings
     // and streams, which a rename would take from the new file.
     if (::ReplaceFileA(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                        nullptr, nullptr))
         return true;
     // A rename only where the replace cannot work: no target (yet, or no
-    // longer: the replace may have removed it before it failed), or a file
-    // system without the operation. A target the replace refused (read-only,
+    // longer: the replace may have removed it before it failed), a file
+    // system without the operation, or a path too long for the replace's own
+    // temporary name (Wine's). A target the replace refused (read-only,
     // denied, in use) stays.
     switch (::GetLastError()) {
     case ERROR_FILE_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
     case ERROR_INVALID_FUNCTION:
     case ERROR_NOT_SUPPORTED:
