@@ -3,6 +3,7 @@
 #include "app/EntryDialog.h"
 #include "core/IndexArray.h"
 #include "core/win32/DeleteConfirmDialog.h"
+#include "exchange/win32/ImportWindow.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 #include "support/PathName.h"
@@ -21,6 +22,13 @@ namespace {
 INT_PTR RunModalDialog(zul::Windows::Modal& dialog) {
     WinApp* app = WinApp::Current();
     return app != nullptr ? app->RunModal(dialog) : IDCANCEL;
+}
+
+// The import window shows an entry in the entry dialog's show mode.
+void ShowEntryReadOnly(const DiscEntry& entry, HWND parent) {
+    EntryDialog dialog(EntryDialog::ShowMode, parent);
+    dialog.SetEntry(entry);
+    RunModalDialog(dialog);
 }
 
 } // namespace
@@ -145,15 +153,21 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_BUTTONS:
             OnToggleButtons();
             return true;
+        case IDM_IMPORT_NATIVE:
+            OnImport(ImportKind::NativeFile);
+            return true;
+        case IDM_IMPORT_CDPLAYER:
+            OnImport(ImportKind::CdPlayerIni);
+            return true;
+        case IDM_IMPORT_LEGACY:
+            OnImport(ImportKind::LegacyV1);
+            return true;
         case IDM_HELP_START:
             if (WinApp* app = WinApp::Current())
                 app->ShowHelp(std::string());
             return true;
         // Their windows come later; the items are there already.
         case IDM_PRINT:
-        case IDM_IMPORT_NATIVE:
-        case IDM_IMPORT_CDPLAYER:
-        case IDM_IMPORT_LEGACY:
         case IDM_EXPORT_NATIVE:
         case IDM_EXPORT_CSV:
         case IDM_EXPORT_CDPLAYER:
@@ -222,6 +236,17 @@ void MainDialog::OnDelete() {
         list.SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED | LVIS_SELECTED);
         list.EnsureVisible(row, false);
     }
+    RefreshAll();
+}
+
+void MainDialog::OnImport(ImportKind kind) {
+    ImportWindow window(kind, Handle(), &ShowEntryReadOnly);
+    if (RunModalDialog(window) != IDOK)
+        return;
+    zul::Windows::WaitCursor wait;
+    // Appended as copies, also entries the collection has already; they
+    // become the selection, the first of them in the list's order focused.
+    View().AppendAll(window.ChosenEntries(), true);
     RefreshAll();
 }
 

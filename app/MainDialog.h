@@ -3,6 +3,7 @@
 #include "app/MainWindowSettings.h"
 #include "core/win32/RecordListDialog.h"
 #include "exchange/ExportFieldSet.h"
+#include "exchange/ImportKind.h"
 
 #include <windows.h>
 
@@ -41,6 +42,8 @@ public:
     void OnChange();
     void OnDelete();
     void OnToggleButtons();
+    // Runs the import window of that kind and appends what it hands back.
+    void OnImport(ImportKind kind);
     void OnListDoubleClick();
 
 protected:
