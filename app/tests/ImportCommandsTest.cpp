@@ -5,6 +5,7 @@
 #include "app/MainDialog.h"
 #include "core/NativeFile.h"
 #include "resources/resource.h"
+#include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
@@ -212,4 +213,22 @@ TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
         EXPECT_FALSE(main.View().IsModified());
         EXPECT_EQ(main.GetText(), "Sammlung.kvd - Kolvane-Verwaltung");
     }
+}
+
+// A file dialog cancelled over the still hidden import window leaves no
+// active window when it closes (its owner cannot be activated); the main
+// window takes the activation and the keyboard back.
+TEST_F(ImportCommandsTest, AnImportEndingUnseenGivesTheMainWindowTheKeyboardBack) {
+    OpenCollection({"Abba"});
+    ::SetActiveWindow(main.Handle());
+    ::SetFocus(List());
+    ModalScript script;
+    script.ThenSystem([](zul::Windows::SystemDialog& d) {
+        ::SetActiveWindow(nullptr);
+        d.Answer(IDCANCEL);
+    });
+    Command(main.Handle(), IDM_IMPORT_CDPLAYER);
+    Drain(main);
+    EXPECT_EQ(::GetActiveWindow(), main.Handle());
+    EXPECT_EQ(::GetFocus(), List());
 }

@@ -61,6 +61,18 @@ ImportWindow::ImportWindow(ImportKind kind, HWND owner, ShowEntryFunction showEn
 
 // ---------------------------------------------------------------- opening
 
+// A run that ends before the window is shown leaves no active window behind:
+// the file dialog and the messages were owned by the hidden window, which the
+// system cannot activate when they close. The window active before the run
+// gets the activation (and with it the keyboard) back.
+INT_PTR ImportWindow::ExecuteModal(HWND owner, const zul::Windows::ModalHook& started) {
+    const HWND before = ::GetActiveWindow();
+    const INT_PTR result = RecordListDialog::ExecuteModal(owner, started);
+    if (::GetActiveWindow() == nullptr && before != nullptr && ::IsWindow(before) != FALSE)
+        ::SetActiveWindow(before);
+    return result;
+}
+
 bool ImportWindow::OnInitDialog() {
     BindItem(importButton_, ImportButtonId);
     BindItem(cancelButton_, CancelButtonId);

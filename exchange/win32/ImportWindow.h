@@ -48,6 +48,8 @@ public:
     // Shows the one selected entry; nothing while more or none are selected.
     void OnShowEntry();
 
+    INT_PTR ExecuteModal(HWND owner, const zul::Windows::ModalHook& started) override;
+
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
