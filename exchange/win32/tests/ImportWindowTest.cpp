@@ -408,6 +408,12 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
             ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
             kvtest::Drain(d);
         };
+        // Shown where the stored (here the default) placement puts it.
+        const RECT frame = d.WindowRect();
+        EXPECT_EQ(frame.left, 19);
+        EXPECT_EQ(frame.top, 32);
+        EXPECT_EQ(frame.right, 761);
+        EXPECT_EQ(frame.bottom, 478);
         // The buttons: one row, "&Importieren" and "&Abbrechen" from the left,
         // "&Hilfe" at the right margin.
         const auto place = [&](int id) { return d.Item(id).RectInParent(); };
