@@ -6,6 +6,7 @@
 #include "core/IndexArray.h"
 #include "core/win32/DeleteConfirmDialog.h"
 #include "exchange/win32/ExportCommands.h"
+#include "exchange/win32/ImportWindow.h"
 #include "resources/HelpTopics.h"
 #include "resources/resource.h"
 #include "support/PathName.h"
@@ -57,6 +58,13 @@ std::string CellTextOf(void* context, int position, int column) {
     if (column < 0 || column >= CollectionView::ColumnCount)
         return {};
     return static_cast<MainDialog*>(context)->View().GetAt(position).Field(column);
+}
+
+// The import window shows an entry in the entry dialog's show mode.
+void ShowEntryReadOnly(const DiscEntry& entry, HWND parent) {
+    EntryDialog dialog(EntryDialog::ShowMode, parent);
+    dialog.SetEntry(entry);
+    RunModalDialog(dialog);
 }
 
 } // namespace
@@ -212,14 +220,18 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
         case IDM_SETTINGS:
             OnSettings();
             return true;
+        case IDM_IMPORT_NATIVE:
+            OnImport(ImportKind::NativeFile);
+            return true;
+        case IDM_IMPORT_CDPLAYER:
+            OnImport(ImportKind::CdPlayerIni);
+            return true;
+        case IDM_IMPORT_LEGACY:
+            OnImport(ImportKind::LegacyV1);
+            return true;
         case IDM_HELP_START:
             if (WinApp* app = WinApp::Current())
                 app->ShowHelp(std::string());
-            return true;
-        // Their windows come later; the items are there already.
-        case IDM_IMPORT_NATIVE:
-        case IDM_IMPORT_CDPLAYER:
-        case IDM_IMPORT_LEGACY:
             return true;
         default:
             break;
@@ -294,6 +306,17 @@ void MainDialog::OnExportCsv() {
     ExportFieldSet fields = ExportFields();
     ExportSelectedAsCsv(View(), settings_.exportDirCsv, fields, Handle());
     SetExportFields(fields);
+}
+
+void MainDialog::OnImport(ImportKind kind) {
+    ImportWindow window(kind, Handle(), &ShowEntryReadOnly);
+    if (RunModalDialog(window) != IDOK)
+        return;
+    zul::Windows::WaitCursor wait;
+    // Appended as copies, also entries the collection has already; they
+    // become the selection, the first of them in the list's order focused.
+    View().AppendAll(window.ChosenEntries(), true);
+    RefreshAll();
 }
 
 void MainDialog::OnToggleButtons() {

@@ -4,6 +4,7 @@
 #include "app/PrintCommand.h"
 #include "core/win32/RecordListDialog.h"
 #include "exchange/ExportFieldSet.h"
+#include "exchange/ImportKind.h"
 
 #include <windows.h>
 
@@ -46,6 +47,8 @@ public:
     void OnExportCsv();
     void OnToggleHotEdit();
     void OnSettings();
+    // Runs the import window of that kind and appends what it hands back.
+    void OnImport(ImportKind kind);
     void OnListDoubleClick();
     void OnInfo();
 

@@ -49,6 +49,15 @@
 #define IDM_HELP_START 1046
 #define IDM_BUTTONS 1052
 
+// Import window: dialog 140, menu 141, accelerators 142, context menu 146;
+// its buttons are IDOK ("&Importieren"), IDCANCEL and IDC_HELP_BUTTON, its
+// list, edits and status line those of the main window.
+#define IDD_IMPORT 140
+#define IDR_MENU_IMPORT 141
+#define IDR_ACCEL_IMPORT 142
+#define IDR_MENU_IMPORT_CONTEXT 146
+#define IDM_SHOW_ENTRY 1022
+
 // Entry dialog 138 (tracks and notes share the ids of the main window's edits)
 #define IDC_ENTRY_ARTIST 1026
 #define IDC_ENTRY_TITLE 1028

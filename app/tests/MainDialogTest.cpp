@@ -327,13 +327,6 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
     EXPECT_FALSE(main.ShowsGrid());
     EXPECT_FALSE(MenuChecked(w, IDM_GRID));
     EXPECT_EQ(ListView_GetExtendedListViewStyle(List()) & LVS_EX_GRIDLINES, 0u);
-
-    // Commands whose windows come later do nothing, whatever the state.
-    ModalScript script;
-    for (int id : {IDM_IMPORT_NATIVE})
-        Command(main.Handle(), id);
-    EXPECT_TRUE(script.Seen().empty());
-    EXPECT_FALSE(main.View().IsModified());
 }
 
 // ---------------------------------------------------------------- entries

@@ -244,14 +244,23 @@ zul::SettingsStore* RecordListDialog::Settings() const {
 // A stored or default placement smaller than the window's minimum size (a
 // larger font, a higher resolution than the one it was stored at) is enlarged
 // to it, so that the whole layout shows.
-void RecordListDialog::ApplyPlacement(unsigned char (&placement)[PlacementSize]) const {
+void RecordListDialog::ApplyPlacement(unsigned char (&placement)[PlacementSize]) {
     WINDOWPLACEMENT place{};
     std::memcpy(&place, placement, sizeof(place));
     RECT& normal = place.rcNormalPosition;
     const zul::Windows::LayoutMetrics& m = Metrics();
     normal.right = std::max<LONG>(normal.right, normal.left + m.minimumWidth);
     normal.bottom = std::max<LONG>(normal.bottom, normal.top + m.minimumHeight);
+    if (keepHidden_ && !IsVisible()) {
+        placedShowCommand_ = static_cast<int>(place.showCmd);
+        place.showCmd = SW_HIDE;
+    }
     ::SetWindowPlacement(Handle(), &place);
+}
+
+void RecordListDialog::ShowPlaced() {
+    if (!IsVisible())
+        ::ShowWindow(Handle(), placedShowCommand_);
 }
 
 bool RecordListDialog::ReadListSettings(RecordListSettings& settings) {

@@ -122,6 +122,11 @@ protected:
     // Where a context menu asked for by keyboard (Shift+F10, the menu key)
     // opens: at the focused row, else at the list's top left corner.
     POINT ContextMenuPointForKeyboard() const;
+    // For a window that reads its source before the user sees it: the
+    // placement from the settings is taken without showing the window, and
+    // ShowPlaced shows it later in the placement's state (normal, maximised).
+    void KeepHiddenUntilShown() { keepHidden_ = true; }
+    void ShowPlaced();
 
     void OnSearch();
     void OnSearchNext();
@@ -132,7 +137,7 @@ protected:
 private:
     HWND DocumentWindow() const override { return Handle(); }
     void OnSplitterMoved(const zul::Windows::SplitterBar& bar, int code, int position);
-    void ApplyPlacement(unsigned char (&placement)[PlacementSize]) const;
+    void ApplyPlacement(unsigned char (&placement)[PlacementSize]);
     void RequestRefresh();
 
     std::string sectionName_;
@@ -147,6 +152,8 @@ private:
     bool showSidePane_ = true;
     bool showGrid_ = true;
     bool menuOpen_ = false;
+    bool keepHidden_ = false;
+    int placedShowCommand_ = SW_SHOWNORMAL;
     bool refreshPending_ = false;
     bool endsProgram_ = false;
     std::string lastSearchText_;

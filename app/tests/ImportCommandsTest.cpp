@@ -1,0 +1,236 @@
+// The main window's import commands: the import window answered through
+// RunModal (file dialog, rows picked, "&Importieren"), then the main
+// collection, its list, selection and title.
+#include "app/EntryDialog.h"
+#include "app/MainDialog.h"
+#include "core/NativeFile.h"
+#include "resources/resource.h"
+#include "support/win32/SystemDialogs.h"
+#include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Menus.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using kolvane::DiscCollection;
+using kolvane::MainDialog;
+using kvtest::ModalScript;
+using zul::Windows::Dialog;
+using zul::Windows::WinApp;
+
+namespace {
+
+using kvtest::ArtistColumn;
+using kvtest::Command;
+using kvtest::Ctrl;
+using kvtest::Drain;
+using kvtest::PressKey;
+using kvtest::SelectedRows;
+using kvtest::SelectRows;
+
+HWND ListOf(Dialog& d) {
+    return ::GetDlgItem(d.Handle(), MainDialog::ListId);
+}
+
+class ImportCommandsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* section : {"MainDlg", "ImportDlg"})
+            WinApp::Current()->Settings()->DeleteSection(section);
+        ASSERT_TRUE(main.Create(nullptr));
+        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
+        ::SetFocus(List());
+        Drain(main);
+    }
+    void TearDown() override {
+        if (main.Handle() != nullptr)
+            ::DestroyWindow(main.Handle());
+        for (const char* section : {"MainDlg", "ImportDlg"})
+            WinApp::Current()->Settings()->DeleteSection(section);
+    }
+    // A saved collection of these artists, opened in the main window.
+    void OpenCollection(const std::vector<std::string>& artists) {
+        kvtest::RecordingReporter reporter;
+        ASSERT_EQ(kolvane::SaveNativeFile(collection, kvtest::Entries(artists), reporter), 1);
+        ASSERT_EQ(main.Document().OpenPath(collection), 1);
+    }
+    // cdplayer.ini with one section per artist.
+    std::string IniOf(const std::vector<std::string>& artists) {
+        std::string text;
+        for (std::size_t i = 0; i < artists.size(); ++i) {
+            text += '[';
+            text += std::to_string(i);
+            text += "]\r\nArtist=";
+            text += artists[i];
+            text += "\r\n";
+        }
+        const std::string path = folder.File("cdplayer.ini");
+        kvtest::WriteText(path, text);
+        return path;
+    }
+    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
+
+    kvtest::TempFolder folder;
+    std::string collection = folder.File("Sammlung.kvd");
+    MainDialog main;
+};
+
+} // namespace
+
+// The chosen rows arrive in the import list's order at the end of the
+// collection, shown in the main window's own order, selected, the first of
+// them in that order focused and scrolled into view.
+TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedSelectedAndTheFirstShownOneFocused) {
+    std::vector<std::string> artists;
+    for (int i = 0; i < 60; ++i)
+        artists.push_back(std::to_string(10 + i).insert(0, 1, 'M'));
+    OpenCollection(artists);
+    main.View().SortColumnClicked(0);
+    ModalScript script;
+    script.ChooseFile(IniOf({"Yes", "Abba", "Zappa"})).Then([](Dialog& d) {
+        kvtest::ClickHeader(ListOf(d), 0);
+        kvtest::ClickHeader(ListOf(d), 0); // descending: Zappa, Yes, Abba
+        SelectRows(ListOf(d), {0, 1});
+        Drain(d);
+        kvtest::Press(d, IDOK);
+    });
+    Command(main.Handle(), IDM_IMPORT_CDPLAYER);
+    Drain(main);
+    EXPECT_TRUE(script.Finished());
+
+    const DiscCollection& entries = main.View().Entries();
+    ASSERT_EQ(entries.size(), 62u);
+    EXPECT_EQ(entries[60].Artist, "Zappa");
+    EXPECT_EQ(entries[60].DiscId, "2");
+    EXPECT_EQ(entries[61].Artist, "Yes");
+    EXPECT_EQ(kvtest::CellText(List(), 60, 0), "Yes");
+    EXPECT_EQ(kvtest::CellText(List(), 61, 0), "Zappa");
+    EXPECT_EQ(SelectedRows(List()), (std::vector<int>{60, 61}));
+    EXPECT_EQ(kvtest::FocusedRow(List()), 60);
+    RECT row{}, client{};
+    ListView_GetItemRect(List(), 60, &row, LVIR_BOUNDS);
+    ::GetClientRect(List(), &client);
+    EXPECT_GE(row.top, 0);
+    EXPECT_LE(row.bottom, client.bottom) << "the focused row is scrolled into view";
+    EXPECT_TRUE(main.View().IsModified());
+    EXPECT_EQ(main.GetText(), " * Sammlung.kvd - Kolvane-Verwaltung");
+    EXPECT_EQ(kvtest::TextOf(::GetDlgItem(main.Handle(), MainDialog::StatusId)),
+              "62 Eintr\xE4ge, 2 ausgew\xE4hlt");
+}
+
+// The very file the main window shows, imported again: its chosen entries
+// come in a second time, as copies.
+TEST_F(ImportCommandsTest, TheOpenFileImportedAgainAddsCopies) {
+    OpenCollection({"Abba", "Beatles"});
+    ModalScript script;
+    script.ChooseFile(collection).Then([](Dialog& d) {
+        PressKey(d, 'A', Ctrl);
+        PressKey(d, VK_RETURN, Ctrl);
+    });
+    Command(main.Handle(), IDM_IMPORT_NATIVE);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(ArtistColumn(List()), "Abba,Beatles,Abba,Beatles");
+    EXPECT_EQ(SelectedRows(List()), (std::vector<int>{2, 3}));
+    EXPECT_TRUE(main.View().IsModified());
+}
+
+// Enter in the import window shows the entry in the entry dialog's show mode,
+// owned by the import window; nothing comes back from it.
+TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
+    OpenCollection({"Abba"});
+    HWND importWindow = nullptr;
+    ModalScript script;
+    script.ChooseFile(IniOf({"Cream"}))
+        .Then([&](Dialog& d) {
+            importWindow = d.Handle();
+            SelectRows(ListOf(d), {0});
+            Drain(d);
+            PressKey(d, VK_RETURN);
+            kvtest::Press(d, IDCANCEL);
+        })
+        .Then([&](Dialog& d) {
+            EXPECT_EQ(d.GetText(), "Eintrag anzeigen");
+            EXPECT_EQ(::GetWindow(d.Handle(), GW_OWNER), importWindow);
+            EXPECT_EQ(kvtest::TextOf(::GetDlgItem(d.Handle(), IDC_ENTRY_ARTIST)), "Cream");
+            kvtest::Press(d, IDOK);
+        });
+    Command(main.Handle(), IDM_IMPORT_CDPLAYER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(ArtistColumn(List()), "Abba");
+    EXPECT_FALSE(main.View().IsModified());
+}
+
+// No way out of an import changes the main collection: a cancelled file
+// dialog, a reader failing halfway, an empty file, a missing legacy pair,
+// the import window cancelled after its rows were picked.
+TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
+    OpenCollection({"Abba", "Beatles"});
+    main.View().SelectAll(false);
+    const std::string broken = folder.File("kaputt.ini");
+    kvtest::WriteText(broken, "[1]\r\nArtist=Cream\r\n[2]\r\nArtist=Doors\r\n;Kommentar\r\n");
+    const std::string empty = folder.File("leer.ini");
+    kvtest::WriteText(empty, "");
+    struct Case {
+        const char* what;
+        int command;
+        std::function<void(ModalScript&)> answers;
+    };
+    const Case cases[] = {
+        {"file dialog cancelled", IDM_IMPORT_CDPLAYER,
+         [](ModalScript& s) { s.CancelSystemDialog(); }},
+        {"reader fails halfway", IDM_IMPORT_CDPLAYER,
+         [&](ModalScript& s) { s.ChooseFile(broken).ExpectMessage(IDS_ERR_003); }},
+        {"empty file", IDM_IMPORT_CDPLAYER,
+         [&](ModalScript& s) { s.ChooseFile(empty).ExpectMessage(IDS_WARN_503); }},
+        {"legacy pair missing", IDM_IMPORT_LEGACY,
+         [&](ModalScript& s) { s.ChooseFile(folder.File("NICHT0.$$$")).ExpectMessage(IDS_ERR_004); }},
+        {"import window cancelled", IDM_IMPORT_NATIVE, [&](ModalScript& s) {
+             s.ChooseFile(collection).Then([](Dialog& d) {
+                 PressKey(d, 'A', Ctrl);
+                 PressKey(d, VK_ESCAPE);
+             });
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ModalScript script;
+        c.answers(script);
+        Command(main.Handle(), c.command);
+        Drain(main);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_EQ(ArtistColumn(List()), "Abba,Beatles");
+        EXPECT_TRUE(SelectedRows(List()).empty());
+        EXPECT_FALSE(main.View().IsModified());
+        EXPECT_EQ(main.GetText(), "Sammlung.kvd - Kolvane-Verwaltung");
+    }
+}
+
+// A file dialog cancelled over the still hidden import window leaves no
+// active window when it closes (its owner cannot be activated); the main
+// window takes the activation and the keyboard back.
+TEST_F(ImportCommandsTest, AnImportEndingUnseenGivesTheMainWindowTheKeyboardBack) {
+    OpenCollection({"Abba"});
+    ::SetActiveWindow(main.Handle());
+    ::SetFocus(List());
+    ModalScript script;
+    script.ThenSystem([](zul::Windows::SystemDialog& d) {
+        ::SetActiveWindow(nullptr);
+        d.Answer(IDCANCEL);
+    });
+    Command(main.Handle(), IDM_IMPORT_CDPLAYER);
+    Drain(main);
+    EXPECT_EQ(::GetActiveWindow(), main.Handle());
+    EXPECT_EQ(::GetFocus(), List());
+}

@@ -1,0 +1,469 @@
+// The import window run modally as the main window runs it: the file dialog
+// answered with a path, the window driven by keys, clicks and commands, its
+// settings in the test program's own registry key.
+#include "exchange/win32/ImportWindow.h"
+
+#include "core/NativeFile.h"
+#include "core/win32/FileTypeTable.h"
+#include "exchange/LegacyV1Importer.h"
+#include "resources/resource.h"
+#include "support/win32/WinApp.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Menus.h"
+#include "testkit/win32/MessageLog.h"
+#include "testkit/win32/ModalScript.h"
+#include "testkit/win32/Pump.h"
+#include "testkit/win32/TestApp.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+using kolvane::DiscCollection;
+using kolvane::DiscEntry;
+using kolvane::FileKind;
+using kolvane::ImportKind;
+using kolvane::ImportWindow;
+using kvtest::ModalScript;
+using zul::Windows::Dialog;
+using zul::Windows::FileDialog;
+using zul::Windows::WinApp;
+
+namespace {
+
+using kvtest::Command;
+using kvtest::Ctrl;
+using kvtest::MenuChecked;
+using kvtest::MenuEnabled;
+using kvtest::PressKey;
+using kvtest::SelectedRows;
+using kvtest::SelectRows;
+
+DiscEntry Disc(const std::string& artist, const std::string& title, const std::string& year,
+               const std::string& id, const std::string& tracks, const std::string& notes = "") {
+    DiscEntry e;
+    e.Artist = artist;
+    e.Title = title;
+    e.Year = year;
+    e.DiscId = id;
+    e.Tracks = tracks;
+    e.Notes = notes;
+    return e;
+}
+
+std::string Joined(const DiscCollection& entries) {
+    std::string artists;
+    for (const DiscEntry& e : entries)
+        artists += (artists.empty() ? "" : ",") + e.Artist;
+    return artists;
+}
+
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+// cdplayer.ini sections of the entries (disc id, artist, title, one track).
+std::string IniText(const DiscCollection& entries) {
+    std::string text;
+    for (const DiscEntry& e : entries)
+        text += "[" + e.DiscId + "]\r\nEntryType=1\r\nArtist=" + e.Artist + "\r\nTitle=" +
+                e.Title + "\r\n0=" + e.Tracks + "\r\n";
+    return text;
+}
+
+// A version 1.x pair beside path (name part ending in "1" and "2"): one
+// record per entry (artist, title, year, one track), every slot in use.
+void WriteLegacyPair(const std::string& dataPath, const DiscCollection& entries) {
+    std::vector<unsigned char> data;
+    for (const DiscEntry& e : entries) {
+        std::vector<unsigned char> record(kolvane::LegacyV1Importer::RecordSize, 0);
+        const std::pair<int, const std::string*> fields[] = {
+            {0, &e.Artist}, {40, &e.Title}, {80, &e.Year}, {84, &e.Tracks}};
+        for (const auto& [offset, text] : fields)
+            std::memcpy(record.data() + offset, text->data(), text->size());
+        data.insert(data.end(), record.begin(), record.end());
+    }
+    kvtest::WriteBytes(dataPath, data);
+    kvtest::WriteText(dataPath.substr(0, dataPath.size() - 5) + "2.$$$",
+                      std::string(entries.size(), '1'));
+}
+
+// The help pages of the program, as installed beside it.
+std::string HelpFolder() {
+    std::string folder = "Z:" KV_SOURCE_DIR "/help/";
+    for (char& c : folder)
+        c = c == '/' ? '\\' : c;
+    return folder;
+}
+
+INT_PTR CALLBACK NoDialogProcedure(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+void WriteNative(const std::string& path, const DiscCollection& entries) {
+    kvtest::RecordingReporter reporter;
+    ASSERT_EQ(kolvane::SaveNativeFile(path, entries, reporter), 1);
+}
+
+class ImportWindowTest : public testing::Test {
+protected:
+    void SetUp() override { Store().DeleteSection("ImportDlg"); }
+    void TearDown() override { Store().DeleteSection("ImportDlg"); }
+
+    static zul::SettingsStore& Store() { return *WinApp::Current()->Settings(); }
+    static std::string Stored(const char* key) {
+        Store().OpenSection("ImportDlg");
+        std::string value = Store().GetString(key, "<none>");
+        Store().CloseSection();
+        return value;
+    }
+    static void Put(const char* key, const std::string& value) {
+        Store().OpenSection("ImportDlg");
+        Store().PutString(key, value);
+        Store().CloseSection();
+    }
+
+    // Runs the window; counts the times it was shown.
+    static INT_PTR Run(ImportWindow& window, int& shows) {
+        kvtest::MessageLog log([&window](HWND w, UINT message, WPARAM shown, LPARAM) {
+            return message == WM_SHOWWINDOW && shown != 0 && Dialog::FromHandle(w) == &window;
+        });
+        const INT_PTR result = WinApp::Current()->RunModal(window);
+        shows = static_cast<int>(log.Lines().size());
+        return result;
+    }
+
+    static HWND List(Dialog& d) { return ::GetDlgItem(d.Handle(), ImportWindow::ListId); }
+
+    kvtest::TempFolder folder;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- resources
+
+TEST(ImportWindowResources, MenusAcceleratorsAndTheScrollBarsOfThePanes) {
+    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_IMPORT), "&Datei\n"
+                                                     "  1 &Importieren\tStrg-Enter\n"
+                                                     "  -\n"
+                                                     "  2 &Abbrechen\tESC\n"
+                                                     "&Bearbeiten\n"
+                                                     "  1022 &Anzeigen...\tEnter\n"
+                                                     "  -\n"
+                                                     "  1017 Alles &markieren\tStrg-A\n"
+                                                     "  1018 Markierungen au&fheben\tStrg-U\n"
+                                                     "  -\n"
+                                                     "  1019 &Suchen...\tStrg-F\n"
+                                                     "  1020 &Weitersuchen\tStrg-G\n"
+                                                     "&Ansicht\n"
+                                                     "  1021 &Zusatz-Informationen anzeigen\tStrg-I\n"
+                                                     "  1043 Zusatz-Info auf &Standard-Gr\xF6\xDF"
+                                                     "e setzen\n"
+                                                     "  -\n"
+                                                     "  1044 &Grid anzeigen\tStrg-Alt-G\n"
+                                                     "&Hilfe\n"
+                                                     "  9 &Hilfe ...\tF1\n");
+    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_IMPORT_CONTEXT), "\n"
+                                                             "  1022 &Anzeigen\n"
+                                                             "  -\n"
+                                                             "  1017 Alles &markieren\n"
+                                                             "  1018 Markierungen au&fheben\n");
+
+    HACCEL table =
+        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_IMPORT));
+    ASSERT_NE(table, nullptr);
+    ACCEL keys[16];
+    const int count = ::CopyAcceleratorTableA(table, keys, 16);
+    std::string accelerators;
+    for (int i = 0; i < count; ++i) {
+        EXPECT_TRUE(keys[i].fVirt & FVIRTKEY);
+        accelerators += (keys[i].fVirt & FCONTROL ? "Ctrl+" : "");
+        accelerators += (keys[i].fVirt & FALT ? "Alt+" : "");
+        accelerators += std::to_string(keys[i].key) + "=" + std::to_string(keys[i].cmd) + " ";
+    }
+    EXPECT_EQ(accelerators, "Ctrl+65=1017 Ctrl+70=1019 Ctrl+71=1020 Ctrl+Alt+71=1044 "
+                            "Ctrl+73=1021 Ctrl+85=1018 112=9 114=1020 13=1022 Ctrl+13=1 ");
+
+    // Track lines never wrap: the tracks pane scrolls both ways, the notes wrap.
+    HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORT),
+                                       nullptr, &NoDialogProcedure, 0);
+    ASSERT_NE(dialog, nullptr);
+    const LONG_PTR tracks = ::GetWindowLongPtrA(::GetDlgItem(dialog, IDC_TRACKS_EDIT), GWL_STYLE);
+    const LONG_PTR notes = ::GetWindowLongPtrA(::GetDlgItem(dialog, IDC_NOTES_EDIT), GWL_STYLE);
+    EXPECT_EQ(tracks & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL),
+              ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL);
+    EXPECT_EQ(notes & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL), WS_VSCROLL);
+    EXPECT_EQ(kvtest::TextOf(::GetDlgItem(dialog, IDOK)), "&Importieren");
+    EXPECT_EQ(kvtest::TextOf(::GetDlgItem(dialog, IDCANCEL)), "&Abbrechen");
+    EXPECT_EQ(kvtest::TextOf(::GetDlgItem(dialog, IDC_HELP_BUTTON)), "&Hilfe");
+    ::DestroyWindow(dialog);
+}
+
+// ---------------------------------------------------------------- the three kinds
+
+// Each kind asks for its file in its own folder with its own filter, offers
+// the file's entries unselected, and hands back the chosen ones in the order
+// the list shows them (here sorted by artist, not in file order).
+TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayOrder) {
+    const DiscCollection all = {
+        Disc("Cream", "Disraeli Gears", "1967", "A1", "Strange Brew", "Vinyl"),
+        Disc("Abba", "Arrival", "1976", "B2", "Dancing Queen"),
+        Disc("Beatles", "Abbey Road", "1969", "C3", "Something"),
+    };
+    struct Case {
+        ImportKind kind;
+        FileKind fileKind;
+        const char* name;
+        const char* title;
+        const char* key;
+        const char* startFolder; // with WorkDir "C:\Basis" and WorkDirKvd "D:\Kvd" stored
+        std::function<DiscEntry(DiscEntry)> carried; // what the format keeps of an entry
+    };
+    const Case cases[] = {
+        {ImportKind::CdPlayerIni, FileKind::CdPlayerIni, "cdplayer.ini",
+         "cdplayer.ini - Aus cdplayer.ini importieren", "WorkDirIni", "C:\\Basis\\",
+         [](DiscEntry e) {
+             e.Year.clear();
+             e.Notes.clear();
+             return e;
+         }},
+        {ImportKind::NativeFile, FileKind::Native, "Sammlung.kvd",
+         "Sammlung.kvd - Aus Kolvane-Daten importieren", "WorkDirKvd", "D:\\Kvd\\",
+         [](DiscEntry e) { return e; }},
+        {ImportKind::LegacyV1, FileKind::Legacy, "DISKS1.$$$",
+         "DISKS1.$$$ - Aus Kolvane-Daten v1.x importieren", "WorkDirV1x", "C:\\Basis\\",
+         [](DiscEntry e) {
+             e.DiscId.clear();
+             e.Notes.clear();
+             return e;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Store().DeleteSection("ImportDlg");
+        Put("WorkDir", "C:\\Basis");
+        Put("WorkDirKvd", "D:\\Kvd");
+        const std::string path = folder.File(c.name);
+        if (c.kind == ImportKind::CdPlayerIni)
+            kvtest::WriteText(path, IniText(all));
+        else if (c.kind == ImportKind::NativeFile)
+            WriteNative(path, all);
+        else
+            WriteLegacyPair(path, all);
+
+        ImportWindow window(c.kind, nullptr);
+        ModalScript script;
+        script.ThenSystem([&](zul::Windows::SystemDialog& d) {
+            auto& file = dynamic_cast<FileDialog&>(d);
+            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Open);
+            EXPECT_EQ(file.Filter(), kolvane::FileTypeTable::Shared().Filter(c.fileKind));
+            EXPECT_EQ(file.InitialFolder(), c.startFolder);
+            EXPECT_EQ(file.DefaultExtension(), "");
+            EXPECT_EQ(file.Flags(), static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
+                                                       OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                                                       OFN_READONLY));
+            file.AnswerPath(path);
+        });
+        script.Then([&](Dialog& d) {
+            EXPECT_TRUE(d.IsVisible());
+            EXPECT_EQ(d.GetText(), c.title);
+            EXPECT_EQ(kvtest::ArtistColumn(List(d)), "Cream,Abba,Beatles");
+            EXPECT_TRUE(SelectedRows(List(d)).empty());
+            EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(d.Handle(), IDOK)));
+            kvtest::ClickHeader(List(d), 0);
+            SelectRows(List(d), {0, 2});
+            kvtest::Drain(d);
+            kvtest::Press(d, ImportWindow::ImportButtonId);
+        });
+        int shows = 0;
+        ASSERT_EQ(Run(window, shows), IDOK);
+        EXPECT_EQ(shows, 1);
+        ASSERT_EQ(window.ChosenEntries().size(), 2u);
+        EXPECT_EQ(window.ChosenEntries()[0].CompareAll(c.carried(all[1])), 0) << "Abba";
+        EXPECT_EQ(window.ChosenEntries()[1].CompareAll(c.carried(all[0])), 0) << "Cream";
+        EXPECT_EQ(Stored(c.key), FolderOf(path));
+        EXPECT_EQ(Stored("WorkDir"), FolderOf(path));
+        if (c.kind != ImportKind::NativeFile) {
+            EXPECT_EQ(Stored("WorkDirKvd"), "D:\\Kvd") << "the other kinds' folders stay";
+        }
+    }
+}
+
+// ---------------------------------------------------------------- nothing to offer
+
+// Whatever stops the import shows its one message (or none) and ends the run
+// with Cancel before the window is ever shown; the folder of the chosen file
+// is remembered all the same.
+TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessage) {
+    struct Case {
+        const char* what;
+        ImportKind kind;
+        const char* name; // chosen; null: the file dialog is cancelled
+        std::function<void(const std::string& path)> write;
+        UINT message; // 0: none
+    };
+    const auto text = [](const char* content) {
+        return [content](const std::string& path) { kvtest::WriteText(path, content); };
+    };
+    const Case cases[] = {
+        {"cancelled file dialog", ImportKind::CdPlayerIni, nullptr, nullptr, 0},
+        {"missing ini", ImportKind::CdPlayerIni, "fehlt.ini", nullptr, IDS_ERR_002},
+        {"ini broken after two good sections", ImportKind::CdPlayerIni, "kaputt.ini",
+         text("[A1]\r\nArtist=Cream\r\n[B2]\r\nTitle=Arrival\r\nkein Schluessel\r\n"),
+         IDS_ERR_003},
+        {"empty ini", ImportKind::CdPlayerIni, "leer.ini", text(""), IDS_WARN_503},
+        {"not a native file", ImportKind::NativeFile, "fremd.kvd", text("KOLX"), IDS_ERR_010},
+        {"empty native file", ImportKind::NativeFile, "leer.kvd",
+         [](const std::string& path) { WriteNative(path, {}); }, IDS_WARN_503},
+        {"legacy data file missing", ImportKind::LegacyV1, "OHNE0.$$$", nullptr, IDS_ERR_004},
+        {"legacy allocation file missing", ImportKind::LegacyV1, "HALB0.$$$",
+         [](const std::string& path) { kvtest::WriteText(FolderOf(path) + "HALB1.$$$", ""); },
+         IDS_ERR_005},
+        {"legacy data file of the wrong length", ImportKind::LegacyV1, "LANG1.$$$",
+         [](const std::string& path) {
+             kvtest::WriteText(path, "x");
+             kvtest::WriteText(FolderOf(path) + "LANG2.$$$", "");
+         },
+         IDS_ERR_003},
+        {"empty legacy pair", ImportKind::LegacyV1, "NULL1.$$$",
+         [](const std::string& path) { WriteLegacyPair(path, {}); }, IDS_WARN_503},
+    };
+    const char* keys[] = {"WorkDirIni", "WorkDirKvd", "WorkDirV1x"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Store().DeleteSection("ImportDlg");
+        const std::string path = c.name != nullptr ? folder.File(c.name) : std::string();
+        if (c.write)
+            c.write(path);
+        ImportWindow window(c.kind, nullptr);
+        ModalScript script;
+        if (c.name == nullptr)
+            script.CancelSystemDialog();
+        else
+            script.ChooseFile(path);
+        if (c.message != 0)
+            script.ExpectMessage(c.message);
+        int shows = 0;
+        EXPECT_EQ(Run(window, shows), IDCANCEL);
+        EXPECT_EQ(shows, 0);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_EQ(script.Seen().size(), c.message != 0 ? 2u : 1u) << script.Seen().back();
+        EXPECT_TRUE(window.ChosenEntries().empty());
+        EXPECT_EQ(Stored(keys[static_cast<int>(c.kind)]), c.name ? FolderOf(path) : ".\\");
+    }
+}
+
+// ---------------------------------------------------------------- in the window
+
+TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
+    kvtest::TestApp app; // records the help pages asked for
+    app.SetHelpFolder(HelpFolder());
+    const std::string path = folder.File("cdplayer.ini");
+    kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n0=Strange Brew\r\n"
+                            "[B2]\r\nArtist=Abba\r\n"
+                            "[C3]\r\nArtist=Beatles\r\n");
+    std::vector<std::string> shown;
+    HWND shownParent = nullptr;
+    ImportWindow window(ImportKind::CdPlayerIni, nullptr,
+                        [&](const DiscEntry& entry, HWND parent) {
+                            shown.push_back(entry.Artist);
+                            shownParent = parent;
+                        });
+    ModalScript script(app);
+    script.ChooseFile(path).Then([&](Dialog& d) {
+        HWND w = d.Handle();
+        HWND list = List(d);
+        const auto states = [&] {
+            kvtest::Drain(d);
+            std::string s;
+            for (UINT id : {IDOK, IDM_SHOW_ENTRY, IDM_SELECT_ALL, IDM_SELECT_NONE, IDM_SEARCH,
+                            IDM_SEARCH_NEXT, IDM_SIDE_PANE_DEFAULT})
+                s += std::to_string(id) + (MenuEnabled(w, id) ? "+ " : "- ");
+            s += ::IsWindowEnabled(::GetDlgItem(w, IDOK)) ? "button+" : "button-";
+            return s;
+        };
+        const auto rightClick = [&](int row) {
+            RECT r{};
+            ListView_GetItemRect(list, row, &r, LVIR_LABEL);
+            const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+            kvtest::PopupMenuReader menu;
+            ::PostMessageA(list, WM_RBUTTONUP, 0, point);
+            ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
+            kvtest::Drain(d);
+            return menu.Seen();
+        };
+        const auto doubleClick = [&](int row) {
+            RECT r{};
+            ListView_GetItemRect(list, row, &r, LVIR_LABEL);
+            const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+            ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+            kvtest::Drain(d);
+        };
+        // Shown where the stored (here the default) placement puts it.
+        const RECT frame = d.WindowRect();
+        EXPECT_EQ(frame.left, 19);
+        EXPECT_EQ(frame.top, 32);
+        EXPECT_EQ(frame.right, 761);
+        EXPECT_EQ(frame.bottom, 478);
+        // The buttons: one row, "&Importieren" and "&Abbrechen" from the left,
+        // "&Hilfe" at the right margin.
+        const auto place = [&](int id) { return d.Item(id).RectInParent(); };
+        RECT base{0, 0, 4, 8};
+        ::MapDialogRect(w, &base);
+        EXPECT_EQ(place(IDOK).left, base.right * 7 / 4);
+        EXPECT_EQ(place(IDCANCEL).left, place(IDOK).right + base.right * 5 / 4);
+        EXPECT_EQ(place(IDC_HELP_BUTTON).right, d.ClientRect().right - base.right * 7 / 4);
+        for (int id : {IDCANCEL, IDC_HELP_BUTTON})
+            EXPECT_EQ(place(id).top, place(IDOK).top);
+
+        ::SetFocus(list);
+        EXPECT_EQ(states(), "1- 1022- 1017+ 1018- 1019+ 1020- 1043+ button-");
+        EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
+        EXPECT_TRUE(MenuChecked(w, IDM_GRID));
+        EXPECT_EQ(kvtest::TextOf(::GetDlgItem(w, ImportWindow::StatusId)),
+                  "3 Eintr\xE4ge, 0 ausgew\xE4hlt");
+        PressKey(d, VK_RETURN);
+        PressKey(d, VK_RETURN, Ctrl); // nothing selected: nothing to import
+        EXPECT_TRUE(shown.empty());
+        EXPECT_TRUE(d.IsVisible());
+
+        SelectRows(list, {0});
+        EXPECT_EQ(states(), "1+ 1022+ 1017+ 1018+ 1019+ 1020- 1043+ button+");
+        EXPECT_EQ(kvtest::TextOf(::GetDlgItem(w, ImportWindow::TracksId)), "Strange Brew");
+        PressKey(d, VK_RETURN);
+        doubleClick(0);
+        Command(w, IDM_SHOW_ENTRY);
+        EXPECT_EQ(shown, (std::vector<std::string>{"Cream", "Cream", "Cream"}));
+        EXPECT_EQ(shownParent, w);
+        EXPECT_EQ(rightClick(0), "1022+ 1017+ 1018+ ");
+
+        SelectRows(list, {0, 1});
+        EXPECT_EQ(states(), "1+ 1022- 1017+ 1018+ 1019+ 1020- 1043+ button+");
+        PressKey(d, VK_RETURN);
+        doubleClick(1);
+        EXPECT_EQ(shown.size(), 3u) << "two selected: nothing shown";
+        EXPECT_EQ(rightClick(1), "1022- 1017+ 1018+ ");
+
+        PressKey(d, 'A', Ctrl);
+        EXPECT_EQ(states(), "1+ 1022- 1017- 1018+ 1019+ 1020- 1043+ button+");
+        PressKey(d, VK_F1);
+        ASSERT_EQ(app.helpCalls.size(), 1u);
+        EXPECT_NE(app.helpCalls[0].address.find("/help/ref_dlg_import.html"), std::string::npos);
+        PressKey(d, 'I', Ctrl);
+        EXPECT_FALSE(MenuChecked(w, IDM_SIDE_PANE));
+        EXPECT_FALSE(MenuEnabled(w, IDM_SIDE_PANE_DEFAULT));
+        PressKey(d, VK_RETURN, Ctrl);
+    });
+    int shows = 0;
+    ASSERT_EQ(Run(window, shows), IDOK);
+    EXPECT_EQ(Joined(window.ChosenEntries()), "Cream,Abba,Beatles");
+}
