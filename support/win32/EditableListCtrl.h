@@ -61,6 +61,9 @@ public:
         return code == static_cast<UINT>(NM_CLICK) || code == static_cast<UINT>(LVN_ENDLABELEDITA);
     }
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     void OnClick(int item, int subItem);
     void OnEndLabelEdit(const LVITEMA& cell);

@@ -451,3 +451,34 @@ TEST_F(EditableList, APlainDialogLoopLeavesEnterAndEscapeToTheEditor) {
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_TRUE(parent.commands.empty()) << "no IDOK, no IDCANCEL";
 }
+
+// Shift+End selects from the anchor to the last row with the list's redrawing
+// held back; afterwards the list shows the last row and paints again.
+TEST_F(EditableList, ShiftEndSelectsToTheLastRowAndTheListPaintsAgain) {
+    constexpr int Rows = 40;
+    for (int item = 0; item < Rows; ++item) {
+        std::string text = "Interpret " + std::to_string(item);
+        LVITEMA row{};
+        row.mask = LVIF_TEXT;
+        row.iItem = item;
+        row.pszText = text.data();
+        ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row));
+    }
+    ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list, 0);
+    ::SetFocus(list);
+    Drain(keys);
+
+    kvtest::KeyState(VK_SHIFT, true);
+    Press(VK_END);
+    kvtest::KeyState(VK_SHIFT, false);
+    Drain(keys);
+
+    EXPECT_EQ(ListView_GetSelectedCount(list), static_cast<UINT>(Rows));
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), Rows - 1);
+    EXPECT_GT(ListView_GetTopIndex(list), 0) << "scrolled to the last row";
+    ::UpdateWindow(list);
+    ListView_SetItemState(list, Rows - 1, 0, LVIS_SELECTED);
+    RECT update{};
+    EXPECT_TRUE(::GetUpdateRect(list, &update, FALSE)) << "a changed row is repainted";
+}
