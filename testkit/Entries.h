@@ -8,14 +8,11 @@
 
 namespace kvtest {
 
+// The fields in the order of the entry (and of the native file).
 inline kolvane::DiscEntry Entry(const std::string& artist, const std::string& title = "",
-                                const std::string& year = "", const std::string& id = "") {
-    kolvane::DiscEntry e;
-    e.Artist = artist;
-    e.Title = title;
-    e.Year = year;
-    e.DiscId = id;
-    return e;
+                                const std::string& year = "", const std::string& id = "",
+                                const std::string& tracks = "", const std::string& notes = "") {
+    return kolvane::DiscEntry{artist, title, year, id, tracks, notes};
 }
 
 // One entry per artist, the other fields empty.

@@ -1,7 +1,10 @@
 #include "testkit/MemorySettingsStore.h"
 
+#include "support/TextHelpers.h"
+
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <utility>
 
 namespace kvtest {
@@ -148,6 +151,29 @@ bool MemorySettingsStore::HasSection(std::string_view section) const {
 int MemorySettingsStore::ValueCount(std::string_view section) const {
     const auto found = sections_.find(std::string(section));
     return found != sections_.end() ? static_cast<int>(found->second.size()) : 0;
+}
+
+std::string MemorySettingsStore::Dump(std::string_view section) const {
+    const auto found = sections_.find(std::string(section));
+    if (found == sections_.end())
+        return "";
+    // In the order of Kind.
+    static const char* const kinds[] = {" text ", " flag ", " int ", " ints ", " bytes "};
+    std::string text;
+    for (const auto& [key, value] : found->second) {
+        text.append(key).append(kinds[static_cast<int>(value.kind)]);
+        if (value.kind == Kind::Text) {
+            text.append(value.text);
+        } else if (value.kind == Kind::Bytes) {
+            const auto* bytes = reinterpret_cast<const unsigned char*>(value.text.data());
+            text.append(zul::BytesToHex(std::span(bytes, value.text.size())));
+        } else {
+            for (size_t i = 0; i < value.numbers.size(); ++i)
+                text.append(i > 0 ? " " : "").append(std::to_string(value.numbers[i]));
+        }
+        text.append("\n");
+    }
+    return text;
 }
 
 } // namespace kvtest

@@ -43,6 +43,10 @@ public:
     void SetRefused(bool refused) { refused_ = refused; }
     // The number of OpenSection calls so far.
     int Opens() const { return opens_; }
+    // Every value of a section in the order of the names, one line each with
+    // its kind: "Grid flag 0", "Sort int -3", "Columns ints 120 150",
+    // "Placement bytes 2C00FF", "WorkDir text C:\Daten\".
+    std::string Dump(std::string_view section) const;
 
 private:
     enum class Kind { Text, Flag, Number, NumberList, Bytes };

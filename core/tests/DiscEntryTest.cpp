@@ -1,31 +1,19 @@
 #include "core/DiscEntry.h"
+#include "testkit/Entries.h"
 
 #include <gtest/gtest.h>
 
 using kolvane::DiscEntry;
+using kvtest::Entry;
 
-TEST(DiscEntry, CaseOfOneLetterMakesEntriesDifferent) {
-    DiscEntry a, b;
-    a.Title = "Abbey Road";
-    b.Title = "abbey Road";
-    EXPECT_NE(a.CompareAll(b), 0);
-    EXPECT_LT(a.CompareAll(b), 0); // 'A' 0x41 before 'a' 0x61
-}
-
-TEST(DiscEntry, FirstDifferingFieldInIndexOrderDecides) {
-    DiscEntry a, b;
-    a.Artist = "A";
-    a.Notes = "z";
-    b.Artist = "B";
-    EXPECT_LT(a.CompareAll(b), 0);
-    EXPECT_GT(b.CompareAll(a), 0);
-}
-
-TEST(DiscEntry, BytesAboveSevenBitCompareUnsigned) {
-    DiscEntry a, b;
-    a.Artist = "\xE4"; // ä
-    b.Artist = "z";
-    EXPECT_GT(a.CompareAll(b), 0);
+// Bytes compare unsigned, case matters, and the first differing field in
+// index order decides.
+TEST(DiscEntry, CompareAllIsByteWiseInFieldOrder) {
+    EXPECT_LT(Entry("", "Abbey Road").CompareAll(Entry("", "abbey Road")), 0); // 'A' 0x41, 'a' 0x61
+    EXPECT_GT(Entry("\xE4").CompareAll(Entry("z")), 0);                        // ä
+    const DiscEntry laterNotes = Entry("A", "", "", "", "", "z");
+    EXPECT_LT(laterNotes.CompareAll(Entry("B")), 0);
+    EXPECT_GT(Entry("B").CompareAll(laterNotes), 0);
 }
 
 TEST(DiscEntry, ClearAllAndIsEmpty) {

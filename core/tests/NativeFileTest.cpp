@@ -4,6 +4,7 @@
 #include "support/ReplacementFile.h"
 
 #include "resources/resource.h"
+#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
@@ -23,6 +24,7 @@ using kolvane::DiscCollection;
 using kolvane::DiscEntry;
 using kolvane::LoadNativeFile;
 using kolvane::SaveNativeFile;
+using kvtest::Entry;
 using Bytes = std::vector<unsigned char>;
 
 namespace {
@@ -39,11 +41,6 @@ Bytes HeaderWithCount(std::uint32_t count) {
 Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
-}
-
-DiscEntry Entry(std::string artist, std::string title = "", std::string year = "",
-                std::string discId = "", std::string tracks = "", std::string notes = "") {
-    return DiscEntry{artist, title, year, discId, tracks, notes};
 }
 
 class NativeFile : public testing::Test {
@@ -76,22 +73,20 @@ protected:
 
 } // namespace
 
-TEST_F(NativeFile, WorkedExampleBytes) {
-    const Bytes expected = HeaderWithCount(1) + Bytes{3, 'a', 'b', 'c', 0, 0, 0, 0, 0};
-    EXPECT_EQ(expected.size(), 21u);
-    EXPECT_EQ(Save({Entry("abc")}), expected);
-
-    EXPECT_EQ(Load(expected), 1);
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0].CompareAll(Entry("abc")), 0);
-    EXPECT_TRUE(reporter.errors.empty());
-}
-
-TEST_F(NativeFile, EmptyCollectionIsTheHeaderWithCountZero) {
-    EXPECT_EQ(Save({}), HeaderWithCount(0));
-    EXPECT_EQ(Load(HeaderWithCount(0)), 1);
-    EXPECT_TRUE(loaded.empty());
-    EXPECT_TRUE(reporter.errors.empty());
+TEST_F(NativeFile, WorkedExampleAndEmptyCollectionBytes) {
+    const Bytes oneEntry = HeaderWithCount(1) + Bytes{3, 'a', 'b', 'c', 0, 0, 0, 0, 0};
+    EXPECT_EQ(oneEntry.size(), 21u);
+    const std::pair<DiscCollection, Bytes> cases[] = {{{Entry("abc")}, oneEntry},
+                                                      {{}, HeaderWithCount(0)}};
+    for (const auto& [entries, bytes] : cases) {
+        SCOPED_TRACE(entries.size());
+        EXPECT_EQ(Save(entries), bytes);
+        EXPECT_EQ(Load(bytes), 1);
+        ASSERT_EQ(loaded.size(), entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            EXPECT_EQ(loaded[i].CompareAll(entries[i]), 0);
+        EXPECT_TRUE(reporter.errors.empty());
+    }
 }
 
 TEST_F(NativeFile, LengthPrefixBoundaries) {
@@ -119,29 +114,30 @@ TEST_F(NativeFile, LengthPrefixBoundaries) {
     }
 }
 
-TEST_F(NativeFile, NonCanonicalPrefixesAreRead) {
-    const Bytes file = HeaderWithCount(1) + Bytes{0xFF, 0x03, 0x00, 'a', 'b', 'c'} +
-                       Bytes{0xFF, 0xFF, 0xFF, 0x02, 0, 0, 0, 'd', 'e'} + Bytes{0, 0, 0, 0};
-    ASSERT_EQ(Load(file), 1);
-    EXPECT_EQ(loaded.at(0).Artist, "abc");
-    EXPECT_EQ(loaded.at(0).Title, "de");
-}
-
-TEST_F(NativeFile, WideStringsBecomeCodePage1252) {
-    const Bytes file =
-        HeaderWithCount(1) + Bytes{0xFF, 0xFE, 0xFF, 0x02, 0xE4, 0x00, 0x62, 0x00} +
-        // euro sign, a CJK character and a surrogate pair have
-        // one, no and no 1252 byte
-        Bytes{0xFF, 0xFE, 0xFF, 0x04, 0xAC, 0x20, 0x2D, 0x4E, 0x3D, 0xD8, 0x00, 0xDE} +
-        // the unit count in its 16-bit form, and an empty wide string
-        Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x41, 0x00} + Bytes{0xFF, 0xFE, 0xFF, 0x00} +
-        Bytes{0, 0};
-    ASSERT_EQ(Load(file), 1);
-    EXPECT_EQ(loaded.at(0).Artist, "\xE4"
-                                   "b");
-    EXPECT_EQ(loaded.at(0).Title, "\x80???");
-    EXPECT_EQ(loaded.at(0).Year, "A");
-    EXPECT_EQ(loaded.at(0).DiscId, "");
+// Forms the program never writes but reads: long length prefixes for short
+// texts, wide strings, and bytes after the last entry.
+TEST_F(NativeFile, OtherPrefixesWideStringsAndTrailingBytesAreRead) {
+    const std::pair<Bytes, DiscEntry> cases[] = {
+        {HeaderWithCount(1) + Bytes{0xFF, 0x03, 0x00, 'a', 'b', 'c'} +
+             Bytes{0xFF, 0xFF, 0xFF, 0x02, 0, 0, 0, 'd', 'e'} + Bytes{0, 0, 0, 0},
+         Entry("abc", "de")},
+        // The euro sign, a CJK character and a surrogate pair have one, no
+        // and no 1252 byte; then the unit count in its 16-bit form, and an
+        // empty wide string.
+        {HeaderWithCount(1) + Bytes{0xFF, 0xFE, 0xFF, 0x02, 0xE4, 0x00, 0x62, 0x00} +
+             Bytes{0xFF, 0xFE, 0xFF, 0x04, 0xAC, 0x20, 0x2D, 0x4E, 0x3D, 0xD8, 0x00, 0xDE} +
+             Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x41, 0x00} + Bytes{0xFF, 0xFE, 0xFF, 0x00} +
+             Bytes{0, 0},
+         Entry("\xE4\x62", "\x80???", "A")},
+        {HeaderWithCount(1) + Bytes{1, 'x', 0, 0, 0, 0, 0} + Bytes{'K', 'O', 9, 9}, Entry("x")},
+    };
+    for (const auto& [bytes, entry] : cases) {
+        SCOPED_TRACE(entry.Artist);
+        EXPECT_EQ(Load(bytes), 1);
+        ASSERT_EQ(loaded.size(), 1u);
+        EXPECT_EQ(loaded[0].CompareAll(entry), 0);
+        EXPECT_TRUE(reporter.errors.empty());
+    }
 }
 
 TEST_F(NativeFile, RoundTripKeepsEveryByte) {
@@ -158,14 +154,6 @@ TEST_F(NativeFile, RoundTripKeepsEveryByte) {
     for (std::size_t i = 0; i < entries.size(); ++i)
         EXPECT_EQ(loaded[i].CompareAll(entries[i]), 0) << i;
     EXPECT_EQ(Save(loaded), first);
-}
-
-TEST_F(NativeFile, BytesAfterTheLastEntryAreIgnored) {
-    const Bytes file = HeaderWithCount(1) + Bytes{1, 'x', 0, 0, 0, 0, 0} + Bytes{'K', 'O', 9, 9};
-    EXPECT_EQ(Load(file), 1);
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0].Artist, "x");
-    EXPECT_TRUE(reporter.errors.empty());
 }
 
 TEST_F(NativeFile, DemoCollectionLoads) {
@@ -206,29 +194,28 @@ TEST_F(NativeFile, HeaderFailuresLeaveEmptyCollection) {
     }
 }
 
-TEST_F(NativeFile, EndInsideTheEntriesKeepsWhatWasRead) {
-    // Count 3, then the first entry and two fields and a part of the third
-    // field of the second one.
-    const Bytes file = HeaderWithCount(3) + Bytes{1, 'a', 1, 'b', 1, 'c', 1, 'd', 1, 'e', 1, 'f'} +
-                       Bytes{2, 'g', 'g', 1, 'h', 5, 'i', 'i'};
-    EXPECT_EQ(Load(file), 0);
-    EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_009});
-    ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(loaded[0].CompareAll(Entry("a", "b", "c", "d", "e", "f")), 0);
-    EXPECT_EQ(loaded[1].CompareAll(Entry("gg", "h")), 0);
-    EXPECT_TRUE(loaded[2].IsEmpty());
-}
-
-TEST_F(NativeFile, CountThreeWithOneEntryGivesThreeEntries) {
-    // 18 bytes after the header: room for three entries of six empty strings.
-    EXPECT_EQ(Load(HeaderWithCount(3) + Bytes{3, 'a', 'b', 'c', 9, 'T', 'i', 't', 'e', 'l', ' ', 'e',
-                                              'i', 'n', 0, 0, 0, 0}),
-              0);
-    EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_009});
-    ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(loaded[0].CompareAll(Entry("abc", "Titel ein")), 0);
-    EXPECT_TRUE(loaded[1].IsEmpty());
-    EXPECT_TRUE(loaded[2].IsEmpty());
+TEST_F(NativeFile, EndInsideTheEntriesKeepsWhatWasReadAndTheCountOfEntries) {
+    const std::pair<Bytes, DiscCollection> cases[] = {
+        // Count 3, then the first entry, and two fields and a part of the
+        // third field of the second one.
+        {HeaderWithCount(3) + Bytes{1, 'a', 1, 'b', 1, 'c', 1, 'd', 1, 'e', 1, 'f'} +
+             Bytes{2, 'g', 'g', 1, 'h', 5, 'i', 'i'},
+         {Entry("a", "b", "c", "d", "e", "f"), Entry("gg", "h"), Entry("")}},
+        // Count 3 and one entry in 18 bytes, room for three entries of six
+        // empty strings.
+        {HeaderWithCount(3) +
+             Bytes{3, 'a', 'b', 'c', 9, 'T', 'i', 't', 'e', 'l', ' ', 'e', 'i', 'n', 0, 0, 0, 0},
+         {Entry("abc", "Titel ein"), Entry(""), Entry("")}},
+    };
+    for (const auto& [bytes, entries] : cases) {
+        SCOPED_TRACE(bytes.size());
+        reporter.errors.clear();
+        EXPECT_EQ(Load(bytes), 0);
+        EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_009});
+        ASSERT_EQ(loaded.size(), entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            EXPECT_EQ(loaded[i].CompareAll(entries[i]), 0) << i;
+    }
 }
 
 TEST_F(NativeFile, CountIsBoundBySixBytesPerEntry) {
@@ -278,17 +265,14 @@ TEST_F(NativeFile, SaveReplacesPreviousFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
 }
 
-TEST_F(NativeFile, SaveIntoMissingFolderIsError012) {
+TEST_F(NativeFile, SaveIntoAMissingFolderOrOverAFolderIsError012AndLeavesNoTemporaryFile) {
     EXPECT_EQ(SaveNativeFile(folder.File("fehlt/liste.kvd"), {Entry("x")}, reporter), 0);
-    EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_012});
     EXPECT_TRUE(FolderContents().empty());
-}
 
-TEST_F(NativeFile, SaveOverAFolderIsError012AndLeavesNoTemporaryFile) {
     std::filesystem::create_directory(path);
     kvtest::WriteText(folder.File("liste.kvd/drin.txt"), "bleibt");
     EXPECT_EQ(SaveNativeFile(path, {Entry("x")}, reporter), 0);
-    EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_012});
+    EXPECT_EQ(reporter.errors, (std::vector<int>{IDS_ERR_012, IDS_ERR_012}));
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
     EXPECT_EQ(kvtest::ReadText(folder.File("liste.kvd/drin.txt")), "bleibt");
 }

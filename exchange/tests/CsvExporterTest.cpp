@@ -1,6 +1,7 @@
 #include "exchange/CsvExporter.h"
 
 #include "resources/resource.h"
+#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
@@ -11,21 +12,10 @@ using kolvane::CsvExporter;
 using kolvane::DiscCollection;
 using kolvane::DiscEntry;
 using kolvane::ExportFieldSet;
+using kvtest::Entry;
 using testing::ElementsAre;
 
 namespace {
-
-DiscEntry Entry(const char* artist, const char* title, const char* year, const char* discId,
-                const char* tracks, const char* notes) {
-    DiscEntry entry;
-    entry.Artist = artist;
-    entry.Title = title;
-    entry.Year = year;
-    entry.DiscId = discId;
-    entry.Tracks = tracks;
-    entry.Notes = notes;
-    return entry;
-}
 
 std::string ExportText(const DiscCollection& entries, ExportFieldSet fields) {
     kvtest::TempFolder folder;
@@ -51,9 +41,9 @@ TEST(ExportFieldSet, StoredAsOneBytePerFieldBit) {
 }
 
 TEST(CsvExporter, DefaultFieldsQuoteEverythingAndDoubleInnerQuotes) {
-    std::string text = ExportText({Entry("A\"B", "T", "", "id", "x\r\ny", "")}, {});
+    std::string text = ExportText({Entry("A\"B", "T", "", "id", "x\r\ny")}, {});
     EXPECT_EQ(text, "\"A\"\"B\",\"T\",\"\",\"x\r\ny\",\"\"\r\n");
-    EXPECT_EQ(ExportText({Entry("", "say \"\"hi\"\"", "", "", "", "")}, {}),
+    EXPECT_EQ(ExportText({Entry("", "say \"\"hi\"\"")}, {}),
               "\"\",\"say \"\"\"\"hi\"\"\"\"\",\"\",\"\",\"\"\r\n");
 }
 
@@ -68,8 +58,7 @@ TEST(CsvExporter, AllSixFieldsOfEmptyEntriesAndSingleFieldLines) {
 }
 
 TEST(CsvExporter, BytesAboveSevenBitPassUnchanged) {
-    EXPECT_EQ(ExportText({Entry("\xC4\xD6\xDC\xE4\xF6\xFC\xDF", "", "", "", "", "")},
-                         ExportFieldSet::FromByte(1)),
+    EXPECT_EQ(ExportText({Entry("\xC4\xD6\xDC\xE4\xF6\xFC\xDF")}, ExportFieldSet::FromByte(1)),
               "\"\xC4\xD6\xDC\xE4\xF6\xFC\xDF\"\r\n");
 }
 
@@ -78,12 +67,10 @@ TEST(CsvExporter, ExistingFileIsReplacedAndUnopenableFileReported) {
     kvtest::WriteText(folder.File("out.csv"), std::string(5000, 'z'));
     kvtest::RecordingReporter reporter;
     CsvExporter exporter(reporter);
-    EXPECT_TRUE(exporter.Export({Entry("a", "", "", "", "", "")}, folder.File("out.csv"),
-                                ExportFieldSet::FromByte(1)));
+    EXPECT_TRUE(exporter.Export({Entry("a")}, folder.File("out.csv"), ExportFieldSet::FromByte(1)));
     EXPECT_EQ(kvtest::ReadText(folder.File("out.csv")), "\"a\"\r\n");
 
-    EXPECT_FALSE(
-        exporter.Export({Entry("a", "", "", "", "", "")}, folder.File("no folder/out.csv"), {}));
+    EXPECT_FALSE(exporter.Export({Entry("a")}, folder.File("no folder/out.csv"), {}));
     EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_012));
 }
 
@@ -91,7 +78,7 @@ TEST(CsvExporter, ExistingFileIsReplacedAndUnopenableFileReported) {
 // /dev/full opens for writing and fails every write, as a full disc does.
 TEST(CsvExporter, FailingWriteIsReportedOnce) {
     kvtest::RecordingReporter reporter;
-    DiscCollection many(5000, Entry("artist", "title", "", "", "", ""));
+    DiscCollection many(5000, Entry("artist", "title"));
     EXPECT_FALSE(CsvExporter(reporter).Export(many, "/dev/full", {}));
     EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_001));
 }

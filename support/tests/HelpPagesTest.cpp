@@ -24,11 +24,8 @@ fs::path HelpFolder() {
 }
 
 std::string LowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
+    for (char& c : text)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     return text;
 }
 
@@ -43,17 +40,14 @@ std::vector<std::string> AttributeValues(const std::string& page, const std::str
     const std::string lower = LowerAscii(page);
     const std::string key = name + "=";
     for (size_t at = lower.find(key); at != std::string::npos; at = lower.find(key, at + 1)) {
-        if (at == 0 || std::string(" \t\r\n").find(lower[at - 1]) == std::string::npos) {
+        if (at == 0 || std::string(" \t\r\n").find(lower[at - 1]) == std::string::npos)
             continue;
-        }
         size_t open = at + key.size();
-        if (open >= page.size() || (page[open] != '"' && page[open] != '\'')) {
+        if (open >= page.size() || (page[open] != '"' && page[open] != '\''))
             continue;
-        }
         size_t close = page.find(page[open], open + 1);
-        if (close == std::string::npos) {
+        if (close == std::string::npos)
             continue;
-        }
         values.push_back(page.substr(open + 1, close - open - 1));
     }
     return values;
@@ -67,9 +61,8 @@ std::set<std::string> IdsOf(const std::string& page) {
 std::vector<fs::path> PagesIn(const fs::path& folder) {
     std::vector<fs::path> pages;
     for (const auto& item : fs::directory_iterator(folder)) {
-        if (item.is_regular_file() && item.path().extension() == ".html") {
+        if (item.is_regular_file() && item.path().extension() == ".html")
             pages.push_back(item.path());
-        }
     }
     std::sort(pages.begin(), pages.end());
     return pages;
@@ -98,17 +91,15 @@ Problems BrokenReferences(const fs::path& folder) {
     std::map<fs::path, std::set<std::string>> idsByFile;
     auto idsOf = [&idsByFile](const fs::path& file) -> const std::set<std::string>& {
         auto found = idsByFile.find(file);
-        if (found == idsByFile.end()) {
+        if (found == idsByFile.end())
             found = idsByFile.emplace(file, IdsOf(ReadPage(file))).first;
-        }
         return found->second;
     };
     for (const fs::path& file : PagesIn(folder)) {
         const std::string name = file.filename().string();
         const std::string page = ReadPage(file);
-        if (LowerAscii(page).find("<script") != std::string::npos) {
+        if (LowerAscii(page).find("<script") != std::string::npos)
             problems.push_back(name + ": has a script");
-        }
         std::vector<std::string> refs = AttributeValues(page, "href");
         std::vector<std::string> sources = AttributeValues(page, "src");
         refs.insert(refs.end(), sources.begin(), sources.end());
@@ -140,29 +131,18 @@ Problems BrokenReferences(const fs::path& folder) {
 }
 
 bool IsUtf8(const std::string& bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        size_t follow = 0;
-        if (lead >= 0x80) {
-            if ((lead & 0xE0) == 0xC0) {
-                follow = 1;
-            } else if ((lead & 0xF0) == 0xE0) {
-                follow = 2;
-            } else if ((lead & 0xF8) == 0xF0) {
-                follow = 3;
-            } else {
-                return false;
-            }
-        }
-        if (bytes.size() - i <= follow) {
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        const size_t follow = lead < 0x80             ? 0
+                              : (lead & 0xE0) == 0xC0 ? 1
+                              : (lead & 0xF0) == 0xE0 ? 2
+                              : (lead & 0xF8) == 0xF0 ? 3
+                                                      : 4;
+        if (follow == 4 || bytes.size() - i <= follow)
             return false;
-        }
-        for (size_t k = 1; k <= follow; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
+        for (size_t k = 1; k <= follow; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
                 return false;
-            }
-        }
         i += follow + 1;
     }
     return true;
@@ -175,12 +155,10 @@ Problems DeclarationProblems(const fs::path& folder) {
         const std::string name = file.filename().string();
         const std::string page = ReadPage(file);
         const std::string lower = LowerAscii(page);
-        if (lower.find("<meta charset=\"utf-8\">") == std::string::npos) {
+        if (lower.find("<meta charset=\"utf-8\">") == std::string::npos)
             problems.push_back(name + ": no <meta charset=\"utf-8\">");
-        }
-        if (!IsUtf8(page)) {
+        if (!IsUtf8(page))
             problems.push_back(name + ": not UTF-8");
-        }
         size_t open = lower.find("<title>");
         size_t close = lower.find("</title>");
         if (open == std::string::npos || close == std::string::npos ||
@@ -199,9 +177,8 @@ Problems DeclarationProblems(const fs::path& folder) {
 std::vector<std::string> AllTopics() {
     std::vector<std::string> topics{kolvane::HelpStartPage};
     topics.insert(topics.end(), kolvane::DialogHelpTopics.begin(), kolvane::DialogHelpTopics.end());
-    for (const auto& message : kolvane::MessageHelpTopics) {
+    for (const auto& message : kolvane::MessageHelpTopics)
         topics.push_back(message.topic);
-    }
     return topics;
 }
 
@@ -230,13 +207,11 @@ TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
         std::snprintf(anchor, sizeof anchor, "l_e%03d", n);
         expected.emplace_back(2500 + n, std::string("ref_meldungen.html#") + anchor);
     }
-    for (int n = 0; n <= 2; ++n) {
+    for (int n = 0; n <= 2; ++n)
         expected.emplace_back(2800 + n, "ref_meldungen.html#l_w50" + std::to_string(n + 1));
-    }
     std::vector<std::pair<int, std::string>> actual;
-    for (const auto& message : kolvane::MessageHelpTopics) {
+    for (const auto& message : kolvane::MessageHelpTopics)
         actual.emplace_back(message.messageId, message.topic);
-    }
     EXPECT_EQ(actual, expected);
 }
 

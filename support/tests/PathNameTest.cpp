@@ -17,41 +17,34 @@ const char separator = static_cast<char>(std::filesystem::path::preferred_separa
 } // namespace
 
 TEST(PathName, SplitsDriveFolderBaseNameAndExtension) {
-    PathName path("C:\\Daten\\liste.kvd");
-    EXPECT_EQ(path.GetDrive(), "C:");
-    EXPECT_EQ(path.GetFolder(), "\\Daten\\");
-    EXPECT_EQ(path.GetBaseName(), "liste");
-    EXPECT_EQ(path.GetExtension(), ".kvd");
-    path.SetExtension(".ini");
-    EXPECT_EQ(path.Compose(), "C:\\Daten\\liste.ini");
-}
-
-TEST(PathName, ExtensionIsFromLastDotOfTheNameOnly) {
-    PathName path("a.b.kvd");
-    EXPECT_EQ(path.GetFolder(), "");
-    EXPECT_EQ(path.GetBaseName(), "a.b");
-    EXPECT_EQ(path.GetExtension(), ".kvd");
-
-    path.Split("D:mixed/ordner.alt\\name");
-    EXPECT_EQ(path.GetDrive(), "D:");
-    EXPECT_EQ(path.GetFolder(), "mixed/ordner.alt\\");
-    EXPECT_EQ(path.GetBaseName(), "name");
-    EXPECT_EQ(path.GetExtension(), "");
-
-    path.Split("/home/user/.profile");
-    EXPECT_EQ(path.GetDrive(), "");
-    EXPECT_EQ(path.GetFolder(), "/home/user/");
-    EXPECT_EQ(path.GetBaseName(), "");
-    EXPECT_EQ(path.GetExtension(), ".profile");
-
-    path.Split("1:\\x"); // no letter, so no drive
-    EXPECT_EQ(path.GetDrive(), "");
-    EXPECT_EQ(path.GetFolder(), "1:\\");
-    EXPECT_EQ(path.GetBaseName(), "x");
+    const struct {
+        const char* path;
+        const char* drive;
+        const char* folder;
+        const char* baseName;
+        const char* extension;
+    } cases[] = {
+        {"C:\\Daten\\liste.kvd", "C:", "\\Daten\\", "liste", ".kvd"},
+        {"a.b.kvd", "", "", "a.b", ".kvd"}, // the extension starts at the last dot
+        {"D:mixed/ordner.alt\\name", "D:", "mixed/ordner.alt\\", "name", ""},
+        {"/home/user/.profile", "", "/home/user/", "", ".profile"},
+        {"1:\\x", "", "1:\\", "x", ""}, // no letter, so no drive
+    };
+    PathName path; // one object: each split replaces every part
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        path.Split(c.path);
+        EXPECT_EQ(path.GetDrive(), c.drive);
+        EXPECT_EQ(path.GetFolder(), c.folder);
+        EXPECT_EQ(path.GetBaseName(), c.baseName);
+        EXPECT_EQ(path.GetExtension(), c.extension);
+    }
 }
 
 TEST(PathName, ComposeAddsDotAndLeavesEmptyPartsOut) {
     PathName path("C:\\Daten\\liste.kvd");
+    path.SetExtension(".ini");
+    EXPECT_EQ(path.Compose(), "C:\\Daten\\liste.ini");
     path.SetExtension("");
     EXPECT_EQ(path.Compose(), "C:\\Daten\\liste");
     path.SetExtension("chm");

@@ -37,33 +37,6 @@ TEST(ProfileSettingsStore, ValuesOfEveryKindGoBackAndForthInTheFilesTextForms) {
     EXPECT_EQ(readBytes, (std::array<unsigned char, 3>{0x2C, 0x00, 0xFF}));
 }
 
-TEST(ProfileSettingsStore, ShortListsAndBlocksOfTheWrongSizeReadAsTheWholeDefault) {
-    kvtest::TempFolder folder;
-    const std::string path = folder.File("alt.ini");
-    kvtest::WriteText(path, "[S]\nShort=120, 150\nMixed=10.20:30,40\nHex=2c00\nOdd=2C000\n"
-                            "Bad=2G00\nLong=2C0011\n");
-    zul::ProfileSettingsStore store(path, 1024);
-    ASSERT_TRUE(store.OpenSection("S"));
-    const int defaults[4] = {1, 2, 3, 4};
-    int list[4] = {};
-    store.GetIntList("Short", 4, defaults, list);
-    EXPECT_EQ(std::to_array(list), (std::array<int, 4>{1, 2, 3, 4}));
-    store.GetIntList("Mixed", 4, defaults, list);
-    EXPECT_EQ(std::to_array(list), (std::array<int, 4>{10, 20, 30, 40}));
-
-    const unsigned char byteDefaults[2] = {0xAA, 0xBB};
-    unsigned char block[2] = {};
-    store.GetBinary("Hex", 2, byteDefaults, block);
-    EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 2>{0x2C, 0x00}));
-    store.GetBinary("Odd", 2, byteDefaults, block);
-    EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 2>{0x2C, 0x00}));
-    unsigned char kept[2] = {0x11, 0x22};
-    store.GetBinary("Bad", 2, byteDefaults, kept); // decoding stops at the first pair
-    EXPECT_EQ(std::to_array(kept), (std::array<unsigned char, 2>{0x11, 0x22}));
-    store.GetBinary("Long", 2, byteDefaults, block);
-    EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 2>{0xAA, 0xBB}));
-}
-
 TEST(ProfileSettingsStore, AClosedStoreOrAMissingSectionGivesDefaultsAndWritesNothing) {
     kvtest::TempFolder folder;
     const std::string path = folder.File("alt.ini");
