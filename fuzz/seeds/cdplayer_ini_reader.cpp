@@ -3,9 +3,7 @@
 // the import has to tell apart (pending sections, stray keys, bad headers).
 #include "exchange/CdPlayerIniExporter.h"
 
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "SeedCorpus.h"
 
 namespace {
 
@@ -15,21 +13,12 @@ public:
     void ReportWarning(int) override {}
 };
 
-void WriteText(const std::string& path, const std::string& text) {
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fclose(file);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const std::string folder = seeds::CorpusFolder(argc, argv);
+    if (folder.empty())
         return 2;
-    }
-    const std::string folder = std::string(argv[1]) + "/";
     kolvane::DiscCollection entries = {
         {"Die \xC4rzte", "Planet Punk", "1995", "4A3B2C1D", "Eins\r\n\r\n Zwei \r\n", ""},
         {"", "Nur Titel", "", "77", "", ""},
@@ -38,7 +27,7 @@ int main(int argc, char** argv) {
     std::remove((folder + "exported").c_str());
     kolvane::CdPlayerIniExporter(reporter).Export(entries, folder + "exported");
 
-    const std::vector<std::pair<std::string, std::string>> samples = {
+    const seeds::Samples samples = {
         {"empty", ""},
         {"settings_first", "[Settings]\r\nIntroTime=10\r\n[1]\r\n0=x\r\n"},
         {"pending_at_end", "[A]\nTitle=t\n[B]\nEntryType=1\n"},
@@ -49,7 +38,6 @@ int main(int argc, char** argv) {
         {"ctrl_z", "[A]\r\nTitle=a\r\n\x1A[B]\r\nbroken\r\n"},
         {"lowercase", "[D]\ntitle=lower\nARTIST=upper\nTitle =blank\n12=twelve\n"},
     };
-    for (const auto& [name, text] : samples)
-        WriteText(folder + name, text);
+    seeds::WriteSamples(folder, samples);
     return 0;
 }

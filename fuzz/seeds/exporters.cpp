@@ -1,19 +1,14 @@
 // Writes the seed corpus of fuzz_exporters into the folder given as argument:
 // entries as the target reads them (the CSV field byte, then fields separated
 // by 0x1F), with disc ids, track lists, quotes, line breaks and empty fields.
-#include <cstdio>
-#include <string>
-#include <utility>
-#include <vector>
+#include "SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const std::string folder = seeds::CorpusFolder(argc, argv);
+    if (folder.empty())
         return 2;
-    }
-    const std::string folder = std::string(argv[1]) + "/";
     const std::string u = "\x1F";
-    const std::vector<std::pair<std::string, std::string>> samples = {
+    const seeds::Samples samples = {
         {"two_discs", "\x37" "Die \xC4rzte" + u + "Planet Punk" + u + "1995" + u + "4A3B2C1D" + u +
                           "Eins\r\nZwei\r\n" + u + "Notiz" + u + "Bach" + u + "Goldberg" + u +
                           "1741" + u + "00C0FFEE" + u + " Aria \r\n\r\nVariatio 1" + u + ""},
@@ -23,11 +18,6 @@ int main(int argc, char** argv) {
         {"same_id", "\x3F" "a" + u + "b" + u + "" + u + "ID" + u + "" + u + "" + u + "c" + u + "d" +
                         u + "" + u + "id" + u + "" + u + ""},
     };
-    for (const auto& [file, text] : samples) {
-        if (std::FILE* out = std::fopen((folder + file).c_str(), "wb")) {
-            std::fwrite(text.data(), 1, text.size(), out);
-            std::fclose(out);
-        }
-    }
+    seeds::WriteSamples(folder, samples);
     return 0;
 }

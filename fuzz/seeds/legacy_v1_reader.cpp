@@ -1,10 +1,9 @@
 // Writes the seed corpus of fuzz_legacy_v1_reader into the folder given as
 // argument, in the fuzzer's layout: two bytes (little-endian) of allocation
 // file length, the allocation file, then the data file.
-#include <cstdio>
+#include "SeedCorpus.h"
+
 #include <cstring>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -27,20 +26,15 @@ void WritePair(const std::string& path, const std::string& map, const std::vecto
     bytes.insert(bytes.end(), map.begin(), map.end());
     for (const Bytes& record : records)
         bytes.insert(bytes.end(), record.begin(), record.end());
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    seeds::WriteFile(path, bytes);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const std::string folder = seeds::CorpusFolder(argc, argv);
+    if (folder.empty())
         return 2;
-    }
-    const std::string folder = std::string(argv[1]) + "/";
     WritePair(folder + "empty", "", {});
     WritePair(folder + "three", "1 1",
               {Record("\x8E"

@@ -1,17 +1,13 @@
 // Writes the seed corpus of fuzz_m3u_reader into the folder given as
 // argument: playlists with the header and information lines in the forms the
 // reader has to tell apart.
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const std::string folder = seeds::CorpusFolder(argc, argv);
+    if (folder.empty())
         return 2;
-    }
-    const std::string folder = std::string(argv[1]) + "/";
-    const std::vector<std::pair<std::string, std::string>> samples = {
+    const seeds::Samples samples = {
         {"typical", "#EXTM3U\r\n#EXTINF:123,Artist - Title\r\nC:\\Musik\\01.mp3\r\n"
                     "#EXTINF:-1,Title\r\n02.mp3\r\n"},
         {"forms", "#extm3u  \n#EXTINF:5, Band - Song - Live\n#EXTINF:5,A,B\n  #extinf:5,x  \n"},
@@ -21,11 +17,6 @@ int main(int argc, char** argv) {
         {"ctrl_z", "#EXTM3U\n#EXTINF:1,a - b\x1A#EXTINF:1,c\n"},
         {"header_only", "#EXTM3U"},
     };
-    for (const auto& [name, text] : samples) {
-        if (std::FILE* file = std::fopen((folder + name).c_str(), "wb")) {
-            std::fwrite(text.data(), 1, text.size(), file);
-            std::fclose(file);
-        }
-    }
+    seeds::WriteSamples(folder, samples);
     return 0;
 }

@@ -3,9 +3,7 @@
 // the writer never produces (wide strings, non-canonical prefixes).
 #include "core/NativeFile.h"
 
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "SeedCorpus.h"
 
 namespace {
 
@@ -16,21 +14,12 @@ public:
     int errors = 0;
 };
 
-void WriteRaw(const std::string& path, const std::vector<unsigned char>& bytes) {
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const std::string folder = seeds::CorpusFolder(argc, argv);
+    if (folder.empty())
         return 2;
-    }
-    const std::string folder = std::string(argv[1]) + "/";
     using kolvane::DiscEntry;
     const std::vector<std::pair<std::string, kolvane::DiscCollection>> collections = {
         {"empty", {}},
@@ -51,9 +40,10 @@ int main(int argc, char** argv) {
         body.insert(body.begin(), header.begin(), header.end());
         return body;
     };
-    WriteRaw(folder + "wide.kvd",
-             withHeader({0xFF, 0xFE, 0xFF, 0x02, 0xE4, 0x00, 0x62, 0x00, 0, 0, 0, 0, 0}));
-    WriteRaw(folder + "noncanonical.kvd", withHeader({0xFF, 0x03, 0x00, 'a', 'b', 'c', 0xFF, 0xFF,
-                                                      0xFF, 1, 0, 0, 0, 'd', 0, 0, 0, 0}));
+    seeds::WriteFile(folder + "wide.kvd",
+                     withHeader({0xFF, 0xFE, 0xFF, 0x02, 0xE4, 0x00, 0x62, 0x00, 0, 0, 0, 0, 0}));
+    seeds::WriteFile(folder + "noncanonical.kvd",
+                     withHeader({0xFF, 0x03, 0x00, 'a', 'b', 'c', 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 'd',
+                                 0, 0, 0, 0}));
     return reporter.errors == 0 ? 0 : 1;
 }

@@ -1,17 +1,13 @@
 // Writes the seed corpus of fuzz_profile_file_reader into the folder given as
 // argument: a query line ("section", tab, "key", optionally tab and a buffer
 // size) and then the profile text.
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const std::string folder = seeds::CorpusFolder(argc, argv);
+    if (folder.empty())
         return 2;
-    }
-    const std::string folder = std::string(argv[1]) + "/";
-    const std::vector<std::pair<std::string, std::string>> samples = {
+    const seeds::Samples samples = {
         {"settings", "MainDlg\tColumns\n[MainDlg]\r\nColumns=120, 150, 60, 70\r\n"
                      "Placement=2C000000\r\nAddInfo=1\r\n"},
         {"quotes", " disc \tTITLE\n; comment\r\n[Disc] tail\r\n  Title  =  \"Quoted\"  \r\n"},
@@ -23,11 +19,6 @@ int main(int argc, char** argv) {
         {"short_buffer", "A\tk\t3\n[A]\nk=12345\n"},
         {"buffer_one", "A\tk\t1\n[A]\nk=x\n"},
     };
-    for (const auto& [name, text] : samples) {
-        if (std::FILE* file = std::fopen((folder + name).c_str(), "wb")) {
-            std::fwrite(text.data(), 1, text.size(), file);
-            std::fclose(file);
-        }
-    }
+    seeds::WriteSamples(folder, samples);
     return 0;
 }
