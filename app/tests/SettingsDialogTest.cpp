@@ -119,8 +119,9 @@ TEST(SettingsDialogResource, ControlsTextsAndPositionsInDialogUnits) {
             RECT expected = c.units;
             ::MapDialogRect(d.Handle(), &expected);
             const RECT r = zul::Windows::Window(ItemOf(d, c.id)).RectInParent();
-            if (c.text != nullptr)
+            if (c.text != nullptr) {
                 EXPECT_EQ(TextOf(ItemOf(d, c.id)), c.text) << c.id;
+            }
             EXPECT_EQ(r.left, expected.left) << c.id;
             EXPECT_EQ(r.top, expected.top) << c.id;
             EXPECT_EQ(r.right - r.left, expected.right) << c.id;
