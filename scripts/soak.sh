@@ -43,9 +43,10 @@ kv_deadline $(( 120 + events / 2 ))
 #   row     a click on a row; dclick a double click; rclick a right click
 #   menu    menu keys (Alt and the mnemonics) on the main window
 # Left out on purpose: what ends the program (Alt+F4, "Beenden", the
-# "Schließen" button that Ctrl+Alt+B shows) and help (F1, the "Hilfe" menu),
-# which starts a browser. Commands that land later get their menu line (and
-# their key) here.
+# "Schließen" button that Ctrl+Alt+B shows), the help pages (F1, "Hilfe ..."),
+# which start a browser, and printing (Ctrl+P), which needs a printer of the
+# flow's own (e2e/flow-print.sh). A menu line names up to three keys: Alt and
+# the mnemonics down to the command.
 ALPHABET=(
     "6 key Up"        "6 key Down"       "2 key Left"      "2 key Right"
     "2 key Home"      "2 key End"        "2 key Prior"     "2 key Next"
@@ -64,11 +65,19 @@ ALPHABET=(
     "1 menu alt+b s"  "1 menu alt+b w"
     # Ansicht: Zusatz-Informationen, Standard-Größe, Grid
     "1 menu alt+a z"  "1 menu alt+a s"   "1 menu alt+a g"
+    # Extras: Importieren (Kolvane-Daten, cdplayer.ini, v1.x), Exportieren
+    # (Kolvane-Daten, CSV, cdplayer.ini), Hot-Edit, Einstellungen
+    "1 menu alt+e i k" "1 menu alt+e i c" "1 menu alt+e i 1"
+    "1 menu alt+e x k" "1 menu alt+e x s" "1 menu alt+e x c"
+    "1 key ctrl+alt+h" "1 key ctrl+e"
+    # Hilfe: Info
+    "1 menu alt+h n"
 )
 TEXT_KEYS=(a b c d e f g h i j k l m n o p q r s t u v w x y z A B K M Z 0 1 2 9 minus period comma)
 # File dialogs are answered with one of these names in the scratch folder, or
 # with Escape.
-OPEN_NAMES=(a.kvd b.kvd c.kvd Sammlung.kvd kaputt.kvd leer.kvd gross.kvd fehlt.kvd)
+OPEN_NAMES=(a.kvd b.kvd c.kvd Sammlung.kvd kaputt.kvd leer.kvd gross.kvd fehlt.kvd cdplayer.ini
+    liste.m3u)
 SAVE_NAMES=(a.kvd b.kvd c.kvd)
 FILE_DIALOG='^(Open|Save As|Öffnen|Speichern unter)$'
 
@@ -114,6 +123,11 @@ win_scratch="$(kv_winpath "$scratch")"
 cp "$KV_DEMO" "$scratch/a.kvd"
 head -c 1000 "$KV_DEMO" >"$scratch/kaputt.kvd"
 : >"$scratch/leer.kvd"
+# Something for the import windows: a cdplayer.ini and a playlist.
+printf '[1A2B3C]\r\nArtist=Kraftwerk\r\nTitle=Autobahn\r\n0=Autobahn\r\n1=Kometenmelodie\r\n' \
+    >"$scratch/cdplayer.ini"
+printf '#EXTM3U\r\n#EXTINF:123,Kraftwerk - Autobahn\r\nautobahn.mp3\r\n#EXTINF:60,Neu! - Hallogallo\r\nhallo.mp3\r\n' \
+    >"$scratch/liste.m3u"
 python3 - "$scratch/gross.kvd" <<'EOF'
 import struct, sys
 # A count of a million over a megabyte of zeros.
@@ -185,11 +199,14 @@ for ((i = 0; i < events; i++)); do
     fi
     event="${plan[i]}"
     echo "$i [${title:-main}] $event" >>"$log"
-    read -r kind a b _ <<<"$event"
+    read -r kind a b c _ <<<"$event"
     action=()
     case "$kind" in
         key) action=(key --delay 10 "$a") ;;
-        menu) action=(key --delay 10 "$a" sleep 0.05 key "$b") ;;
+        menu)
+            action=(key --delay 10 "$a" sleep 0.05 key "$b")
+            [ -n "$c" ] && [ "$c" != - ] && action+=(sleep 0.05 key "$c")
+            ;;
         header | row) action=(mousemove --window "$main" "$a" "$b" click 1) ;;
         dclick) action=(mousemove --window "$main" "$a" "$b" click --repeat 2 1) ;;
         rclick) action=(mousemove --window "$main" "$a" "$b" click 3) ;;
