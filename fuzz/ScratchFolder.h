@@ -48,4 +48,17 @@ private:
     std::set<std::string> files_;
 };
 
+// The whole content of a file the program wrote; empty when there is none.
+inline std::string FileContent(const std::string& path) {
+    std::string content;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+            content.append(buffer, got);
+        std::fclose(file);
+    }
+    return content;
+}
+
 } // namespace kvfuzz

@@ -51,18 +51,6 @@ DiscCollection EntriesOf(const unsigned char* data, size_t size) {
     return entries;
 }
 
-std::string FileContent(const std::string& path) {
-    std::string content;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
-            content.append(buffer, got);
-        std::fclose(file);
-    }
-    return content;
-}
-
 // Reads the CSV back: quoted fields, inner quotes doubled, records ending in
 // CR LF outside quotes.
 std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
@@ -108,7 +96,7 @@ void CheckCsv(kvfuzz::ScratchFolder& folder, const DiscCollection& entries, unsi
     const auto fields = kolvane::ExportFieldSet::FromByte(bits);
     if (!kolvane::CsvExporter(reporter).Export(entries, path, fields) || !reporter.errors.empty())
         std::abort();
-    const std::string text = FileContent(path);
+    const std::string text = kvfuzz::FileContent(path);
     if (fields.IsEmpty())
         return;
     const auto records = ParseCsv(text);

@@ -67,18 +67,6 @@ void CheckTextEdit(std::string_view content, const Query& q) {
         std::abort();
 }
 
-std::string FileContent(const std::string& path) {
-    std::string content;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
-            content.append(buffer, got);
-        std::fclose(file);
-    }
-    return content;
-}
-
 // Typed writes through the file, each read back, then the key and the section
 // deleted: after each step the file holds what the same edits make of the
 // text in memory.
@@ -98,7 +86,7 @@ void CheckFileWrites(zul::ProfileFile& profile, zul::ProfileText& model, const Q
     modelled = modelled && model.SetValue(q.section, q.key + "F", "1");
     if (gathered && !profile.EndUpdate())
         std::abort();
-    if (wrote != modelled || FileContent(profile.FileName()) != model.Content())
+    if (wrote != modelled || kvfuzz::FileContent(profile.FileName()) != model.Content())
         std::abort();
     if (!wrote)
         return;
@@ -123,14 +111,14 @@ void CheckFileWrites(zul::ProfileFile& profile, zul::ProfileText& model, const Q
     if (!profile.DeleteKey(q.section, q.key))
         std::abort();
     model.DeleteKey(q.section, q.key);
-    if (FileContent(profile.FileName()) != model.Content() ||
+    if (kvfuzz::FileContent(profile.FileName()) != model.Content() ||
         (!model.Find(q.section, q.key, left) &&
          profile.ReadString(q.section, q.key, "weg") != std::string("weg").substr(0, longest)))
         std::abort();
     if (!profile.DeleteSection(q.section))
         std::abort();
     model.DeleteSection(q.section);
-    if (FileContent(profile.FileName()) != model.Content())
+    if (kvfuzz::FileContent(profile.FileName()) != model.Content())
         std::abort();
 }
 
