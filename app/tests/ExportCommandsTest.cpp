@@ -9,6 +9,7 @@
 #include "support/win32/ResourceText.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ListRows.h"
@@ -36,18 +37,6 @@ namespace {
 constexpr DWORD SaveFlags =
     OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN;
 
-DiscEntry Disc(const char* artist, const char* title, const char* year, const char* id,
-               const std::string& tracks, const char* notes) {
-    DiscEntry e;
-    e.Artist = artist;
-    e.Title = title;
-    e.Year = year;
-    e.DiscId = id;
-    e.Tracks = tracks;
-    e.Notes = notes;
-    return e;
-}
-
 // Ten track lines framed by blanks, with an empty line among them.
 std::string TenTracks() {
     std::string tracks;
@@ -58,12 +47,13 @@ std::string TenTracks() {
 
 // In the list sorted by year: Abba, Kraftwerk, Nena, Die Ärzte, Zappa.
 DiscCollection Discs() {
-    return {Disc("Die \xC4rzte", "Planet Punk", "1995", "0815", "Intro\r\nHurra",
-                 "Sagte \"Hallo\""),
-            Disc("Kraftwerk", "Computerwelt", "1981", "", "Pocket Calculator", ""),
-            Disc("Nena", "99 \"Luft\"ballons", "1983", "4711", TenTracks(), "zwei\r\nZeilen"),
-            Disc("Abba", "Waterloo", "1974", "AB12", "", ""),
-            Disc("Zappa", "Apostrophe", "2001", "Z1", "x", "")};
+    return {
+        kvtest::Entry("Die \xC4rzte", "Planet Punk", "1995", "0815", "Intro\r\nHurra",
+                      "Sagte \"Hallo\""),
+        kvtest::Entry("Kraftwerk", "Computerwelt", "1981", "", "Pocket Calculator", ""),
+        kvtest::Entry("Nena", "99 \"Luft\"ballons", "1983", "4711", TenTracks(), "zwei\r\nZeilen"),
+        kvtest::Entry("Abba", "Waterloo", "1974", "AB12", "", ""),
+        kvtest::Entry("Zappa", "Apostrophe", "2001", "Z1", "x", "")};
 }
 
 // An answer to an export's save dialog: what it offers is checked, then the
@@ -178,10 +168,13 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     script.Then(ToggleFields({kolvane::YearColumn}))
         .ThenSystem(CsvDialog(start, File("csv\\Auswahl.csv")));
     Command(IDM_EXPORT_CSV);
-    EXPECT_EQ(kvtest::ReadText(File("csv\\Auswahl.csv")),
-              "\"Kraftwerk\",\"Computerwelt\",\"Pocket Calculator\",\"\"\r\n"
-              "\"Nena\",\"99 \"\"Luft\"\"ballons\",\"" + TenTracks() + "\",\"zwei\r\nZeilen\"\r\n"
-              "\"Die \xC4rzte\",\"Planet Punk\",\"Intro\r\nHurra\",\"Sagte \"\"Hallo\"\"\"\r\n");
+    EXPECT_EQ(
+        kvtest::ReadText(File("csv\\Auswahl.csv")),
+        "\"Kraftwerk\",\"Computerwelt\",\"Pocket Calculator\",\"\"\r\n"
+        "\"Nena\",\"99 \"\"Luft\"\"ballons\",\"" +
+            TenTracks() +
+            "\",\"zwei\r\nZeilen\"\r\n"
+            "\"Die \xC4rzte\",\"Planet Punk\",\"Intro\r\nHurra\",\"Sagte \"\"Hallo\"\"\"\r\n");
     EXPECT_EQ(main.ExportFields().ToByte(), 0x33);
     EXPECT_EQ(main.ExportDirCsv(), Folder("csv"));
 
@@ -192,28 +185,27 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
         oldTracks += std::to_string(i) + "=alt " + std::to_string(i) + "\r\n";
         oldOrder += (i ? " " : "") + std::to_string(i);
     }
-    kvtest::WriteText(File("ini\\cdplayer.ini"),
-                      "; cdplayer.ini, vom CD-Player verwaltet\r\n"
-                      "\r\n"
-                      "[Settings]\r\n"
-                      "IntroTime=10\r\n"
-                      "\r\n"
-                      "[4711]\r\n"
-                      "EntryType=1\r\n"
-                      "artist=Nena (alt)\r\n"
-                      "title = Alt \r\n"
-                      "numtracks=12\r\n" +
-                          oldTracks + "order=" + oldOrder + "\r\n" +
-                          "numplay=12\r\n"
-                          "Rating=5\r\n"
-                          "\r\n"
-                          "; Ende von 4711\r\n"
-                          "[0815]\r\n"
-                          "EntryType=1\r\n"
-                          "Title=Alt\r\n"
-                          "\r\n"
-                          "[FFFF]\n"
-                          "Title=Fremd\n");
+    kvtest::WriteText(File("ini\\cdplayer.ini"), "; cdplayer.ini, vom CD-Player verwaltet\r\n"
+                                                 "\r\n"
+                                                 "[Settings]\r\n"
+                                                 "IntroTime=10\r\n"
+                                                 "\r\n"
+                                                 "[4711]\r\n"
+                                                 "EntryType=1\r\n"
+                                                 "artist=Nena (alt)\r\n"
+                                                 "title = Alt \r\n"
+                                                 "numtracks=12\r\n" +
+                                                     oldTracks + "order=" + oldOrder + "\r\n" +
+                                                     "numplay=12\r\n"
+                                                     "Rating=5\r\n"
+                                                     "\r\n"
+                                                     "; Ende von 4711\r\n"
+                                                     "[0815]\r\n"
+                                                     "EntryType=1\r\n"
+                                                     "Title=Alt\r\n"
+                                                     "\r\n"
+                                                     "[FFFF]\n"
+                                                     "Title=Fremd\n");
     std::string newTracks;
     for (int i = 0; i < 10; ++i)
         newTracks += std::to_string(i) + "=Lied " + std::to_string(i) + "\r\n";
@@ -252,9 +244,9 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
                   "Title=Fremd\n");
     EXPECT_EQ(main.ExportDirIni(), Folder("ini"));
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(script.Seen(), (std::vector<std::string>{
-                                 "file save", "dialog 102 \"Zu exportierende Felder\"",
-                                 "file save", "file save"}));
+    EXPECT_EQ(script.Seen(),
+              (std::vector<std::string>{"file save", "dialog 102 \"Zu exportierende Felder\"",
+                                        "file save", "file save"}));
 
     // The collection is the window's as before.
     EXPECT_EQ(main.View().Entries().size(), all.size());
@@ -294,12 +286,12 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
     Open({0, 1, 3});
     const std::string missing = work.File("fehlt") + "\\";
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), missing + "a.kvd"))
-        .ExpectMessage(IDS_ERR_012);
+    script.ThenSystem(KvdDialog(main.ExportDirKvd(), missing + "a.kvd")).ExpectMessage(IDS_ERR_012);
     Command(IDM_EXPORT_NATIVE);
     EXPECT_EQ(main.ExportDirKvd(), missing);
 
-    script.Then(ToggleFields({})).ThenSystem(CsvDialog(main.ExportDirCsv(), missing + "a.csv"))
+    script.Then(ToggleFields({}))
+        .ThenSystem(CsvDialog(main.ExportDirCsv(), missing + "a.csv"))
         .ExpectMessage(IDS_ERR_012);
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportDirCsv(), missing);
@@ -440,8 +432,9 @@ TEST_F(ExportCommandsTest, FailedWriteShowsFehler013Or001AndKeepsThePreviousFile
         GTEST_SKIP() << "runs under a file size limit only";
     const std::string big(std::strtoull(limit, nullptr, 10) + 1000, 'x');
     ASSERT_TRUE(main.Create(nullptr));
-    main.View().AppendAll({Disc("a", "b", "c", "ID1", big, ""), Disc("d", "", "", "", "", "")},
-                          false);
+    main.View().AppendAll(
+        {kvtest::Entry("a", "b", "c", "ID1", big, ""), kvtest::Entry("d", "", "", "", "", "")},
+        false);
     main.View().SetModified(false);
     kvtest::SelectRows(List(), {0, 1});
     kvtest::Drain(main);

@@ -8,6 +8,7 @@
 #include "exchange/LegacyV1Importer.h"
 #include "resources/resource.h"
 #include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
@@ -48,18 +49,6 @@ using kvtest::PressKey;
 using kvtest::SelectedRows;
 using kvtest::SelectRows;
 
-DiscEntry Disc(const std::string& artist, const std::string& title, const std::string& year,
-               const std::string& id, const std::string& tracks, const std::string& notes = "") {
-    DiscEntry e;
-    e.Artist = artist;
-    e.Title = title;
-    e.Year = year;
-    e.DiscId = id;
-    e.Tracks = tracks;
-    e.Notes = notes;
-    return e;
-}
-
 std::string Joined(const DiscCollection& entries) {
     std::string artists;
     for (const DiscEntry& e : entries)
@@ -75,8 +64,8 @@ std::string FolderOf(const std::string& path) {
 std::string IniText(const DiscCollection& entries) {
     std::string text;
     for (const DiscEntry& e : entries)
-        text += "[" + e.DiscId + "]\r\nEntryType=1\r\nArtist=" + e.Artist + "\r\nTitle=" +
-                e.Title + "\r\n0=" + e.Tracks + "\r\n";
+        text += "[" + e.DiscId + "]\r\nEntryType=1\r\nArtist=" + e.Artist + "\r\nTitle=" + e.Title +
+                "\r\n0=" + e.Tracks + "\r\n";
     return text;
 }
 
@@ -152,26 +141,27 @@ protected:
 // ---------------------------------------------------------------- resources
 
 TEST(ImportWindowResources, MenusAcceleratorsAndTheScrollBarsOfThePanes) {
-    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_IMPORT), "&Datei\n"
-                                                     "  1 &Importieren\tStrg-Enter\n"
-                                                     "  -\n"
-                                                     "  2 &Abbrechen\tESC\n"
-                                                     "&Bearbeiten\n"
-                                                     "  1022 &Anzeigen...\tEnter\n"
-                                                     "  -\n"
-                                                     "  1017 Alles &markieren\tStrg-A\n"
-                                                     "  1018 Markierungen au&fheben\tStrg-U\n"
-                                                     "  -\n"
-                                                     "  1019 &Suchen...\tStrg-F\n"
-                                                     "  1020 &Weitersuchen\tStrg-G\n"
-                                                     "&Ansicht\n"
-                                                     "  1021 &Zusatz-Informationen anzeigen\tStrg-I\n"
-                                                     "  1043 Zusatz-Info auf &Standard-Gr\xF6\xDF"
-                                                     "e setzen\n"
-                                                     "  -\n"
-                                                     "  1044 &Grid anzeigen\tStrg-Alt-G\n"
-                                                     "&Hilfe\n"
-                                                     "  9 &Hilfe ...\tF1\n");
+    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_IMPORT),
+              "&Datei\n"
+              "  1 &Importieren\tStrg-Enter\n"
+              "  -\n"
+              "  2 &Abbrechen\tESC\n"
+              "&Bearbeiten\n"
+              "  1022 &Anzeigen...\tEnter\n"
+              "  -\n"
+              "  1017 Alles &markieren\tStrg-A\n"
+              "  1018 Markierungen au&fheben\tStrg-U\n"
+              "  -\n"
+              "  1019 &Suchen...\tStrg-F\n"
+              "  1020 &Weitersuchen\tStrg-G\n"
+              "&Ansicht\n"
+              "  1021 &Zusatz-Informationen anzeigen\tStrg-I\n"
+              "  1043 Zusatz-Info auf &Standard-Gr\xF6\xDF"
+              "e setzen\n"
+              "  -\n"
+              "  1044 &Grid anzeigen\tStrg-Alt-G\n"
+              "&Hilfe\n"
+              "  9 &Hilfe ...\tF1\n");
     EXPECT_EQ(kvtest::MenuResource(IDR_MENU_IMPORT_CONTEXT), "\n"
                                                              "  1022 &Anzeigen\n"
                                                              "  -\n"
@@ -215,9 +205,9 @@ TEST(ImportWindowResources, MenusAcceleratorsAndTheScrollBarsOfThePanes) {
 // the list shows them (here sorted by artist, not in file order).
 TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayOrder) {
     const DiscCollection all = {
-        Disc("Cream", "Disraeli Gears", "1967", "A1", "Strange Brew", "Vinyl"),
-        Disc("Abba", "Arrival", "1976", "B2", "Dancing Queen"),
-        Disc("Beatles", "Abbey Road", "1969", "C3", "Something"),
+        kvtest::Entry("Cream", "Disraeli Gears", "1967", "A1", "Strange Brew", "Vinyl"),
+        kvtest::Entry("Abba", "Arrival", "1976", "B2", "Dancing Queen"),
+        kvtest::Entry("Beatles", "Abbey Road", "1969", "C3", "Something"),
     };
     struct Case {
         ImportKind kind;
@@ -268,9 +258,9 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
             EXPECT_EQ(file.Filter(), kolvane::FileTypeTable::Shared().Filter(c.fileKind));
             EXPECT_EQ(file.InitialFolder(), c.startFolder);
             EXPECT_EQ(file.DefaultExtension(), "");
-            EXPECT_EQ(file.Flags(), static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
-                                                       OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
-                                                       OFN_READONLY));
+            EXPECT_EQ(file.Flags(),
+                      static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
+                                         OFN_HIDEREADONLY | OFN_READONLY));
             file.AnswerPath(path);
         });
         script.Then([&](Dialog& d) {
@@ -318,8 +308,7 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
         {"cancelled file dialog", ImportKind::CdPlayerIni, nullptr, nullptr, 0},
         {"missing ini", ImportKind::CdPlayerIni, "fehlt.ini", nullptr, IDS_ERR_002},
         {"ini broken after two good sections", ImportKind::CdPlayerIni, "kaputt.ini",
-         text("[A1]\r\nArtist=Cream\r\n[B2]\r\nTitle=Arrival\r\nkein Schluessel\r\n"),
-         IDS_ERR_003},
+         text("[A1]\r\nArtist=Cream\r\n[B2]\r\nTitle=Arrival\r\nkein Schluessel\r\n"), IDS_ERR_003},
         {"empty ini", ImportKind::CdPlayerIni, "leer.ini", text(""), IDS_WARN_503},
         {"not a native file", ImportKind::NativeFile, "fremd.kvd", text("KOLX"), IDS_ERR_010},
         {"empty native file", ImportKind::NativeFile, "leer.kvd",
@@ -373,11 +362,10 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
                             "[C3]\r\nArtist=Beatles\r\n");
     std::vector<std::string> shown;
     HWND shownParent = nullptr;
-    ImportWindow window(ImportKind::CdPlayerIni, nullptr,
-                        [&](const DiscEntry& entry, HWND parent) {
-                            shown.push_back(entry.Artist);
-                            shownParent = parent;
-                        });
+    ImportWindow window(ImportKind::CdPlayerIni, nullptr, [&](const DiscEntry& entry, HWND parent) {
+        shown.push_back(entry.Artist);
+        shownParent = parent;
+    });
     ModalScript script(app);
     script.ChooseFile(path).Then([&](Dialog& d) {
         HWND w = d.Handle();
