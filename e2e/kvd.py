@@ -57,10 +57,9 @@ def write_string(text):
 
 
 def serialize(entries):
-    out = b"KOLV" + struct.pack("<Ii", 1, len(entries))
-    for fields in entries:
-        out += b"".join(write_string(f) for f in fields)
-    return out
+    parts = [b"KOLV" + struct.pack("<Ii", 1, len(entries))]
+    parts += (write_string(f) for fields in entries for f in fields)
+    return b"".join(parts)
 
 
 def find(entries, prefix):

@@ -6,9 +6,12 @@ about 270 bytes an entry.
 
   make_collection.py COUNT PATH
 """
+import os
 import random
-import struct
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "e2e"))
+import kvd  # noqa: E402  the file format, shared with the end-to-end flows
 
 FIRST = ["Johann", "Anna", "Ludwig", "Clara", "Franz", "Hildegard", "Jürgen", "Ute",
          "Miles", "Nina", "Björk", "Ólafur", "Zoë", "Kurt", "Marlene", "Udo", "Nena",
@@ -46,22 +49,11 @@ def entry(rng):
     return [artist, title, year, disc_id, tracks, notes]
 
 
-def field(value):
-    data = value.encode("cp1252")
-    n = len(data)
-    if n < 255:
-        return bytes([n]) + data
-    if n < 65534:
-        return b"\xff" + struct.pack("<H", n) + data
-    return b"\xff\xff\xff" + struct.pack("<I", n) + data
-
-
 def main(count, path):
     rng = random.Random(count)
+    entries = [[value.encode("cp1252") for value in entry(rng)] for _ in range(count)]
     with open(path, "wb") as out:
-        out.write(b"KOLV" + struct.pack("<Ii", 1, count))
-        for _ in range(count):
-            out.write(b"".join(field(value) for value in entry(rng)))
+        out.write(kvd.serialize(entries))
 
 
 if __name__ == "__main__":
