@@ -3,6 +3,7 @@
 // RunModal, the files compared byte for byte, the folders and the field
 // choice read back from the test program's registry key.
 #include "app/MainDialog.h"
+#include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "exchange/win32/ExportFieldsDialog.h"
 #include "resources/resource.h"
@@ -111,31 +112,21 @@ std::vector<std::string> FolderContents(const std::filesystem::path& folder) {
     return names;
 }
 
-class ExportCommandsTest : public testing::Test {
+class ExportCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
+        MainWindowTest::SetUp();
         store = WinApp::Current()->Settings();
-        ASSERT_NE(store, nullptr);
-        store->DeleteSection("MainDlg");
         for (const char* name : {"kvd", "csv", "ini"})
             std::filesystem::create_directory(work.Path() / name);
     }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        store->DeleteSection("MainDlg");
-    }
     // The main window with the discs, sorted by year, these rows selected.
     void Open(std::initializer_list<int> rows) {
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        main.View().AppendAll(Discs(), false);
-        main.View().SetModified(false);
+        Show(Discs());
         kvtest::ClickHeader(List(), kolvane::YearColumn);
         kvtest::SelectRows(List(), rows);
         kvtest::Drain(main);
     }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
     std::string Folder(const char* name) const { return work.File(name) + "\\"; }
     std::string File(const char* name) const { return work.File(name); }
     void Command(int id) {
@@ -145,7 +136,6 @@ protected:
 
     zul::SettingsStore* store = nullptr;
     kvtest::TempFolder work;
-    MainDialog main;
 };
 
 } // namespace

@@ -3,10 +3,10 @@
 // collection, its list, selection and title.
 #include "app/EntryDialog.h"
 #include "app/MainDialog.h"
+#include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "resources/resource.h"
 #include "support/win32/SystemDialogs.h"
-#include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
@@ -28,7 +28,6 @@ using kolvane::DiscCollection;
 using kolvane::MainDialog;
 using kvtest::ModalScript;
 using zul::Windows::Dialog;
-using zul::Windows::WinApp;
 
 namespace {
 
@@ -44,21 +43,11 @@ HWND ListOf(Dialog& d) {
     return ::GetDlgItem(d.Handle(), MainDialog::ListId);
 }
 
-class ImportCommandsTest : public testing::Test {
+class ImportCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        for (const char* section : {"MainDlg", "ImportDlg"})
-            WinApp::Current()->Settings()->DeleteSection(section);
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        ::SetFocus(List());
-        Drain(main);
-    }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        for (const char* section : {"MainDlg", "ImportDlg"})
-            WinApp::Current()->Settings()->DeleteSection(section);
+        MainWindowTest::SetUp();
+        Show();
     }
     // A saved collection of these artists, opened in the main window.
     void OpenCollection(const std::vector<std::string>& artists) {
@@ -80,11 +69,8 @@ protected:
         kvtest::WriteText(path, text);
         return path;
     }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
-
     kvtest::TempFolder folder;
     std::string collection = folder.File("Sammlung.kvd");
-    MainDialog main;
 };
 
 } // namespace
@@ -195,8 +181,11 @@ TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
         {"empty file", IDM_IMPORT_CDPLAYER,
          [&](ModalScript& s) { s.ChooseFile(empty).ExpectMessage(IDS_WARN_503); }},
         {"legacy pair missing", IDM_IMPORT_LEGACY,
-         [&](ModalScript& s) { s.ChooseFile(folder.File("NICHT0.$$$")).ExpectMessage(IDS_ERR_004); }},
-        {"import window cancelled", IDM_IMPORT_NATIVE, [&](ModalScript& s) {
+         [&](ModalScript& s) {
+             s.ChooseFile(folder.File("NICHT0.$$$")).ExpectMessage(IDS_ERR_004);
+         }},
+        {"import window cancelled", IDM_IMPORT_NATIVE,
+         [&](ModalScript& s) {
              s.ChooseFile(collection).Then([](Dialog& d) {
                  PressKey(d, 'A', Ctrl);
                  PressKey(d, VK_ESCAPE);

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -125,9 +124,7 @@ TEST(InfoDialog, AFileWithoutVersionResourceLeavesTheTextsEmpty) {
 
 TEST(InfoDialog, TheResourceHasTheButtonsAndHelpOpensTheInfoPage) {
     kvtest::TestApp app;
-    std::string help = "Z:" KV_SOURCE_DIR "/help/";
-    std::replace(help.begin(), help.end(), '/', '\\');
-    app.SetHelpFolder(help);
+    app.SetHelpFolder(kvtest::SourceHelpFolder());
     kvtest::ModalScript script(app);
     InfoDialog dialog;
     script.Then([&](Dialog& d) {

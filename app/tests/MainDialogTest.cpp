@@ -4,12 +4,14 @@
 // key.
 #include "app/EntryDialog.h"
 #include "app/MainDialog.h"
+#include "app/tests/MainWindowTest.h"
+#include "core/NativeFile.h"
 #include "resources/resource.h"
-#include "support/win32/AppMessageReporter.h"
 #include "support/win32/CellEdit.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
+#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
@@ -22,7 +24,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -61,53 +62,22 @@ ModalScript::DialogAction TypeIntoFieldAndConfirm(int field, std::string text) {
     };
 }
 
-// A native file with these entries, written as the program writes one.
 void WriteCollectionFile(const std::string& path, const kolvane::DiscCollection& entries) {
-    zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    MainDialog writer;
-    ASSERT_TRUE(writer.Create(nullptr));
-    writer.View().AppendAll(entries, false);
-    ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
-    ::DestroyWindow(writer.Handle());
+    kvtest::RecordingReporter reporter;
+    ASSERT_EQ(kolvane::SaveNativeFile(path, entries, reporter), 1);
 }
 
-// The main window of a test: created as the program creates it, shown, the
-// list focused; destroyed (settings written) at the end unless a test
-// closed it.
-class MainDialogTest : public testing::Test {
+class MainDialogTest : public MainWindowTest {
 protected:
     void SetUp() override {
+        MainWindowTest::SetUp();
         store = WinApp::Current()->Settings();
         ASSERT_NE(store, nullptr);
-        store->DeleteSection("MainDlg");
     }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        // A test may have had an application of its own meanwhile.
-        WinApp::Current()->Settings()->DeleteSection("MainDlg");
-    }
-    void Open() {
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        ::SetForegroundWindow(main.Handle());
-        ::SetFocus(List());
-        Drain(main);
-    }
-    // Entries as if loaded: in the list, the collection not modified.
-    void Fill(std::initializer_list<const char*> artists) {
-        kolvane::DiscCollection entries;
-        for (const char* artist : artists)
-            entries.push_back(Entry(artist));
-        main.View().AppendAll(entries, false);
-        main.View().SetModified(false);
-        main.RefreshAll();
-    }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
+    void Open(const std::vector<std::string>& artists = {}) { Show(kvtest::Entries(artists)); }
     HWND Window() const { return main.Handle(); }
 
     zul::SettingsStore* store = nullptr;
-    MainDialog main;
 };
 
 } // namespace
@@ -168,23 +138,11 @@ TEST(MainWindowResources, MenuContextMenuAndAcceleratorsWithTheirTextsAndIds) {
                                               "  1017 Alles &markieren\n"
                                               "  1018 Markierungen au&fheben\n");
 
-    HACCEL table =
-        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
-    ASSERT_NE(table, nullptr);
-    ACCEL keys[32];
-    const int count = ::CopyAcceleratorTableA(table, keys, 32);
-    std::string accelerators;
-    for (int i = 0; i < count; ++i) {
-        const int flags = keys[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT);
-        EXPECT_TRUE(flags & FVIRTKEY);
-        accelerators += (flags & FCONTROL ? "Ctrl+" : "");
-        accelerators += (flags & FALT ? "Alt+" : "");
-        accelerators += std::to_string(keys[i].key) + "=" + std::to_string(keys[i].cmd) + " ";
-    }
-    EXPECT_EQ(accelerators, "Ctrl+65=1017 Ctrl+Alt+66=1052 Ctrl+69=1008 Ctrl+70=1019 "
-                            "Ctrl+71=1020 Ctrl+Alt+71=1044 Ctrl+Alt+72=1045 Ctrl+73=1021 "
-                            "Ctrl+76=1002 Ctrl+78=1001 Ctrl+79=1002 Ctrl+80=1015 Ctrl+83=1003 "
-                            "Ctrl+85=1018 46=1006 112=9 114=1020 45=1007 13=1005 ");
+    EXPECT_EQ(kvtest::AcceleratorResource(IDR_ACCEL_MAIN),
+              "Ctrl+65=1017 Ctrl+Alt+66=1052 Ctrl+69=1008 Ctrl+70=1019 "
+              "Ctrl+71=1020 Ctrl+Alt+71=1044 Ctrl+Alt+72=1045 Ctrl+73=1021 "
+              "Ctrl+76=1002 Ctrl+78=1001 Ctrl+79=1002 Ctrl+80=1015 Ctrl+83=1003 "
+              "Ctrl+85=1018 46=1006 112=9 114=1020 45=1007 13=1005 ");
 }
 
 // ---------------------------------------------------------------- settings
@@ -293,14 +251,14 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
     EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
     EXPECT_TRUE(MenuChecked(w, IDM_GRID));
 
-    Fill({"Abba", "Beatles", "Cream"});
+    Load(kvtest::Entries({"Abba", "Beatles", "Cream"}));
     EXPECT_FALSE(MenuEnabled(w, IDM_SAVE));
     EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL)); // none of three selected
     EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_NONE));
     EXPECT_TRUE(MenuEnabled(w, IDM_PRINT));
     EXPECT_TRUE(MenuEnabled(w, IDM_SEARCH));
     EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH_NEXT)); // no search text yet
-    EXPECT_FALSE(ExportMenuEnabled(w));        // entries, but none selected
+    EXPECT_FALSE(ExportMenuEnabled(w));            // entries, but none selected
 
     SelectRows(List(), {1});
     main.RefreshAll();
@@ -332,8 +290,7 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
 // ---------------------------------------------------------------- entries
 
 TEST_F(MainDialogTest, InsertAddsOnlyAnEntryThatIsNotEmpty) {
-    Open();
-    Fill({"Abba"});
+    Open({"Abba"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_ENTRY));
@@ -358,8 +315,7 @@ TEST_F(MainDialogTest, InsertAddsOnlyAnEntryThatIsNotEmpty) {
 }
 
 TEST_F(MainDialogTest, ChangeStoresOnlyAChangedEntryAndOnlyForOneSelected) {
-    Open();
-    Fill({"Abba", "Beatles"});
+    Open({"Abba", "Beatles"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.GetText(), "Eintrag \xE4ndern");
@@ -387,8 +343,7 @@ TEST_F(MainDialogTest, ChangeStoresOnlyAChangedEntryAndOnlyForOneSelected) {
 }
 
 TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
-    Open();
-    Fill({"A", "B", "C", "D", "E"});
+    Open({"A", "B", "C", "D", "E"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_DELETE_CONFIRM));
@@ -425,8 +380,7 @@ TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
 }
 
 TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
-    Open();
-    Fill({"Abba", "Beatles"});
+    Open({"Abba", "Beatles"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.GetText(), "Eintrag hinzuf\xFCgen");
@@ -444,9 +398,7 @@ TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
     Drain(main);
 
     SelectRows(List(), {0});
-    RECT row{};
-    ListView_GetItemRect(List(), 0, &row, LVIR_LABEL);
-    const LPARAM onRow = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
+    const LPARAM onRow = kvtest::RowPoint(List(), 0);
     ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, onRow);
     ::SendMessageA(List(), WM_LBUTTONUP, 0, onRow);
     Drain(main);
@@ -466,7 +418,6 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
     const std::string name = "Haupt.kvd";
     const std::string path = folder.File(name);
     WriteCollectionFile(path, {Entry("Nena", "99 Luftballons"), Entry("Falco")});
-    store->DeleteSection("MainDlg");
     Open();
 
     ModalScript script;
@@ -494,22 +445,17 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
     PressKey(main, 'S', Ctrl);
     EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(main.GetText(), main.Document().FileName() + " - Kolvane-Verwaltung");
-    {
-        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        MainDialog reader;
-        ASSERT_TRUE(reader.Create(nullptr));
-        EXPECT_EQ(reader.View().LoadNativeFile(path, reporter), 1);
-        ASSERT_EQ(reader.View().Entries().size(), 1u);
-        EXPECT_EQ(reader.View().Entries()[0].Artist, "Falco");
-        ::DestroyWindow(reader.Handle());
-    }
+    kvtest::RecordingReporter reporter;
+    kolvane::DiscCollection written;
+    EXPECT_EQ(kolvane::LoadNativeFile(path, written, reporter), 1);
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].Artist, "Falco");
 }
 
 // ---------------------------------------------------------------- keys, closing
 
 TEST_F(MainDialogTest, EscapeDoesNothingAndClosingAsksToSaveAChangedCollection) {
-    Open();
-    Fill({"Abba"});
+    Open({"Abba"});
     main.View().Add(Entry("Beatles"));
     main.RefreshAll();
     ModalScript script;
@@ -546,30 +492,14 @@ TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPage) {
     ::DestroyWindow(Window());
 }
 
-namespace {
-
-} // namespace
-
 TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection) {
-    Open();
-    Fill({"Abba", "Beatles", "Cream"});
-    auto rightClick = [&](int row) {
-        RECT r{};
-        ListView_GetItemRect(List(), row, &r, LVIR_LABEL);
-        const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-        kvtest::PopupMenuReader menu;
-        // The release is queued first, so the list sees a click and no drag.
-        ::PostMessageA(List(), WM_RBUTTONUP, 0, point);
-        ::SendMessageA(List(), WM_RBUTTONDOWN, MK_RBUTTON, point);
-        Drain(main);
-        return menu.Seen();
-    };
+    Open({"Abba", "Beatles", "Cream"});
     // The clicked row becomes the selection: one of three.
-    EXPECT_EQ(rightClick(1), "1007+ 1005+ 1006+ 1017+ 1018+ ");
+    EXPECT_EQ(kvtest::RowContextMenu(main, List(), 1), "1007+ 1005+ 1006+ 1017+ 1018+ ");
     EXPECT_EQ(SelectedRows(List()), std::vector<int>{1});
     SelectRows(List(), {0, 1, 2});
     // A click on a selected row keeps the selection: all three.
-    EXPECT_EQ(rightClick(2), "1007+ 1005- 1006+ 1017- 1018+ ");
+    EXPECT_EQ(kvtest::RowContextMenu(main, List(), 2), "1007+ 1005- 1006+ 1017- 1018+ ");
 }
 
 TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNothing) {
@@ -613,8 +543,7 @@ HWND OpenCellEditor(MainDialog& main, int row) {
 // Whatever editor has the focus, the keys it claims act on its text and
 // never on the entries: no delete question, no entry dialog, no new selection.
 TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
-    Open();
-    Fill({"Abba", "Beatles", "Cream"});
+    Open({"Abba", "Beatles", "Cream"});
     main.View().SetTracks(1, "1. Eins");
     main.ListControl().SetEditorChoice(&TextEditorEverywhere, nullptr);
     struct Case {
@@ -623,8 +552,10 @@ TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
     };
     const Case cases[] = {
         {"cell editor", [&] { return OpenCellEditor(main, 1); }},
-        {"tracks pane", [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::TracksId)), ::GetFocus(); }},
-        {"notes pane", [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::NotesId)), ::GetFocus(); }},
+        {"tracks pane",
+         [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::TracksId)), ::GetFocus(); }},
+        {"notes pane",
+         [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::NotesId)), ::GetFocus(); }},
     };
     ModalScript script; // any dialog fails the test
     for (const Case& c : cases) {
@@ -666,8 +597,7 @@ TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
 // the pane loses the focus (Ctrl+Enter or a click elsewhere), and Escape puts
 // the stored text back; the list keeps its order.
 TEST_F(MainDialogTest, TheSidePaneHandsItsTextBackOrNothingAfterEscape) {
-    Open();
-    Fill({"Cream", "Abba", "Beatles"});
+    Open({"Cream", "Abba", "Beatles"});
     main.View().SortColumnClicked(0);
     SelectRows(List(), {2}); // Cream
     HWND notes = ::GetDlgItem(Window(), MainDialog::NotesId);
@@ -693,25 +623,16 @@ TEST_F(MainDialogTest, TheSidePaneHandsItsTextBackOrNothingAfterEscape) {
 }
 
 TEST_F(MainDialogTest, ShiftF10AndTheMenuKeyOpenTheContextMenuAtTheFocusedRow) {
-    Open();
-    Fill({"Abba", "Beatles", "Cream"});
+    Open({"Abba", "Beatles", "Cream"});
     ::SetFocus(List());
     SelectRows(List(), {2});
-    RECT row{};
-    ListView_GetItemRect(List(), 2, &row, LVIR_LABEL);
-    POINT expected{row.left, row.bottom};
-    ::ClientToScreen(List(), &expected);
-    for (const auto& [key, modifiers] :
-         std::vector<std::pair<UINT, int>>{{VK_F10, kvtest::Shift}, {VK_APPS, 0}}) {
-        kvtest::PopupMenuReader menu;
-        kvtest::KeyState(VK_SHIFT, modifiers != 0);
-        kvtest::Key(static_cast<WORD>(key));
-        kvtest::KeyState(VK_SHIFT, false);
-        kvtest::PumpUntil([&] { return !menu.Seen().empty(); }, 3000,
-                          [&](MSG& m) { return main.PreTranslateMessage(m); });
-        EXPECT_EQ(menu.Seen(), "1007+ 1005+ 1006+ 1017+ 1018+ ") << key;
-        EXPECT_EQ(menu.Origin().x, expected.x) << key;
-        EXPECT_EQ(menu.Origin().y, expected.y) << key;
+    const POINT expected = kvtest::RowMenuOrigin(List(), 2);
+    for (const auto& [key, shift] :
+         std::vector<std::pair<WORD, bool>>{{VK_F10, true}, {VK_APPS, false}}) {
+        const kvtest::OpenedMenu menu = kvtest::ContextMenuByKey(main, key, shift);
+        EXPECT_EQ(menu.seen, "1007+ 1005+ 1006+ 1017+ 1018+ ") << key;
+        EXPECT_EQ(menu.origin.x, expected.x) << key;
+        EXPECT_EQ(menu.origin.y, expected.y) << key;
     }
 }
 

@@ -10,6 +10,10 @@
 
 namespace kvtest {
 
+// The program's help pages in the source tree, as a Windows path ending in
+// a backslash, for SetHelpFolder.
+std::string SourceHelpFolder();
+
 // An application object of the program's kind (WinApp or one derived from it)
 // started up as the program would, but with a registry base key of its own
 // below the test program's key (TestRegistry.h), deleted when the object goes,

@@ -183,11 +183,7 @@ TEST(ExportFieldsDialog, CancelButtonEscapeAndCloseBoxLeaveTheSet) {
 
 TEST(ExportFieldsDialog, F1AndTheHelpButtonOpenItsPage) {
     kvtest::TestApp app;
-    std::string folder = "Z:" KV_SOURCE_DIR "/help/";
-    for (char& c : folder)
-        if (c == '/')
-            c = '\\';
-    app.SetHelpFolder(folder);
+    app.SetHelpFolder(kvtest::SourceHelpFolder());
     ModalScript script(app);
     script.Then([](Dialog& d) {
         kvtest::PostKey(d, VK_F1);

@@ -70,9 +70,14 @@ protected:
 
 } // namespace
 
-TEST_F(M3uImportWindowTest, OpensWithEveryRowSelectedAndOkTakesTheWholePlaylist) {
+TEST_F(M3uImportWindowTest, OpensAtTheDefaultPlaceWithEveryRowSelectedAndOkTakesTheWholeList) {
     M3uImportWindow window;
     const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        const RECT at = d.WindowRect(); // nothing stored yet
+        EXPECT_EQ(at.left, 40);
+        EXPECT_EQ(at.top, 46);
+        EXPECT_EQ(at.right, 420);
+        EXPECT_EQ(at.bottom, 433);
         EXPECT_EQ(d.GetText(), "Liste.m3u - Aus M3U-Ext importieren");
         EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
         EXPECT_EQ(ArtistColumn(List(d)), Titles);
@@ -164,16 +169,7 @@ TEST_F(M3uImportWindowTest, TheContextMenuShowsTheStatesOfTheWindow) {
     M3uImportWindow window;
     Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         HWND list = List(d);
-        auto rightClick = [&](int row) {
-            RECT r{};
-            ListView_GetItemRect(list, row, &r, LVIR_LABEL);
-            const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-            kvtest::PopupMenuReader menu;
-            ::PostMessageA(list, WM_RBUTTONUP, 0, point);
-            ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
-            Drain(d);
-            return menu.Seen();
-        };
+        auto rightClick = [&](int row) { return kvtest::RowContextMenu(d, list, row); };
         // All five selected: nothing more to select.
         EXPECT_EQ(rightClick(2), "1209+ 1017- 1018+ ");
         kvtest::Press(d, M3uImportWindow::WithArtistsId);
@@ -181,20 +177,12 @@ TEST_F(M3uImportWindowTest, TheContextMenuShowsTheStatesOfTheWindow) {
         Drain(d);
         EXPECT_EQ(rightClick(1), "1209+ 1017+ 1018+ ");
 
-        kvtest::PopupMenuReader byKey;
         ::SetFocus(list);
-        kvtest::KeyState(VK_SHIFT, true);
-        kvtest::Key(VK_F10);
-        kvtest::KeyState(VK_SHIFT, false);
-        kvtest::PumpUntil([&] { return !byKey.Seen().empty(); }, 3000,
-                          [&](MSG& m) { return d.PreTranslateMessage(m); });
-        EXPECT_EQ(byKey.Seen(), "1209+ 1017+ 1018+ ");
-        RECT row{};
-        ListView_GetItemRect(list, 1, &row, LVIR_LABEL);
-        POINT expected{row.left, row.bottom};
-        ::ClientToScreen(list, &expected);
-        EXPECT_EQ(byKey.Origin().x, expected.x);
-        EXPECT_EQ(byKey.Origin().y, expected.y);
+        const kvtest::OpenedMenu byKey = kvtest::ContextMenuByKey(d, VK_F10, true);
+        EXPECT_EQ(byKey.seen, "1209+ 1017+ 1018+ ");
+        const POINT expected = kvtest::RowMenuOrigin(list, 1);
+        EXPECT_EQ(byKey.origin.x, expected.x);
+        EXPECT_EQ(byKey.origin.y, expected.y);
         kvtest::Press(d, IDCANCEL);
     });
 }
@@ -336,18 +324,6 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     EXPECT_TRUE(script.Finished());
 }
 
-TEST_F(M3uImportWindowTest, ADefaultWindowOpensAtTheDefaultPlacement) {
-    M3uImportWindow window;
-    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
-        const RECT at = d.WindowRect();
-        EXPECT_EQ(at.left, 40);
-        EXPECT_EQ(at.top, 46);
-        EXPECT_EQ(at.right, 420);
-        EXPECT_EQ(at.bottom, 433);
-        kvtest::Press(d, IDCANCEL);
-    });
-}
-
 TEST_F(M3uImportWindowTest, ResizingPlacesEachControlOnceByTheWindowsMetrics) {
     M3uImportWindow window;
     Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
@@ -401,11 +377,7 @@ TEST_F(M3uImportWindowTest, ResizingPlacesEachControlOnceByTheWindowsMetrics) {
 }
 
 TEST_F(M3uImportWindowTest, HelpOpensTheImportPage) {
-    std::string helpFolder = "Z:" KV_SOURCE_DIR "/help/";
-    for (char& c : helpFolder)
-        if (c == '/')
-            c = '\\';
-    app.SetHelpFolder(helpFolder);
+    app.SetHelpFolder(kvtest::SourceHelpFolder());
     M3uImportWindow window;
     Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         PressKey(d, VK_F1);
@@ -441,16 +413,6 @@ TEST(M3uImportWindowResources, MenusAndKeysAreThoseOfTheWindow) {
                                                           "  1017 Alles &markieren\n"
                                                           "  1018 Markierungen au&fheben\n");
 
-    HACCEL table =
-        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_M3U));
-    ASSERT_NE(table, nullptr);
-    ACCEL keys[8] = {};
-    const int count = ::CopyAcceleratorTableA(table, keys, 8);
-    std::string seen;
-    for (int i = 0; i < count; ++i)
-        seen += std::to_string(keys[i].fVirt & ~FVIRTKEY) + "+" + std::to_string(keys[i].key) +
-                "=" + std::to_string(keys[i].cmd) + " ";
-    const std::string ctrl = std::to_string(FCONTROL), ctrlAlt = std::to_string(FCONTROL | FALT);
-    EXPECT_EQ(seen, ctrl + "+65=1017 " + ctrlAlt + "+73=1209 " + ctrl + "+85=1018 0+112=9 " + ctrl +
-                        "+13=1 ");
+    EXPECT_EQ(kvtest::AcceleratorResource(IDR_ACCEL_M3U),
+              "Ctrl+65=1017 Ctrl+Alt+73=1209 Ctrl+85=1018 112=9 Ctrl+13=1 ");
 }
