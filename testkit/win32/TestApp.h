@@ -48,6 +48,23 @@ public:
     };
     std::vector<HelpCall> helpCalls;
 
+    // The page each help call asked for, from the help folder on: an address
+    // ".../help/ref_dlg_main.html" in quotes reads "help/ref_dlg_main.html";
+    // any other address as it is.
+    std::vector<std::string> PagesAsked() const {
+        std::vector<std::string> pages;
+        for (const HelpCall& call : helpCalls) {
+            const std::string& address = call.address;
+            const std::size_t folder = address.rfind("/help/");
+            const bool quoted =
+                address.size() > 2 && address.front() == '"' && address.back() == '"';
+            pages.push_back(quoted && folder != std::string::npos
+                                ? address.substr(folder + 1, address.size() - folder - 2)
+                                : address);
+        }
+        return pages;
+    }
+
 private:
     static inline unsigned instances = 0;
 };
