@@ -57,35 +57,19 @@ DiscCollection Discs() {
         kvtest::Entry("Zappa", "Apostrophe", "2001", "Z1", "x", "")};
 }
 
-// An answer to an export's save dialog: what it offers is checked, then the
-// path is chosen (or the dialog cancelled when the path is empty).
-ModalScript::SystemAction SaveDialog(UINT filterId, const char* extension, DWORD flags,
-                                     std::string startFolder, std::string path) {
-    return [=](zul::Windows::SystemDialog& dialog) {
-        auto* file = dynamic_cast<FileDialog*>(&dialog);
-        ASSERT_NE(file, nullptr);
-        EXPECT_EQ(file->GetKind(), FileDialog::Kind::Save);
-        EXPECT_EQ(file->Filter(), zul::Windows::LoadResourceText(filterId));
-        EXPECT_EQ(file->DefaultExtension(), extension);
-        EXPECT_EQ(file->Flags(), flags);
-        EXPECT_EQ(file->InitialFolder(), startFolder);
-        EXPECT_EQ(file->Path(), ""); // no initial file name
-        if (path.empty())
-            file->Answer(IDCANCEL);
-        else
-            file->AnswerPath(path);
-    };
+// What each export's save dialog offers, starting in that folder.
+kvtest::FileDialogOffer Kvd(const std::string& start) {
+    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_NATIVE), "kvd",
+            SaveFlags | OFN_OVERWRITEPROMPT, start};
 }
-
-ModalScript::SystemAction KvdDialog(const std::string& start, const std::string& path) {
-    return SaveDialog(IDS_FILTER_NATIVE, "kvd", SaveFlags | OFN_OVERWRITEPROMPT, start, path);
-}
-ModalScript::SystemAction CsvDialog(const std::string& start, const std::string& path) {
-    return SaveDialog(IDS_FILTER_CSV, "csv", SaveFlags | OFN_OVERWRITEPROMPT, start, path);
+kvtest::FileDialogOffer Csv(const std::string& start) {
+    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_CSV), "csv",
+            SaveFlags | OFN_OVERWRITEPROMPT, start};
 }
 // No overwrite question: the export adds to the file.
-ModalScript::SystemAction IniDialog(const std::string& start, const std::string& path) {
-    return SaveDialog(IDS_FILTER_CDPLAYER, "ini", SaveFlags, start, path);
+kvtest::FileDialogOffer Ini(const std::string& start) {
+    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_CDPLAYER), "ini",
+            SaveFlags, start};
 }
 
 // The answer to the field choice: these boxes clicked, then OK.
@@ -148,7 +132,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     const std::string start = main.ExportDirKvd();
 
     ModalScript script;
-    script.ThenSystem(KvdDialog(start, File("kvd\\Auswahl.kvd")));
+    script.ExpectFileDialog(Kvd(start), File("kvd\\Auswahl.kvd"));
     Command(IDM_EXPORT_NATIVE);
     EXPECT_EQ(kvtest::ReadBytes(File("kvd\\Auswahl.kvd")), NativeBytes(selected));
     EXPECT_EQ(main.ExportDirKvd(), Folder("kvd"));
@@ -156,7 +140,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     // Year left out: artist, title, tracks and notes, quotes doubled, line
     // breaks kept inside the quotes, the umlaut as its one byte.
     script.Then(ToggleFields({kolvane::YearColumn}))
-        .ThenSystem(CsvDialog(start, File("csv\\Auswahl.csv")));
+        .ExpectFileDialog(Csv(start), File("csv\\Auswahl.csv"));
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(
         kvtest::ReadText(File("csv\\Auswahl.csv")),
@@ -199,7 +183,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     std::string newTracks;
     for (int i = 0; i < 10; ++i)
         newTracks += std::to_string(i) + "=Lied " + std::to_string(i) + "\r\n";
-    script.ThenSystem(IniDialog(start, File("ini\\cdplayer.ini")));
+    script.ExpectFileDialog(Ini(start), File("ini\\cdplayer.ini"));
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_EQ(kvtest::ReadText(File("ini\\cdplayer.ini")),
               "; cdplayer.ini, vom CD-Player verwaltet\r\n"
@@ -260,7 +244,7 @@ TEST_F(ExportCommandsTest, NativeExportOverTheOpenFileLeavesTheWindowsCollection
     main.View().CollectSelected(expected);
 
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), File("kvd\\Sammlung.kvd")));
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\Sammlung.kvd"));
     Command(IDM_EXPORT_NATIVE);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(kvtest::ReadBytes(File("kvd\\Sammlung.kvd")), NativeBytes(expected));
@@ -276,17 +260,17 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
     Open({0, 1, 3});
     const std::string missing = work.File("fehlt") + "\\";
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), missing + "a.kvd")).ExpectMessage(IDS_ERR_012);
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), missing + "a.kvd").ExpectMessage(IDS_ERR_012);
     Command(IDM_EXPORT_NATIVE);
     EXPECT_EQ(main.ExportDirKvd(), missing);
 
     script.Then(ToggleFields({}))
-        .ThenSystem(CsvDialog(main.ExportDirCsv(), missing + "a.csv"))
+        .ExpectFileDialog(Csv(main.ExportDirCsv()), missing + "a.csv")
         .ExpectMessage(IDS_ERR_012);
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportDirCsv(), missing);
 
-    script.ThenSystem(IniDialog(main.ExportDirIni(), missing + "cdplayer.ini"))
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), missing + "cdplayer.ini")
         .ExpectMessage(IDS_ERR_001);
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_EQ(main.ExportDirIni(), missing);
@@ -302,11 +286,11 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         if (name[0] == 'k') {
-            script.ThenSystem(KvdDialog(missing, File(name))).ExpectMessage(IDS_ERR_012);
+            script.ExpectFileDialog(Kvd(missing), File(name)).ExpectMessage(IDS_ERR_012);
             Command(IDM_EXPORT_NATIVE);
         } else {
             script.Then(ToggleFields({}))
-                .ThenSystem(CsvDialog(missing, File(name)))
+                .ExpectFileDialog(Csv(missing), File(name))
                 .ExpectMessage(IDS_ERR_012);
             Command(IDM_EXPORT_CSV);
         }
@@ -323,10 +307,10 @@ TEST_F(ExportCommandsTest, CdPlayerIniWithoutADiscIdAmongTheSelectedIsWarnedAndN
     const std::string before = "; fremd\r\n\r\n[X]\r\nTitle=y\r\n";
     kvtest::WriteText(File("ini\\cdplayer.ini"), before);
     ModalScript script;
-    script.ThenSystem(IniDialog(main.ExportDirIni(), File("ini\\cdplayer.ini")))
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), File("ini\\cdplayer.ini"))
         .ExpectMessage(IDS_WARN_501);
     Command(IDM_EXPORT_CDPLAYER);
-    script.ThenSystem(IniDialog(Folder("ini"), File("ini\\neu.ini"))).ExpectMessage(IDS_WARN_501);
+    script.ExpectFileDialog(Ini(Folder("ini")), File("ini\\neu.ini")).ExpectMessage(IDS_WARN_501);
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(kvtest::ReadText(File("ini\\cdplayer.ini")), before);
@@ -339,9 +323,9 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     Open({2});
     const std::string start = main.ExportDirKvd();
     ModalScript script;
-    script.ThenSystem(KvdDialog(start, ""));
+    script.ExpectFileDialog(Kvd(start), "");
     Command(IDM_EXPORT_NATIVE);
-    script.ThenSystem(IniDialog(start, ""));
+    script.ExpectFileDialog(Ini(start), "");
     Command(IDM_EXPORT_CDPLAYER);
 
     // Cancel in the field choice: no file dialog, the set as it was.
@@ -354,7 +338,7 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
 
     // OK in the field choice, then the file dialog cancelled: the choice stays.
     script.Then(ToggleFields({kolvane::ArtistColumn, kolvane::DiscIdColumn}))
-        .ThenSystem(CsvDialog(start, ""));
+        .ExpectFileDialog(Csv(start), "");
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportFields().ToByte(), 0x3E);
 
@@ -370,12 +354,12 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
 TEST_F(ExportCommandsTest, FoldersAndFieldChoiceAreStoredAndTheNextStartBeginsThere) {
     Open({0});
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), File("kvd\\a.kvd")));
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\a.kvd"));
     Command(IDM_EXPORT_NATIVE);
     script.Then(ToggleFields({kolvane::TitleColumn, kolvane::DiscIdColumn}))
-        .ThenSystem(CsvDialog(main.ExportDirCsv(), File("csv\\a.csv")));
+        .ExpectFileDialog(Csv(main.ExportDirCsv()), File("csv\\a.csv"));
     Command(IDM_EXPORT_CSV);
-    script.ThenSystem(IniDialog(main.ExportDirIni(), File("ini\\a.ini")));
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), File("ini\\a.ini"));
     Command(IDM_EXPORT_CDPLAYER);
     ::DestroyWindow(main.Handle());
 
@@ -396,7 +380,7 @@ TEST_F(ExportCommandsTest, FoldersAndFieldChoiceAreStoredAndTheNextStartBeginsTh
     kvtest::SelectRows(::GetDlgItem(next.Handle(), MainDialog::ListId), {0});
     kvtest::Drain(next);
     EXPECT_EQ(next.ExportFields().ToByte(), 0x3D);
-    script.ThenSystem(KvdDialog(Folder("kvd"), ""));
+    script.ExpectFileDialog(Kvd(Folder("kvd")), "");
     kvtest::Command(next.Handle(), IDM_EXPORT_NATIVE);
     script.Then([](zul::Windows::Dialog& d) {
         for (int field = 0; field < DiscEntry::FieldCount; ++field)
@@ -405,9 +389,9 @@ TEST_F(ExportCommandsTest, FoldersAndFieldChoiceAreStoredAndTheNextStartBeginsTh
                 << field;
         kvtest::Press(d, IDOK);
     });
-    script.ThenSystem(CsvDialog(Folder("csv"), ""));
+    script.ExpectFileDialog(Csv(Folder("csv")), "");
     kvtest::Command(next.Handle(), IDM_EXPORT_CSV);
-    script.ThenSystem(IniDialog(Folder("ini"), ""));
+    script.ExpectFileDialog(Ini(Folder("ini")), "");
     kvtest::Command(next.Handle(), IDM_EXPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());
     ::DestroyWindow(next.Handle());
@@ -432,14 +416,14 @@ TEST_F(ExportCommandsTest, FailedWriteShowsFehler013Or001AndKeepsThePreviousFile
     kvtest::WriteText(File("ini\\cdplayer.ini"), "[ID1]\r\nTitle=vorher\r\n");
 
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), File("kvd\\a.kvd")))
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\a.kvd"))
         .ExpectMessage(IDS_ERR_013);
     Command(IDM_EXPORT_NATIVE);
     script.Then(ToggleFields({}))
-        .ThenSystem(CsvDialog(main.ExportDirCsv(), File("csv\\a.csv")))
+        .ExpectFileDialog(Csv(main.ExportDirCsv()), File("csv\\a.csv"))
         .ExpectMessage(IDS_ERR_001);
     Command(IDM_EXPORT_CSV);
-    script.ThenSystem(IniDialog(main.ExportDirIni(), File("ini\\cdplayer.ini")))
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), File("ini\\cdplayer.ini"))
         .ExpectMessage(IDS_ERR_001);
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());

@@ -233,17 +233,10 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
 
         ImportWindow window(c.kind, nullptr);
         ModalScript script;
-        script.ThenSystem([&](zul::Windows::SystemDialog& d) {
-            auto& file = dynamic_cast<FileDialog&>(d);
-            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Open);
-            EXPECT_EQ(file.Filter(), kolvane::FileTypeTable::Shared().Filter(c.fileKind));
-            EXPECT_EQ(file.InitialFolder(), c.startFolder);
-            EXPECT_EQ(file.DefaultExtension(), "");
-            EXPECT_EQ(file.Flags(),
-                      static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                                         OFN_HIDEREADONLY | OFN_READONLY));
-            file.AnswerPath(path);
-        });
+        script.ExpectFileDialog({FileDialog::Kind::Open,
+                                 kolvane::FileTypeTable::Shared().Filter(c.fileKind), "",
+                                 kvtest::OpenForReading, c.startFolder},
+                                path);
         script.Then([&](Dialog& d) {
             EXPECT_TRUE(d.IsVisible());
             EXPECT_EQ(d.GetText(), c.title);

@@ -262,20 +262,14 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     store->CloseSection();
 
     const std::string path = Playlist(FivePlaylist);
-    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
-        auto* file = dynamic_cast<FileDialog*>(&dialog);
-        ASSERT_NE(file, nullptr);
-        EXPECT_EQ(file->GetKind(), FileDialog::Kind::Open);
-        EXPECT_EQ(file->InitialFolder(), "C:\\Musik\\");
-        EXPECT_EQ(file->Filter(), zul::Windows::LoadResourceText(IDS_FILTER_M3U));
-        EXPECT_EQ(file->Filter(), "M3U-Playlist (*.m3u)|*.m3u|Alle Dateien (*.*)|*.*||");
-        EXPECT_EQ(file->DefaultExtension(), "");
-        EXPECT_EQ(file->Path(), "");
-        EXPECT_EQ(file->Flags(),
-                  static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                                     OFN_HIDEREADONLY | OFN_READONLY));
-        file->AnswerPath(path);
-    });
+    ASSERT_EQ(zul::Windows::LoadResourceText(IDS_FILTER_M3U),
+              "M3U-Playlist (*.m3u)|*.m3u|Alle Dateien (*.*)|*.*||");
+    const auto offer = [](const std::string& folder) {
+        return kvtest::FileDialogOffer{FileDialog::Kind::Open,
+                                       zul::Windows::LoadResourceText(IDS_FILTER_M3U), "",
+                                       kvtest::OpenForReading, folder};
+    };
+    script.ExpectFileDialog(offer("C:\\Musik\\"), path);
     RECT moved{};
     script.Then([&](Dialog& d) {
         EXPECT_TRUE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
@@ -306,12 +300,7 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     EXPECT_EQ(stored.rcNormalPosition.bottom, moved.bottom);
 
     // The next window opens where this one was, in the stored folder.
-    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
-        auto* file = dynamic_cast<FileDialog*>(&dialog);
-        ASSERT_NE(file, nullptr);
-        EXPECT_EQ(file->InitialFolder(), FolderOfPlaylists());
-        file->AnswerPath(path);
-    });
+    script.ExpectFileDialog(offer(FolderOfPlaylists()), path);
     script.Then([&](Dialog& d) {
         const RECT at = d.WindowRect();
         EXPECT_EQ(at.left, moved.left);
