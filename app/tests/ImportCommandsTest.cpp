@@ -55,16 +55,8 @@ protected:
         ASSERT_EQ(kolvane::SaveNativeFile(collection, kvtest::Entries(artists), reporter), 1);
         ASSERT_EQ(main.Document().OpenPath(collection), 1);
     }
-    // cdplayer.ini with one section per artist.
-    std::string IniOf(const std::vector<std::string>& artists) {
-        std::string text;
-        for (std::size_t i = 0; i < artists.size(); ++i) {
-            text += '[';
-            text += std::to_string(i);
-            text += "]\r\nArtist=";
-            text += artists[i];
-            text += "\r\n";
-        }
+    // A cdplayer.ini of this text.
+    std::string Ini(const std::string& text) {
         const std::string path = folder.File("cdplayer.ini");
         kvtest::WriteText(path, text);
         return path;
@@ -85,13 +77,14 @@ TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedSelectedAndTheFirstShownOneFo
     OpenCollection(artists);
     main.View().SortColumnClicked(0);
     ModalScript script;
-    script.ChooseFile(IniOf({"Yes", "Abba", "Zappa"})).Then([](Dialog& d) {
-        kvtest::ClickHeader(ListOf(d), 0);
-        kvtest::ClickHeader(ListOf(d), 0); // descending: Zappa, Yes, Abba
-        SelectRows(ListOf(d), {0, 1});
-        Drain(d);
-        kvtest::Press(d, IDOK);
-    });
+    script.ChooseFile(Ini("[0]\r\nArtist=Yes\r\n[1]\r\nArtist=Abba\r\n[2]\r\nArtist=Zappa\r\n"))
+        .Then([](Dialog& d) {
+            kvtest::ClickHeader(ListOf(d), 0);
+            kvtest::ClickHeader(ListOf(d), 0); // descending: Zappa, Yes, Abba
+            SelectRows(ListOf(d), {0, 1});
+            Drain(d);
+            kvtest::Press(d, IDOK);
+        });
     Command(main.Handle(), IDM_IMPORT_CDPLAYER);
     Drain(main);
     EXPECT_TRUE(script.Finished());
@@ -138,7 +131,7 @@ TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     OpenCollection({"Abba"});
     HWND importWindow = nullptr;
     ModalScript script;
-    script.ChooseFile(IniOf({"Cream"}))
+    script.ChooseFile(Ini("[0]\r\nArtist=Cream\r\n"))
         .Then([&](Dialog& d) {
             importWindow = d.Handle();
             SelectRows(ListOf(d), {0});
