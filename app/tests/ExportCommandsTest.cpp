@@ -100,7 +100,6 @@ class ExportCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        store = WinApp::Current()->Settings();
         for (const char* name : {"kvd", "csv", "ini"})
             std::filesystem::create_directory(work.Path() / name);
     }
@@ -118,7 +117,6 @@ protected:
         kvtest::Command(main.Handle(), id);
     }
 
-    zul::SettingsStore* store = nullptr;
     kvtest::TempFolder work;
 };
 

@@ -69,15 +69,8 @@ void WriteCollectionFile(const std::string& path, const kolvane::DiscCollection&
 
 class MainDialogTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        store = WinApp::Current()->Settings();
-        ASSERT_NE(store, nullptr);
-    }
     void Open(const std::vector<std::string>& artists = {}) { Show(kvtest::Entries(artists)); }
     HWND Window() const { return main.Handle(); }
-
-    zul::SettingsStore* store = nullptr;
 };
 
 } // namespace

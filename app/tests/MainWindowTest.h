@@ -14,7 +14,11 @@
 
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override { ClearSettings(); }
+    void SetUp() override {
+        ClearSettings();
+        store = zul::Windows::WinApp::Current()->Settings();
+        ASSERT_NE(store, nullptr);
+    }
     void TearDown() override {
         if (main.Handle() != nullptr)
             ::DestroyWindow(main.Handle());
@@ -41,5 +45,6 @@ protected:
             zul::Windows::WinApp::Current()->Settings()->DeleteSection(section);
     }
 
+    zul::SettingsStore* store = nullptr; // the test's application's, in the test's own key
     kolvane::MainDialog main;
 };

@@ -224,10 +224,6 @@ namespace {
 
 class SettingsCommandTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        store = WinApp::Current()->Settings();
-    }
     void Open() { Show(kvtest::Entries({"Cream", "Abba", "Beatles"})); }
     // What the main window shows of the dialog's values, as "sort direction ticks".
     std::string MainState() {
@@ -252,8 +248,6 @@ protected:
         return Stored(*store, "ImportDlg", "AddInfo") + Stored(*store, "ImportDlg", "Grid") +
                Stored(*store, "ImportDlg", "DragDraw");
     }
-
-    zul::SettingsStore* store = nullptr;
 };
 
 } // namespace
