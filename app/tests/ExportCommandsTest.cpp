@@ -3,6 +3,7 @@
 // RunModal, the files compared byte for byte, the folders and the field
 // choice read back from the test program's registry key.
 #include "app/MainDialog.h"
+#include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "exchange/win32/ExportFieldsDialog.h"
 #include "resources/resource.h"
@@ -56,35 +57,19 @@ DiscCollection Discs() {
         kvtest::Entry("Zappa", "Apostrophe", "2001", "Z1", "x", "")};
 }
 
-// An answer to an export's save dialog: what it offers is checked, then the
-// path is chosen (or the dialog cancelled when the path is empty).
-ModalScript::SystemAction SaveDialog(UINT filterId, const char* extension, DWORD flags,
-                                     std::string startFolder, std::string path) {
-    return [=](zul::Windows::SystemDialog& dialog) {
-        auto* file = dynamic_cast<FileDialog*>(&dialog);
-        ASSERT_NE(file, nullptr);
-        EXPECT_EQ(file->GetKind(), FileDialog::Kind::Save);
-        EXPECT_EQ(file->Filter(), zul::Windows::LoadResourceText(filterId));
-        EXPECT_EQ(file->DefaultExtension(), extension);
-        EXPECT_EQ(file->Flags(), flags);
-        EXPECT_EQ(file->InitialFolder(), startFolder);
-        EXPECT_EQ(file->Path(), ""); // no initial file name
-        if (path.empty())
-            file->Answer(IDCANCEL);
-        else
-            file->AnswerPath(path);
-    };
+// What each export's save dialog offers, starting in that folder.
+kvtest::FileDialogOffer Kvd(const std::string& start) {
+    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_NATIVE), "kvd",
+            SaveFlags | OFN_OVERWRITEPROMPT, start};
 }
-
-ModalScript::SystemAction KvdDialog(const std::string& start, const std::string& path) {
-    return SaveDialog(IDS_FILTER_NATIVE, "kvd", SaveFlags | OFN_OVERWRITEPROMPT, start, path);
-}
-ModalScript::SystemAction CsvDialog(const std::string& start, const std::string& path) {
-    return SaveDialog(IDS_FILTER_CSV, "csv", SaveFlags | OFN_OVERWRITEPROMPT, start, path);
+kvtest::FileDialogOffer Csv(const std::string& start) {
+    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_CSV), "csv",
+            SaveFlags | OFN_OVERWRITEPROMPT, start};
 }
 // No overwrite question: the export adds to the file.
-ModalScript::SystemAction IniDialog(const std::string& start, const std::string& path) {
-    return SaveDialog(IDS_FILTER_CDPLAYER, "ini", SaveFlags, start, path);
+kvtest::FileDialogOffer Ini(const std::string& start) {
+    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_CDPLAYER), "ini",
+            SaveFlags, start};
 }
 
 // The answer to the field choice: these boxes clicked, then OK.
@@ -111,31 +96,20 @@ std::vector<std::string> FolderContents(const std::filesystem::path& folder) {
     return names;
 }
 
-class ExportCommandsTest : public testing::Test {
+class ExportCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        store = WinApp::Current()->Settings();
-        ASSERT_NE(store, nullptr);
-        store->DeleteSection("MainDlg");
+        MainWindowTest::SetUp();
         for (const char* name : {"kvd", "csv", "ini"})
             std::filesystem::create_directory(work.Path() / name);
     }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        store->DeleteSection("MainDlg");
-    }
     // The main window with the discs, sorted by year, these rows selected.
     void Open(std::initializer_list<int> rows) {
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        main.View().AppendAll(Discs(), false);
-        main.View().SetModified(false);
+        Show(Discs());
         kvtest::ClickHeader(List(), kolvane::YearColumn);
         kvtest::SelectRows(List(), rows);
         kvtest::Drain(main);
     }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
     std::string Folder(const char* name) const { return work.File(name) + "\\"; }
     std::string File(const char* name) const { return work.File(name); }
     void Command(int id) {
@@ -143,9 +117,7 @@ protected:
         kvtest::Command(main.Handle(), id);
     }
 
-    zul::SettingsStore* store = nullptr;
     kvtest::TempFolder work;
-    MainDialog main;
 };
 
 } // namespace
@@ -158,7 +130,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     const std::string start = main.ExportDirKvd();
 
     ModalScript script;
-    script.ThenSystem(KvdDialog(start, File("kvd\\Auswahl.kvd")));
+    script.ExpectFileDialog(Kvd(start), File("kvd\\Auswahl.kvd"));
     Command(IDM_EXPORT_NATIVE);
     EXPECT_EQ(kvtest::ReadBytes(File("kvd\\Auswahl.kvd")), NativeBytes(selected));
     EXPECT_EQ(main.ExportDirKvd(), Folder("kvd"));
@@ -166,7 +138,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     // Year left out: artist, title, tracks and notes, quotes doubled, line
     // breaks kept inside the quotes, the umlaut as its one byte.
     script.Then(ToggleFields({kolvane::YearColumn}))
-        .ThenSystem(CsvDialog(start, File("csv\\Auswahl.csv")));
+        .ExpectFileDialog(Csv(start), File("csv\\Auswahl.csv"));
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(
         kvtest::ReadText(File("csv\\Auswahl.csv")),
@@ -209,7 +181,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     std::string newTracks;
     for (int i = 0; i < 10; ++i)
         newTracks += std::to_string(i) + "=Lied " + std::to_string(i) + "\r\n";
-    script.ThenSystem(IniDialog(start, File("ini\\cdplayer.ini")));
+    script.ExpectFileDialog(Ini(start), File("ini\\cdplayer.ini"));
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_EQ(kvtest::ReadText(File("ini\\cdplayer.ini")),
               "; cdplayer.ini, vom CD-Player verwaltet\r\n"
@@ -270,7 +242,7 @@ TEST_F(ExportCommandsTest, NativeExportOverTheOpenFileLeavesTheWindowsCollection
     main.View().CollectSelected(expected);
 
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), File("kvd\\Sammlung.kvd")));
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\Sammlung.kvd"));
     Command(IDM_EXPORT_NATIVE);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(kvtest::ReadBytes(File("kvd\\Sammlung.kvd")), NativeBytes(expected));
@@ -286,17 +258,17 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
     Open({0, 1, 3});
     const std::string missing = work.File("fehlt") + "\\";
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), missing + "a.kvd")).ExpectMessage(IDS_ERR_012);
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), missing + "a.kvd").ExpectMessage(IDS_ERR_012);
     Command(IDM_EXPORT_NATIVE);
     EXPECT_EQ(main.ExportDirKvd(), missing);
 
     script.Then(ToggleFields({}))
-        .ThenSystem(CsvDialog(main.ExportDirCsv(), missing + "a.csv"))
+        .ExpectFileDialog(Csv(main.ExportDirCsv()), missing + "a.csv")
         .ExpectMessage(IDS_ERR_012);
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportDirCsv(), missing);
 
-    script.ThenSystem(IniDialog(main.ExportDirIni(), missing + "cdplayer.ini"))
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), missing + "cdplayer.ini")
         .ExpectMessage(IDS_ERR_001);
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_EQ(main.ExportDirIni(), missing);
@@ -312,11 +284,11 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         if (name[0] == 'k') {
-            script.ThenSystem(KvdDialog(missing, File(name))).ExpectMessage(IDS_ERR_012);
+            script.ExpectFileDialog(Kvd(missing), File(name)).ExpectMessage(IDS_ERR_012);
             Command(IDM_EXPORT_NATIVE);
         } else {
             script.Then(ToggleFields({}))
-                .ThenSystem(CsvDialog(missing, File(name)))
+                .ExpectFileDialog(Csv(missing), File(name))
                 .ExpectMessage(IDS_ERR_012);
             Command(IDM_EXPORT_CSV);
         }
@@ -333,10 +305,10 @@ TEST_F(ExportCommandsTest, CdPlayerIniWithoutADiscIdAmongTheSelectedIsWarnedAndN
     const std::string before = "; fremd\r\n\r\n[X]\r\nTitle=y\r\n";
     kvtest::WriteText(File("ini\\cdplayer.ini"), before);
     ModalScript script;
-    script.ThenSystem(IniDialog(main.ExportDirIni(), File("ini\\cdplayer.ini")))
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), File("ini\\cdplayer.ini"))
         .ExpectMessage(IDS_WARN_501);
     Command(IDM_EXPORT_CDPLAYER);
-    script.ThenSystem(IniDialog(Folder("ini"), File("ini\\neu.ini"))).ExpectMessage(IDS_WARN_501);
+    script.ExpectFileDialog(Ini(Folder("ini")), File("ini\\neu.ini")).ExpectMessage(IDS_WARN_501);
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(kvtest::ReadText(File("ini\\cdplayer.ini")), before);
@@ -349,9 +321,9 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     Open({2});
     const std::string start = main.ExportDirKvd();
     ModalScript script;
-    script.ThenSystem(KvdDialog(start, ""));
+    script.ExpectFileDialog(Kvd(start), "");
     Command(IDM_EXPORT_NATIVE);
-    script.ThenSystem(IniDialog(start, ""));
+    script.ExpectFileDialog(Ini(start), "");
     Command(IDM_EXPORT_CDPLAYER);
 
     // Cancel in the field choice: no file dialog, the set as it was.
@@ -364,7 +336,7 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
 
     // OK in the field choice, then the file dialog cancelled: the choice stays.
     script.Then(ToggleFields({kolvane::ArtistColumn, kolvane::DiscIdColumn}))
-        .ThenSystem(CsvDialog(start, ""));
+        .ExpectFileDialog(Csv(start), "");
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportFields().ToByte(), 0x3E);
 
@@ -380,12 +352,12 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
 TEST_F(ExportCommandsTest, FoldersAndFieldChoiceAreStoredAndTheNextStartBeginsThere) {
     Open({0});
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), File("kvd\\a.kvd")));
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\a.kvd"));
     Command(IDM_EXPORT_NATIVE);
     script.Then(ToggleFields({kolvane::TitleColumn, kolvane::DiscIdColumn}))
-        .ThenSystem(CsvDialog(main.ExportDirCsv(), File("csv\\a.csv")));
+        .ExpectFileDialog(Csv(main.ExportDirCsv()), File("csv\\a.csv"));
     Command(IDM_EXPORT_CSV);
-    script.ThenSystem(IniDialog(main.ExportDirIni(), File("ini\\a.ini")));
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), File("ini\\a.ini"));
     Command(IDM_EXPORT_CDPLAYER);
     ::DestroyWindow(main.Handle());
 
@@ -406,7 +378,7 @@ TEST_F(ExportCommandsTest, FoldersAndFieldChoiceAreStoredAndTheNextStartBeginsTh
     kvtest::SelectRows(::GetDlgItem(next.Handle(), MainDialog::ListId), {0});
     kvtest::Drain(next);
     EXPECT_EQ(next.ExportFields().ToByte(), 0x3D);
-    script.ThenSystem(KvdDialog(Folder("kvd"), ""));
+    script.ExpectFileDialog(Kvd(Folder("kvd")), "");
     kvtest::Command(next.Handle(), IDM_EXPORT_NATIVE);
     script.Then([](zul::Windows::Dialog& d) {
         for (int field = 0; field < DiscEntry::FieldCount; ++field)
@@ -415,9 +387,9 @@ TEST_F(ExportCommandsTest, FoldersAndFieldChoiceAreStoredAndTheNextStartBeginsTh
                 << field;
         kvtest::Press(d, IDOK);
     });
-    script.ThenSystem(CsvDialog(Folder("csv"), ""));
+    script.ExpectFileDialog(Csv(Folder("csv")), "");
     kvtest::Command(next.Handle(), IDM_EXPORT_CSV);
-    script.ThenSystem(IniDialog(Folder("ini"), ""));
+    script.ExpectFileDialog(Ini(Folder("ini")), "");
     kvtest::Command(next.Handle(), IDM_EXPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());
     ::DestroyWindow(next.Handle());
@@ -442,14 +414,14 @@ TEST_F(ExportCommandsTest, FailedWriteShowsFehler013Or001AndKeepsThePreviousFile
     kvtest::WriteText(File("ini\\cdplayer.ini"), "[ID1]\r\nTitle=vorher\r\n");
 
     ModalScript script;
-    script.ThenSystem(KvdDialog(main.ExportDirKvd(), File("kvd\\a.kvd")))
+    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\a.kvd"))
         .ExpectMessage(IDS_ERR_013);
     Command(IDM_EXPORT_NATIVE);
     script.Then(ToggleFields({}))
-        .ThenSystem(CsvDialog(main.ExportDirCsv(), File("csv\\a.csv")))
+        .ExpectFileDialog(Csv(main.ExportDirCsv()), File("csv\\a.csv"))
         .ExpectMessage(IDS_ERR_001);
     Command(IDM_EXPORT_CSV);
-    script.ThenSystem(IniDialog(main.ExportDirIni(), File("ini\\cdplayer.ini")))
+    script.ExpectFileDialog(Ini(main.ExportDirIni()), File("ini\\cdplayer.ini"))
         .ExpectMessage(IDS_ERR_001);
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());

@@ -3,8 +3,8 @@
 // pre-translation, the real list view and edits. The collection, the list
 // order and the modified flag are checked afterwards.
 #include "app/MainDialog.h"
+#include "app/tests/MainWindowTest.h"
 #include "resources/resource.h"
-#include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
@@ -19,48 +19,23 @@
 #include <string>
 #include <vector>
 
-using kolvane::DiscEntry;
 using kolvane::MainDialog;
 using kvtest::ArtistColumn;
 using kvtest::Entry;
 using kvtest::TextOf;
-using zul::Windows::WinApp;
 
 namespace {
-
-DiscEntry Full(const std::string& artist, const std::string& title, const std::string& year,
-               const std::string& tracks = "", const std::string& notes = "") {
-    DiscEntry e = Entry(artist, title, year);
-    e.Tracks = tracks;
-    e.Notes = notes;
-    return e;
-}
 
 bool IsReadOnly(HWND edit) {
     return (::GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-class HotEditTest : public testing::Test {
+class HotEditTest : public MainWindowTest {
 protected:
-    void SetUp() override { WinApp::Current()->Settings()->DeleteSection("MainDlg"); }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        WinApp::Current()->Settings()->DeleteSection("MainDlg");
-    }
-
-    // The main window with these entries as if loaded, the list focused.
     void Open(const kolvane::DiscCollection& entries) {
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        ::SetForegroundWindow(main.Handle());
-        main.View().AppendAll(entries, false);
-        main.View().SetModified(false);
-        main.RefreshAll();
-        ::SetFocus(List());
+        Show(entries);
         Settle();
     }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
     HWND Tracks() const { return ::GetDlgItem(main.Handle(), MainDialog::TracksId); }
     HWND Notes() const { return ::GetDlgItem(main.Handle(), MainDialog::NotesId); }
     HWND CellEditor() const { return ::FindWindowExA(List(), nullptr, "Edit", nullptr); }
@@ -104,8 +79,6 @@ protected:
         ::SendMessageA(::GetFocus(), EM_SETSEL, 0, -1);
         Write(text);
     }
-
-    MainDialog main;
 };
 
 } // namespace
@@ -113,8 +86,8 @@ protected:
 // ---------------------------------------------------------------- cells
 
 TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
-    Open({Full("Abba", "Arrival", "1976"), Full("Beatles", "Revolver", "1966"),
-          Full("Cream", "Fresh Cream", "1967")});
+    Open({Entry("Abba", "Arrival", "1976"), Entry("Beatles", "Revolver", "1966"),
+          Entry("Cream", "Fresh Cream", "1967")});
     main.View().SortColumnClicked(2); // by year: Beatles, Cream, Abba
     ASSERT_EQ(ArtistColumn(List()), "Beatles,Cream,Abba");
 
@@ -156,7 +129,7 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
 // An empty cell shows the placeholder "<ohne>"; its editor starts empty, and
 // a cell left as it was changes nothing.
 TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
-    Open({Full("Abba", "", "1976"), Full("Beatles", "Revolver", "")});
+    Open({Entry("Abba", "", "1976"), Entry("Beatles", "Revolver")});
     ASSERT_EQ(kvtest::CellText(List(), 0, 1), "<ohne>");
     HWND editor = OpenCellEditor(0, 1);
     ASSERT_NE(editor, nullptr);
@@ -177,7 +150,7 @@ TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
 // Ctrl+Alt+H switches editing in place off and on: no click opens an editor,
 // the panes take the focus but stay read-only, the menu shows the state.
 TEST_F(HotEditTest, WithHotEditOffNoClickEditsAndThePanesStayReadOnly) {
-    Open({Full("Abba", "Arrival", "1976", "1. Eins")});
+    Open({Entry("Abba", "Arrival", "1976", "", "1. Eins")});
     ClickCell(0, 0);
     kvtest::PressKey(main, 'H', kvtest::Ctrl | kvtest::Alt);
     EXPECT_FALSE(main.HotEditOn());
@@ -208,7 +181,7 @@ TEST_F(HotEditTest, WithHotEditOffNoClickEditsAndThePanesStayReadOnly) {
 // Typing in the notes and clicking the list stores them on the entry shown,
 // without sorting; switching Hot-Edit off meanwhile leaves that edit open.
 TEST_F(HotEditTest, NotesTypedAndAClickOnTheListAreStoredAlsoAfterTheToggle) {
-    Open({Full("Cream", "", ""), Full("Abba", "", ""), Full("Beatles", "", "")});
+    Open(kvtest::Entries({"Cream", "Abba", "Beatles"}));
     main.View().SortColumnClicked(0);
     ClickCell(2, 0); // Cream
     ClickInto(Notes());
@@ -231,7 +204,7 @@ TEST_F(HotEditTest, NotesTypedAndAClickOnTheListAreStoredAlsoAfterTheToggle) {
 
 // Enter makes a new line, Escape puts the stored text back, Ctrl+Enter stores.
 TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks) {
-    Open({Full("Abba", "", "", "1. Eins")});
+    Open({Entry("Abba", "", "", "", "1. Eins")});
     ClickCell(0, 0);
     ClickInto(Tracks());
     Keys(VK_END, true);
@@ -258,7 +231,7 @@ TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks)
 // entry; Insert still opens the entry dialog. Looking into a pane without
 // typing changes nothing.
 TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) {
-    Open({Full("Abba", "", "", "abc"), Full("Beatles", "", "", "def")});
+    Open({Entry("Abba", "", "", "", "abc"), Entry("Beatles", "", "", "", "def")});
     ClickCell(0, 0);
     kvtest::SelectRows(List(), {0, 1});
     Settle();
@@ -289,7 +262,7 @@ TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) 
 }
 
 TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
-    Open({Full("Abba", "", "", "abc")});
+    Open({Entry("Abba", "", "", "", "abc")});
     ClickCell(0, 0);
     main.SetAskBeforeDelete(false);
     Keys(VK_DELETE);
@@ -308,7 +281,7 @@ TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
 // An edit still open when the window closes or the list is sorted by a click
 // on its header is stored first, on its own entry.
 TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
-    Open({Full("Cream", "", ""), Full("Abba", "", ""), Full("Beatles", "", "")});
+    Open(kvtest::Entries({"Cream", "Abba", "Beatles"}));
     ClickCell(0, 0); // Cream, the list unsorted
     ClickInto(Notes());
     Write("Live");

@@ -3,10 +3,10 @@
 // collection, its list, selection and title.
 #include "app/EntryDialog.h"
 #include "app/MainDialog.h"
+#include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "resources/resource.h"
 #include "support/win32/SystemDialogs.h"
-#include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
@@ -28,7 +28,6 @@ using kolvane::DiscCollection;
 using kolvane::MainDialog;
 using kvtest::ModalScript;
 using zul::Windows::Dialog;
-using zul::Windows::WinApp;
 
 namespace {
 
@@ -44,21 +43,11 @@ HWND ListOf(Dialog& d) {
     return ::GetDlgItem(d.Handle(), MainDialog::ListId);
 }
 
-class ImportCommandsTest : public testing::Test {
+class ImportCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        for (const char* section : {"MainDlg", "ImportDlg"})
-            WinApp::Current()->Settings()->DeleteSection(section);
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        ::SetFocus(List());
-        Drain(main);
-    }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        for (const char* section : {"MainDlg", "ImportDlg"})
-            WinApp::Current()->Settings()->DeleteSection(section);
+        MainWindowTest::SetUp();
+        Show();
     }
     // A saved collection of these artists, opened in the main window.
     void OpenCollection(const std::vector<std::string>& artists) {
@@ -66,25 +55,14 @@ protected:
         ASSERT_EQ(kolvane::SaveNativeFile(collection, kvtest::Entries(artists), reporter), 1);
         ASSERT_EQ(main.Document().OpenPath(collection), 1);
     }
-    // cdplayer.ini with one section per artist.
-    std::string IniOf(const std::vector<std::string>& artists) {
-        std::string text;
-        for (std::size_t i = 0; i < artists.size(); ++i) {
-            text += '[';
-            text += std::to_string(i);
-            text += "]\r\nArtist=";
-            text += artists[i];
-            text += "\r\n";
-        }
+    // A cdplayer.ini of this text.
+    std::string Ini(const std::string& text) {
         const std::string path = folder.File("cdplayer.ini");
         kvtest::WriteText(path, text);
         return path;
     }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
-
     kvtest::TempFolder folder;
     std::string collection = folder.File("Sammlung.kvd");
-    MainDialog main;
 };
 
 } // namespace
@@ -99,13 +77,14 @@ TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedSelectedAndTheFirstShownOneFo
     OpenCollection(artists);
     main.View().SortColumnClicked(0);
     ModalScript script;
-    script.ChooseFile(IniOf({"Yes", "Abba", "Zappa"})).Then([](Dialog& d) {
-        kvtest::ClickHeader(ListOf(d), 0);
-        kvtest::ClickHeader(ListOf(d), 0); // descending: Zappa, Yes, Abba
-        SelectRows(ListOf(d), {0, 1});
-        Drain(d);
-        kvtest::Press(d, IDOK);
-    });
+    script.ChooseFile(Ini("[0]\r\nArtist=Yes\r\n[1]\r\nArtist=Abba\r\n[2]\r\nArtist=Zappa\r\n"))
+        .Then([](Dialog& d) {
+            kvtest::ClickHeader(ListOf(d), 0);
+            kvtest::ClickHeader(ListOf(d), 0); // descending: Zappa, Yes, Abba
+            SelectRows(ListOf(d), {0, 1});
+            Drain(d);
+            kvtest::Press(d, IDOK);
+        });
     Command(main.Handle(), IDM_IMPORT_CDPLAYER);
     Drain(main);
     EXPECT_TRUE(script.Finished());
@@ -152,7 +131,7 @@ TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     OpenCollection({"Abba"});
     HWND importWindow = nullptr;
     ModalScript script;
-    script.ChooseFile(IniOf({"Cream"}))
+    script.ChooseFile(Ini("[0]\r\nArtist=Cream\r\n"))
         .Then([&](Dialog& d) {
             importWindow = d.Handle();
             SelectRows(ListOf(d), {0});
@@ -195,8 +174,11 @@ TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
         {"empty file", IDM_IMPORT_CDPLAYER,
          [&](ModalScript& s) { s.ChooseFile(empty).ExpectMessage(IDS_WARN_503); }},
         {"legacy pair missing", IDM_IMPORT_LEGACY,
-         [&](ModalScript& s) { s.ChooseFile(folder.File("NICHT0.$$$")).ExpectMessage(IDS_ERR_004); }},
-        {"import window cancelled", IDM_IMPORT_NATIVE, [&](ModalScript& s) {
+         [&](ModalScript& s) {
+             s.ChooseFile(folder.File("NICHT0.$$$")).ExpectMessage(IDS_ERR_004);
+         }},
+        {"import window cancelled", IDM_IMPORT_NATIVE,
+         [&](ModalScript& s) {
              s.ChooseFile(collection).Then([](Dialog& d) {
                  PressKey(d, 'A', Ctrl);
                  PressKey(d, VK_ESCAPE);

@@ -4,6 +4,7 @@
 #include "app/ListPrinter.h"
 #include "app/MainDialog.h"
 #include "app/PrintCommand.h"
+#include "app/tests/MainWindowTest.h"
 #include "resources/resource.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/SystemDialogs.h"
@@ -153,15 +154,6 @@ DiscCollection Numbered(int count) {
     return entries;
 }
 
-std::vector<std::string> CallsFor(std::size_t pages) {
-    std::vector<std::string> calls;
-    for (std::size_t i = 0; i < pages; ++i) {
-        calls.push_back("page");
-        calls.push_back("end page");
-    }
-    return calls;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- layout
@@ -203,11 +195,9 @@ TEST(ListPrinter, EveryPageHasTheHeadingAndTheNextEntriesInOrder) {
     EXPECT_EQ(printer.Layout().lineHeight, 20); // the height of "Hg"
     EXPECT_EQ(printer.Print(1), 1);
 
-    std::vector<std::string> calls{"doc - Sammlung.kvd -"};
-    for (const std::string& call : CallsFor(3))
-        calls.push_back(call);
-    calls.push_back("end doc");
-    EXPECT_EQ(log.calls, calls);
+    EXPECT_EQ(log.calls,
+              (std::vector<std::string>{"doc - Sammlung.kvd -", "page", "end page", "page",
+                                        "end page", "page", "end page", "end doc"}));
     EXPECT_EQ(log.LinesPerPage(), (std::vector<std::size_t>{64, 64, 22}));
     const int columnX[3] = {50, 470, 890};
     int next = 0;
@@ -370,14 +360,11 @@ namespace {
 
 // The main window with entries, its print command printing on a recording
 // device over whatever context the print dialog's answer hands over.
-class PrintCommandTest : public testing::Test {
+class PrintCommandTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        zul::Windows::WinApp::Current()->Settings()->DeleteSection("MainDlg");
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        ::SetForegroundWindow(main.Handle());
-        ::SetFocus(List());
+        MainWindowTest::SetUp();
+        Show();
         main.Printing().SetDeviceFactory([this](HDC dc) {
             devices.push_back(dc);
             auto device = std::make_unique<RecordingDevice>(log);
@@ -386,11 +373,6 @@ protected:
             return device;
         });
     }
-    void TearDown() override {
-        ::DestroyWindow(main.Handle());
-        zul::Windows::WinApp::Current()->Settings()->DeleteSection("MainDlg");
-    }
-    HWND List() const { return ::GetDlgItem(main.Handle(), kolvane::MainDialog::ListId); }
     void Print() {
         kvtest::PressKey(main, 'P', kvtest::Ctrl);
         kvtest::Drain(main);
@@ -416,7 +398,6 @@ protected:
         };
     }
 
-    kolvane::MainDialog main;
     PrintLog log;
     std::vector<HDC> devices;
     std::string failKind;

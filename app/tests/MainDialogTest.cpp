@@ -4,12 +4,14 @@
 // key.
 #include "app/EntryDialog.h"
 #include "app/MainDialog.h"
+#include "app/tests/MainWindowTest.h"
+#include "core/NativeFile.h"
 #include "resources/resource.h"
-#include "support/win32/AppMessageReporter.h"
 #include "support/win32/CellEdit.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
+#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
@@ -22,7 +24,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -61,53 +62,32 @@ ModalScript::DialogAction TypeIntoFieldAndConfirm(int field, std::string text) {
     };
 }
 
-// A native file with these entries, written as the program writes one.
 void WriteCollectionFile(const std::string& path, const kolvane::DiscCollection& entries) {
-    zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    MainDialog writer;
-    ASSERT_TRUE(writer.Create(nullptr));
-    writer.View().AppendAll(entries, false);
-    ASSERT_EQ(writer.View().SaveNativeFile(path, reporter), 1);
-    ::DestroyWindow(writer.Handle());
+    kvtest::RecordingReporter reporter;
+    ASSERT_EQ(kolvane::SaveNativeFile(path, entries, reporter), 1);
 }
 
-// The main window of a test: created as the program creates it, shown, the
-// list focused; destroyed (settings written) at the end unless a test
-// closed it.
-class MainDialogTest : public testing::Test {
+class MainDialogTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        store = WinApp::Current()->Settings();
-        ASSERT_NE(store, nullptr);
-        store->DeleteSection("MainDlg");
-    }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        // A test may have had an application of its own meanwhile.
-        WinApp::Current()->Settings()->DeleteSection("MainDlg");
-    }
-    void Open() {
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        ::SetForegroundWindow(main.Handle());
-        ::SetFocus(List());
-        Drain(main);
-    }
-    // Entries as if loaded: in the list, the collection not modified.
-    void Fill(std::initializer_list<const char*> artists) {
-        kolvane::DiscCollection entries;
-        for (const char* artist : artists)
-            entries.push_back(Entry(artist));
-        main.View().AppendAll(entries, false);
-        main.View().SetModified(false);
-        main.RefreshAll();
-    }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
+    void Open(const std::vector<std::string>& artists = {}) { Show(kvtest::Entries(artists)); }
     HWND Window() const { return main.Handle(); }
-
-    zul::SettingsStore* store = nullptr;
-    MainDialog main;
+    // Each setting as the window shows it: the button row (flag, "Schließen"
+    // and "Hilfe" visible, menu check), the delete question, Hot-Edit (flag,
+    // menu check, the panes editable), the folders (work, KVD, CSV, INI) and
+    // the export fields.
+    std::string ShownSettings() {
+        const auto bit = [](bool on) { return on ? '1' : '0'; };
+        const auto visible = [&](int id) {
+            return bit(::IsWindowVisible(::GetDlgItem(Window(), id)));
+        };
+        return std::string("buttons ") + bit(main.ShowsButtons()) +
+               visible(MainDialog::CloseButtonId) + visible(MainDialog::HelpButtonId) +
+               bit(MenuChecked(Window(), IDM_BUTTONS)) + " ask " + bit(main.AsksBeforeDelete()) +
+               " hot " + bit(main.HotEditOn()) + bit(MenuChecked(Window(), IDM_HOT_EDIT)) +
+               bit(main.TracksEdit().IsEnabled()) + bit(main.NotesEdit().IsEnabled()) + " " +
+               main.Document().WorkDir() + " " + main.ExportDirKvd() + " " + main.ExportDirCsv() +
+               " " + main.ExportDirIni() + " " + std::to_string(main.ExportFields().ToByte());
+    }
 };
 
 } // namespace
@@ -168,42 +148,18 @@ TEST(MainWindowResources, MenuContextMenuAndAcceleratorsWithTheirTextsAndIds) {
                                               "  1017 Alles &markieren\n"
                                               "  1018 Markierungen au&fheben\n");
 
-    HACCEL table =
-        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
-    ASSERT_NE(table, nullptr);
-    ACCEL keys[32];
-    const int count = ::CopyAcceleratorTableA(table, keys, 32);
-    std::string accelerators;
-    for (int i = 0; i < count; ++i) {
-        const int flags = keys[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT);
-        EXPECT_TRUE(flags & FVIRTKEY);
-        accelerators += (flags & FCONTROL ? "Ctrl+" : "");
-        accelerators += (flags & FALT ? "Alt+" : "");
-        accelerators += std::to_string(keys[i].key) + "=" + std::to_string(keys[i].cmd) + " ";
-    }
-    EXPECT_EQ(accelerators, "Ctrl+65=1017 Ctrl+Alt+66=1052 Ctrl+69=1008 Ctrl+70=1019 "
-                            "Ctrl+71=1020 Ctrl+Alt+71=1044 Ctrl+Alt+72=1045 Ctrl+73=1021 "
-                            "Ctrl+76=1002 Ctrl+78=1001 Ctrl+79=1002 Ctrl+80=1015 Ctrl+83=1003 "
-                            "Ctrl+85=1018 46=1006 112=9 114=1020 45=1007 13=1005 ");
+    EXPECT_EQ(kvtest::AcceleratorResource(IDR_ACCEL_MAIN),
+              "Ctrl+65=1017 Ctrl+Alt+66=1052 Ctrl+69=1008 Ctrl+70=1019 "
+              "Ctrl+71=1020 Ctrl+Alt+71=1044 Ctrl+Alt+72=1045 Ctrl+73=1021 "
+              "Ctrl+76=1002 Ctrl+78=1001 Ctrl+79=1002 Ctrl+80=1015 Ctrl+83=1003 "
+              "Ctrl+85=1018 46=1006 112=9 114=1020 45=1007 13=1005 ");
 }
 
 // ---------------------------------------------------------------- settings
 
 TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKeys) {
     Open();
-    EXPECT_FALSE(main.ShowsButtons());
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Window(), MainDialog::CloseButtonId)));
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Window(), MainDialog::HelpButtonId)));
-    EXPECT_FALSE(MenuChecked(Window(), IDM_BUTTONS));
-    EXPECT_TRUE(main.AsksBeforeDelete());
-    EXPECT_TRUE(main.HotEditOn());
-    EXPECT_TRUE(MenuChecked(Window(), IDM_HOT_EDIT));
-    EXPECT_TRUE(main.TracksEdit().IsEnabled());
-    EXPECT_EQ(main.Document().WorkDir(), ".\\");
-    EXPECT_EQ(main.ExportDirKvd(), ".\\");
-    EXPECT_EQ(main.ExportDirCsv(), ".\\");
-    EXPECT_EQ(main.ExportDirIni(), ".\\");
-    EXPECT_EQ(main.ExportFields().ToByte(), 0x37);
+    EXPECT_EQ(ShownSettings(), "buttons 0000 ask 1 hot 1111 .\\ .\\ .\\ .\\ 55"); // fields 0x37
 
     ::DestroyWindow(Window());
     ASSERT_TRUE(store->OpenSection("MainDlg"));
@@ -233,24 +189,14 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
     store->CloseSection();
 
     Open();
-    EXPECT_TRUE(main.ShowsButtons());
-    EXPECT_TRUE(MenuChecked(Window(), IDM_BUTTONS));
-    EXPECT_FALSE(main.AsksBeforeDelete());
-    EXPECT_FALSE(main.HotEditOn());
-    EXPECT_FALSE(MenuChecked(Window(), IDM_HOT_EDIT));
-    EXPECT_FALSE(main.TracksEdit().IsEnabled());
-    EXPECT_FALSE(main.NotesEdit().IsEnabled());
-    EXPECT_EQ(main.ExportDirKvd(), "C:\\Daten\\");
-    EXPECT_EQ(main.ExportDirCsv(), "C:\\Export\\Csv\\");
-    EXPECT_EQ(main.ExportDirIni(), "C:\\Daten\\");
-    EXPECT_EQ(main.ExportFields().ToByte(), 0x37);
+    EXPECT_EQ(
+        ShownSettings(),
+        "buttons 1111 ask 0 hot 0000 C:\\Daten\\ C:\\Daten\\ C:\\Export\\Csv\\ C:\\Daten\\ 55");
 
     // The button row: "Schließen" first from the left, "Hilfe" first from
     // the right, both below the list.
     HWND close = ::GetDlgItem(Window(), MainDialog::CloseButtonId);
     HWND help = ::GetDlgItem(Window(), MainDialog::HelpButtonId);
-    ASSERT_TRUE(::IsWindowVisible(close));
-    ASSERT_TRUE(::IsWindowVisible(help));
     EXPECT_EQ(TextOf(close), "Schlie\xDF"
                              "en");
     EXPECT_EQ(TextOf(help), "Hilfe");
@@ -293,14 +239,14 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
     EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
     EXPECT_TRUE(MenuChecked(w, IDM_GRID));
 
-    Fill({"Abba", "Beatles", "Cream"});
+    Load(kvtest::Entries({"Abba", "Beatles", "Cream"}));
     EXPECT_FALSE(MenuEnabled(w, IDM_SAVE));
     EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL)); // none of three selected
     EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_NONE));
     EXPECT_TRUE(MenuEnabled(w, IDM_PRINT));
     EXPECT_TRUE(MenuEnabled(w, IDM_SEARCH));
     EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH_NEXT)); // no search text yet
-    EXPECT_FALSE(ExportMenuEnabled(w));        // entries, but none selected
+    EXPECT_FALSE(ExportMenuEnabled(w));            // entries, but none selected
 
     SelectRows(List(), {1});
     main.RefreshAll();
@@ -332,8 +278,7 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
 // ---------------------------------------------------------------- entries
 
 TEST_F(MainDialogTest, InsertAddsOnlyAnEntryThatIsNotEmpty) {
-    Open();
-    Fill({"Abba"});
+    Open({"Abba"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_ENTRY));
@@ -358,8 +303,7 @@ TEST_F(MainDialogTest, InsertAddsOnlyAnEntryThatIsNotEmpty) {
 }
 
 TEST_F(MainDialogTest, ChangeStoresOnlyAChangedEntryAndOnlyForOneSelected) {
-    Open();
-    Fill({"Abba", "Beatles"});
+    Open({"Abba", "Beatles"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.GetText(), "Eintrag \xE4ndern");
@@ -387,8 +331,7 @@ TEST_F(MainDialogTest, ChangeStoresOnlyAChangedEntryAndOnlyForOneSelected) {
 }
 
 TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
-    Open();
-    Fill({"A", "B", "C", "D", "E"});
+    Open({"A", "B", "C", "D", "E"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_DELETE_CONFIRM));
@@ -425,8 +368,7 @@ TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
 }
 
 TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
-    Open();
-    Fill({"Abba", "Beatles"});
+    Open({"Abba", "Beatles"});
     ModalScript script;
     script.Then([](Dialog& d) {
         EXPECT_EQ(d.GetText(), "Eintrag hinzuf\xFCgen");
@@ -444,9 +386,7 @@ TEST_F(MainDialogTest, DoubleClickInsertsWithNothingSelectedAndChangesOne) {
     Drain(main);
 
     SelectRows(List(), {0});
-    RECT row{};
-    ListView_GetItemRect(List(), 0, &row, LVIR_LABEL);
-    const LPARAM onRow = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
+    const LPARAM onRow = kvtest::RowPoint(List(), 0);
     ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, onRow);
     ::SendMessageA(List(), WM_LBUTTONUP, 0, onRow);
     Drain(main);
@@ -466,7 +406,6 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
     const std::string name = "Haupt.kvd";
     const std::string path = folder.File(name);
     WriteCollectionFile(path, {Entry("Nena", "99 Luftballons"), Entry("Falco")});
-    store->DeleteSection("MainDlg");
     Open();
 
     ModalScript script;
@@ -494,22 +433,17 @@ TEST_F(MainDialogTest, CtrlOLoadsThroughTheOpenDialogAndSaveWaitsForAChange) {
     PressKey(main, 'S', Ctrl);
     EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(main.GetText(), main.Document().FileName() + " - Kolvane-Verwaltung");
-    {
-        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        MainDialog reader;
-        ASSERT_TRUE(reader.Create(nullptr));
-        EXPECT_EQ(reader.View().LoadNativeFile(path, reporter), 1);
-        ASSERT_EQ(reader.View().Entries().size(), 1u);
-        EXPECT_EQ(reader.View().Entries()[0].Artist, "Falco");
-        ::DestroyWindow(reader.Handle());
-    }
+    kvtest::RecordingReporter reporter;
+    kolvane::DiscCollection written;
+    EXPECT_EQ(kolvane::LoadNativeFile(path, written, reporter), 1);
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].Artist, "Falco");
 }
 
 // ---------------------------------------------------------------- keys, closing
 
 TEST_F(MainDialogTest, EscapeDoesNothingAndClosingAsksToSaveAChangedCollection) {
-    Open();
-    Fill({"Abba"});
+    Open({"Abba"});
     main.View().Add(Entry("Beatles"));
     main.RefreshAll();
     ModalScript script;
@@ -537,39 +471,19 @@ TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPage) {
     Open();
     Command(main.Handle(), IDM_HELP_START);
     PressKey(main, VK_F1);
-    ASSERT_EQ(app.helpCalls.size(), 2u);
-    const std::string& start = app.helpCalls[0].address;
-    const std::string& page = app.helpCalls[1].address;
-    EXPECT_EQ(start.find("ref_dlg_main.html"), std::string::npos);
-    EXPECT_NE(start.find("/help/"), std::string::npos);
-    EXPECT_NE(page.find("/help/ref_dlg_main.html"), std::string::npos);
+    EXPECT_EQ(app.PagesAsked(),
+              (std::vector<std::string>{"help/index.html", "help/ref_dlg_main.html"}));
     ::DestroyWindow(Window());
 }
 
-namespace {
-
-} // namespace
-
 TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection) {
-    Open();
-    Fill({"Abba", "Beatles", "Cream"});
-    auto rightClick = [&](int row) {
-        RECT r{};
-        ListView_GetItemRect(List(), row, &r, LVIR_LABEL);
-        const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-        kvtest::PopupMenuReader menu;
-        // The release is queued first, so the list sees a click and no drag.
-        ::PostMessageA(List(), WM_RBUTTONUP, 0, point);
-        ::SendMessageA(List(), WM_RBUTTONDOWN, MK_RBUTTON, point);
-        Drain(main);
-        return menu.Seen();
-    };
+    Open({"Abba", "Beatles", "Cream"});
     // The clicked row becomes the selection: one of three.
-    EXPECT_EQ(rightClick(1), "1007+ 1005+ 1006+ 1017+ 1018+ ");
+    EXPECT_EQ(kvtest::RowContextMenu(main, List(), 1), "1007+ 1005+ 1006+ 1017+ 1018+ ");
     EXPECT_EQ(SelectedRows(List()), std::vector<int>{1});
     SelectRows(List(), {0, 1, 2});
     // A click on a selected row keeps the selection: all three.
-    EXPECT_EQ(rightClick(2), "1007+ 1005- 1006+ 1017- 1018+ ");
+    EXPECT_EQ(kvtest::RowContextMenu(main, List(), 2), "1007+ 1005- 1006+ 1017- 1018+ ");
 }
 
 TEST_F(MainDialogTest, TheStartFileOfTheCommandLineIsOpenedAndSwitchesChangeNothing) {
@@ -613,8 +527,7 @@ HWND OpenCellEditor(MainDialog& main, int row) {
 // Whatever editor has the focus, the keys it claims act on its text and
 // never on the entries: no delete question, no entry dialog, no new selection.
 TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
-    Open();
-    Fill({"Abba", "Beatles", "Cream"});
+    Open({"Abba", "Beatles", "Cream"});
     main.View().SetTracks(1, "1. Eins");
     main.ListControl().SetEditorChoice(&TextEditorEverywhere, nullptr);
     struct Case {
@@ -623,8 +536,10 @@ TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
     };
     const Case cases[] = {
         {"cell editor", [&] { return OpenCellEditor(main, 1); }},
-        {"tracks pane", [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::TracksId)), ::GetFocus(); }},
-        {"notes pane", [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::NotesId)), ::GetFocus(); }},
+        {"tracks pane",
+         [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::TracksId)), ::GetFocus(); }},
+        {"notes pane",
+         [&] { return ::SetFocus(::GetDlgItem(Window(), MainDialog::NotesId)), ::GetFocus(); }},
     };
     ModalScript script; // any dialog fails the test
     for (const Case& c : cases) {
@@ -666,8 +581,7 @@ TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
 // the pane loses the focus (Ctrl+Enter or a click elsewhere), and Escape puts
 // the stored text back; the list keeps its order.
 TEST_F(MainDialogTest, TheSidePaneHandsItsTextBackOrNothingAfterEscape) {
-    Open();
-    Fill({"Cream", "Abba", "Beatles"});
+    Open({"Cream", "Abba", "Beatles"});
     main.View().SortColumnClicked(0);
     SelectRows(List(), {2}); // Cream
     HWND notes = ::GetDlgItem(Window(), MainDialog::NotesId);
@@ -693,25 +607,16 @@ TEST_F(MainDialogTest, TheSidePaneHandsItsTextBackOrNothingAfterEscape) {
 }
 
 TEST_F(MainDialogTest, ShiftF10AndTheMenuKeyOpenTheContextMenuAtTheFocusedRow) {
-    Open();
-    Fill({"Abba", "Beatles", "Cream"});
+    Open({"Abba", "Beatles", "Cream"});
     ::SetFocus(List());
     SelectRows(List(), {2});
-    RECT row{};
-    ListView_GetItemRect(List(), 2, &row, LVIR_LABEL);
-    POINT expected{row.left, row.bottom};
-    ::ClientToScreen(List(), &expected);
-    for (const auto& [key, modifiers] :
-         std::vector<std::pair<UINT, int>>{{VK_F10, kvtest::Shift}, {VK_APPS, 0}}) {
-        kvtest::PopupMenuReader menu;
-        kvtest::KeyState(VK_SHIFT, modifiers != 0);
-        kvtest::Key(static_cast<WORD>(key));
-        kvtest::KeyState(VK_SHIFT, false);
-        kvtest::PumpUntil([&] { return !menu.Seen().empty(); }, 3000,
-                          [&](MSG& m) { return main.PreTranslateMessage(m); });
-        EXPECT_EQ(menu.Seen(), "1007+ 1005+ 1006+ 1017+ 1018+ ") << key;
-        EXPECT_EQ(menu.Origin().x, expected.x) << key;
-        EXPECT_EQ(menu.Origin().y, expected.y) << key;
+    const POINT expected = kvtest::RowMenuOrigin(List(), 2);
+    for (const auto& [key, shift] :
+         std::vector<std::pair<WORD, bool>>{{VK_F10, true}, {VK_APPS, false}}) {
+        const kvtest::OpenedMenu menu = kvtest::ContextMenuByKey(main, key, shift);
+        EXPECT_EQ(menu.seen, "1007+ 1005+ 1006+ 1017+ 1018+ ") << key;
+        EXPECT_EQ(menu.origin.x, expected.x) << key;
+        EXPECT_EQ(menu.origin.y, expected.y) << key;
     }
 }
 

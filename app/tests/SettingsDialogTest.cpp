@@ -4,6 +4,7 @@
 // after Cancel, and the registry afterwards.
 #include "app/MainDialog.h"
 #include "app/SettingsDialog.h"
+#include "app/tests/MainWindowTest.h"
 #include "resources/resource.h"
 #include "support/win32/Controls.h"
 #include "support/win32/WinApp.h"
@@ -95,16 +96,19 @@ TEST(SettingsDialogResource, ControlsTextsAndPositionsInDialogUnits) {
         const Control controls[] = {
             {IDC_SETTINGS_DEL_CHK, "Sicherheitsabfrage beim L\xF6schen", {11, 31, 121, 10}},
             {IDC_SETTINGS_HOT_EDIT, "Hot-Edit aktivieren", {11, 43, 74, 10}},
-            {IDC_SETTINGS_MAIN_ADD_INFO, "Tracks und Anmerkungen im Hauptfenster anzeigen",
+            {IDC_SETTINGS_MAIN_ADD_INFO,
+             "Tracks und Anmerkungen im Hauptfenster anzeigen",
              {11, 55, 180, 10}},
             {IDC_SETTINGS_IMPORT_ADD_INFO,
              "Tracks und Anmerkungen im Import-Dialogfenster anzeigen",
              {11, 67, 202, 10}},
-            {IDC_SETTINGS_DRAG_DRAW, "Gr\xF6\xDF"
-                                     "en\xE4nderungen beim Ziehen anzeigen",
+            {IDC_SETTINGS_DRAG_DRAW,
+             "Gr\xF6\xDF"
+             "en\xE4nderungen beim Ziehen anzeigen",
              {11, 79, 154, 10}},
             {IDC_SETTINGS_MAIN_GRID, "Gitternetz im Hauptfenster anzeigen", {11, 91, 128, 10}},
-            {IDC_SETTINGS_IMPORT_GRID, "Gitternetz im Import-Dialogfenster anzeigen",
+            {IDC_SETTINGS_IMPORT_GRID,
+             "Gitternetz im Import-Dialogfenster anzeigen",
              {11, 103, 150, 10}},
             {IDC_SETTINGS_MAIN_BUTTONS, "Buttons im Hauptfenster anzeigen", {11, 115, 122, 10}},
             {IDOK, "&OK", {7, 136, 50, 14}},
@@ -151,9 +155,9 @@ TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
         int column;
         bool ascending;
         const char* ticks;
-        int shown;            // item of the sort box
-        int chosenWithUp;     // after the Up key
-        int columnBack;       // after OK
+        int shown;        // item of the sort box
+        int chosenWithUp; // after the Up key
+        int columnBack;   // after OK
         bool ascendingBack;
     };
     const Case cases[] = {
@@ -211,39 +215,16 @@ TEST(SettingsDialog, F1AndTheHelpButtonOpenItsPage) {
     });
     SettingsDialog dialog;
     app.RunModal(dialog);
-    ASSERT_EQ(app.helpCalls.size(), 2u);
-    for (const auto& call : app.helpCalls)
-        EXPECT_NE(call.address.find("/help/ref_dlg_einst.html"), std::string::npos)
-            << call.address;
+    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, "help/ref_dlg_einst.html"));
 }
 
 // ---------------------------------------------------------------- from the main window
 
 namespace {
 
-class SettingsCommandTest : public testing::Test {
+class SettingsCommandTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        store = WinApp::Current()->Settings();
-        store->DeleteSection("MainDlg");
-        store->DeleteSection("ImportDlg");
-    }
-    void TearDown() override {
-        if (main.Handle() != nullptr)
-            ::DestroyWindow(main.Handle());
-        store->DeleteSection("MainDlg");
-        store->DeleteSection("ImportDlg");
-    }
-    void Open() {
-        ASSERT_TRUE(main.Create(nullptr));
-        ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
-        main.View().AppendAll(kvtest::Entries({"Cream", "Abba", "Beatles"}), false);
-        main.View().SetModified(false);
-        main.RefreshAll();
-        ::SetFocus(List());
-        kvtest::Drain(main);
-    }
-    HWND List() const { return ::GetDlgItem(main.Handle(), MainDialog::ListId); }
+    void Open() { Show(kvtest::Entries({"Cream", "Abba", "Beatles"})); }
     // What the main window shows of the dialog's values, as "sort direction ticks".
     std::string MainState() {
         SettingsValues v;
@@ -251,7 +232,8 @@ protected:
         v.sortAscending = main.View().DefaultSortAscending() != 0;
         v.delChk = main.AsksBeforeDelete();
         v.hotEdit = main.HotEditOn() && main.TracksEdit().IsEnabled() &&
-                    main.NotesEdit().IsEnabled() && kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT);
+                    main.NotesEdit().IsEnabled() &&
+                    kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT);
         v.mainAddInfo = main.ShowsSidePane() && ::IsWindowVisible(main.TracksEdit().Handle());
         v.importAddInfo = false;
         v.dragDraw = main.SplitterV().Outline() == 0 && main.SplitterH().Outline() == 0;
@@ -266,9 +248,6 @@ protected:
         return Stored(*store, "ImportDlg", "AddInfo") + Stored(*store, "ImportDlg", "Grid") +
                Stored(*store, "ImportDlg", "DragDraw");
     }
-
-    zul::SettingsStore* store = nullptr;
-    MainDialog main;
 };
 
 } // namespace
@@ -290,7 +269,7 @@ TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
         EXPECT_EQ(ComboBox(ItemOf(d, SortBy)).Selection(), 0);
         EXPECT_FALSE(zul::Windows::Window(ItemOf(d, Direction)).IsEnabled());
         EXPECT_EQ(Ticks(d), "11101110");
-        KeyInto(d, SortBy, VK_DOWN); // "nach Interpret"
+        KeyInto(d, SortBy, VK_DOWN);    // "nach Interpret"
         KeyInto(d, Direction, VK_DOWN); // "absteigend"
         ClickEveryBox(d);
         kvtest::Press(d, IDOK);
@@ -309,9 +288,14 @@ TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
     EXPECT_EQ(StoredImport(), "100");
 
     ::DestroyWindow(main.Handle());
-    for (const auto& [key, value] : std::vector<std::pair<const char*, const char*>>{
-             {"DelChk", "0"}, {"HotEdit", "0"}, {"AddInfo", "0"}, {"Grid", "0"},
-             {"DragDraw", "0"}, {"MainButtons", "1"}, {"DefSortUp", "0"}})
+    for (const auto& [key, value] :
+         std::vector<std::pair<const char*, const char*>>{{"DelChk", "0"},
+                                                          {"HotEdit", "0"},
+                                                          {"AddInfo", "0"},
+                                                          {"Grid", "0"},
+                                                          {"DragDraw", "0"},
+                                                          {"MainButtons", "1"},
+                                                          {"DefSortUp", "0"}})
         EXPECT_EQ(Stored(*store, "MainDlg", key), value) << key;
     ASSERT_TRUE(store->OpenSection("MainDlg"));
     EXPECT_EQ(store->GetInt("DefSortBy", -7), 0);

@@ -49,6 +49,20 @@ void SelectRows(HWND list, std::initializer_list<int> rows) {
     Drain();
 }
 
+LPARAM RowPoint(HWND list, int row) {
+    RECT r{};
+    ListView_GetItemRect(list, row, &r, LVIR_LABEL);
+    return MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+}
+
+POINT RowMenuOrigin(HWND list, int row) {
+    RECT r{};
+    ListView_GetItemRect(list, row, &r, LVIR_LABEL);
+    POINT origin{r.left, r.bottom};
+    ::ClientToScreen(list, &origin);
+    return origin;
+}
+
 void ClickHeader(HWND list, int column) {
     HWND header = ListView_GetHeader(list);
     RECT r{};

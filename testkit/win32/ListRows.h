@@ -18,6 +18,11 @@ std::vector<int> SelectedRows(HWND list);
 int FocusedRow(HWND list);
 // Exactly these rows selected and focused; the selection mark on the first.
 void SelectRows(HWND list, std::initializer_list<int> rows);
+// A point inside a row's label, as a mouse message's lParam.
+LPARAM RowPoint(HWND list, int row);
+// Where a context menu opened by key for a row begins: the lower left corner
+// of its label, on the screen.
+POINT RowMenuOrigin(HWND list, int row);
 // A left click on a column heading of the real header control.
 void ClickHeader(HWND list, int column);
 

@@ -1,5 +1,12 @@
 #include "testkit/win32/Menus.h"
 
+#include "support/win32/Dialog.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Pump.h"
+
+#include <commctrl.h>
+
 namespace kvtest {
 
 namespace {
@@ -79,8 +86,8 @@ POINT PopupMenuReader::Origin() const {
 }
 
 bool MenuEnabled(HWND window, UINT command) {
-    return (::GetMenuState(::GetMenu(window), command, MF_BYCOMMAND) &
-            (MF_GRAYED | MF_DISABLED)) == 0;
+    return (::GetMenuState(::GetMenu(window), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) ==
+           0;
 }
 
 bool MenuChecked(HWND window, UINT command) {
@@ -105,6 +112,45 @@ std::string MenuResource(UINT id) {
     const std::string dump = DumpMenu(menu);
     ::DestroyMenu(menu);
     return dump;
+}
+
+std::string AcceleratorResource(UINT id) {
+    HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+    if (table == nullptr)
+        return "missing";
+    ACCEL keys[64];
+    const int count = ::CopyAcceleratorTableA(table, keys, 64);
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        const int flags = keys[i].fVirt;
+        text += (flags & FVIRTKEY) ? "" : "char+";
+        text += (flags & FCONTROL) ? "Ctrl+" : "";
+        text += (flags & FALT) ? "Alt+" : "";
+        text += (flags & FSHIFT) ? "Shift+" : "";
+        if (const int other = flags & ~(FVIRTKEY | FCONTROL | FALT | FSHIFT))
+            text += "flags" + std::to_string(other) + "+";
+        text += std::to_string(keys[i].key) + "=" + std::to_string(keys[i].cmd) + " ";
+    }
+    return text;
+}
+
+std::string RowContextMenu(zul::Windows::Dialog& dialog, HWND list, int row) {
+    const LPARAM point = RowPoint(list, row);
+    PopupMenuReader menu;
+    ::PostMessageA(list, WM_RBUTTONUP, 0, point);
+    ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
+    Drain(dialog);
+    return menu.Seen();
+}
+
+OpenedMenu ContextMenuByKey(zul::Windows::Dialog& dialog, WORD key, bool withShift) {
+    PopupMenuReader menu;
+    KeyState(VK_SHIFT, withShift);
+    Key(key);
+    KeyState(VK_SHIFT, false);
+    PumpUntil([&] { return !menu.Seen().empty(); }, 3000,
+              [&](MSG& m) { return dialog.PreTranslateMessage(m); });
+    return {menu.Seen(), menu.Origin()};
 }
 
 void Command(HWND window, int id) {

@@ -6,6 +6,10 @@
 
 #include <string>
 
+namespace zul::Windows {
+class Dialog;
+}
+
 namespace kvtest {
 
 bool MenuEnabled(HWND window, UINT command);
@@ -18,6 +22,10 @@ std::string DumpMenu(HMENU menu);
 // A menu of the program's resources as DumpMenu writes it; "missing" when
 // there is none.
 std::string MenuResource(UINT id);
+// An accelerator table of the program's resources, each key as
+// "Ctrl+Alt+Shift+<virtual key>=<command> "; a key that is no virtual key
+// reads "char+", other flags "flags<n>+"; "missing" when there is none.
+std::string AcceleratorResource(UINT id);
 // A WM_COMMAND as a menu item sends it.
 void Command(HWND window, int id);
 
@@ -35,5 +43,18 @@ public:
     // The screen point of the menu's top left corner (where it was opened).
     POINT Origin() const;
 };
+
+// A right click on a row of a list in the dialog (the release queued first,
+// so the list sees a click and no drag); the context menu it opened as
+// PopupMenuReader reads it.
+std::string RowContextMenu(zul::Windows::Dialog& dialog, HWND list, int row);
+
+struct OpenedMenu {
+    std::string seen; // as PopupMenuReader::Seen
+    POINT origin;
+};
+// A key pressed through the input queue (Shift held if asked) and handled by
+// the dialog's own loop, with the context menu it opened.
+OpenedMenu ContextMenuByKey(zul::Windows::Dialog& dialog, WORD key, bool withShift);
 
 } // namespace kvtest

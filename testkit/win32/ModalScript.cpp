@@ -93,6 +93,23 @@ ModalScript& ModalScript::ChooseFile(const std::string& path) {
     });
 }
 
+ModalScript& ModalScript::ExpectFileDialog(const FileDialogOffer& offer, const std::string& path) {
+    return ThenSystem([offer, path](zul::Windows::SystemDialog& dialog) {
+        auto* file = dynamic_cast<zul::Windows::FileDialog*>(&dialog);
+        ASSERT_NE(file, nullptr) << "expected a file dialog";
+        EXPECT_EQ(file->GetKind(), offer.kind);
+        EXPECT_EQ(file->Filter(), offer.filter);
+        EXPECT_EQ(file->DefaultExtension(), offer.extension);
+        EXPECT_EQ(file->Flags(), offer.flags);
+        EXPECT_EQ(file->InitialFolder(), offer.folder);
+        EXPECT_EQ(file->Path(), "");
+        if (path.empty())
+            file->Answer(IDCANCEL);
+        else
+            file->AnswerPath(path);
+    });
+}
+
 ModalScript& ModalScript::CancelSystemDialog() {
     return ThenSystem([](zul::Windows::SystemDialog& dialog) { dialog.Answer(IDCANCEL); });
 }

@@ -14,6 +14,18 @@
 
 namespace kvtest {
 
+// What a file dialog offers: it starts without a file name.
+struct FileDialogOffer {
+    zul::Windows::FileDialog::Kind kind;
+    std::string filter;
+    std::string extension; // the default extension
+    DWORD flags;
+    std::string folder; // where it starts
+};
+// The flags of the program's dialogs that open a file for reading.
+inline constexpr DWORD OpenForReading =
+    OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY;
+
 // Answers the modal runs of a test in order, so that a test drives a command
 // from start to end without a person:
 //
@@ -49,6 +61,9 @@ public:
     ModalScript& ExpectMessage(UINT stringId, int buttonId = IDOK);
     // A file dialog: answered with the path, or cancelled.
     ModalScript& ChooseFile(const std::string& path);
+    // A file dialog that must offer exactly this: answered with the path, or
+    // cancelled when the path is empty.
+    ModalScript& ExpectFileDialog(const FileDialogOffer& offer, const std::string& path);
     ModalScript& CancelSystemDialog();
     // A system dialog shown for real: the test drives and ends it itself.
     ModalScript& ShowSystemDialog();

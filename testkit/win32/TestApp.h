@@ -10,6 +10,10 @@
 
 namespace kvtest {
 
+// The program's help pages in the source tree, as a Windows path ending in
+// a backslash, for SetHelpFolder.
+std::string SourceHelpFolder();
+
 // An application object of the program's kind (WinApp or one derived from it)
 // started up as the program would, but with a registry base key of its own
 // below the test program's key (TestRegistry.h), deleted when the object goes,
@@ -43,6 +47,23 @@ public:
         std::string address; // its parameter
     };
     std::vector<HelpCall> helpCalls;
+
+    // The page each help call asked for, from the help folder on: an address
+    // ".../help/ref_dlg_main.html" in quotes reads "help/ref_dlg_main.html";
+    // any other address as it is.
+    std::vector<std::string> PagesAsked() const {
+        std::vector<std::string> pages;
+        for (const HelpCall& call : helpCalls) {
+            const std::string& address = call.address;
+            const std::size_t folder = address.rfind("/help/");
+            const bool quoted =
+                address.size() > 2 && address.front() == '"' && address.back() == '"';
+            pages.push_back(quoted && folder != std::string::npos
+                                ? address.substr(folder + 1, address.size() - folder - 2)
+                                : address);
+        }
+        return pages;
+    }
 
 private:
     static inline unsigned instances = 0;

@@ -86,14 +86,6 @@ void WriteLegacyPair(const std::string& dataPath, const DiscCollection& entries)
                       std::string(entries.size(), '1'));
 }
 
-// The help pages of the program, as installed beside it.
-std::string HelpFolder() {
-    std::string folder = "Z:" KV_SOURCE_DIR "/help/";
-    for (char& c : folder)
-        c = c == '/' ? '\\' : c;
-    return folder;
-}
-
 INT_PTR CALLBACK NoDialogProcedure(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
@@ -168,20 +160,9 @@ TEST(ImportWindowResources, MenusAcceleratorsAndTheScrollBarsOfThePanes) {
                                                              "  1017 Alles &markieren\n"
                                                              "  1018 Markierungen au&fheben\n");
 
-    HACCEL table =
-        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_IMPORT));
-    ASSERT_NE(table, nullptr);
-    ACCEL keys[16];
-    const int count = ::CopyAcceleratorTableA(table, keys, 16);
-    std::string accelerators;
-    for (int i = 0; i < count; ++i) {
-        EXPECT_TRUE(keys[i].fVirt & FVIRTKEY);
-        accelerators += (keys[i].fVirt & FCONTROL ? "Ctrl+" : "");
-        accelerators += (keys[i].fVirt & FALT ? "Alt+" : "");
-        accelerators += std::to_string(keys[i].key) + "=" + std::to_string(keys[i].cmd) + " ";
-    }
-    EXPECT_EQ(accelerators, "Ctrl+65=1017 Ctrl+70=1019 Ctrl+71=1020 Ctrl+Alt+71=1044 "
-                            "Ctrl+73=1021 Ctrl+85=1018 112=9 114=1020 13=1022 Ctrl+13=1 ");
+    EXPECT_EQ(kvtest::AcceleratorResource(IDR_ACCEL_IMPORT),
+              "Ctrl+65=1017 Ctrl+70=1019 Ctrl+71=1020 Ctrl+Alt+71=1044 "
+              "Ctrl+73=1021 Ctrl+85=1018 112=9 114=1020 13=1022 Ctrl+13=1 ");
 
     // Track lines never wrap: the tracks pane scrolls both ways, the notes wrap.
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORT),
@@ -252,17 +233,10 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
 
         ImportWindow window(c.kind, nullptr);
         ModalScript script;
-        script.ThenSystem([&](zul::Windows::SystemDialog& d) {
-            auto& file = dynamic_cast<FileDialog&>(d);
-            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Open);
-            EXPECT_EQ(file.Filter(), kolvane::FileTypeTable::Shared().Filter(c.fileKind));
-            EXPECT_EQ(file.InitialFolder(), c.startFolder);
-            EXPECT_EQ(file.DefaultExtension(), "");
-            EXPECT_EQ(file.Flags(),
-                      static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                                         OFN_HIDEREADONLY | OFN_READONLY));
-            file.AnswerPath(path);
-        });
+        script.ExpectFileDialog({FileDialog::Kind::Open,
+                                 kolvane::FileTypeTable::Shared().Filter(c.fileKind), "",
+                                 kvtest::OpenForReading, c.startFolder},
+                                path);
         script.Then([&](Dialog& d) {
             EXPECT_TRUE(d.IsVisible());
             EXPECT_EQ(d.GetText(), c.title);
@@ -355,7 +329,7 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
 
 TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
     kvtest::TestApp app; // records the help pages asked for
-    app.SetHelpFolder(HelpFolder());
+    app.SetHelpFolder(kvtest::SourceHelpFolder());
     const std::string path = folder.File("cdplayer.ini");
     kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n0=Strange Brew\r\n"
                             "[B2]\r\nArtist=Abba\r\n"
@@ -379,21 +353,9 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
             s += ::IsWindowEnabled(::GetDlgItem(w, IDOK)) ? "button+" : "button-";
             return s;
         };
-        const auto rightClick = [&](int row) {
-            RECT r{};
-            ListView_GetItemRect(list, row, &r, LVIR_LABEL);
-            const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-            kvtest::PopupMenuReader menu;
-            ::PostMessageA(list, WM_RBUTTONUP, 0, point);
-            ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
-            kvtest::Drain(d);
-            return menu.Seen();
-        };
+        const auto rightClick = [&](int row) { return kvtest::RowContextMenu(d, list, row); };
         const auto doubleClick = [&](int row) {
-            RECT r{};
-            ListView_GetItemRect(list, row, &r, LVIR_LABEL);
-            const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-            ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+            ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, kvtest::RowPoint(list, row));
             kvtest::Drain(d);
         };
         // Shown where the stored (here the default) placement puts it.
@@ -444,8 +406,7 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
         PressKey(d, 'A', Ctrl);
         EXPECT_EQ(states(), "1+ 1022- 1017- 1018+ 1019+ 1020- 1043+ button+");
         PressKey(d, VK_F1);
-        ASSERT_EQ(app.helpCalls.size(), 1u);
-        EXPECT_NE(app.helpCalls[0].address.find("/help/ref_dlg_import.html"), std::string::npos);
+        EXPECT_EQ(app.PagesAsked(), std::vector<std::string>{"help/ref_dlg_import.html"});
         PressKey(d, 'I', Ctrl);
         EXPECT_FALSE(MenuChecked(w, IDM_SIDE_PANE));
         EXPECT_FALSE(MenuEnabled(w, IDM_SIDE_PANE_DEFAULT));

@@ -70,9 +70,14 @@ protected:
 
 } // namespace
 
-TEST_F(M3uImportWindowTest, OpensWithEveryRowSelectedAndOkTakesTheWholePlaylist) {
+TEST_F(M3uImportWindowTest, OpensAtTheDefaultPlaceWithEveryRowSelectedAndOkTakesTheWholeList) {
     M3uImportWindow window;
     const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+        const RECT at = d.WindowRect(); // nothing stored yet
+        EXPECT_EQ(at.left, 40);
+        EXPECT_EQ(at.top, 46);
+        EXPECT_EQ(at.right, 420);
+        EXPECT_EQ(at.bottom, 433);
         EXPECT_EQ(d.GetText(), "Liste.m3u - Aus M3U-Ext importieren");
         EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
         EXPECT_EQ(ArtistColumn(List(d)), Titles);
@@ -164,16 +169,7 @@ TEST_F(M3uImportWindowTest, TheContextMenuShowsTheStatesOfTheWindow) {
     M3uImportWindow window;
     Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         HWND list = List(d);
-        auto rightClick = [&](int row) {
-            RECT r{};
-            ListView_GetItemRect(list, row, &r, LVIR_LABEL);
-            const LPARAM point = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-            kvtest::PopupMenuReader menu;
-            ::PostMessageA(list, WM_RBUTTONUP, 0, point);
-            ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
-            Drain(d);
-            return menu.Seen();
-        };
+        auto rightClick = [&](int row) { return kvtest::RowContextMenu(d, list, row); };
         // All five selected: nothing more to select.
         EXPECT_EQ(rightClick(2), "1209+ 1017- 1018+ ");
         kvtest::Press(d, M3uImportWindow::WithArtistsId);
@@ -181,20 +177,12 @@ TEST_F(M3uImportWindowTest, TheContextMenuShowsTheStatesOfTheWindow) {
         Drain(d);
         EXPECT_EQ(rightClick(1), "1209+ 1017+ 1018+ ");
 
-        kvtest::PopupMenuReader byKey;
         ::SetFocus(list);
-        kvtest::KeyState(VK_SHIFT, true);
-        kvtest::Key(VK_F10);
-        kvtest::KeyState(VK_SHIFT, false);
-        kvtest::PumpUntil([&] { return !byKey.Seen().empty(); }, 3000,
-                          [&](MSG& m) { return d.PreTranslateMessage(m); });
-        EXPECT_EQ(byKey.Seen(), "1209+ 1017+ 1018+ ");
-        RECT row{};
-        ListView_GetItemRect(list, 1, &row, LVIR_LABEL);
-        POINT expected{row.left, row.bottom};
-        ::ClientToScreen(list, &expected);
-        EXPECT_EQ(byKey.Origin().x, expected.x);
-        EXPECT_EQ(byKey.Origin().y, expected.y);
+        const kvtest::OpenedMenu byKey = kvtest::ContextMenuByKey(d, VK_F10, true);
+        EXPECT_EQ(byKey.seen, "1209+ 1017+ 1018+ ");
+        const POINT expected = kvtest::RowMenuOrigin(list, 1);
+        EXPECT_EQ(byKey.origin.x, expected.x);
+        EXPECT_EQ(byKey.origin.y, expected.y);
         kvtest::Press(d, IDCANCEL);
     });
 }
@@ -274,20 +262,14 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     store->CloseSection();
 
     const std::string path = Playlist(FivePlaylist);
-    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
-        auto* file = dynamic_cast<FileDialog*>(&dialog);
-        ASSERT_NE(file, nullptr);
-        EXPECT_EQ(file->GetKind(), FileDialog::Kind::Open);
-        EXPECT_EQ(file->InitialFolder(), "C:\\Musik\\");
-        EXPECT_EQ(file->Filter(), zul::Windows::LoadResourceText(IDS_FILTER_M3U));
-        EXPECT_EQ(file->Filter(), "M3U-Playlist (*.m3u)|*.m3u|Alle Dateien (*.*)|*.*||");
-        EXPECT_EQ(file->DefaultExtension(), "");
-        EXPECT_EQ(file->Path(), "");
-        EXPECT_EQ(file->Flags(),
-                  static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                                     OFN_HIDEREADONLY | OFN_READONLY));
-        file->AnswerPath(path);
-    });
+    ASSERT_EQ(zul::Windows::LoadResourceText(IDS_FILTER_M3U),
+              "M3U-Playlist (*.m3u)|*.m3u|Alle Dateien (*.*)|*.*||");
+    const auto offer = [](const std::string& folder) {
+        return kvtest::FileDialogOffer{FileDialog::Kind::Open,
+                                       zul::Windows::LoadResourceText(IDS_FILTER_M3U), "",
+                                       kvtest::OpenForReading, folder};
+    };
+    script.ExpectFileDialog(offer("C:\\Musik\\"), path);
     RECT moved{};
     script.Then([&](Dialog& d) {
         EXPECT_TRUE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
@@ -318,12 +300,7 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     EXPECT_EQ(stored.rcNormalPosition.bottom, moved.bottom);
 
     // The next window opens where this one was, in the stored folder.
-    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
-        auto* file = dynamic_cast<FileDialog*>(&dialog);
-        ASSERT_NE(file, nullptr);
-        EXPECT_EQ(file->InitialFolder(), FolderOfPlaylists());
-        file->AnswerPath(path);
-    });
+    script.ExpectFileDialog(offer(FolderOfPlaylists()), path);
     script.Then([&](Dialog& d) {
         const RECT at = d.WindowRect();
         EXPECT_EQ(at.left, moved.left);
@@ -334,18 +311,6 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     M3uImportWindow again;
     EXPECT_EQ(app.RunModal(again), IDCANCEL);
     EXPECT_TRUE(script.Finished());
-}
-
-TEST_F(M3uImportWindowTest, ADefaultWindowOpensAtTheDefaultPlacement) {
-    M3uImportWindow window;
-    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
-        const RECT at = d.WindowRect();
-        EXPECT_EQ(at.left, 40);
-        EXPECT_EQ(at.top, 46);
-        EXPECT_EQ(at.right, 420);
-        EXPECT_EQ(at.bottom, 433);
-        kvtest::Press(d, IDCANCEL);
-    });
 }
 
 TEST_F(M3uImportWindowTest, ResizingPlacesEachControlOnceByTheWindowsMetrics) {
@@ -401,11 +366,7 @@ TEST_F(M3uImportWindowTest, ResizingPlacesEachControlOnceByTheWindowsMetrics) {
 }
 
 TEST_F(M3uImportWindowTest, HelpOpensTheImportPage) {
-    std::string helpFolder = "Z:" KV_SOURCE_DIR "/help/";
-    for (char& c : helpFolder)
-        if (c == '/')
-            c = '\\';
-    app.SetHelpFolder(helpFolder);
+    app.SetHelpFolder(kvtest::SourceHelpFolder());
     M3uImportWindow window;
     Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         PressKey(d, VK_F1);
@@ -414,12 +375,7 @@ TEST_F(M3uImportWindowTest, HelpOpensTheImportPage) {
         Drain(d);
         kvtest::Press(d, IDCANCEL);
     });
-    ASSERT_EQ(app.helpCalls.size(), 3u);
-    for (const auto& call : app.helpCalls) {
-        const std::string wanted = "/help/ref_dlg_import_m3u.html\"";
-        ASSERT_GE(call.address.size(), wanted.size());
-        EXPECT_EQ(call.address.substr(call.address.size() - wanted.size()), wanted);
-    }
+    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(3, "help/ref_dlg_import_m3u.html"));
 }
 
 TEST(M3uImportWindowResources, MenusAndKeysAreThoseOfTheWindow) {
@@ -441,16 +397,6 @@ TEST(M3uImportWindowResources, MenusAndKeysAreThoseOfTheWindow) {
                                                           "  1017 Alles &markieren\n"
                                                           "  1018 Markierungen au&fheben\n");
 
-    HACCEL table =
-        ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL_M3U));
-    ASSERT_NE(table, nullptr);
-    ACCEL keys[8] = {};
-    const int count = ::CopyAcceleratorTableA(table, keys, 8);
-    std::string seen;
-    for (int i = 0; i < count; ++i)
-        seen += std::to_string(keys[i].fVirt & ~FVIRTKEY) + "+" + std::to_string(keys[i].key) +
-                "=" + std::to_string(keys[i].cmd) + " ";
-    const std::string ctrl = std::to_string(FCONTROL), ctrlAlt = std::to_string(FCONTROL | FALT);
-    EXPECT_EQ(seen, ctrl + "+65=1017 " + ctrlAlt + "+73=1209 " + ctrl + "+85=1018 0+112=9 " + ctrl +
-                        "+13=1 ");
+    EXPECT_EQ(kvtest::AcceleratorResource(IDR_ACCEL_M3U),
+              "Ctrl+65=1017 Ctrl+Alt+73=1209 Ctrl+85=1018 112=9 Ctrl+13=1 ");
 }
