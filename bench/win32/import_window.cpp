@@ -6,6 +6,7 @@
 // own fill of the entries read is measured alone too, so that what the window
 // adds beyond reader and list shows. Prints the times and the ratios; not a
 // test.
+#include "bench/win32/BareList.h"
 #include "core/win32/CollectionView.h"
 #include "exchange/CdPlayerIniImporter.h"
 #include "exchange/win32/ImportWindow.h"
@@ -65,7 +66,6 @@ std::string WriteIni() {
     return path;
 }
 
-char bareText[] = "Interpret";
 kolvane::CollectionView* boundView = nullptr;
 
 LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,7 +75,7 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (boundView != nullptr)
             boundView->SupplyCellText(info);
         else if ((info.item.mask & LVIF_TEXT) != 0)
-            info.item.pszText = bareText;
+            info.item.pszText = kvbench::bareText;
         return 0;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
@@ -84,28 +84,9 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // A report list of four columns in a window of the import window's default
 // size; n callback items inserted with redrawing off, then painted.
 double BareListInsert(HWND parent) {
-    HWND list = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 10, 10,
-                                  400, 350, parent, nullptr, nullptr, nullptr);
-    for (int column = 0; column < 4; ++column) {
-        LVCOLUMNA info{};
-        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        info.cx = 100;
-        info.pszText = bareText;
-        info.iSubItem = column;
-        ::SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-    }
+    HWND list = kvbench::CreateBareList(parent, {10, 10, 410, 360}, 100);
     const auto start = Clock::now();
-    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.pszText = LPSTR_TEXTCALLBACKA;
-    for (int i = 0; i < SectionCount; ++i) {
-        item.iItem = i;
-        item.lParam = i;
-        ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    kvbench::InsertBareItems(list, SectionCount);
     ::InvalidateRect(list, nullptr, TRUE);
     ::UpdateWindow(list);
     const double elapsed = MillisecondsSince(start);

@@ -5,6 +5,7 @@
 // search without a match, selecting all rows with Shift+End and with the
 // command, and closing. Prints the times, the floors and the goals; not a
 // test. The whole program from outside: bench/program.sh.
+#include "bench/win32/BareList.h"
 #include "core/win32/RecordListDialog.h"
 
 #include <windows.h>
@@ -31,8 +32,6 @@ double MillisecondsSince(Clock::time_point start) {
 
 constexpr int EntryCount = 100000;
 
-char bareText[] = "Interpret";
-
 // The bare list's parent: answers the texts and nothing else.
 LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NOTIFY) {
@@ -40,28 +39,13 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (header->code == LVN_GETDISPINFOA) {
             auto& info = *reinterpret_cast<NMLVDISPINFOA*>(lParam);
             if ((info.item.mask & LVIF_TEXT) != 0)
-                info.item.pszText = bareText;
+                info.item.pszText = kvbench::bareText;
             return 0;
         }
         if (header->code == LVN_DELETEALLITEMS)
             return TRUE;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND CreateBareList(HWND parent) {
-    HWND list = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 780,
-                                  560, parent, reinterpret_cast<HMENU>(1000), nullptr, nullptr);
-    for (int column = 0; column < 4; ++column) {
-        LVCOLUMNA info{};
-        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        info.cx = 120;
-        info.pszText = bareText;
-        info.iSubItem = column;
-        ::SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-    }
-    return list;
 }
 
 int CALLBACK TrivialCompare(LPARAM a, LPARAM b, LPARAM) {
@@ -180,18 +164,9 @@ int main() {
     double bareMegabytes = 0;
     const double startMegabytes = WorkingSetMegabytes();
     for (int run = 0; run < 2; ++run) {
-        HWND bare = CreateBareList(parent);
+        HWND bare = kvbench::CreateBareList(parent, {0, 0, 780, 560}, 120);
         auto start = Clock::now();
-        ::SendMessageA(bare, WM_SETREDRAW, FALSE, 0);
-        LVITEMA item{};
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.pszText = LPSTR_TEXTCALLBACKA;
-        for (int i = 0; i < EntryCount; ++i) {
-            item.iItem = i;
-            item.lParam = i;
-            ::SendMessageA(bare, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        }
-        ::SendMessageA(bare, WM_SETREDRAW, TRUE, 0);
+        kvbench::InsertBareItems(bare, EntryCount);
         Repaint(bare);
         bareFill = std::min(bareFill, MillisecondsSince(start));
         if (run == 0)
