@@ -89,3 +89,27 @@ function(kv_folder lib)
         endif()
     endif()
 endfunction()
+
+# kv_add_file_size_limit_test(<test program> <gtest filter> [RESOURCE_LOCK <lock>])
+#
+# Under Wine a failing write needs a real limit the Windows program cannot set
+# itself: the filtered cases of the test program run once more with the file
+# size limited by the shell (1 MiB); the tests read the limit from
+# KV_FILE_SIZE_LIMIT. Registered as <test program>_file_size_limit.
+function(kv_add_file_size_limit_test program filter)
+    if(NOT (KV_TESTS AND CMAKE_CROSSCOMPILING AND TARGET ${program}))
+        return()
+    endif()
+    cmake_parse_arguments(L "" "RESOURCE_LOCK" "" ${ARGN})
+    set(name ${program}_file_size_limit)
+    add_test(NAME ${name}
+             COMMAND sh -c "trap '' XFSZ; ulimit -f 1024; export KV_FILE_SIZE_LIMIT=1048576; exec \"$@\""
+                     sh ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}>
+                     --gtest_filter=${filter}
+                     --gtest_output=xml:Z:${KV_RESULTS_DIR}/${name}.xml
+             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+    if(L_RESOURCE_LOCK)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${L_RESOURCE_LOCK})
+    endif()
+endfunction()
