@@ -11,11 +11,26 @@ namespace kvbench {
 // with it.
 inline char bareText[] = "Interpret";
 
+// The common controls started and a visible top-level window of 800 x 600
+// with the given procedure, for the lists to live in.
+inline HWND CreateParentWindow(WNDPROC procedure) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    WNDCLASSA type{};
+    type.lpfnWndProc = procedure;
+    type.hInstance = ::GetModuleHandleA(nullptr);
+    type.lpszClassName = "KvBenchParent";
+    type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    ::RegisterClassA(&type);
+    return ::CreateWindowExA(0, "KvBenchParent", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                             800, 600, nullptr, nullptr, type.hInstance, nullptr);
+}
+
 inline HWND CreateBareList(HWND parent, RECT area, int columnWidth) {
     HWND list = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                                  area.left, area.top, area.right - area.left,
-                                  area.bottom - area.top, parent, nullptr, nullptr, nullptr);
+                                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, area.left,
+                                  area.top, area.right - area.left, area.bottom - area.top, parent,
+                                  nullptr, nullptr, nullptr);
     for (int column = 0; column < 4; ++column) {
         LVCOLUMNA info{};
         info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;

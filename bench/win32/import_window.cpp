@@ -132,16 +132,7 @@ public:
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    WNDCLASSA type{};
-    type.lpfnWndProc = ParentProc;
-    type.hInstance = ::GetModuleHandleA(nullptr);
-    type.lpszClassName = "KvBenchParent";
-    type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-    ::RegisterClassA(&type);
-    HWND parent = ::CreateWindowExA(0, "KvBenchParent", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                    0, 0, 800, 600, nullptr, nullptr, type.hInstance, nullptr);
+    HWND parent = kvbench::CreateParentWindow(ParentProc);
 
     const std::string path = WriteIni();
     // The program's application object without a settings store: the window

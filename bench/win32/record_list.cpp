@@ -146,16 +146,7 @@ void operator delete(void* p, std::size_t) noexcept {
 }
 
 int main() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    WNDCLASSA type{};
-    type.lpfnWndProc = ParentProc;
-    type.hInstance = ::GetModuleHandleA(nullptr);
-    type.lpszClassName = "KvBenchParent";
-    type.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-    ::RegisterClassA(&type);
-    HWND parent = ::CreateWindowExA(0, "KvBenchParent", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                    0, 0, 800, 600, nullptr, nullptr, type.hInstance, nullptr);
+    HWND parent = kvbench::CreateParentWindow(ParentProc);
 
     // The bare list view: callback items inserted with redrawing off, a sort
     // with a trivial comparison, all items deleted. The fastest of two runs
