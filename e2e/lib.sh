@@ -55,21 +55,41 @@ kv_start() {
     KV_PROGRAM_PID=$!
 }
 
+# kv_find <title regex>: prints the ids of the visible windows with that
+# title; fails when there is none. Debian's xdotool ends a search with an X
+# error (BadWindow) when any window is destroyed while it looks at it, which
+# says nothing about the windows searched for: such a search is repeated.
+kv_find() {
+    local out
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        out=$(xdotool search --onlyvisible --name "$1" 2>&1)
+        case "$out" in
+            *"X Error"*) sleep 0.05 ;;
+            *) grep -E '^[0-9]+$' <<<"$out"; return ;;
+        esac
+    done
+    echo "kv_find: xdotool kept failing for '$1': $out" >&2
+    return 2
+}
+
 # kv_wait_window <title regex> [tenths of a second]: prints the window id.
 kv_wait_window() {
     local regex="$1" tries="${2:-150}" id
     for _ in $(seq 1 "$tries"); do
-        id=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null | head -1)
+        id=$(kv_find "$regex" | head -1)
         if [ -n "$id" ]; then echo "$id"; return 0; fi
         sleep 0.1
     done
     return 1
 }
 
+# kv_none <title regex>: no visible window has that title.
+kv_none() { kv_find "$1" >/dev/null; [ $? -eq 1 ]; }
+
 # kv_wait_gone <title regex>: waits until no visible window has that title.
 kv_wait_gone() {
     for _ in $(seq 1 150); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        kv_none "$1" && return 0
         sleep 0.1
     done
     return 1
@@ -81,7 +101,7 @@ kv_wait_gone() {
 kv_stays() {
     for _ in $(seq 1 "${2:-30}"); do
         kill -0 "$KV_PROGRAM_PID" 2>/dev/null || return 1
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 1
+        kv_find "$1" >/dev/null || return 1
         sleep 0.1
     done
     return 0
