@@ -53,13 +53,6 @@ DWORD RunAt(int dpi) {
     return code;
 }
 
-RECT RectIn(HWND parent, int id) {
-    RECT r{};
-    ::GetWindowRect(::GetDlgItem(parent, id), &r);
-    ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 void CheckTheFirstStartAt(int dpi) {
     HDC screen = ::GetDC(nullptr);
     ASSERT_EQ(::GetDeviceCaps(screen, LOGPIXELSX), dpi) << "the resolution did not take";
@@ -76,7 +69,7 @@ void CheckTheFirstStartAt(int dpi) {
     const RECT client = main.ClientRect();
     for (const int id : {MainDialog::ListId, MainDialog::TracksId, MainDialog::NotesId,
                          MainDialog::StatusId}) {
-        const RECT r = RectIn(main.Handle(), id);
+        const RECT r = main.Item(id).RectInParent();
         EXPECT_LT(r.left, r.right) << id;
         EXPECT_LT(r.top, r.bottom) << id;
         EXPECT_LE(r.right, client.right) << id << " reaches past the window";

@@ -1,6 +1,7 @@
 #include "support/win32/EditableListCtrl.h"
 
 #include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
 #include "testkit/win32/Pump.h"
 #include "testkit/win32/TestParent.h"
 
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+using kvtest::CellText;
 using kvtest::Click;
 using kvtest::Drain;
 using kvtest::Key;
@@ -18,6 +20,7 @@ using kvtest::TestParent;
 using kvtest::Type;
 using zul::Windows::EditableListCtrl;
 using zul::Windows::EditorDescriptor;
+using zul::Windows::Window;
 
 namespace {
 
@@ -28,22 +31,7 @@ const std::vector<std::vector<std::string>> Texts{
 };
 
 std::string Text(HWND window) {
-    char buffer[512] = {};
-    ::GetWindowTextA(window, buffer, sizeof(buffer));
-    return buffer;
-}
-
-std::string CellText(HWND list, int item, int column) {
-    char buffer[512] = {};
-    ListView_GetItemText(list, item, column, buffer, sizeof(buffer));
-    return buffer;
-}
-
-RECT RectIn(HWND window, HWND parent) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return Window(window).GetText();
 }
 
 int TextWidth(HWND window, const std::string& text) {
@@ -236,7 +224,7 @@ TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
     HWND editor = Editor();
     ASSERT_NE(editor, nullptr);
     const RECT cell = CellRect(1, 2);
-    const RECT placed = RectIn(editor, list);
+    const RECT placed = Window(editor).RectInParent();
     EXPECT_TRUE(::EqualRect(&placed, &cell));
     EXPECT_EQ(Text(editor), "1966");
     EXPECT_EQ(::GetFocus(), editor);
@@ -403,13 +391,13 @@ TEST_F(EditableList, TypingPastTheRightEdgeWidensTheEditorUpToTheList) {
     ASSERT_NE(editor, nullptr);
     RECT client{};
     ::GetClientRect(list, &client);
-    const RECT start = RectIn(editor, list);
+    const RECT start = Window(editor).RectInParent();
     ::SendMessageA(editor, EM_SETSEL, 0, -1);
     int widest = 0;
     for (const char c :
          std::string("Sgt Peppers Lonely Hearts Club Band with a little help from my friends")) {
         Write(std::string(1, c));
-        const RECT now = RectIn(editor, list);
+        const RECT now = Window(editor).RectInParent();
         const int wanted = TextWidth(list, Text(editor)) + 5;
         const int expected = std::min(std::max(static_cast<int>(start.right - start.left), wanted),
                                       static_cast<int>(client.right - start.left));
@@ -418,7 +406,7 @@ TEST_F(EditableList, TypingPastTheRightEdgeWidensTheEditorUpToTheList) {
         widest = std::max(widest, wanted);
     }
     EXPECT_GT(widest, client.right - start.left) << "the text must pass the list's edge";
-    EXPECT_EQ(RectIn(editor, list).right, client.right);
+    EXPECT_EQ(Window(editor).RectInParent().right, client.right);
 }
 
 TEST_F(EditableList, ACellPartlyScrolledOutOfViewIsScrolledToTheLeftEdge) {
@@ -431,7 +419,7 @@ TEST_F(EditableList, ACellPartlyScrolledOutOfViewIsScrolledToTheLeftEdge) {
     ASSERT_NE(editor, nullptr);
     RECT client{};
     ::GetClientRect(list, &client);
-    const RECT placed = RectIn(editor, list);
+    const RECT placed = Window(editor).RectInParent();
     EXPECT_EQ(placed.left, 0);
     EXPECT_EQ(CellRect(0, 1).left, 0);
     EXPECT_EQ(placed.right, std::min(150, static_cast<int>(client.right)));

@@ -44,13 +44,6 @@ std::vector<Report> Reports(const TestParent& parent, UINT message, const Splitt
     return reports;
 }
 
-RECT RectInParent(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 bool SameRect(const RECT& a, const RECT& b) {
     return ::EqualRect(&a, &b) != FALSE;
 }
@@ -130,8 +123,8 @@ TEST(SplitterBar, CreateClampsThePositionAndCoversTheBarRectangle) {
     ASSERT_TRUE(vertical.Create(parent.Handle(), 1049, SplitterBar::Vertical, 700, 3));
     EXPECT_EQ(vertical.Position(), ParentWidth);
     EXPECT_TRUE(SameRect(vertical.Range(), {0, 0, ParentWidth, ParentHeight}));
-    EXPECT_TRUE(SameRect(RectInParent(vertical.Handle()), {597, 0, 603, ParentHeight}))
-        << Describe(RectInParent(vertical.Handle()));
+    EXPECT_TRUE(SameRect(vertical.RectInParent(), {597, 0, 603, ParentHeight}))
+        << Describe(vertical.RectInParent());
     EXPECT_EQ(::GetDlgCtrlID(vertical.Handle()), 1049);
     EXPECT_TRUE(::IsWindowVisible(vertical.Handle()));
 
@@ -139,8 +132,8 @@ TEST(SplitterBar, CreateClampsThePositionAndCoversTheBarRectangle) {
     const RECT range{10, 50, 300, 350};
     ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, -5, 2, &range));
     EXPECT_EQ(horizontal.Position(), 50);
-    EXPECT_TRUE(SameRect(RectInParent(horizontal.Handle()), {10, 48, 300, 52}))
-        << Describe(RectInParent(horizontal.Handle()));
+    EXPECT_TRUE(SameRect(horizontal.RectInParent(), {10, 48, 300, 52}))
+        << Describe(horizontal.RectInParent());
     EXPECT_EQ(horizontal.Outline(), 1);
 }
 
@@ -151,7 +144,7 @@ TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
     ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 100, 3, &range));
 
     EXPECT_EQ(bar.SetPosition(250), 100);
-    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {247, 0, 253, ParentHeight}));
+    EXPECT_TRUE(SameRect(bar.RectInParent(), {247, 0, 253, ParentHeight}));
     EXPECT_EQ(bar.SetPosition(10), 250);
     EXPECT_EQ(bar.Position(), 50);
 
@@ -160,8 +153,8 @@ TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
     const RECT right{300, 20, 450, 380};
     EXPECT_TRUE(SameRect(bar.SetRange(&right), range));
     EXPECT_EQ(bar.Position(), 300);
-    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {297, 20, 303, 380}))
-        << Describe(RectInParent(bar.Handle()));
+    EXPECT_TRUE(SameRect(bar.RectInParent(), {297, 20, 303, 380}))
+        << Describe(bar.RectInParent());
 
     // No range: the parent's client rectangle as it is now.
     bar.SetPosition(440);
@@ -169,7 +162,7 @@ TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
     EXPECT_TRUE(SameRect(bar.SetRange(nullptr), right));
     EXPECT_TRUE(SameRect(bar.Range(), {0, 0, 400, 300}));
     EXPECT_EQ(bar.Position(), 400);
-    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {397, 0, 403, 300}));
+    EXPECT_TRUE(SameRect(bar.RectInParent(), {397, 0, 403, 300}));
 
     EXPECT_EQ(bar.SetOutline(0), 1);
     EXPECT_EQ(bar.SetOutline(1), 0);
@@ -210,7 +203,7 @@ TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
                                        {SB_THUMBPOSITION, 51}};
     EXPECT_EQ(Reports(parent, WM_HSCROLL, bar), expected);
     EXPECT_EQ(bar.Position(), 51);
-    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {48, 0, 54, ParentHeight}));
+    EXPECT_TRUE(SameRect(bar.RectInParent(), {48, 0, 54, ParentHeight}));
 
     RECT clipAfter{};
     ::GetClipCursor(&clipAfter);
@@ -228,7 +221,7 @@ TEST(SplitterBar, HorizontalBarReportsThroughTheVerticalScrollMessage) {
     const std::vector<Report> expected{
         {SB_THUMBTRACK, 149}, {SB_THUMBTRACK, 398}, {SB_THUMBPOSITION, 398}};
     EXPECT_EQ(Reports(parent, WM_VSCROLL, bar), expected);
-    EXPECT_TRUE(SameRect(RectInParent(bar.Handle()), {0, 396, ParentWidth, 400}));
+    EXPECT_TRUE(SameRect(bar.RectInParent(), {0, 396, ParentWidth, 400}));
 }
 
 TEST(SplitterBar, NotificationsArePostedAndTheReleasePointCountsWithoutATrack) {
