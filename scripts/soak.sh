@@ -137,9 +137,13 @@ EOF
 # Runs one xdotool chain (an action, or nothing) and looks at the windows
 # afterwards in the same process: front is the visible named window created
 # last, the dialog in front or the main window (menus and list pop-ups have no
-# name).
+# name). xdotool ends with an X error when a window it looks at is destroyed
+# meanwhile (a dialog just closed): then the windows are looked at again.
 act() {
-    front="$(xdotool "$@" sleep 0.03 search --onlyvisible --name '.' 2>/dev/null | sort -n | tail -1)"
+    local out
+    out="$(xdotool "$@" sleep 0.03 search --onlyvisible --name '.' 2>&1)"
+    case "$out" in *"X Error"*) out="$(kv_find '.')" ;; esac
+    front="$(grep -E '^[0-9]+$' <<<"$out" | sort -n | tail -1)"
     [ -n "$front" ] || front="$main"
 }
 
