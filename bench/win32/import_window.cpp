@@ -164,13 +164,17 @@ int main() {
     // weighs less.
     double importer = 1e300, bare = 1e300, view = 1e300, window = 1e300, loading = 0;
     double smallWindow = 1e300;
-    auto openWindow = [&](const std::string& file, double& loadingTime) {
+    // The time until the list is shown, and the file reading within it.
+    struct Opening {
+        double shown, loading;
+    };
+    auto openWindow = [&](const std::string& file) {
         answer = &file;
         TimedImportWindow importWindow(kolvane::ImportKind::CdPlayerIni, parent);
         const auto start = Clock::now();
         app.RunModal(importWindow);
-        loadingTime = importWindow.loading;
-        return std::chrono::duration<double, std::milli>(shownAt - start).count();
+        return Opening{std::chrono::duration<double, std::milli>(shownAt - start).count(),
+                       importWindow.loading};
     };
     std::size_t entriesRead = 0;
     for (int run = 0; run < Runs; ++run) {
@@ -184,13 +188,11 @@ int main() {
             view = std::min(view, ViewAppend(parent, reader.Entries()));
         }
         bare = std::min(bare, BareListInsert(parent));
-        double smallLoading = 0;
-        smallWindow = std::min(smallWindow, openWindow(smallPath, smallLoading));
-        double runLoading = 0;
-        const double opening = openWindow(path, runLoading);
-        if (opening < window) {
-            window = opening;
-            loading = runLoading;
+        smallWindow = std::min(smallWindow, openWindow(smallPath).shown);
+        const Opening opening = openWindow(path);
+        if (opening.shown < window) {
+            window = opening.shown;
+            loading = opening.loading;
         }
     }
     ::DeleteFileA(path.c_str());
