@@ -35,7 +35,7 @@ void HotEditCtrl::Commit() {
     commit.header.hwndFrom = Handle();
     commit.header.idFrom = static_cast<UINT_PTR>(Id());
     commit.header.code = HotEditCommit::Code;
-    commit.row = row_;
+    commit.entry = entry_;
     commit.text = cancelled_ ? nullptr : text.c_str();
     commit.length = static_cast<int>(text.size());
     Parent().Send(WM_NOTIFY, commit.header.idFrom, reinterpret_cast<LPARAM>(&commit));
@@ -45,7 +45,7 @@ LRESULT HotEditCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS: {
         const LRESULT result = CallDefault(message, wParam, lParam);
-        if (enabled_ && row_ >= 0) {
+        if (enabled_ && entry_ >= 0) {
             cancelled_ = false;
             Send(EM_SETREADONLY, FALSE);
         }
@@ -53,7 +53,7 @@ LRESULT HotEditCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KILLFOCUS:
         if (IsEditing()) {
-            if (row_ >= 0)
+            if (entry_ >= 0)
                 Commit();
             Send(EM_SETREADONLY, TRUE);
         }
