@@ -409,3 +409,34 @@ TEST_F(HotEditTest, APaneEditLandsOnTheEntryItShowedWhateverMovedTheRows) {
                 << before[i].Artist;
     }
 }
+
+// A field longer than an edit's own limit (some 30,000 characters) can be
+// typed into in both panes and in a cell.
+TEST_F(HotEditTest, AFieldLongerThanAnEditsOwnLimitTakesTypedText) {
+    std::string lines; // many lines: an edit is slow with one long one
+    while (lines.size() <= 30000)
+        lines += "1. Titel\r\n";
+    const std::string line(30001, 'a');
+    Open({Entry("Abba", line, "", "", lines, lines)});
+    ClickCell(0, 0);
+    struct Target {
+        const char* name;
+        std::function<void()> open;
+        std::string kolvane::DiscEntry::*field;
+    };
+    const std::vector<Target> targets = {
+        {"tracks", [&] { ClickInto(Tracks()); }, &kolvane::DiscEntry::Tracks},
+        {"notes", [&] { ClickInto(Notes()); }, &kolvane::DiscEntry::Notes},
+        {"title cell", [&] { ASSERT_NE(OpenCellEditor(0, 1), nullptr); },
+         &kolvane::DiscEntry::Title},
+    };
+    for (const Target& target : targets) {
+        SCOPED_TRACE(target.name);
+        const std::string before = main.View().Entries()[0].*target.field;
+        target.open();
+        Keys(VK_END, true);
+        Write("X");
+        Keys(VK_RETURN, true); // ends a pane's edit, and a cell's
+        EXPECT_EQ(main.View().Entries()[0].*target.field, before + "X");
+    }
+}

@@ -14,6 +14,9 @@ bool HotEditCtrl::Attach(HWND edit) {
     if (!Subclass(edit))
         return false;
     Send(EM_SETREADONLY, TRUE);
+    // Without a limit: the edit's own of some 30,000 characters would stop
+    // typing into a longer text and cut a longer paste.
+    Send(EM_SETLIMITTEXT, 0);
     return true;
 }
 
