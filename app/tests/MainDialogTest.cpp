@@ -465,15 +465,26 @@ TEST_F(MainDialogTest, EscapeDoesNothingAndClosingAsksToSaveAChangedCollection) 
     EXPECT_EQ(script.Seen().size(), 2u);
 }
 
-TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPage) {
+// Enter on a button of the button row, reached with Tab, presses that button
+// and changes no entry.
+TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPageAndEnterPressesAButton) {
     kvtest::TestApp app; // records the pages asked for
     store = app.Settings();
-    Open();
+    Open({"Abba"});
     Command(main.Handle(), IDM_HELP_START);
     PressKey(main, VK_F1);
-    EXPECT_EQ(app.PagesAsked(),
-              (std::vector<std::string>{"help/index.html", "help/ref_dlg_main.html"}));
-    ::DestroyWindow(Window());
+    if (!main.ShowsButtons())
+        Command(main.Handle(), IDM_BUTTONS);
+    SelectRows(List(), {0});
+    ModalScript script(app); // no entry dialog
+    ASSERT_TRUE(kvtest::TabTo(main, MainDialog::HelpButtonId));
+    PressKey(main, VK_RETURN);
+    EXPECT_EQ(app.PagesAsked(), (std::vector<std::string>{"help/index.html", "help/ref_dlg_main.html",
+                                                          "help/ref_dlg_main.html"}));
+    ASSERT_TRUE(kvtest::TabTo(main, MainDialog::CloseButtonId));
+    PressKey(main, VK_RETURN);
+    EXPECT_EQ(main.Handle(), nullptr) << "closed";
+    EXPECT_TRUE(script.Seen().empty());
 }
 
 TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection) {
