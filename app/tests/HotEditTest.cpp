@@ -285,25 +285,24 @@ TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
 // on its header is stored first, on its own entry: a side pane's or a cell's.
 TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
     Open(kvtest::Entries({"Cream", "Abba", "Beatles"}));
+    const auto sortByArtist = [this](const char* order) {
+        kvtest::ClickHeader(List(), 0);
+        Settle();
+        EXPECT_EQ(ArtistColumn(List()), order);
+    };
     ClickCell(0, 0); // Cream, the list unsorted
     ClickInto(Notes());
     Write("Live");
-    kvtest::ClickHeader(List(), 0);
-    Settle();
-    EXPECT_EQ(ArtistColumn(List()), "Abba,Beatles,Cream");
+    sortByArtist("Abba,Beatles,Cream");
     EXPECT_EQ(main.View().Entries()[0].Notes, "Live");
     EXPECT_EQ(main.View().Entries()[1].Notes, "");
 
-    // A cell editor as well: its text goes to the entry it was opened on.
     ASSERT_NE(OpenCellEditor(0, 1), nullptr); // Abba
     Retype("Gold");
-    kvtest::ClickHeader(List(), 0);
-    Settle();
-    EXPECT_EQ(ArtistColumn(List()), "Cream,Beatles,Abba");
+    sortByArtist("Cream,Beatles,Abba");
     EXPECT_EQ(main.View().Entries()[1].Title, "Gold");
     EXPECT_EQ(main.View().Entries()[2].Title, "");
-    kvtest::ClickHeader(List(), 0);
-    Settle();
+    sortByArtist("Abba,Beatles,Cream");
 
     main.View().SetModified(false);
     ClickCell(1, 0); // Beatles
