@@ -7,6 +7,8 @@
 #include "core/win32/FileTypeTable.h"
 #include "exchange/LegacyV1Importer.h"
 #include "resources/resource.h"
+#include "support/win32/MessageDialog.h"
+#include "support/win32/ResourceText.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
@@ -18,6 +20,7 @@
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
+#include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -307,14 +310,21 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
         const std::string path = c.name != nullptr ? folder.File(c.name) : std::string();
         if (c.write)
             c.write(path);
-        ImportWindow window(c.kind, nullptr);
+        // Started from a shown window, which holds the messages of the hidden one.
+        ImportWindow window(c.kind, kvtest::HostWindow());
         ModalScript script;
         if (c.name == nullptr)
             script.CancelSystemDialog();
         else
             script.ChooseFile(path);
-        if (c.message != 0)
-            script.ExpectMessage(c.message);
+        if (c.message != 0) {
+            script.Then([&c](Dialog& box) {
+                EXPECT_EQ(::GetWindow(box.Handle(), GW_OWNER), kvtest::HostWindow());
+                EXPECT_EQ(dynamic_cast<zul::Windows::MessageDialog&>(box).Text(),
+                          zul::Windows::LoadResourceText(c.message));
+                kvtest::Press(box, IDOK);
+            });
+        }
         int shows = 0;
         EXPECT_EQ(Run(window, shows), IDCANCEL);
         EXPECT_EQ(shows, 0);
