@@ -6,6 +6,7 @@
 #include "support/win32/WinApp.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/MessageLog.h"
+#include "testkit/win32/WindowImage.h"
 
 #include <gtest/gtest.h>
 
@@ -445,4 +446,25 @@ TEST_F(RecordListDialogTest, ABurstOfListChangesRefreshesOnce) {
     EXPECT_EQ(window.refreshes - before, 1);
     EXPECT_EQ(Window(::GetDlgItem(window.Handle(), IDC_STATUS_LINE)).GetText(),
               "500 Eintr\xE4ge, 500 ausgew\xE4hlt");
+}
+
+// Enlarging the window paints every control where the layout moved it: the
+// picture right after the resize is the one a full repaint gives (both saved
+// as enlarged-*.bmp beside the test program).
+TEST_F(RecordListDialogTest, EnlargingPaintsWhatTheLayoutMoved) {
+    TestListWindow window(1);
+    window.Open();
+    Drain(window);
+    HWND w = window.Handle();
+    const RECT outer = Window(w).WindowRect();
+    ::SetWindowPos(w, nullptr, 0, 0, outer.right - outer.left + 200,
+                   outer.bottom - outer.top + 150, SWP_NOMOVE | SWP_NOZORDER);
+    Drain(window);
+    const WindowImage resized(w);
+    ::RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    Drain(window);
+    const WindowImage repainted(w);
+    resized.Save("enlarged-as-shown.bmp");
+    repainted.Save("enlarged-repainted.bmp");
+    EXPECT_EQ(resized.Differences(repainted, RECT{0, 0, resized.Width(), resized.Height()}), 0);
 }
