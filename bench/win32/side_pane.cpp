@@ -1,27 +1,25 @@
 // The side pane of the record list window under Wine with 112,000 characters
 // of tracks or of notes, in four shapes: the time from focusing the entry's
 // row to the window painted with the text shown, and back to an entry with
-// four tracks. Prints the times and the goal; not a test.
+// four tracks. Prints the times and the goal; not a test (it fails only when
+// the pane does not show the whole text).
 //
 // Wine's edit control wraps a paragraph in time that grows with its square:
 // before the notes pane stopped wrapping, one line of 112,000 characters in
 // it took 20 to 45 s here.
-#include "core/win32/RecordListDialog.h"
+#include "bench/win32/BenchWindow.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using kvbench::Clock;
+using kvbench::MillisecondsSince;
+using kvbench::Pump;
 
 constexpr size_t TextLength = 112000;
 constexpr double GoalMilliseconds = 1000;
@@ -44,25 +42,9 @@ std::string Text(size_t lineLength, char blank) {
     return text;
 }
 
-void Pump() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
-
-class RecordWindow : public kolvane::RecordListDialog {
-public:
-    RecordWindow() : RecordListDialog("BenchPane", IDD_MAIN, 0) {}
-
-protected:
-    zul::SettingsStore* Settings() const override { return nullptr; }
-};
-
 // Focuses the row of the entry with that index and waits until the window
 // has refreshed and painted.
-double Show(RecordWindow& window, int entry) {
+double Show(kvbench::ListWindow& window, int entry) {
     HWND list = window.View().List().Handle();
     LVFINDINFOA find{};
     find.flags = LVFI_PARAM;
@@ -81,7 +63,7 @@ double Show(RecordWindow& window, int entry) {
 int main() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    RecordWindow window;
+    kvbench::ListWindow window("BenchPane");
     if (!window.Create(nullptr))
         return 1;
     ::ShowWindow(window.Handle(), SW_SHOWNORMAL);
@@ -119,10 +101,11 @@ int main() {
         const bool whole = window.TracksEdit().GetText() == entry.Tracks &&
                            window.NotesEdit().GetText() == entry.Notes;
         const double back = Show(window, smallIndex);
-        std::printf("%-18s in %-6s shown %9.1f ms%s   back to 4 tracks %7.1f ms\n",
+        std::printf("%-18s in %-6s shown %9.1f ms%s%s   back to 4 tracks %7.1f ms\n",
                     shapes[i / 2].shape, i % 2 == 0 ? "tracks" : "notes", shown,
-                    whole ? "" : " (not whole)", back);
-        failed += shown > GoalMilliseconds || !whole ? 1 : 0;
+                    shown > GoalMilliseconds ? " (over the goal)" : "",
+                    whole ? "" : " (NOT WHOLE)", back);
+        failed += whole ? 0 : 1;
     }
     window.SetEndsProgram(true);
     ::DestroyWindow(window.Handle());

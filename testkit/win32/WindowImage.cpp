@@ -5,6 +5,22 @@
 
 namespace kvtest {
 
+namespace {
+
+// 24 bits a pixel, rows bottom up.
+BITMAPINFOHEADER InfoHeader(int width, int height) {
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    return info;
+}
+
+} // namespace
+
 WindowImage::WindowImage(HWND window) {
     RECT place{};
     ::GetWindowRect(window, &place);
@@ -20,13 +36,7 @@ WindowImage::WindowImage(HWND window) {
     ::BitBlt(memory, 0, 0, width_, height_, screen, place.left, place.top, SRCCOPY);
     ::SelectObject(memory, old);
 
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = width_;
-    info.biHeight = height_;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = InfoHeader(width_, height_);
     pixels_.resize(static_cast<size_t>(stride_) * height_);
     ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(),
                 reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
@@ -56,13 +66,7 @@ int WindowImage::Differences(const WindowImage& other, const RECT& area) const {
 bool WindowImage::Save(const std::string& path) const {
     if (width_ == 0 || height_ == 0)
         return false;
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = width_;
-    info.biHeight = height_;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = InfoHeader(width_, height_);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof(file) + sizeof(info);
