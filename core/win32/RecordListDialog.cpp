@@ -47,6 +47,18 @@ int ScaledForScreen(int pixelsAt96) {
     return ::MulDiv(pixelsAt96, dpi > 0 ? dpi : 96, 96);
 }
 
+// The default window size was chosen at 96 dots per inch, like the column
+// widths: at a higher resolution the window grows with what it holds, so that
+// the columns and the side pane fit it on the first start.
+void ScaleSizeForScreen(unsigned char (&placement)[PlacementSize]) {
+    WINDOWPLACEMENT place{};
+    std::memcpy(&place, placement, sizeof(place));
+    RECT& normal = place.rcNormalPosition;
+    normal.right = normal.left + ScaledForScreen(normal.right - normal.left);
+    normal.bottom = normal.top + ScaledForScreen(normal.bottom - normal.top);
+    std::memcpy(placement, &place, sizeof(place));
+}
+
 } // namespace
 
 RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
@@ -268,6 +280,7 @@ void RecordListDialog::ShowPlaced() {
 bool RecordListDialog::ReadListSettings(RecordListSettings& settings) {
     for (int& width : settings.columns)
         width = ScaledForScreen(width);
+    ScaleSizeForScreen(settings.placement);
     zul::SettingsStore* store = Settings();
     const bool read = store != nullptr && zul::ReadSection(*store, sectionName_, settings.Table());
     if (read)
