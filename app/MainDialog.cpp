@@ -206,13 +206,13 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
             OnInfo();
             return true;
         case IDM_EXPORT_NATIVE:
-            ExportSelectedAsNative(View(), settings_.exportDirKvd);
+            ExportSelectedAsNative(View(), Document().FilePath(), settings_.exportDirKvd);
             return true;
         case IDM_EXPORT_CSV:
             OnExportCsv();
             return true;
         case IDM_EXPORT_CDPLAYER:
-            ExportSelectedToCdPlayerIni(View(), settings_.exportDirIni);
+            ExportSelectedToCdPlayerIni(View(), Document().FilePath(), settings_.exportDirIni);
             return true;
         case IDM_HOT_EDIT:
             OnToggleHotEdit();
@@ -304,7 +304,7 @@ void MainDialog::OnInfo() {
 
 void MainDialog::OnExportCsv() {
     ExportFieldSet fields = ExportFields();
-    ExportSelectedAsCsv(View(), settings_.exportDirCsv, fields, Handle());
+    ExportSelectedAsCsv(View(), Document().FilePath(), settings_.exportDirCsv, fields, Handle());
     SetExportFields(fields);
 }
 

@@ -151,6 +151,7 @@
 #define IDS_ERR_012 2512
 #define IDS_ERR_013 2513
 #define IDS_ERR_014 2514
+#define IDS_ERR_015 2515
 #define IDS_WARN_501 2800
 #define IDS_WARN_502 2801
 #define IDS_WARN_503 2802

@@ -42,6 +42,8 @@ public:
     const std::string& FileName() const { return fileName_; }
     // Drive and folder of the file, ending in a backslash.
     const std::string& WorkDir() const { return workDir_; }
+    // The full path of the file; empty while untitled.
+    std::string FilePath() const { return fileName_.empty() ? std::string() : workDir_ + fileName_; }
     void SetWorkDir(const std::string& folder);
     bool IsModified() const { return view_.IsModified(); }
 
