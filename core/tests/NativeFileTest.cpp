@@ -5,6 +5,7 @@
 
 #include "resources/resource.h"
 #include "testkit/Entries.h"
+#include "testkit/FileSizeLimit.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
@@ -17,8 +18,6 @@
 #include <thread>
 
 #ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -412,53 +411,10 @@ TEST_F(NativeFile, SaveAtThePathLengthLimit) {
 }
 #endif
 
-namespace {
-
-// Makes writing beyond a file size fail for real. Natively the test sets the
-// process's file size limit itself; under Wine the test runner starts the
-// program under "ulimit -f" and says so in KV_FILE_SIZE_LIMIT (bytes).
-class FileSizeLimit {
-public:
-    FileSizeLimit() {
-#ifdef _WIN32
-        if (const char* limit = std::getenv("KV_FILE_SIZE_LIMIT"))
-            bytes_ = std::strtoull(limit, nullptr, 10);
-#else
-        if (getrlimit(RLIMIT_FSIZE, &previous_) != 0)
-            return;
-        rlimit limited = previous_;
-        limited.rlim_cur = 256 * 1024;
-        // Beyond the limit, write fails with EFBIG once the signal is ignored.
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        if (setrlimit(RLIMIT_FSIZE, &limited) == 0)
-            bytes_ = limited.rlim_cur;
-#endif
-    }
-    ~FileSizeLimit() {
-#ifndef _WIN32
-        if (bytes_ != 0)
-            setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-#endif
-    }
-    // 0 when there is no limit.
-    unsigned long long Bytes() const {
-        return bytes_;
-    }
-
-private:
-    unsigned long long bytes_ = 0;
-#ifndef _WIN32
-    rlimit previous_{};
-    void (*previousHandler_)(int) = SIG_DFL;
-#endif
-};
-
-} // namespace
 
 TEST_F(NativeFile, FailedWriteIsError013AndKeepsPreviousFile) {
     const Bytes previous = Save({Entry("alt", "bleibt")});
-    FileSizeLimit limit;
+    kvtest::FileSizeLimit limit;
     if (limit.Bytes() == 0)
         GTEST_SKIP() << "no file size limit in force (the Wine run sets one in its own test)";
     const DiscCollection large(8, Entry("", "", "", "", std::string(limit.Bytes() / 4, 't')));
