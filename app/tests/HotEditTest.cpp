@@ -229,15 +229,18 @@ TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks)
 
 // With entries selected, Delete in a pane deletes a character, never an
 // entry; Insert still opens the entry dialog. Looking into a pane without
-// typing changes nothing.
+// typing changes nothing, also where the pane cannot show the whole field
+// (a NUL byte ends the text of an edit).
 TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) {
-    Open({Entry("Abba", "", "", "", "abc"), Entry("Beatles", "", "", "", "def")});
+    const std::string abc("abc\0z", 5), def("def\0z", 5);
+    Open({Entry("Abba", "", "", "", abc), Entry("Beatles", "", "", "", def)});
     ClickCell(0, 0);
     kvtest::SelectRows(List(), {0, 1});
     Settle();
     ClickInto(Tracks());
     ClickCell(0, 0); // in and out again
     EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.View().Entries()[0].Tracks + main.View().Entries()[1].Tracks, abc + def);
 
     kvtest::SelectRows(List(), {0, 1});
     Settle();
@@ -258,7 +261,7 @@ TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) 
     EXPECT_TRUE(script.Finished()) << "Insert opens the entry dialog";
     EXPECT_EQ(main.View().RowCount(), 2);
     EXPECT_EQ(main.View().Entries()[shown].Tracks, rest) << "stored before the dialog";
-    EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? "def" : "abc");
+    EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? def : abc);
 }
 
 TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {

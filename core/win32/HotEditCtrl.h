@@ -15,14 +15,17 @@ struct HotEditCommit {
 
     NMHDR header;
     int row;          // the list row whose text the control showed
-    const char* text; // null when the edit was cancelled (Escape)
+    // null when the edit was cancelled (Escape) or the text is as it was when
+    // the edit began
+    const char* text;
     int length;       // of the control's text, also when text is null
 };
 
 // An edit of the side pane (the focused entry's tracks or notes) that the
 // user can edit in place: read-only until it gets the focus while enabled and
 // showing an entry (row >= 0); when it loses the focus it hands its text back
-// (HotEditCommit), or nothing after Escape, and is read-only again.
+// (HotEditCommit), or nothing after Escape or when the text is as it began,
+// and is read-only again.
 //
 // Whenever it has the focus, also while read-only, it keeps the keys that
 // would otherwise act on the entries: Enter (a new line), Delete and every
@@ -48,6 +51,10 @@ private:
     void Commit();
 
     int row_ = -1;
+    // The text when the edit began. The control may not hold every byte of
+    // the field it shows (a NUL byte ends it), so an unchanged text is
+    // compared with this, never with the field.
+    std::string begun_;
     bool cancelled_ = false;
     bool enabled_ = false;
 };
