@@ -7,17 +7,6 @@
 
 namespace kolvane {
 
-namespace {
-
-// Reading a copy to see whether it is whole says nothing to the user.
-class SilentReporter : public zul::MessageReporter {
-public:
-    void ReportError(int) override {}
-    void ReportWarning(int) override {}
-};
-
-} // namespace
-
 std::string FindInterruptedSave(const std::string& path) {
     if (zul::KindOfPath(path) != zul::PathKind::Missing)
         return {};
@@ -31,8 +20,9 @@ std::string FindInterruptedSave(const std::string& path) {
         const zul::FileStamp stamp = zul::StampOfFile(copy);
         if (!stamp.exists || (!newest.empty() && stamp.lastWritten <= newestStamp.lastWritten))
             continue;
+        // Whether the copy is whole says nothing to the user.
         DiscCollection entries;
-        SilentReporter silent;
+        zul::SilentReporter silent;
         if (LoadNativeFile(copy, entries, silent) == 1) {
             newest = copy;
             newestStamp = stamp;
