@@ -17,7 +17,9 @@
 #include <filesystem>
 #include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -299,6 +301,13 @@ TEST_F(NativeFile, ReplacedTargetKeepsItsPermissions) {
     const fs::perms before = fs::status(path).permissions();
     Save({Entry("neu")});
     EXPECT_EQ(fs::status(path).permissions(), before);
+#ifdef _WIN32
+    // And the attributes Windows keeps beside them.
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), kept));
+    Save({Entry("neuer")});
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()), kept);
+#endif
 }
 
 TEST_F(NativeFile, FilesBearingTheTemporaryNamesAreLeftAlone) {
