@@ -41,9 +41,9 @@ private:
 //
 // A name that would make a path longer than the program can use is refused in
 // the dialog itself, with FEHLER 008 (open) or FEHLER 012 (save): the dialog
-// stays open for another name. So is a path the caller's check refuses. The system's dialog builds the path in a buffer
+// stays open for another name. The system's dialog builds the path in a buffer
 // of MAX_PATH characters and under Wine overruns it (the program crashed on a
-// typed name of 240 characters).
+// typed name of 240 characters). So is a path the caller's check refuses.
 class FileDialog : public SystemDialog {
 public:
     enum class Kind { Open, Save };
