@@ -388,15 +388,18 @@ void MainDialog::OnListDoubleClick() {
 }
 
 // Only a changed text is stored: looking into a pane, or copying from it,
-// does not make the collection modified.
+// does not make the collection modified. The text goes to the entry the pane
+// showed, wherever the list shows that entry by now.
 void MainDialog::OnSidePaneCommit(const HotEditCommit& commit) {
-    if (commit.text != nullptr && commit.row >= 0 && commit.row < View().RowCount()) {
-        const DiscEntry entry = View().GetAt(commit.row);
+    const int row =
+        commit.entry >= 0 ? View().PositionOfEntry(static_cast<std::size_t>(commit.entry)) : -1;
+    if (commit.text != nullptr && row >= 0) {
+        const DiscEntry entry = View().GetAt(row);
         if (commit.header.idFrom == static_cast<UINT_PTR>(TracksId)) {
             if (entry.Tracks != commit.text)
-                View().SetTracks(commit.row, commit.text);
+                View().SetTracks(row, commit.text);
         } else if (entry.Notes != commit.text) {
-            View().SetNotes(commit.row, commit.text);
+            View().SetNotes(row, commit.text);
         }
     }
     // A cancelled edit only refreshes, which puts the stored text back.

@@ -166,12 +166,14 @@ void RecordListDialog::PlaceButton(zul::Windows::Window& button, int column, int
 void RecordListDialog::UpdateInfoPane() {
     if (!showSidePane_)
         return;
-    const int row = view_.FocusedPosition();
-    const DiscEntry entry = view_.Focused();
-    tracksEdit_.SetText(entry.Tracks);
-    notesEdit_.SetText(entry.Notes);
-    tracksEdit_.SetRow(row);
-    notesEdit_.SetRow(row);
+    // The edits keep the entry itself, not its row, to write an edit back to.
+    const std::size_t index = view_.EntryIndexAt(view_.FocusedPosition());
+    const int entry = index < view_.Entries().size() ? static_cast<int>(index) : -1;
+    const DiscEntry shown = view_.Focused();
+    tracksEdit_.SetText(shown.Tracks);
+    notesEdit_.SetText(shown.Notes);
+    tracksEdit_.SetEntry(entry);
+    notesEdit_.SetEntry(entry);
 }
 
 void RecordListDialog::UpdateStatusLine() {

@@ -203,18 +203,18 @@ TEST_F(RecordListDialogTest, StatusLineAndSidePaneFollowTheList) {
     Drain();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_STATUS_LINE)).GetText(), "2 Eintr\xE4ge, 1 ausgew\xE4hlt");
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "");
-    EXPECT_EQ(window.SidePaneRow(), -1);
+    EXPECT_EQ(window.SidePaneEntry(), -1);
     // The focus from the list's own notification shows the entry.
     ListView_SetItemState(list, 0, LVIS_FOCUSED, LVIS_FOCUSED);
     Drain();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "1. Eins\r\n2. Zwei");
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_NOTES_EDIT)).GetText(), "Notiz");
-    EXPECT_EQ(window.SidePaneRow(), 0);
+    EXPECT_EQ(window.SidePaneEntry(), 0);
     // An entry without tracks shows an empty pane, not the placeholder.
     ListView_SetItemState(list, 1, LVIS_FOCUSED, LVIS_FOCUSED);
     Drain();
     EXPECT_EQ(Window(::GetDlgItem(w, IDC_TRACKS_EDIT)).GetText(), "");
-    EXPECT_EQ(window.SidePaneRow(), 1);
+    EXPECT_EQ(window.SidePaneEntry(), 1);
     EXPECT_EQ(CellText(list, 1, 0), "<ohne>");
 }
 

@@ -416,3 +416,27 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
     ASSERT_EQ(Run(window, shows), IDOK);
     EXPECT_EQ(Joined(window.ChosenEntries()), "Cream,Abba,Beatles");
 }
+
+// Enter shows the entry only from the list: on a focused button, reached
+// with Tab, it presses that button.
+TEST_F(ImportWindowTest, EnterOnAFocusedButtonPressesIt) {
+    const std::string path = folder.File("cdplayer.ini");
+    kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n[B2]\r\nArtist=Abba\r\n");
+    for (const int button : {IDOK, IDCANCEL}) {
+        int shown = 0;
+        ImportWindow window(ImportKind::CdPlayerIni, nullptr,
+                            [&](const DiscEntry&, HWND) { ++shown; });
+        ModalScript script;
+        script.ChooseFile(path).Then([&](Dialog& d) {
+            ::SetFocus(List(d));
+            SelectRows(List(d), {0});
+            ASSERT_TRUE(kvtest::TabTo(d, button));
+            PressKey(d, VK_RETURN);
+        });
+        int shows = 0;
+        EXPECT_EQ(Run(window, shows), button);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_EQ(shown, 0) << button;
+        EXPECT_EQ(Joined(window.ChosenEntries()), button == IDOK ? "Cream" : "");
+    }
+}
