@@ -16,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 namespace kolvane {
@@ -413,7 +414,9 @@ void MainDialog::OnCellEdited(const LVITEMA& cell) {
     if (cell.pszText == nullptr || cell.iItem < 0 || cell.iItem >= View().RowCount() ||
         cell.iSubItem < 0 || cell.iSubItem >= CollectionView::ColumnCount)
         return;
-    if (View().GetAt(cell.iItem).Field(cell.iSubItem) == cell.pszText)
+    // The editor was given the field up to a NUL byte, where an edit's text
+    // ends: a text unchanged against that leaves the whole field.
+    if (std::strcmp(View().GetAt(cell.iItem).Field(cell.iSubItem).c_str(), cell.pszText) == 0)
         return;
     View().SetField(cell.iItem, cell.iSubItem, cell.pszText);
     RefreshAll();

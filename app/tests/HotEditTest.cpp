@@ -131,8 +131,11 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
 
 // An empty cell shows the placeholder "<ohne>"; its editor starts empty, and
 // a cell left as it was changes nothing.
+// Unchanged also where the editor cannot show the whole field: a NUL byte
+// ends an edit's text.
 TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
-    Open({Entry("Abba", "", "1976"), Entry("Beatles", "Revolver")});
+    const std::string abba("Ab\0ba", 5);
+    Open({Entry(abba, "", "1976"), Entry("Beatles", "Revolver")});
     ASSERT_EQ(kvtest::CellText(List(), 0, 1), "<ohne>");
     HWND editor = OpenCellEditor(0, 1);
     ASSERT_NE(editor, nullptr);
@@ -142,6 +145,7 @@ TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
     ASSERT_NE(OpenCellEditor(0, 0), nullptr);
     Keys(VK_RETURN);
     EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.View().Entries()[0].Artist, abba);
 
     ASSERT_NE(OpenCellEditor(1, 2), nullptr);
     Write("1966");
