@@ -16,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 namespace kolvane {
@@ -206,13 +207,13 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
             OnInfo();
             return true;
         case IDM_EXPORT_NATIVE:
-            ExportSelectedAsNative(View(), settings_.exportDirKvd);
+            ExportSelectedAsNative(View(), Document().FilePath(), settings_.exportDirKvd);
             return true;
         case IDM_EXPORT_CSV:
             OnExportCsv();
             return true;
         case IDM_EXPORT_CDPLAYER:
-            ExportSelectedToCdPlayerIni(View(), settings_.exportDirIni);
+            ExportSelectedToCdPlayerIni(View(), Document().FilePath(), settings_.exportDirIni);
             return true;
         case IDM_HOT_EDIT:
             OnToggleHotEdit();
@@ -304,7 +305,7 @@ void MainDialog::OnInfo() {
 
 void MainDialog::OnExportCsv() {
     ExportFieldSet fields = ExportFields();
-    ExportSelectedAsCsv(View(), settings_.exportDirCsv, fields, Handle());
+    ExportSelectedAsCsv(View(), Document().FilePath(), settings_.exportDirCsv, fields, Handle());
     SetExportFields(fields);
 }
 
@@ -413,7 +414,9 @@ void MainDialog::OnCellEdited(const LVITEMA& cell) {
     if (cell.pszText == nullptr || cell.iItem < 0 || cell.iItem >= View().RowCount() ||
         cell.iSubItem < 0 || cell.iSubItem >= CollectionView::ColumnCount)
         return;
-    if (View().GetAt(cell.iItem).Field(cell.iSubItem) == cell.pszText)
+    // The editor was given the field up to a NUL byte, where an edit's text
+    // ends: a text unchanged against that leaves the whole field.
+    if (std::strcmp(View().GetAt(cell.iItem).Field(cell.iSubItem).c_str(), cell.pszText) == 0)
         return;
     View().SetField(cell.iItem, cell.iSubItem, cell.pszText);
     RefreshAll();

@@ -17,7 +17,8 @@ public:
     explicit CsvExporter(zul::MessageReporter& reporter) : reporter_(reporter) {}
 
     // True when every line was written; failures have been reported. An
-    // existing file is replaced completely.
+    // existing file is replaced completely, and only by a complete new one:
+    // after a failure it is as it was.
     bool Export(const DiscCollection& entries, const std::string& path, ExportFieldSet fields);
 
 private:

@@ -131,8 +131,11 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
 
 // An empty cell shows the placeholder "<ohne>"; its editor starts empty, and
 // a cell left as it was changes nothing.
+// Unchanged also where the editor cannot show the whole field: a NUL byte
+// ends an edit's text.
 TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
-    Open({Entry("Abba", "", "1976"), Entry("Beatles", "Revolver")});
+    const std::string abba("Ab\0ba", 5);
+    Open({Entry(abba, "", "1976"), Entry("Beatles", "Revolver")});
     ASSERT_EQ(kvtest::CellText(List(), 0, 1), "<ohne>");
     HWND editor = OpenCellEditor(0, 1);
     ASSERT_NE(editor, nullptr);
@@ -142,6 +145,7 @@ TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
     ASSERT_NE(OpenCellEditor(0, 0), nullptr);
     Keys(VK_RETURN);
     EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.View().Entries()[0].Artist, abba);
 
     ASSERT_NE(OpenCellEditor(1, 2), nullptr);
     Write("1966");
@@ -232,15 +236,18 @@ TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks)
 
 // With entries selected, Delete in a pane deletes a character, never an
 // entry; Insert still opens the entry dialog. Looking into a pane without
-// typing changes nothing.
+// typing changes nothing, also where the pane cannot show the whole field
+// (a NUL byte ends the text of an edit).
 TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) {
-    Open({Entry("Abba", "", "", "", "abc"), Entry("Beatles", "", "", "", "def")});
+    const std::string abc("abc\0z", 5), def("def\0z", 5);
+    Open({Entry("Abba", "", "", "", abc), Entry("Beatles", "", "", "", def)});
     ClickCell(0, 0);
     kvtest::SelectRows(List(), {0, 1});
     Settle();
     ClickInto(Tracks());
     ClickCell(0, 0); // in and out again
     EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.View().Entries()[0].Tracks + main.View().Entries()[1].Tracks, abc + def);
 
     kvtest::SelectRows(List(), {0, 1});
     Settle();
@@ -261,7 +268,7 @@ TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) 
     EXPECT_TRUE(script.Finished()) << "Insert opens the entry dialog";
     EXPECT_EQ(main.View().RowCount(), 2);
     EXPECT_EQ(main.View().Entries()[shown].Tracks, rest) << "stored before the dialog";
-    EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? "def" : "abc");
+    EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? def : abc);
 }
 
 TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {

@@ -39,7 +39,7 @@ void HotEditCtrl::Commit() {
     commit.header.idFrom = static_cast<UINT_PTR>(Id());
     commit.header.code = HotEditCommit::Code;
     commit.entry = entry_;
-    commit.text = cancelled_ ? nullptr : text.c_str();
+    commit.text = cancelled_ || text == begun_ ? nullptr : text.c_str();
     commit.length = static_cast<int>(text.size());
     Parent().Send(WM_NOTIFY, commit.header.idFrom, reinterpret_cast<LPARAM>(&commit));
 }
@@ -50,6 +50,7 @@ LRESULT HotEditCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const LRESULT result = CallDefault(message, wParam, lParam);
         if (enabled_ && entry_ >= 0) {
             cancelled_ = false;
+            begun_ = GetText();
             Send(EM_SETREADONLY, FALSE);
         }
         return result;

@@ -15,14 +15,17 @@ struct HotEditCommit {
 
     NMHDR header;
     int entry;        // index in the collection of the entry whose text the control showed
-    const char* text; // null when the edit was cancelled (Escape)
+    // null when the edit was cancelled (Escape) or the text is as it was when
+    // the edit began
+    const char* text;
     int length;       // of the control's text, also when text is null
 };
 
 // An edit of the side pane (the focused entry's tracks or notes) that the
 // user can edit in place: read-only until it gets the focus while enabled and
 // showing an entry (entry >= 0); when it loses the focus it hands its text back
-// (HotEditCommit), or nothing after Escape, and is read-only again.
+// (HotEditCommit), or nothing after Escape or when the text is as it began,
+// and is read-only again.
 //
 // It names the entry by its index in the collection, not by its list row: a
 // sort moves the entry to another row, and the text must still go back to it.
@@ -52,6 +55,10 @@ private:
     void Commit();
 
     int entry_ = -1;
+    // The text when the edit began. The control may not hold every byte of
+    // the field it shows (a NUL byte ends it), so an unchanged text is
+    // compared with this, never with the field.
+    std::string begun_;
     bool cancelled_ = false;
     bool enabled_ = false;
 };
