@@ -255,9 +255,4 @@ int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter
     return result;
 }
 
-int CollectionView::SaveNativeFile(const std::string& path, zul::MessageReporter& reporter) {
-    WaitCursor wait;
-    return collection_.SaveNativeFile(path, reporter);
-}
-
 } // namespace kolvane

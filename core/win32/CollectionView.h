@@ -13,16 +13,17 @@
 
 namespace kolvane {
 
-// A collection bound to the report list that shows it. Every list item
-// carries its entry index as item data and asks for its texts on demand; the
-// items stand in the collection's order of rows, so positions below are rows
-// of both. Every change of the items and their order goes through this class,
-// which makes the collection's change and then brings the list into step.
+// A collection, owned elsewhere (by a document), bound to the report list
+// that shows it. Every list item carries its entry index as item data and
+// asks for its texts on demand; the items stand in the collection's order of
+// rows, so positions below are rows of both. Every change of the items and
+// their order goes through this class, which makes the collection's change
+// and then brings the list into step.
 class CollectionView {
 public:
     static constexpr int ColumnCount = Collection::ColumnCount;
 
-    CollectionView() = default;
+    explicit CollectionView(Collection& collection) : collection_(collection) {}
     CollectionView(const CollectionView&) = delete;
     CollectionView& operator=(const CollectionView&) = delete;
 
@@ -81,10 +82,9 @@ public:
     // The text of a cell the list asks for (LVN_GETDISPINFO).
     void SupplyCellText(NMLVDISPINFOA& info) const;
 
-    // The native file, under the wait cursor (Collection.h); loading ends
-    // with the list rebuilt from what was read.
+    // Reads the native file under the wait cursor (Collection.h); ends with
+    // the list rebuilt from what was read.
     int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter);
-    int SaveNativeFile(const std::string& path, zul::MessageReporter& reporter);
 
     // True while an operation changes many items at once; the window then
     // skips refreshing on each item's change and refreshes once afterwards.
@@ -97,7 +97,7 @@ private:
     IndexArray SelectedRows() const;
 
     zul::Windows::ListView list_;
-    Collection collection_;
+    Collection& collection_;
     // While the list sorts: the row each entry index is to have.
     std::vector<std::size_t> ranks_;
     std::string placeholder_;

@@ -64,7 +64,7 @@ void ScaleSizeForScreen(unsigned char (&placement)[PlacementSize]) {
 RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
                                    HWND parent)
     : AppDialog(IDI_APP, acceleratorsId, templateId, parent, Sizing::Resizable),
-      sectionName_(std::move(sectionName)), document_(view_, *this) {}
+      sectionName_(std::move(sectionName)), document_(*this), view_(document_.Content()) {}
 
 int RecordListDialog::LoadFile(const std::string& path) {
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
