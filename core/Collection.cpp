@@ -51,12 +51,6 @@ void Collection::SortRows() {
     });
 }
 
-void Collection::Add(const DiscEntry& entry) {
-    entries_.push_back(entry);
-    modified_ = true;
-    LayOutRows();
-}
-
 void Collection::AppendAll(const DiscCollection& entries) {
     entries_.insert(entries_.end(), entries.begin(), entries.end());
     modified_ = true;

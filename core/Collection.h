@@ -31,7 +31,7 @@ public:
     // Editing; each sets the modified flag, appending also when there was
     // nothing to append. A row that shows no entry, or a column out of range,
     // changes nothing and answers false.
-    void Add(const DiscEntry& entry);
+    void Add(const DiscEntry& entry) { AppendAll({entry}); }
     void AppendAll(const DiscCollection& entries);
     bool Replace(int row, const DiscEntry& entry);
     bool SetField(int row, int column, const std::string& text);

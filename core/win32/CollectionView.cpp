@@ -65,13 +65,6 @@ void CollectionView::Attach(HWND list) {
     }
 }
 
-void CollectionView::Add(const DiscEntry& entry) {
-    const std::size_t first = collection_.Entries().size();
-    collection_.Add(entry);
-    FillList();
-    SelectFrom(first);
-}
-
 void CollectionView::AppendAll(const DiscCollection& entries, bool select) {
     const std::size_t first = collection_.Entries().size();
     collection_.AppendAll(entries);

@@ -39,7 +39,8 @@ public:
     void SetModified(bool modified) { collection_.SetModified(modified); }
 
     // Editing (Collection.h).
-    void Add(const DiscEntry& entry);
+    // The new entry alone ends up selected.
+    void Add(const DiscEntry& entry) { AppendAll({entry}, true); }
     void AppendAll(const DiscCollection& entries, bool select);
     void Replace(int position, const DiscEntry& entry);
     void SetField(int position, int column, const std::string& text);
