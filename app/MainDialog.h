@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MainWindowSettings.h"
 #include "app/PrintCommand.h"
 #include "core/win32/RecordListDialog.h"
 #include "exchange/ExportFieldSet.h"
 #include "exchange/ImportKind.h"
+#include "exchange/MainWindowSettings.h"
 
 #include <windows.h>
 

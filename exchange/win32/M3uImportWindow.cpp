@@ -225,7 +225,7 @@ void M3uImportWindow::Layout(int width, int height) {
                    RECT{m.marginX, h - m.marginY - statusHeight_, w - m.marginX, h - m.marginY});
         batch.Move(Item(IDOK).Handle(), button(0));
         batch.Move(Item(IDCANCEL).Handle(), button(1));
-        batch.Move(Item(HelpCommand).Handle(), button(-1));
+        batch.Move(Item(IDC_HELP_BUTTON).Handle(), button(-1));
     }
     FitColumn();
 }

@@ -1,6 +1,6 @@
 #include "support/win32/AppDialog.h"
 
-#include "support/win32/WinApp.h"
+#include "support/win32/ApplicationHost.h"
 
 namespace zul::Windows {
 
@@ -76,7 +76,8 @@ bool AppDialog::TranslateKeys(MSG& message) {
 }
 
 bool AppDialog::OnCommand(int id, int code, HWND control) {
-    if (id == HelpCommand && (code == BN_CLICKED || code == 1)) {
+    const int helpCommand = ApplicationHost::CurrentResources().helpCommand;
+    if (helpCommand != 0 && id == helpCommand && (code == BN_CLICKED || code == 1)) {
         OnHelpCommand();
         return true;
     }
@@ -84,8 +85,8 @@ bool AppDialog::OnCommand(int id, int code, HWND control) {
 }
 
 void AppDialog::OnHelpCommand() {
-    if (WinApp* app = WinApp::Current()) {
-        app->ShowHelp(helpTopic_);
+    if (ApplicationHost* host = ApplicationHost::Current()) {
+        host->ShowHelp(helpTopic_);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "support/win32/Dialog.h"
 
+#include "support/win32/ApplicationHost.h"
 #include "support/win32/CallbackGuard.h"
-#include "support/win32/WinApp.h"
 #include "support/win32/WindowObject.h"
 
 #include <cstring>
@@ -66,8 +66,8 @@ Dialog::~Dialog() {
         window_ = nullptr;
         ::DestroyWindow(window);
     }
-    if (WinApp* app = WinApp::Current()) {
-        app->ForgetWindow(this);
+    if (ApplicationHost* host = ApplicationHost::Current()) {
+        host->ForgetWindow(this);
     }
 }
 

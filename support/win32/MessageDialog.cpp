@@ -1,6 +1,6 @@
 #include "support/win32/MessageDialog.h"
 
-#include "resources/resource.h"
+#include "support/win32/ApplicationHost.h"
 #include "support/win32/ResourceText.h"
 
 #include <cstring>
@@ -10,7 +10,7 @@ namespace zul::Windows {
 namespace {
 
 constexpr int StaticId = -1;
-constexpr int HelpButtonId = 9;
+constexpr int HelpButtonId = IDHELP;
 
 } // namespace
 
@@ -64,11 +64,11 @@ bool MessageDialog::OnInitDialog() {
     ::SendMessageA(iconStatic, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     CreateChild("STATIC", text_.c_str(), SS_LEFT | SS_NOPREFIX, StaticId, RECT{35, 7, 218, 42});
 
-    const std::string closeText = LoadResourceText(IDS_MSG_CLOSE);
+    const std::string closeText = LoadResourceText(ApplicationHost::CurrentResources().closeButton);
     HWND close = CreateChild("BUTTON", closeText.c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
                              RECT{7, 49, 50, 14});
     if (handler_ != nullptr) {
-        const std::string helpText = LoadResourceText(IDS_MSG_HELP);
+        const std::string helpText = LoadResourceText(ApplicationHost::CurrentResources().helpButton);
         CreateChild("BUTTON", helpText.c_str(), BS_PUSHBUTTON | WS_TABSTOP, HelpButtonId,
                     RECT{203, 49, 50, 14});
     }
