@@ -7,6 +7,9 @@ namespace zul::Windows {
 AppDialog::AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent,
                      Sizing sizing)
     : ResizableDialog(templateId, parent) {
+    if (const int help = ApplicationHost::CurrentResources().helpCommand; help != 0) {
+        AddCommand({help, [this] { OnHelpCommand(); }});
+    }
     SetResizable(sizing == Sizing::Resizable);
     if (iconId != 0) {
         SetIcon(iconId);
@@ -73,15 +76,6 @@ bool AppDialog::TranslateKeys(MSG& message) {
         return true;
     }
     return ResizableDialog::TranslateKeys(message);
-}
-
-bool AppDialog::OnCommand(int id, int code, HWND control) {
-    const int helpCommand = ApplicationHost::CurrentResources().helpCommand;
-    if (helpCommand != 0 && id == helpCommand && (code == BN_CLICKED || code == 1)) {
-        OnHelpCommand();
-        return true;
-    }
-    return ResizableDialog::OnCommand(id, code, control);
 }
 
 void AppDialog::OnHelpCommand() {

@@ -8,8 +8,8 @@ namespace zul::Windows {
 
 // The base of the program's dialogs: a dialog with its own window
 // icon and accelerator table (F1 and the short-cut keys work while it has the
-// focus), and its help page for the application's help command (its "&Hilfe"
-// button, F1 in its accelerators).
+// focus), and its help page for the help command of the application object
+// current at its construction (its "&Hilfe" button, F1 in its accelerators).
 class AppDialog : public ResizableDialog {
 public:
     enum class Sizing { Fixed, Resizable };
@@ -28,7 +28,6 @@ public:
 protected:
     bool TranslateKeys(MSG& message) override;
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
     // The help command: the dialog's help page.
     virtual void OnHelpCommand();
 

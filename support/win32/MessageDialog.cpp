@@ -16,6 +16,7 @@ constexpr int HelpButtonId = IDHELP;
 
 MessageDialog::MessageDialog(HWND owner, std::string text, std::string caption, MessageKind kind)
     : Dialog(0, owner), text_(std::move(text)), caption_(std::move(caption)), kind_(kind) {
+    AddCommand({HelpButtonId, [this] { RequestHelp(); }});
     const bool error = kind == MessageKind::Error;
     icon_ = ::LoadIconA(nullptr, error ? IDI_HAND : IDI_EXCLAMATION);
     sound_ = error ? MB_ICONHAND : MB_ICONEXCLAMATION;
@@ -77,14 +78,6 @@ bool MessageDialog::OnInitDialog() {
     }
     ::SetFocus(close);
     return false; // the focus is set
-}
-
-bool MessageDialog::OnCommand(int id, int code, HWND control) {
-    if (id == HelpButtonId && code == BN_CLICKED) {
-        RequestHelp();
-        return true;
-    }
-    return Dialog::OnCommand(id, code, control);
 }
 
 bool MessageDialog::TranslateKeys(MSG& message) {

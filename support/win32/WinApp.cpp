@@ -176,14 +176,14 @@ void WinApp::ForgetWindow(const Window* window) {
     }
 }
 
-int WinApp::RegisterHelpTopic(int messageId, const std::string& topic) {
+bool WinApp::RegisterHelpTopic(int messageId, const std::string& topic) {
     for (const auto& entry : helpTopics_) {
         if (entry.first == messageId) {
-            return 0;
+            return false;
         }
     }
     helpTopics_.emplace_back(messageId, topic);
-    return 1;
+    return true;
 }
 
 std::string WinApp::HelpTopicOf(int messageId) const {

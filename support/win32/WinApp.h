@@ -80,8 +80,8 @@ public:
     HWND CurrentParentWindow() const;
     void ForgetWindow(const Window* window) override;
 
-    // 1 when added, 0 when the id had a topic already (the first one stays).
-    int RegisterHelpTopic(int messageId, const std::string& topic);
+    // False when the id had a topic already (the first one stays).
+    bool RegisterHelpTopic(int messageId, const std::string& topic);
     // Empty when the id has none.
     std::string HelpTopicOf(int messageId) const;
 

@@ -343,6 +343,49 @@ TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHas
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
+TEST(Dialog, CommandTableRunsItsRowsForMenusAcceleratorsAndButtonsAndAnswersTheirStates) {
+    class TableDialog : public Dialog {
+    public:
+        TableDialog() : Dialog(IDD_TEST_FORM) {
+            AddCommands({
+                {IDM_TEST_SAVE, [this] { runs.push_back("save"); },
+                 [this] { return CommandState{saveEnabled}; }},
+                {IDM_TEST_TOGGLE, [this] { runs.push_back("toggle"); },
+                 [this] { return CommandState{true, toggled}; }},
+                {IDOK, [this] { runs.push_back("ok"); }}, // replaces the base's row
+            });
+        }
+        std::vector<std::string> runs;
+        bool saveEnabled = true;
+        bool toggled = true;
+
+    protected:
+        void OnCommandStarting(int id) override { runs.push_back("starting " + std::to_string(id)); }
+    };
+    kvtest::TestApp app;
+    TableDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    const std::string save = "starting " + std::to_string(IDM_TEST_SAVE);
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 0)); // menu
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 1)); // accelerator
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, EN_CHANGE)); // another notification
+    EXPECT_EQ(dialog.runs, (std::vector<std::string>{save, "save", save, "save"}));
+
+    dialog.runs.clear();
+    dialog.saveEnabled = false;
+    EXPECT_FALSE(dialog.StateOf(IDM_TEST_SAVE).enabled);
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 1)); // refused while disabled
+    EXPECT_TRUE(dialog.runs.empty());
+    EXPECT_TRUE(dialog.StateOf(IDM_TEST_TOGGLE).checked);
+    EXPECT_TRUE(dialog.StateOf(4711).enabled); // no row: enabled, unchecked
+    EXPECT_FALSE(dialog.StateOf(4711).checked);
+
+    dialog.Item(IDOK).Send(BM_CLICK);
+    EXPECT_EQ(dialog.runs.back(), "ok");
+    EXPECT_TRUE(dialog.Exists());
+    dialog.EndModal(IDCANCEL);
+}
+
 TEST(Dialog, DataExchangeReadsAndWritesControlTextAndCheckState) {
     kvtest::TestApp app;
     Dialog dialog(IDD_TEST_FORM);

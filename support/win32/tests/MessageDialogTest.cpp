@@ -142,7 +142,7 @@ TEST(MessageDialog, HelpButtonAndF1OpenTheMessagesPageAtTheMessagesAnchorAndKeep
     kvtest::TestApp app;
     HelpPages pages;
     app.SetHelpFolder(pages.path);
-    ASSERT_EQ(app.RegisterHelpTopic(IDS_TEST_ERR_003, "ref_meldungen.html#l_e003"), 1);
+    ASSERT_TRUE(app.RegisterHelpTopic(IDS_TEST_ERR_003, "ref_meldungen.html#l_e003"));
     const std::string address = FileAddress(pages.path + "ref_meldungen.html");
     const std::string expected = address.substr(0, address.size() - 1) + "#l_e003\"";
 
@@ -221,9 +221,9 @@ TEST(MessageDialog, StringWithoutEntryShowsAnEmptyBox) {
 
 TEST(HelpTopicMap, FirstRegistrationWinsAndUnknownIdsHaveNoTopic) {
     kvtest::TestApp app;
-    EXPECT_EQ(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"), 1);
-    EXPECT_EQ(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"), 1);
-    EXPECT_EQ(app.RegisterHelpTopic(2503, "andere.html"), 0);
+    EXPECT_TRUE(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"));
+    EXPECT_TRUE(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"));
+    EXPECT_FALSE(app.RegisterHelpTopic(2503, "andere.html"));
     EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
     EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
     EXPECT_EQ(app.HelpTopicOf(2505), "");
