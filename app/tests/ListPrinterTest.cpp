@@ -458,7 +458,7 @@ TEST_F(PrintCommandTest, AllEntriesPrintUnderTheFileNameWhenAllIsChosen) {
     {
         zul::Windows::AppMessageReporter reporter(*zul::Windows::WinApp::Current());
         main.View().AppendAll(kvtest::Entries({"Beatles", "Abba", "Cream"}), false);
-        ASSERT_EQ(main.View().SaveNativeFile(path, reporter), 1);
+        ASSERT_EQ(main.Document().Content().SaveNativeFile(path, reporter), 1);
         ASSERT_EQ(main.Document().OpenPath(path), 1);
     }
     kvtest::SelectRows(List(), {1});

@@ -105,7 +105,8 @@ double ViewAppend(HWND parent, const kolvane::DiscCollection& entries) {
                                   400, 350, parent, nullptr, nullptr, nullptr);
     double elapsed = 0;
     {
-        kolvane::CollectionView view;
+        kolvane::Collection collection;
+        kolvane::CollectionView view(collection);
         view.Attach(list);
         boundView = &view;
         const auto start = Clock::now();

@@ -8,6 +8,7 @@
 #include "support/PathName.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/SystemDialogs.h"
+#include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
 
 namespace kolvane {
@@ -20,7 +21,7 @@ void CollectionDocument::SetWorkDir(const std::string& folder) {
 }
 
 int CollectionDocument::QuerySave(bool closing) {
-    if (!view_.IsModified())
+    if (!content_.IsModified())
         return 1;
     SavePromptDialog prompt(host_.DocumentWindow());
     const INT_PTR answer = WinApp::Current()->RunModal(prompt);
@@ -43,7 +44,8 @@ int CollectionDocument::NewCollection() {
 }
 
 void CollectionDocument::ClearDocument() {
-    view_.Clear();
+    content_.Clear();
+    host_.CollectionReplaced();
     fileName_.clear();
     seen_ = {};
     host_.RefreshAll();
@@ -104,13 +106,18 @@ int CollectionDocument::Save() {
         return SaveAs();
     const std::string path = workDir_ + fileName_;
     int result = 0;
-    if (MayOverwrite(path)) {
-        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        result = view_.SaveNativeFile(path, reporter);
-        if (result == 1)
-            seen_ = zul::StampOfFile(path);
-    }
+    if (MayOverwrite(path))
+        result = Write(path);
     host_.RefreshAll();
+    return result;
+}
+
+int CollectionDocument::Write(const std::string& path) {
+    zul::Windows::WaitCursor wait;
+    zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+    const int result = content_.SaveNativeFile(path, reporter);
+    if (result == 1)
+        seen_ = zul::StampOfFile(path);
     return result;
 }
 
@@ -132,10 +139,7 @@ int CollectionDocument::SaveAs() {
         // it stands now is the one the user agreed to, also for the next Save
         // when this one fails.
         seen_ = zul::StampOfFile(path);
-        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        result = view_.SaveNativeFile(path, reporter);
-        if (result == 1)
-            seen_ = zul::StampOfFile(path);
+        result = Write(path);
     }
     host_.RefreshAll();
     return result;

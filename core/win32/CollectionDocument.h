@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/win32/CollectionView.h"
+#include "core/Collection.h"
 #include "support/FileSystem.h"
 
 #include <windows.h>
@@ -9,9 +9,10 @@
 
 namespace kolvane {
 
-// The collection of a record list window as a document: its file (folder and
-// name), its modified state (the view's), and New, Load, Save and Save As with
-// the save prompt before a modified collection is given up.
+// The collection of a record list window as a document: the collection
+// itself, its file (folder and name), and New, Load, Save and Save As with the
+// save prompt before a modified collection is given up. The window's list
+// shows the collection through a CollectionView bound to Content().
 //
 // Loading has four verbs, each built on the next:
 // - LoadWithDialog: asks to save the collection, then asks for a file, then OpenPath;
@@ -19,7 +20,8 @@ namespace kolvane {
 //   reading fails) and reads it with the window's LoadFile;
 // - LoadFile (the window's): what the window reads its files with; the main
 //   window reads native files, the import window the file of its kind;
-// - LoadNativeFile (the view's): reading a .kvd file into the collection.
+// - LoadNativeFile (the view's): reading a .kvd file into the collection and
+//   the list.
 //
 // Opening a missing file beside which a save that was ended left a complete
 // copy offers to restore the file from it first.
@@ -36,13 +38,15 @@ public:
     public:
         virtual HWND DocumentWindow() const = 0; // owner of the document's dialogs
         virtual int LoadFile(const std::string& path) = 0;
+        // The collection was emptied: the list shows it anew.
+        virtual void CollectionReplaced() = 0;
         virtual void RefreshAll() = 0;
 
     protected:
         ~Host() = default;
     };
 
-    CollectionDocument(CollectionView& view, Host& host) : view_(view), host_(host) {}
+    explicit CollectionDocument(Host& host) : host_(host) {}
     CollectionDocument(const CollectionDocument&) = delete;
     CollectionDocument& operator=(const CollectionDocument&) = delete;
 
@@ -53,7 +57,9 @@ public:
     // The full path of the file; empty while untitled.
     std::string FilePath() const { return fileName_.empty() ? std::string() : workDir_ + fileName_; }
     void SetWorkDir(const std::string& folder);
-    bool IsModified() const { return view_.IsModified(); }
+    Collection& Content() { return content_; }
+    const Collection& Content() const { return content_; }
+    bool IsModified() const { return content_.IsModified(); }
 
     // "Speichern?" for a modified collection: 1 = go on (saved, or "Nein":
     // the changes are dropped at once), 0 = stop. closing: the window goes
@@ -74,8 +80,10 @@ private:
     void OfferRestore(const std::string& path);
     // Whether Save may write over the file as it stands now.
     bool MayOverwrite(const std::string& path);
+    // Writes the collection under the wait cursor; remembers the file written.
+    int Write(const std::string& path);
 
-    CollectionView& view_;
+    Collection content_;
     Host& host_;
     zul::FileStamp seen_; // the file as it was loaded or last saved
     std::string fileName_;

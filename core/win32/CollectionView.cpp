@@ -1,15 +1,10 @@
 #include "core/win32/CollectionView.h"
 
-#include "core/EntryRemoval.h"
-#include "core/NativeFile.h"
 #include "resources/resource.h"
 #include "support/win32/ResourceText.h"
 #include "support/win32/WaitCursor.h"
 
-#include <algorithm>
 #include <cstring>
-#include <numeric>
-#include <vector>
 
 namespace kolvane {
 
@@ -70,113 +65,45 @@ void CollectionView::Attach(HWND list) {
     }
 }
 
-std::size_t CollectionView::EntryIndexAt(int row) const {
-    return row >= 0 && static_cast<std::size_t>(row) < rows_.size()
-               ? rows_[static_cast<std::size_t>(row)]
-               : entries_.size();
-}
-
-DiscEntry* CollectionView::EntryAtPosition(int position) {
-    return const_cast<DiscEntry*>(
-        static_cast<const CollectionView&>(*this).EntryAtPosition(position));
-}
-
-const DiscEntry* CollectionView::EntryAtPosition(int position) const {
-    const std::size_t index = EntryIndexAt(position);
-    return index < entries_.size() ? &entries_[index] : nullptr;
-}
-
-void CollectionView::Add(const DiscEntry& entry) {
-    const std::size_t first = entries_.size();
-    entries_.push_back(entry);
-    modified_ = true;
-    FillList();
-    SelectFrom(first);
-}
-
 void CollectionView::AppendAll(const DiscCollection& entries, bool select) {
-    const std::size_t first = entries_.size();
-    entries_.insert(entries_.end(), entries.begin(), entries.end());
-    modified_ = true;
+    const std::size_t first = collection_.Entries().size();
+    collection_.AppendAll(entries);
     FillList();
     if (select)
         SelectFrom(first);
 }
 
 void CollectionView::Replace(int position, const DiscEntry& entry) {
-    if (DiscEntry* target = EntryAtPosition(position)) {
-        target->AssignFrom(entry);
-        modified_ = true;
+    if (collection_.Replace(position, entry))
         Resort();
-    }
 }
 
 void CollectionView::SetField(int position, int column, const std::string& text) {
-    DiscEntry* target = EntryAtPosition(position);
-    if (target == nullptr || column < 0 || column >= ColumnCount)
-        return;
-    target->Field(column) = text;
-    modified_ = true;
-    Resort();
-}
-
-void CollectionView::SetTracks(int position, const std::string& text) {
-    if (DiscEntry* target = EntryAtPosition(position)) {
-        target->Tracks = text;
-        modified_ = true;
-    }
-}
-
-void CollectionView::SetNotes(int position, const std::string& text) {
-    if (DiscEntry* target = EntryAtPosition(position)) {
-        target->Notes = text;
-        modified_ = true;
-    }
+    if (collection_.SetField(position, column, text))
+        Resort();
 }
 
 void CollectionView::DeleteAt(const IndexArray& positions) {
-    IndexArray indices;
-    for (std::size_t i = 0; i < positions.Size(); ++i) {
-        const std::size_t index = EntryIndexAt(static_cast<int>(positions[i]));
-        if (index < entries_.size())
-            indices.Add(static_cast<std::uint32_t>(index));
-    }
-    indices.SortDescending();
-    RemoveEntries(entries_, indices.Values());
-    modified_ = true;
+    collection_.DeleteRows(positions);
     FillList();
 }
 
 void CollectionView::Clear() {
     Bulk bulk(*this);
-    entries_.clear();
-    rows_.clear();
+    collection_.Clear();
     list_.DeleteAllItems();
-    sort_.ApplyDefault();
-    modified_ = false;
 }
 
-DiscEntry CollectionView::GetAt(int position) const {
-    const DiscEntry* entry = EntryAtPosition(position);
-    return entry != nullptr ? *entry : DiscEntry{};
-}
-
-void CollectionView::CollectAll(DiscCollection& target) const {
-    target.reserve(target.size() + rows_.size());
-    for (std::size_t index : rows_)
-        target.push_back(entries_[index]);
+IndexArray CollectionView::SelectedRows() const {
+    IndexArray rows;
+    for (int row = list_.NextItem(-1, LVNI_SELECTED); row >= 0;
+         row = list_.NextItem(row, LVNI_SELECTED))
+        rows.Add(static_cast<std::uint32_t>(row));
+    return rows;
 }
 
 int CollectionView::CollectSelected(DiscCollection& target) const {
-    int count = 0;
-    for (int row = list_.NextItem(-1, LVNI_SELECTED); row >= 0;
-         row = list_.NextItem(row, LVNI_SELECTED)) {
-        if (const DiscEntry* entry = EntryAtPosition(row)) {
-            target.push_back(*entry);
-            ++count;
-        }
-    }
-    return count;
+    return collection_.CollectRows(SelectedRows(), target);
 }
 
 DiscEntry CollectionView::FirstSelected() const {
@@ -191,24 +118,13 @@ int CollectionView::FocusedPosition() const {
     return list_.NextItem(-1, LVNI_FOCUSED);
 }
 
-int CollectionView::PositionOfEntry(std::size_t index) const {
-    const auto row = std::find(rows_.begin(), rows_.end(), index);
-    return row != rows_.end() ? static_cast<int>(row - rows_.begin()) : -1;
-}
-
 void CollectionView::FillList() {
     Bulk bulk(*this);
     RedrawOff redrawOff(list_);
     list_.DeleteAllItems();
-    rows_.clear();
-    // The items go in already in the order of the sort in force: sorting the
-    // indices here costs a fraction of having the list sort its items.
-    std::vector<std::size_t> order(entries_.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    SortRows(order);
     // Room for all items at once instead of growing row by row.
-    list_.SetItemCount(static_cast<int>(order.size()));
-    rows_.reserve(order.size());
+    const int rows = collection_.RowCount();
+    list_.SetItemCount(rows);
     // Only the item's own text is marked as a callback: a list view asks its
     // owner for the text of every column that has none of its own, as the
     // system's example of callback items relies on, so marking columns 1 to 3
@@ -216,11 +132,12 @@ void CollectionView::FillList() {
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.pszText = LPSTR_TEXTCALLBACKA;
-    for (std::size_t index : order) {
-        item.iItem = static_cast<int>(rows_.size());
-        item.lParam = static_cast<LPARAM>(index);
-        if (list_.InsertItem(item) >= 0)
-            rows_.push_back(index);
+    for (int row = 0; row < rows; ++row) {
+        item.iItem = row;
+        item.lParam = static_cast<LPARAM>(collection_.EntryIndexAt(row));
+        // An item that does not go in would shift every later row.
+        if (list_.InsertItem(item) < 0)
+            break;
     }
 }
 
@@ -237,11 +154,11 @@ void CollectionView::SelectFrom(std::size_t firstIndex) {
         RedrawOff redrawOff(list_);
         list_.SetItemState(-1, 0, LVIS_SELECTED);
         bool focused = false;
-        for (std::size_t row = 0; row < rows_.size(); ++row) {
-            if (rows_[row] < firstIndex)
+        for (int row = 0; row < collection_.RowCount(); ++row) {
+            if (collection_.EntryIndexAt(row) < firstIndex)
                 continue;
             const UINT flags = focused ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED;
-            list_.SetItemState(static_cast<int>(row), flags, flags);
+            list_.SetItemState(row, flags, flags);
             focused = true;
         }
     }
@@ -256,48 +173,30 @@ void CollectionView::EnsureFocusVisible() const {
         list_.EnsureVisible(row, false);
 }
 
-void CollectionView::SortRows(std::vector<std::size_t>& rows) const {
-    if (sort_.column < 0)
-        return;
-    std::stable_sort(rows.begin(), rows.end(),
-                     [this](std::size_t a, std::size_t b) { return CompareForSort(a, b) < 0; });
-}
-
-// The order is worked out by the program's own stable sort; then the list
-// sorts its items by each entry's place in that order, through its comparison
-// callback, and so ends up in exactly the order known here.
+// The collection has worked out the order with its own stable sort; the list
+// sorts its items by each entry's row in that order, through its comparison
+// callback, and so ends up in exactly that order.
 void CollectionView::Resort() {
-    if (sort_.column < 0) {
+    if (Sort().column < 0) {
         list_.Invalidate(true);
         return;
     }
-    std::vector<std::size_t> rows = rows_;
-    SortRows(rows);
-    ranks_.assign(entries_.size(), 0);
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        ranks_[rows[row]] = row;
+    ranks_.assign(collection_.Entries().size(), 0);
+    for (int row = 0; row < collection_.RowCount(); ++row)
+        ranks_[collection_.EntryIndexAt(row)] = static_cast<std::size_t>(row);
     list_.SortItems(&CollectionView::CompareRanks, reinterpret_cast<LPARAM>(this));
-    rows_ = std::move(rows);
     ranks_ = {};
     EnsureFocusVisible();
 }
 
 void CollectionView::SortColumnClicked(int column) {
-    if (column < 0 || column >= ColumnCount)
-        return;
-    sort_.ColumnClicked(column);
-    Resort();
+    if (collection_.SortColumnClicked(column))
+        Resort();
 }
 
 void CollectionView::SetDefaultSort(int column, int ascending) {
-    sort_.SetDefault(column, ascending);
+    collection_.SetDefaultSort(column, ascending);
     Resort();
-}
-
-int CollectionView::CompareForSort(std::size_t a, std::size_t b) const {
-    if (a >= entries_.size() || b >= entries_.size())
-        return 0;
-    return kolvane::CompareForSort(entries_, a, b, sort_.column, sort_.ascending);
 }
 
 int CALLBACK CollectionView::CompareRanks(LPARAM first, LPARAM second, LPARAM view) {
@@ -310,8 +209,7 @@ int CALLBACK CollectionView::CompareRanks(LPARAM first, LPARAM second, LPARAM vi
 }
 
 int CollectionView::FindNext(const std::string& text, bool down) {
-    const SearchText search(text);
-    const int row = FindMatchingRow(entries_, *this, FocusedPosition(), down, search);
+    const int row = collection_.FindRow(text, FocusedPosition(), down);
     if (row < 0) {
         ::MessageBeep(MB_ICONEXCLAMATION);
         return 0;
@@ -325,10 +223,11 @@ void CollectionView::SupplyCellText(NMLVDISPINFOA& info) const {
     LVITEMA& item = info.item;
     if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0)
         return;
+    const DiscCollection& entries = collection_.Entries();
     const std::size_t index = static_cast<std::size_t>(item.lParam);
     const std::string* text = &placeholder_;
-    if (index < entries_.size() && item.iSubItem >= 0 && item.iSubItem < ColumnCount) {
-        const std::string& field = entries_[index].Field(item.iSubItem);
+    if (index < entries.size() && item.iSubItem >= 0 && item.iSubItem < ColumnCount) {
+        const std::string& field = entries[index].Field(item.iSubItem);
         if (!field.empty())
             text = &field;
     }
@@ -339,20 +238,13 @@ void CollectionView::SupplyCellText(NMLVDISPINFOA& info) const {
     item.pszText[length] = '\0';
 }
 
+// The list is emptied before reading, so that it never shows rows of entries
+// being read over.
 int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter) {
     WaitCursor wait;
     Clear();
-    const int result = kolvane::LoadNativeFile(path, entries_, reporter);
+    const int result = collection_.LoadNativeFile(path, reporter);
     FillList();
-    modified_ = false;
-    return result;
-}
-
-int CollectionView::SaveNativeFile(const std::string& path, zul::MessageReporter& reporter) {
-    WaitCursor wait;
-    const int result = kolvane::SaveNativeFile(path, entries_, reporter);
-    if (result == 1)
-        modified_ = false;
     return result;
 }
 

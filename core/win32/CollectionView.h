@@ -1,9 +1,6 @@
 #pragma once
 
-#include "core/DiscEntry.h"
-#include "core/IndexArray.h"
-#include "core/RecordSearch.h"
-#include "core/SortOrder.h"
+#include "core/Collection.h"
 #include "support/MessageReporter.h"
 #include "support/win32/ListView.h"
 
@@ -16,19 +13,17 @@
 
 namespace kolvane {
 
-// A collection bound to the report list that shows it, with its sort state and
-// modified flag. Every list item carries its entry index as item data and
-// asks for its texts on demand, so a row (display position) and an entry index
-// differ as soon as the list is sorted; positions below are rows.
-//
-// Every change of the list's items and their order goes through this class,
-// so it keeps the entry index of each row itself: searching, collecting and
-// selecting walk that order instead of asking the list row by row.
-class CollectionView : public DisplayOrder {
+// A collection, owned elsewhere (by a document), bound to the report list
+// that shows it. Every list item carries its entry index as item data and
+// asks for its texts on demand; the items stand in the collection's order of
+// rows, so positions below are rows of both. Every change of the items and
+// their order goes through this class, which makes the collection's change
+// and then brings the list into step.
+class CollectionView {
 public:
-    static constexpr int ColumnCount = 4;
+    static constexpr int ColumnCount = Collection::ColumnCount;
 
-    CollectionView() = default;
+    explicit CollectionView(Collection& collection) : collection_(collection) {}
     CollectionView(const CollectionView&) = delete;
     CollectionView& operator=(const CollectionView&) = delete;
 
@@ -37,84 +32,76 @@ public:
     void Attach(HWND list);
     const zul::Windows::ListView& List() const { return list_; }
 
-    const DiscCollection& Entries() const { return entries_; }
-    bool IsModified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
+    Collection& Content() { return collection_; }
+    const Collection& Content() const { return collection_; }
+    const DiscCollection& Entries() const { return collection_.Entries(); }
+    bool IsModified() const { return collection_.IsModified(); }
+    void SetModified(bool modified) { collection_.SetModified(modified); }
 
-    // Editing; each sets the modified flag.
-    void Add(const DiscEntry& entry);
+    // Editing (Collection.h).
+    // The new entry alone ends up selected.
+    void Add(const DiscEntry& entry) { AppendAll({entry}, true); }
     void AppendAll(const DiscCollection& entries, bool select);
     void Replace(int position, const DiscEntry& entry);
     void SetField(int position, int column, const std::string& text);
-    void SetTracks(int position, const std::string& text);
-    void SetNotes(int position, const std::string& text);
+    void SetTracks(int position, const std::string& text) { collection_.SetTracks(position, text); }
+    void SetNotes(int position, const std::string& text) { collection_.SetNotes(position, text); }
     void DeleteAt(const IndexArray& positions);
-    // Empties entries and list, puts the default sort into force, clears modified.
     void Clear();
 
     // Copies; an empty entry where there is none.
-    DiscEntry GetAt(int position) const;
-    void CollectAll(DiscCollection& target) const;
+    DiscEntry GetAt(int position) const { return collection_.GetAt(position); }
+    void CollectAll(DiscCollection& target) const { collection_.CollectAll(target); }
     int CollectSelected(DiscCollection& target) const;
     DiscEntry FirstSelected() const;
     DiscEntry Focused() const;
 
     // The list.
+    // Rebuilds the items from the collection's rows.
     void FillList();
     void SelectAll(bool on);
+    // Selects the rows of the entries from firstIndex on and focuses the first.
     void SelectFrom(std::size_t firstIndex);
     void EnsureFocusVisible() const;
     int FocusedPosition() const;
-    // The row that shows the entry with this index, -1 for none.
-    int PositionOfEntry(std::size_t index) const;
+    int PositionOfEntry(std::size_t index) const { return collection_.RowOfEntry(index); }
     int SelectedCount() const { return list_.SelectedCount(); }
+    int RowCount() const { return collection_.RowCount(); }
+    std::size_t EntryIndexAt(int row) const { return collection_.EntryIndexAt(row); }
 
     // Sorting and searching.
+    // Puts the items into the collection's order of rows.
     void Resort();
     void SortColumnClicked(int column);
     void SetDefaultSort(int column, int ascending);
-    int DefaultSortColumn() const { return sort_.defaultColumn; }
-    int DefaultSortAscending() const { return sort_.defaultAscending; }
-    const SortState& Sort() const { return sort_; }
-    int CompareForSort(std::size_t a, std::size_t b) const;
+    int DefaultSortColumn() const { return Sort().defaultColumn; }
+    int DefaultSortAscending() const { return Sort().defaultAscending; }
+    const SortState& Sort() const { return collection_.Sort(); }
     // 1: the next matching row has the focus; 0: none, after a beep.
     int FindNext(const std::string& text, bool down);
 
     // The text of a cell the list asks for (LVN_GETDISPINFO).
     void SupplyCellText(NMLVDISPINFOA& info) const;
 
-    // The native file, under the wait cursor. Loading always ends with the
-    // list rebuilt from what was read and not modified; saving clears the
-    // modified flag only when the file was written.
+    // Reads the native file under the wait cursor (Collection.h); ends with
+    // the list rebuilt from what was read.
     int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter);
-    int SaveNativeFile(const std::string& path, zul::MessageReporter& reporter);
 
     // True while an operation changes many items at once; the window then
     // skips refreshing on each item's change and refreshes once afterwards.
     bool IsChangingInBulk() const { return bulk_ > 0; }
 
-    // DisplayOrder: the rows as the list shows them.
-    int RowCount() const override { return static_cast<int>(rows_.size()); }
-    std::size_t EntryIndexAt(int row) const override;
-
 private:
     class Bulk;
     static int CALLBACK CompareRanks(LPARAM first, LPARAM second, LPARAM view);
-    DiscEntry* EntryAtPosition(int position);
-    const DiscEntry* EntryAtPosition(int position) const;
-    // Entry indices in the order of the sort in force; ties keep the order of
-    // start.
-    void SortRows(std::vector<std::size_t>& rows) const;
+    // The selected rows, in display order.
+    IndexArray SelectedRows() const;
 
     zul::Windows::ListView list_;
-    DiscCollection entries_;
-    // The entry index of each row, in step with the list's items.
-    std::vector<std::size_t> rows_;
+    Collection& collection_;
     // While the list sorts: the row each entry index is to have.
     std::vector<std::size_t> ranks_;
     std::string placeholder_;
-    SortState sort_;
-    bool modified_ = false;
     int bulk_ = 0;
 };
 

@@ -64,7 +64,7 @@ void ScaleSizeForScreen(unsigned char (&placement)[PlacementSize]) {
 RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
                                    HWND parent)
     : AppDialog(IDI_APP, acceleratorsId, templateId, parent, Sizing::Resizable),
-      sectionName_(std::move(sectionName)), document_(view_, *this) {
+      sectionName_(std::move(sectionName)), document_(*this), view_(document_.Content()) {
     using zul::Windows::CommandState;
     AddCommands({
         {IDM_SELECT_ALL,

@@ -130,13 +130,14 @@ protected:
 
 private:
     HWND DocumentWindow() const override { return Handle(); }
+    void CollectionReplaced() override { view_.FillList(); }
     void OnSplitterMoved(const zul::Windows::SplitterBar& bar, int code, int position);
     void ApplyPlacement(unsigned char (&placement)[PlacementSize]);
     void RequestRefresh();
 
     std::string sectionName_;
-    CollectionView view_;
     CollectionDocument document_;
+    CollectionView view_;
     int buttonRows_ = 0;
     int statusHeight_ = 0;
     int paneWidth_ = 0;

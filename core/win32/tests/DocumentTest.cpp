@@ -194,6 +194,7 @@ TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
         EXPECT_TRUE(script.Finished());
     }
     EXPECT_TRUE(window.View().Entries().empty());
+    EXPECT_EQ(ListView_GetItemCount(window.ListControl().Handle()), 0); // the list with it
     EXPECT_EQ(window.Document().FileName(), "");
     EXPECT_FALSE(window.View().IsModified());
     EXPECT_EQ(Title(), App);

@@ -1,0 +1,193 @@
+// The collection as a list shows it: editing, the rows in the sort in force,
+// collecting, searching and the modified flag.
+#include "core/Collection.h"
+
+#include "resources/resource.h"
+#include "testkit/Entries.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace kolvane;
+using kvtest::Entries;
+using kvtest::Entry;
+
+namespace {
+
+std::string Artists(const DiscCollection& entries) {
+    std::string text;
+    for (const DiscEntry& e : entries)
+        text += (text.empty() ? "" : ",") + e.Artist;
+    return text;
+}
+
+// The artists of the rows, in display order.
+std::string Rows(const Collection& c) {
+    DiscCollection shown;
+    c.CollectAll(shown);
+    return Artists(shown);
+}
+
+std::string EntryOrder(const Collection& c) {
+    return Artists(c.Entries());
+}
+
+} // namespace
+
+TEST(Collection, RowsFollowTheSortInForceAndTheEntriesKeepTheirOrder) {
+    Collection c;
+    c.AppendAll({Entry("Cage"), Entry("Adams"), Entry("Berio"), Entry("adams", "b")});
+    EXPECT_EQ(Rows(c), "Cage,Adams,Berio,adams");
+    EXPECT_TRUE(c.SortColumnClicked(ArtistColumn));
+    EXPECT_EQ(Rows(c), "Adams,adams,Berio,Cage");
+    EXPECT_EQ(c.EntryIndexAt(0), 1u);
+    EXPECT_EQ(c.EntryIndexAt(3), 0u);
+    EXPECT_EQ(c.EntryIndexAt(4), 4u); // past the rows: no entry
+    EXPECT_EQ(c.RowOfEntry(2), 2);
+    EXPECT_EQ(c.RowOfEntry(9), -1);
+    EXPECT_FALSE(c.SortColumnClicked(DiscEntry::FieldCount - 2)); // tracks: no column
+    c.SortColumnClicked(ArtistColumn);
+    EXPECT_EQ(Rows(c), "Cage,Berio,adams,Adams");
+
+    // An edit at a row changes the entry shown there and sorts again.
+    c.SetModified(false);
+    EXPECT_TRUE(c.Replace(0, Entry("Abel")));
+    EXPECT_TRUE(c.IsModified());
+    EXPECT_EQ(Rows(c), "Berio,adams,Adams,Abel");
+    EXPECT_TRUE(c.SetField(3, ArtistColumn, "Zender"));
+    EXPECT_EQ(Rows(c), "Zender,Berio,adams,Adams");
+    EXPECT_EQ(EntryOrder(c), "Zender,Adams,Berio,adams");
+    // Tracks and notes do not move their entry.
+    EXPECT_TRUE(c.SetTracks(3, "1. x"));
+    EXPECT_TRUE(c.SetNotes(0, "note"));
+    EXPECT_EQ(Rows(c), "Zender,Berio,adams,Adams");
+    EXPECT_EQ(c.Entries()[1].Tracks, "1. x");
+    EXPECT_EQ(c.Entries()[0].Notes, "note");
+
+    // Rows that show no entry and columns past the short fields change nothing.
+    c.SetModified(false);
+    EXPECT_FALSE(c.Replace(4, Entry("x")));
+    EXPECT_FALSE(c.SetField(-1, ArtistColumn, "x"));
+    EXPECT_FALSE(c.SetField(0, Collection::ColumnCount, "x"));
+    EXPECT_FALSE(c.SetTracks(4, "x"));
+    EXPECT_FALSE(c.SetNotes(-1, "x"));
+    EXPECT_FALSE(c.IsModified());
+    EXPECT_EQ(EntryOrder(c), "Zender,Adams,Berio,adams");
+}
+
+TEST(Collection, AddingLaysTheRowsOutInTheSortInForceWithItsTieBreak) {
+    Collection c;
+    c.AppendAll({Entry("b", "x", "1990"), Entry("a"), Entry("b", "y", "2001")});
+    c.SortColumnClicked(ArtistColumn);
+    c.SortColumnClicked(ArtistColumn); // descending
+    c.Add(Entry("b", "z", "1995"));
+    // Artist descending, equal artists by year in the same direction.
+    EXPECT_EQ(c.GetAt(0).Year + "," + c.GetAt(1).Year + "," + c.GetAt(2).Year, "2001,1995,1990");
+    EXPECT_EQ(c.EntryIndexAt(1), 3u);
+    EXPECT_EQ(c.GetAt(3).Artist, "a");
+}
+
+TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
+    Collection c;
+    c.AppendAll(Entries({"e0", "e1", "e2", "e3", "e4"}));
+    c.SetModified(false);
+    c.DeleteRows(IndexArray{0, 2});
+    EXPECT_EQ(Rows(c), "e1,e3,e4");
+    EXPECT_TRUE(c.IsModified());
+
+    c.AppendAll(Entries({"d", "b"}));
+    c.SortColumnClicked(ArtistColumn);       // b d e1 e3 e4
+    c.DeleteRows(IndexArray{4, 0, 2, 4, 7}); // e4, b, e1; repeated and past the end ignored
+    EXPECT_EQ(Rows(c), "d,e3");
+    EXPECT_EQ(EntryOrder(c), "e3,d");
+}
+
+TEST(Collection, AppendingNothingStillMakesItModified) {
+    Collection c;
+    c.AppendAll({});
+    EXPECT_TRUE(c.IsModified());
+    EXPECT_EQ(c.RowCount(), 0);
+}
+
+TEST(Collection, CollectingFollowsTheRows) {
+    Collection c;
+    c.AppendAll(Entries({"c", "a", "b"}));
+    c.SortColumnClicked(ArtistColumn);
+    DiscCollection picked(1);
+    EXPECT_EQ(c.CollectRows(IndexArray{0, 2, 3}, picked), 2);
+    ASSERT_EQ(picked.size(), 3u); // appended behind what was there
+    EXPECT_EQ(picked[1].Artist + picked[2].Artist, "ac");
+    EXPECT_TRUE(c.GetAt(3).IsEmpty());
+}
+
+TEST(Collection, ClearPutsTheChangedDefaultSortIntoForce) {
+    Collection c;
+    c.AppendAll({Entry("a", "2"), Entry("b", "1")});
+    c.SetDefaultSort(TitleColumn, 0);
+    EXPECT_EQ(c.Sort().column, NoColumn); // the default alone keeps the order
+    EXPECT_EQ(Rows(c), "a,b");
+    c.Clear();
+    EXPECT_EQ(c.Sort().column, TitleColumn);
+    EXPECT_EQ(c.Sort().ascending, 0);
+    EXPECT_FALSE(c.IsModified());
+    EXPECT_EQ(c.RowCount(), 0);
+    c.AppendAll({Entry("a", "1"), Entry("b", "3"), Entry("c", "2")});
+    EXPECT_EQ(Rows(c), "b,c,a");
+    c.SortColumnClicked(TitleColumn); // a click on the default column reverses it
+    EXPECT_EQ(Rows(c), "a,c,b");
+}
+
+TEST(Collection, SearchWalksTheRowsInDisplayOrder) {
+    Collection c;
+    c.AppendAll({Entry("\xE4rger"),
+                 Entry("Berg", "\xFC"
+                               "ber"),
+                 Entry("Adams", "\xDC"
+                                "BER")});
+    c.SortColumnClicked(ArtistColumn); // Adams, Berg, ärger
+    // Umlauts match in either case, as code page 1252 maps them.
+    EXPECT_EQ(c.FindRow("\xFC"
+                        "ber",
+                        -1, true),
+              0);
+    EXPECT_EQ(c.FindRow("\xFC"
+                        "ber",
+                        0, true),
+              1);
+    EXPECT_EQ(c.FindRow("\xFC"
+                        "ber",
+                        1, true),
+              -1); // no wrap-around
+    EXPECT_EQ(c.FindRow("\xC4RGER", -1, true), 2);
+    EXPECT_EQ(c.FindRow("\xC4RGER", 2, false), -1);
+}
+
+TEST(Collection, TheNativeFileAndTheModifiedFlag) {
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("discs.kvd");
+    kvtest::RecordingReporter reporter;
+    Collection c;
+    c.AppendAll(Entries({"b", "a"}));
+    EXPECT_EQ(c.SaveNativeFile(folder.File("missing/discs.kvd"), reporter), 0);
+    EXPECT_TRUE(c.IsModified()); // not written: still modified
+    EXPECT_EQ(c.SaveNativeFile(path, reporter), 1);
+    EXPECT_FALSE(c.IsModified());
+
+    Collection loaded;
+    loaded.SetDefaultSort(ArtistColumn, 1);
+    loaded.Add(Entry("before"));
+    EXPECT_EQ(loaded.LoadNativeFile(path, reporter), 1);
+    EXPECT_FALSE(loaded.IsModified());
+    EXPECT_EQ(Rows(loaded), "a,b"); // in the default sort
+    EXPECT_EQ(EntryOrder(loaded), "b,a");
+
+    // A file that cannot be read leaves no entries and nothing modified.
+    loaded.Add(Entry("x"));
+    EXPECT_EQ(loaded.LoadNativeFile(folder.File("none.kvd"), reporter), 0);
+    EXPECT_EQ(loaded.RowCount(), 0);
+    EXPECT_FALSE(loaded.IsModified());
+    EXPECT_EQ(reporter.errors, (std::vector<int>{IDS_ERR_012, IDS_ERR_008}));
+}
