@@ -149,22 +149,68 @@ act() {
 
 send_key() { xdotool key --delay 10 "$1" 2>/dev/null; sleep 0.03; }
 
-# The xdotool commands that answer a file dialog: a name in the scratch
-# folder and Return, or Escape.
-file_answer() { # <title>
-    local answer="${answers[answer_index % ${#answers[@]}]}" names name
+# Answers the file dialog in front: Escape, or a name of the scratch folder
+# typed into its name box and Return. The alphabet's keys never reach a file
+# dialog: Delete in its file list would delete the file, as on Windows. What
+# the dialog then did is counted: a name it handed to the program gives a
+# window titled with that name (loaded, imported), a numbered message (the
+# program read the file and refused it) or a written file (save, export).
+file_dialog() { # <window> <title>
+    local dialog="$1" kind="$2" answer="${answers[answer_index % ${#answers[@]}]}" names name
     answer_index=$((answer_index + 1))
     if [ "$answer" = escape ]; then
         echo "  answer: Escape" >>"$log"
-        answer_args=(key Escape)
+        act windowfocus "$dialog" sleep 0.15 key Escape sleep 0.2
         return
     fi
-    if [[ "$1" =~ ^(Open|Öffnen)$ ]]; then names=("${OPEN_NAMES[@]}"); else names=("${SAVE_NAMES[@]}"); fi
+    if [[ "$kind" =~ ^(Open|Öffnen)$ ]]; then
+        kind=open names=("${OPEN_NAMES[@]}")
+    else
+        kind=save names=("${SAVE_NAMES[@]}")
+    fi
     name="${names[answer % ${#names[@]}]}"
-    echo "  answer: $name" >>"$log"
-    answer_args=(type --delay 8 "$win_scratch\\$name" key Return sleep 0.2)
+    answered[$kind]=$((answered[$kind] + 1))
+    touch "$scratch/.before"
+    # The dialog opens with the focus in its name box, and no other key
+    # moves it. Home, Shift+End: the name replaces what the box holds.
+    # xdotool's "type" takes every further word as text, so the key that
+    # confirms is a command of its own.
+    xdotool windowfocus "$dialog" sleep 0.15 key Home shift+End sleep 0.05 \
+        type --delay 8 "$win_scratch\\$name" 2>/dev/null
+    xdotool key Return 2>/dev/null
+    local outcome="" windows
+    for _ in $(seq 1 30); do
+        sleep 0.1
+        windows="$(kv_find '.' | while read -r id; do
+            echo "$id $(xdotool getwindowname "$id" 2>/dev/null)"; done)"
+        # While the dialog stays, a window after it is its own question
+        # (replace the file? "Error" under Wine; not found): its default
+        # button.
+        if grep -qE "^$dialog " <<<"$windows"; then
+            local question
+            question="$(cut -d' ' -f1 <<<"$windows" | sort -n | tail -1)"
+            if ((question > dialog)); then
+                echo "  the dialog asks: $(grep -E "^$question " <<<"$windows" | cut -d' ' -f2-)" >>"$log"
+                xdotool windowfocus "$question" sleep 0.15 key Return 2>/dev/null
+            fi
+            continue
+        fi
+        if grep -qF " $name - " <<<"$windows"; then
+            outcome="a window with its name"
+        elif grep -qE "^[0-9]+ (FEHLER|WARNUNG)$" <<<"$windows"; then
+            outcome="a numbered message"
+        elif [ "$kind" = save ] && [ "$scratch/$name" -nt "$scratch/.before" ]; then
+            outcome="written"
+        fi
+        break
+    done
+    echo "  answer: $name: ${outcome:-not taken}" >>"$log"
+    [ -n "$outcome" ] && opened[$kind]=$((opened[$kind] + 1))
+    act
 }
 
+declare -A answered=([open]=0 [save]=0) opened=([open]=0 [save]=0)
+messages=0
 answer_index=0
 front="$main"
 focused="$main"
@@ -188,11 +234,14 @@ for ((i = 0; i < events; i++)); do
         stuck=$((stuck + 1))
     fi
     if [ "$front" != "$main" ]; then
-        if [[ "$title" =~ $FILE_DIALOG ]] && ((stuck % 5 == 0)); then
+        if [[ "$title" =~ $FILE_DIALOG ]]; then
             echo "$i [$title] file dialog" >>"$log"
-            file_answer "$title"
-            act "${focus[@]}" "${answer_args[@]}"
+            file_dialog "$front" "$title"
+            focused=""
             continue
+        fi
+        if [[ "$title" =~ ^(FEHLER|WARNUNG)$ ]] && ((stuck == 0)); then
+            messages=$((messages + 1))
         fi
         if ((stuck > 40)); then
             # A dialog the alphabet has not closed for long: Escape.
@@ -227,6 +276,13 @@ if [ -n "$failed_at" ]; then
     kv_finish
 fi
 kv_pass "the program runs through $events events (seed $seed)"
+# A run whose dialogs never took a file, or that never met a damaged one,
+# tested little of the files it was given.
+if ((opened[open] > 0 && opened[save] > 0 && messages > 0)); then
+    kv_pass "the file dialogs took files and numbered messages came up"
+else
+    kv_fail "the file dialogs took files and numbered messages came up (open: ${opened[open]} of ${answered[open]}, save: ${opened[save]} of ${answered[save]}, messages: $messages, seed $seed); $replay"
+fi
 peak_kb="$(awk '/^VmHWM/ { print $2 }' "/proc/$KV_PROGRAM_PID/status" 2>/dev/null)"
 
 # Close whatever is open: dialogs with Escape, then any menu of the main window.
@@ -271,5 +327,7 @@ fi
 kv_focus "$main" >/dev/null 2>&1
 send_key alt+F4
 kv_check "the program closes after the final save" kv_wait_exit
-echo "soak: $events events, seed $seed, peak memory ${peak_kb:-?} kB, $answer_index file dialogs answered"
+summary="open dialogs: ${opened[open]} of ${answered[open]} names taken, save dialogs: ${opened[save]} of ${answered[save]} names taken, $messages numbered messages"
+echo "soak: $events events, seed $seed, peak memory ${peak_kb:-?} kB, $answer_index file dialogs answered; $summary"
+echo "soak: $summary" >>"$log"
 kv_finish
