@@ -4,6 +4,7 @@
 #include "core/NativeFile.h"
 #include "resources/resource.h"
 #include "support/win32/ResourceText.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/WaitCursor.h"
 
 #include <algorithm>
@@ -334,10 +335,11 @@ void CollectionView::SupplyCellText(NMLVDISPINFOA& info) const {
     item.pszText[length] = '\0';
 }
 
-int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter) {
+int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                                   zul::Progress* progress) {
     WaitCursor wait;
     Clear();
-    const int result = kolvane::LoadNativeFile(path, entries_, reporter);
+    const int result = kolvane::LoadNativeFile(path, entries_, reporter, progress);
     FillList();
     modified_ = false;
     return result;
@@ -345,7 +347,8 @@ int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter
 
 int CollectionView::SaveNativeFile(const std::string& path, zul::MessageReporter& reporter) {
     WaitCursor wait;
-    const int result = kolvane::SaveNativeFile(path, entries_, reporter);
+    zul::Windows::StatusLineProgress progress(list_.Handle(), IDS_PROGRESS_SAVE);
+    const int result = kolvane::SaveNativeFile(path, entries_, reporter, &progress);
     if (result == 1)
         modified_ = false;
     return result;

@@ -5,6 +5,7 @@
 #include "core/RecordSearch.h"
 #include "core/SortOrder.h"
 #include "support/MessageReporter.h"
+#include "support/Progress.h"
 #include "support/win32/ListView.h"
 
 #include <windows.h>
@@ -83,8 +84,10 @@ public:
 
     // The native file, under the wait cursor. Loading always ends with the
     // list rebuilt from what was read and not modified; saving clears the
-    // modified flag only when the file was written.
-    int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter);
+    // modified flag only when the file was written, and shows its progress
+    // in the window's status line.
+    int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                       zul::Progress* progress = nullptr);
     int SaveNativeFile(const std::string& path, zul::MessageReporter& reporter);
 
     // True while an operation changes many items at once; the window then

@@ -6,7 +6,9 @@
 #include "exchange/CsvExporter.h"
 #include "exchange/win32/ExportFieldsDialog.h"
 #include "support/PathName.h"
+#include "resources/resource.h"
 #include "support/win32/AppMessageReporter.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
@@ -54,7 +56,8 @@ void ExportSelectedAsNative(const CollectionView& view, std::string& folder) {
         return;
     zul::Windows::WaitCursor wait;
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    SaveNativeFile(*path, SelectedEntries(view), reporter);
+    zul::Windows::StatusLineProgress progress(view.List().Handle(), IDS_PROGRESS_EXPORT);
+    SaveNativeFile(*path, SelectedEntries(view), reporter, &progress);
 }
 
 void ExportSelectedAsCsv(const CollectionView& view, std::string& folder, ExportFieldSet& fields,
@@ -69,7 +72,8 @@ void ExportSelectedAsCsv(const CollectionView& view, std::string& folder, Export
         return;
     zul::Windows::WaitCursor wait;
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    CsvExporter(reporter).Export(SelectedEntries(view), *path, fields);
+    zul::Windows::StatusLineProgress progress(view.List().Handle(), IDS_PROGRESS_EXPORT);
+    CsvExporter(reporter).Export(SelectedEntries(view), *path, fields, &progress);
 }
 
 void ExportSelectedToCdPlayerIni(const CollectionView& view, std::string& folder) {
@@ -79,7 +83,8 @@ void ExportSelectedToCdPlayerIni(const CollectionView& view, std::string& folder
         return;
     zul::Windows::WaitCursor wait;
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    CdPlayerIniExporter(reporter).Export(SelectedEntries(view), *path);
+    zul::Windows::StatusLineProgress progress(view.List().Handle(), IDS_PROGRESS_EXPORT);
+    CdPlayerIniExporter(reporter).Export(SelectedEntries(view), *path, &progress);
 }
 
 } // namespace kolvane

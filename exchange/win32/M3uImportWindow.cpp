@@ -10,6 +10,7 @@
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/CommandMenus.h"
 #include "support/win32/ResourceText.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
@@ -95,7 +96,11 @@ int M3uImportWindow::OpenPlaylist() {
     bool read = false;
     {
         zul::Windows::WaitCursor wait;
-        read = M3uExtReader(reporter).Read(workDir_ + fileName_, tracks_);
+        // The window is not shown yet: the progress goes to the main window's status line.
+        zul::Windows::StatusLineProgress progress(Handle(), IDS_PROGRESS_IMPORT);
+        M3uExtReader reader(reporter);
+        reader.SetProgress(&progress);
+        read = reader.Read(workDir_ + fileName_, tracks_);
     }
     if (!read) {
         fileName_.clear();
