@@ -303,6 +303,19 @@ else
     kv_fail "the main window answers after the run (seed $seed); $replay"
 fi
 
+# No key may have reached a file dialog's list, where Delete deletes (and
+# BackSpace goes up to the folder above): the scratch folder, which the final
+# save goes to, still holds every file of the run.
+missing=""
+for name in a.kvd kaputt.kvd leer.kvd gross.kvd cdplayer.ini liste.m3u; do
+    [ -f "$scratch/$name" ] || missing+=" $name"
+done
+if [ -z "$missing" ]; then
+    kv_pass "the scratch folder keeps its files"
+else
+    kv_fail "the scratch folder keeps its files (missing:${missing}, seed $seed); $replay"
+fi
+
 final="final-$seed.kvd"
 kv_focus "$main" >/dev/null 2>&1
 send_key alt+d
