@@ -53,8 +53,8 @@ ALPHABET=(
     "4 key Insert"    "3 key Delete"     "4 key Return"    "5 key Escape"
     "3 key space"     "3 key Tab"        "1 key shift+Tab" "2 key BackSpace"
     "2 key ctrl+a"    "2 key ctrl+u"     "2 key ctrl+f"    "2 key ctrl+g"
-    "1 key F3"        "2 key ctrl+s"     "1 key ctrl+n"    "1 key ctrl+o"
-    "1 key ctrl+l"    "1 key ctrl+i"     "1 key ctrl+alt+g"
+    "1 key F3"        "2 key ctrl+s"     "1 key ctrl+n"    "3 key ctrl+o"
+    "3 key ctrl+l"    "1 key ctrl+i"     "1 key ctrl+alt+g"
     "8 text -"
     "3 header -"      "5 row -"          "2 dclick -"      "1 rclick -"
     # Datei: Neu, Laden, Speichern, Speichern unter
@@ -67,8 +67,8 @@ ALPHABET=(
     "1 menu alt+a z"  "1 menu alt+a s"   "1 menu alt+a g"
     # Extras: Importieren (Kolvane-Daten, cdplayer.ini, v1.x), Exportieren
     # (Kolvane-Daten, CSV, cdplayer.ini), Hot-Edit, Einstellungen
-    "1 menu alt+e i k" "1 menu alt+e i c" "1 menu alt+e i 1"
-    "1 menu alt+e x k" "1 menu alt+e x s" "1 menu alt+e x c"
+    "2 menu alt+e i k" "2 menu alt+e i c" "2 menu alt+e i 1"
+    "2 menu alt+e x k" "1 menu alt+e x s" "1 menu alt+e x c"
     "1 key ctrl+alt+h" "1 key ctrl+e"
     # Hilfe: Info
     "1 menu alt+h n"
@@ -179,7 +179,7 @@ file_dialog() { # <window> <title>
         type --delay 8 "$win_scratch\\$name" 2>/dev/null
     xdotool key Return 2>/dev/null
     local outcome="" windows
-    for _ in $(seq 1 30); do
+    for _ in $(seq 1 40); do
         sleep 0.1
         windows="$(kv_find '.' | while read -r id; do
             echo "$id $(xdotool getwindowname "$id" 2>/dev/null)"; done)"
@@ -195,6 +195,8 @@ file_dialog() { # <window> <title>
             fi
             continue
         fi
+        # The dialog is gone; what the program did with the name may take a
+        # moment to show.
         if grep -qF " $name - " <<<"$windows"; then
             outcome="a window with its name"
         elif grep -qE "^[0-9]+ (FEHLER|WARNUNG)$" <<<"$windows"; then
@@ -202,8 +204,9 @@ file_dialog() { # <window> <title>
         elif [ "$kind" = save ] && [ "$scratch/$name" -nt "$scratch/.before" ]; then
             outcome="written"
         fi
-        break
+        [ -n "$outcome" ] && break
     done
+    [ -n "$outcome" ] || echo "  windows: $(cut -d' ' -f2- <<<"$windows" | paste -sd'|')" >>"$log"
     echo "  answer: $name: ${outcome:-not taken}" >>"$log"
     [ -n "$outcome" ] && opened[$kind]=$((opened[$kind] + 1))
     act
@@ -221,6 +224,14 @@ for ((i = 0; i < events; i++)); do
     if ! kill -0 "$KV_PROGRAM_PID" 2>/dev/null; then
         failed_at="$i"
         break
+    fi
+    # A file dialog takes a moment to open, longer than the look after the
+    # event that asked for it: the next keys would go into it unseen (and
+    # Delete in its list deletes files). So it is looked for before each
+    # event; the look leaves only milliseconds for one to come up unseen.
+    if [[ ! "$title" =~ $FILE_DIALOG ]]; then
+        late="$(kv_find "$FILE_DIALOG" | sort -n | tail -1)"
+        [ -n "$late" ] && front="$late"
     fi
     # A new window in front gets the keyboard first.
     focus=()
@@ -285,11 +296,21 @@ else
 fi
 peak_kb="$(awk '/^VmHWM/ { print $2 }' "/proc/$KV_PROGRAM_PID/status" 2>/dev/null)"
 
-# Close whatever is open: dialogs with Escape, then any menu of the main window.
-act
-for _ in $(seq 1 30); do
-    [ "$front" = "$main" ] && break
-    act windowfocus "$front" sleep 0.15 key Escape sleep 0.3
+# Close whatever is open: dialogs with Escape, then any menu of the main
+# window. The last events may still be opening a dialog (an export's file
+# dialog comes up late): only the main window in front three looks in a row,
+# a second apart in all, counts as closed.
+calm=0
+for _ in $(seq 1 60); do
+    sleep 0.3
+    act
+    if [ "$front" = "$main" ]; then
+        calm=$((calm + 1))
+        ((calm >= 3)) && break
+        continue
+    fi
+    calm=0
+    act windowfocus "$front" sleep 0.15 key Escape
 done
 kv_focus "$main" >/dev/null 2>&1
 send_key Escape
