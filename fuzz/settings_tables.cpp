@@ -16,8 +16,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -118,6 +120,33 @@ void UseListSettings(const kolvane::RecordListSettings& settings) {
     }
 }
 
+// Reads a section's table as its window does, then checks the round trip;
+// a record list window's values are put to use as well.
+template <class Settings>
+void ReadChecked(zul::SettingsStore& store, const char* section, Settings& settings) {
+    zul::ReadSection(store, section, settings.Table());
+    Settings fresh;
+    CheckRoundTrip(section, settings.Table(), fresh.Table());
+    if constexpr (std::is_same_v<Settings, kolvane::RecordListSettings>)
+        UseListSettings(settings);
+}
+
+// A window's own keys after those of its list, as the main and the import
+// window read them: its folders default to the work folder just read.
+template <class Settings>
+Settings ReadAfterList(zul::SettingsStore& store, const char* section,
+                       std::initializer_list<std::string Settings::*> folders) {
+    kolvane::RecordListSettings list;
+    ReadChecked(store, section, list);
+    Settings settings;
+    for (std::string Settings::*folder : folders)
+        settings.*folder = list.workDir;
+    ReadChecked(store, section, settings);
+    for (std::string Settings::*folder : folders)
+        CheckFolder(settings.*folder);
+    return settings;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
@@ -126,37 +155,20 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     kvtest::MemorySettingsStore store;
     Store(store, data, size);
 
-    // The main window: the list's keys, then its own, the export folders
-    // defaulting to the work folder just read.
-    kolvane::RecordListSettings list, freshList;
-    zul::ReadSection(store, "MainDlg", list.Table());
-    UseListSettings(list);
-    CheckRoundTrip("MainDlg", list.Table(), freshList.Table());
-    kolvane::MainWindowSettings main, freshMain;
-    main.exportDirKvd = main.exportDirCsv = main.exportDirIni = list.workDir;
-    zul::ReadSection(store, "MainDlg", main.Table());
-    for (const std::string* folder : {&main.exportDirKvd, &main.exportDirCsv, &main.exportDirIni})
-        CheckFolder(*folder);
+    using kolvane::ImportFolderSettings;
+    using kolvane::MainWindowSettings;
+    const MainWindowSettings main = ReadAfterList<MainWindowSettings>(
+        store, "MainDlg",
+        {&MainWindowSettings::exportDirKvd, &MainWindowSettings::exportDirCsv,
+         &MainWindowSettings::exportDirIni});
     if ((kolvane::ExportFieldSet::FromByte(main.exportFields[0]).ToByte() & 0xC0) != 0)
         std::abort();
-    CheckRoundTrip("MainDlg", main.Table(), freshMain.Table());
-
-    // The import window: the list's keys and a folder per kind.
-    kolvane::RecordListSettings importList, freshImportList;
-    zul::ReadSection(store, "ImportDlg", importList.Table());
-    UseListSettings(importList);
-    CheckRoundTrip("ImportDlg", importList.Table(), freshImportList.Table());
-    kolvane::ImportFolderSettings folders, freshFolders;
-    folders.workDirIni = folders.workDirKvd = folders.workDirV1x = importList.workDir;
-    zul::ReadSection(store, "ImportDlg", folders.Table());
-    for (const std::string* folder : {&folders.workDirIni, &folders.workDirKvd, &folders.workDirV1x})
-        CheckFolder(*folder);
-    CheckRoundTrip("ImportDlg", folders.Table(), freshFolders.Table());
-
-    // The M3U window.
-    kolvane::M3uWindowSettings m3u, freshM3u;
-    zul::ReadSection(store, "ImportM3uExtDlg", m3u.Table());
+    ReadAfterList<ImportFolderSettings>(store, "ImportDlg",
+                                        {&ImportFolderSettings::workDirIni,
+                                         &ImportFolderSettings::workDirKvd,
+                                         &ImportFolderSettings::workDirV1x});
+    kolvane::M3uWindowSettings m3u;
+    ReadChecked(store, "ImportM3uExtDlg", m3u);
     CheckFolder(m3u.workDir);
-    CheckRoundTrip("ImportM3uExtDlg", m3u.Table(), freshM3u.Table());
     return 0;
 }

@@ -4,9 +4,6 @@
 #include "SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    const std::string folder = seeds::CorpusFolder(argc, argv);
-    if (folder.empty())
-        return 2;
     using namespace std::string_literals;
     const seeds::Samples samples = {
         {"relative", "C:\\Daten\0liste\0kvd"s},
@@ -15,6 +12,5 @@ int main(int argc, char** argv) {
         {"dotted_folder", "C:\\a.b\\\0name\0ini"s},
         {"no_extension", "\\\\server\\share\0a.\0"s},
     };
-    seeds::WriteSamples(folder, samples);
-    return 0;
+    return seeds::WriteSampleCorpus(argc, argv, samples);
 }

@@ -4,9 +4,6 @@
 #include "SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    const std::string folder = seeds::CorpusFolder(argc, argv);
-    if (folder.empty())
-        return 2;
     using namespace std::string_literals;
     const seeds::Samples samples = {
         {"down", "\x01"s + "abba" + "\0ABBA\0Gold\0" "1992\0" "1A\0Dancing Queen\r\nSOS\0" "\0"s},
@@ -14,6 +11,5 @@ int main(int argc, char** argv) {
         {"eszett", "\x05"s + "stra\xdf" "e" + "\0STRASSE\0Stra\xdf" "e\0\0\0\0"s},
         {"empty", "\x01"s},
     };
-    seeds::WriteSamples(folder, samples);
-    return 0;
+    return seeds::WriteSampleCorpus(argc, argv, samples);
 }

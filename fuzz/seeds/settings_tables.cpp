@@ -4,9 +4,6 @@
 #include "SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    const std::string folder = seeds::CorpusFolder(argc, argv);
-    if (folder.empty())
-        return 2;
     using namespace std::string_literals;
     // Key byte = section + 3 * key (keys as listed in the fuzzer).
     const seeds::Samples samples = {
@@ -21,6 +18,5 @@ int main(int argc, char** argv) {
         // ImportM3uExtDlg: ImportInterpreten, Placement of 2 bytes.
         {"m3u", "\x3b\x01\x01\x01" "\x02\x04\x02\x2c\x00"s},
     };
-    seeds::WriteSamples(folder, samples);
-    return 0;
+    return seeds::WriteSampleCorpus(argc, argv, samples);
 }
