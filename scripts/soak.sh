@@ -171,27 +171,34 @@ file_dialog() { # <window> <title>
     name="${names[answer % ${#names[@]}]}"
     answered[$kind]=$((answered[$kind] + 1))
     touch "$scratch/.before"
-    # The dialog opens with the focus in its name box, and no other key
-    # moves it. Home, Shift+End: the name replaces what the box holds.
-    # xdotool's "type" takes every further word as text, so the key that
-    # confirms is a command of its own.
-    xdotool windowfocus "$dialog" sleep 0.15 key Home shift+End sleep 0.05 \
-        type --delay 8 "$win_scratch\\$name" 2>/dev/null
+    # A click puts the focus into the name box (Wine's dialog over a hidden
+    # import window has none at first): 56 pixels above the dialog's bottom,
+    # 300 from its left. Home, Shift+End: the name replaces what the box
+    # holds. xdotool's "type" takes every further word as text, so the key
+    # that confirms is a command of its own.
+    local HEIGHT=360
+    eval "$(xdotool getwindowgeometry --shell "$dialog" 2>/dev/null | grep '^HEIGHT=')"
+    xdotool windowfocus "$dialog" sleep 0.15 mousemove --window "$dialog" 300 $((HEIGHT - 56)) \
+        click 1 sleep 0.1 key Home shift+End sleep 0.05 type --delay 8 "$win_scratch\\$name" 2>/dev/null
     xdotool key Return 2>/dev/null
-    local outcome="" windows
+    local outcome="" windows asked=0
     for _ in $(seq 1 40); do
         sleep 0.1
-        windows="$(kv_find '.' | while read -r id; do
+        # Also nameless windows: Wine's "file not found" box has no title.
+        windows="$(kv_find '^' | while read -r id; do
             echo "$id $(xdotool getwindowname "$id" 2>/dev/null)"; done)"
         # While the dialog stays, a window after it is its own question
-        # (replace the file? "Error" under Wine; not found): its default
-        # button.
+        # (replace the file? "Error" under Wine; not found, without a
+        # title): its default button.
         if grep -qE "^$dialog " <<<"$windows"; then
             local question
             question="$(cut -d' ' -f1 <<<"$windows" | sort -n | tail -1)"
             if ((question > dialog)); then
                 echo "  the dialog asks: $(grep -E "^$question " <<<"$windows" | cut -d' ' -f2-)" >>"$log"
                 xdotool windowfocus "$question" sleep 0.15 key Return 2>/dev/null
+                asked=1
+            elif ((asked > 0 && ++asked > 5)); then
+                break # answered, and the dialog stays: it refused the name
             fi
             continue
         fi
