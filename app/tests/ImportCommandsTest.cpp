@@ -242,8 +242,9 @@ TEST_F(ImportCommandsTest, LoadsAndImportsShowTheirProgressInTheMainStatusLine) 
     });
     std::vector<std::string> artists(2000, "Abba");
     OpenCollection(artists);
-    // Each new percentage: 0 % for the first entry, then 1 % to 100 %; then
-    // the text from before and the new count.
+    // Each new percentage, reading the first half and filling the list the
+    // second: 0 % for the first entry, then 1 % to 100 %; then the text from
+    // before and the new count.
     std::vector<std::string> expected;
     for (int percent = 0; percent <= 100; ++percent)
         expected.push_back("Lade ... " + std::to_string(percent) + " %");
@@ -258,6 +259,6 @@ TEST_F(ImportCommandsTest, LoadsAndImportsShowTheirProgressInTheMainStatusLine) 
     });
     Command(main.Handle(), IDM_IMPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(shown, (std::vector<std::string>{"Importiere ... 100 %",
+    EXPECT_EQ(shown, (std::vector<std::string>{"Importiere ... 50 %", "Importiere ... 100 %",
                                                "2000 Eintr\xE4ge, 0 ausgew\xE4hlt"}));
 }

@@ -95,11 +95,12 @@ void CollectionView::Add(const DiscEntry& entry) {
     SelectFrom(first);
 }
 
-void CollectionView::AppendAll(const DiscCollection& entries, bool select) {
+void CollectionView::AppendAll(const DiscCollection& entries, bool select,
+                               zul::Progress* progress) {
     const std::size_t first = entries_.size();
     entries_.insert(entries_.end(), entries.begin(), entries.end());
     modified_ = true;
-    FillList();
+    FillList(progress);
     if (select)
         SelectFrom(first);
 }
@@ -192,7 +193,7 @@ int CollectionView::FocusedPosition() const {
     return list_.NextItem(-1, LVNI_FOCUSED);
 }
 
-void CollectionView::FillList() {
+void CollectionView::FillList(zul::Progress* progress) {
     Bulk bulk(*this);
     RedrawOff redrawOff(list_);
     list_.DeleteAllItems();
@@ -217,6 +218,8 @@ void CollectionView::FillList() {
         item.lParam = static_cast<LPARAM>(index);
         if (list_.InsertItem(item) >= 0)
             rows_.push_back(index);
+        if (progress != nullptr)
+            progress->Advance(rows_.size(), order.size());
     }
 }
 
@@ -339,8 +342,10 @@ int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter
                                    zul::Progress* progress) {
     WaitCursor wait;
     Clear();
-    const int result = kolvane::LoadNativeFile(path, entries_, reporter, progress);
-    FillList();
+    // Reading is the first half; the list takes as long again.
+    zul::ProgressPart reading(progress, 0, 2), showing(progress, 1, 2);
+    const int result = kolvane::LoadNativeFile(path, entries_, reporter, reading.Get());
+    FillList(showing.Get());
     modified_ = false;
     return result;
 }

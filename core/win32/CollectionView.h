@@ -44,7 +44,7 @@ public:
 
     // Editing; each sets the modified flag.
     void Add(const DiscEntry& entry);
-    void AppendAll(const DiscCollection& entries, bool select);
+    void AppendAll(const DiscCollection& entries, bool select, zul::Progress* progress = nullptr);
     void Replace(int position, const DiscEntry& entry);
     void SetField(int position, int column, const std::string& text);
     void SetTracks(int position, const std::string& text);
@@ -60,8 +60,8 @@ public:
     DiscEntry FirstSelected() const;
     DiscEntry Focused() const;
 
-    // The list.
-    void FillList();
+    // The list. A progress is told of each row put in.
+    void FillList(zul::Progress* progress = nullptr);
     void SelectAll(bool on);
     void SelectFrom(std::size_t firstIndex);
     void EnsureFocusVisible() const;

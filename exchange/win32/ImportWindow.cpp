@@ -107,9 +107,11 @@ int ImportWindow::LoadFile(const std::string& path) {
         // As any load: the default sort comes into force.
         View().Clear();
         const std::unique_ptr<DiscImporter> importer = ImporterOf(kind_, reporter);
-        importer->SetProgress(&progress);
+        // Reading is the first half; the list takes as long again.
+        zul::ProgressPart reading(&progress, 0, 2), showing(&progress, 1, 2);
+        importer->SetProgress(&reading);
         if (importer->Import(path)) {
-            View().AppendAll(importer->Entries(), false);
+            View().AppendAll(importer->Entries(), false, &showing);
             result = 1;
         }
     }
