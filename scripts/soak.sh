@@ -230,10 +230,11 @@ stuck=0
 failed_at=""
 for ((i = 0; i < events; i++)); do
     if ! kill -0 "$KV_PROGRAM_PID" 2>/dev/null; then
-        # A user may close the program: the settings dialog can turn on the
-        # button row, and its "Schließen" then ends a saved collection's
-        # run. That ends with exit code 0 and the run goes on with the
-        # program started again; any other end is a failure.
+        # The events may end the program with its own commands, as a user
+        # can: a menu an event left open takes a later "e" as "Beenden", and
+        # the settings dialog can show the button row with "Schließen". A
+        # saved collection then ends with exit code 0 and the run goes on
+        # with the program started again; any other end is a failure.
         wait "$KV_PROGRAM_PID"
         exit_code=$?
         if [ "$exit_code" != 0 ]; then
