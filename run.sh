@@ -12,6 +12,10 @@ cmake -S . -B "$cross" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
 cmake --build "$cross" -j "${KV_JOBS:-2}" --target Kolvane
 
+# Wine's own dialogs ("Speichern unter", "Ja") in the program's language.
+KV_WINE_LANG="$(scripts/german-locale.sh)"
+export KV_WINE_LANG
+
 exe="$cross/app/Kolvane.exe"
 demo="$root/demo/Sammlung.kvd"
 args=()

@@ -57,6 +57,7 @@ bool EntryDialog::OnInitDialog() {
         // limit of some 32,000 characters; the fields have none.
         edit.SetLimit(0);
         edit.SetText(entry_.Field(field));
+        shown_[field] = edit.GetText();
         if (mode_ == ShowMode) {
             edit.SetReadOnly(true);
         }
@@ -96,7 +97,9 @@ void EntryDialog::OnPlaylistButton() {
 void EntryDialog::OnOK() {
     if (mode_ != ShowMode) {
         for (int field = 0; field < DiscEntry::FieldCount; ++field) {
-            entry_.Field(field) = ItemText(FieldEditIds[field]);
+            std::string text = ItemText(FieldEditIds[field]);
+            if (text != shown_[field])
+                entry_.Field(field) = std::move(text);
         }
     }
     AppDialog::OnOK();

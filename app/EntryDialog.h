@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace kolvane {
 
 // One disc entry with all six fields, for adding, changing or only viewing.
@@ -40,6 +42,10 @@ private:
 
     int mode_;
     DiscEntry entry_;
+    // What each edit showed when the dialog opened. An edit cannot hold every
+    // text a field can (a NUL byte ends it): a field whose edit still shows
+    // that keeps its own bytes.
+    std::string shown_[DiscEntry::FieldCount];
 };
 
 } // namespace kolvane

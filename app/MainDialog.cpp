@@ -17,6 +17,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 namespace kolvane {
@@ -207,13 +208,13 @@ bool MainDialog::OnCommand(int id, int code, HWND control) {
             OnInfo();
             return true;
         case IDM_EXPORT_NATIVE:
-            ExportSelectedAsNative(View(), settings_.exportDirKvd);
+            ExportSelectedAsNative(View(), Document().FilePath(), settings_.exportDirKvd);
             return true;
         case IDM_EXPORT_CSV:
             OnExportCsv();
             return true;
         case IDM_EXPORT_CDPLAYER:
-            ExportSelectedToCdPlayerIni(View(), settings_.exportDirIni);
+            ExportSelectedToCdPlayerIni(View(), Document().FilePath(), settings_.exportDirIni);
             return true;
         case IDM_HOT_EDIT:
             OnToggleHotEdit();
@@ -305,7 +306,7 @@ void MainDialog::OnInfo() {
 
 void MainDialog::OnExportCsv() {
     ExportFieldSet fields = ExportFields();
-    ExportSelectedAsCsv(View(), settings_.exportDirCsv, fields, Handle());
+    ExportSelectedAsCsv(View(), Document().FilePath(), settings_.exportDirCsv, fields, Handle());
     SetExportFields(fields);
 }
 
@@ -390,15 +391,18 @@ void MainDialog::OnListDoubleClick() {
 }
 
 // Only a changed text is stored: looking into a pane, or copying from it,
-// does not make the collection modified.
+// does not make the collection modified. The text goes to the entry the pane
+// showed, wherever the list shows that entry by now.
 void MainDialog::OnSidePaneCommit(const HotEditCommit& commit) {
-    if (commit.text != nullptr && commit.row >= 0 && commit.row < View().RowCount()) {
-        const DiscEntry entry = View().GetAt(commit.row);
+    const int row =
+        commit.entry >= 0 ? View().PositionOfEntry(static_cast<std::size_t>(commit.entry)) : -1;
+    if (commit.text != nullptr && row >= 0) {
+        const DiscEntry entry = View().GetAt(row);
         if (commit.header.idFrom == static_cast<UINT_PTR>(TracksId)) {
             if (entry.Tracks != commit.text)
-                View().SetTracks(commit.row, commit.text);
+                View().SetTracks(row, commit.text);
         } else if (entry.Notes != commit.text) {
-            View().SetNotes(commit.row, commit.text);
+            View().SetNotes(row, commit.text);
         }
     }
     // A cancelled edit only refreshes, which puts the stored text back.
@@ -412,7 +416,9 @@ void MainDialog::OnCellEdited(const LVITEMA& cell) {
     if (cell.pszText == nullptr || cell.iItem < 0 || cell.iItem >= View().RowCount() ||
         cell.iSubItem < 0 || cell.iSubItem >= CollectionView::ColumnCount)
         return;
-    if (View().GetAt(cell.iItem).Field(cell.iSubItem) == cell.pszText)
+    // The editor was given the field up to a NUL byte, where an edit's text
+    // ends: a text unchanged against that leaves the whole field.
+    if (std::strcmp(View().GetAt(cell.iItem).Field(cell.iSubItem).c_str(), cell.pszText) == 0)
         return;
     View().SetField(cell.iItem, cell.iSubItem, cell.pszText);
     RefreshAll();

@@ -113,3 +113,27 @@ function(kv_add_file_size_limit_test program filter)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${L_RESOURCE_LOCK})
     endif()
 endfunction()
+
+# kv_add_slow_delete_test(<test program> <gtest filter>)
+#
+# The filtered cases run once more with every file deletion held up for 300 ms
+# (scripts/slow-delete.sh, through strace); the tests read the delay from
+# KV_SLOW_DELETE_MS. A step that leaves a file missing while something is
+# deleted then lasts long enough to be seen. Registered as
+# <test program>_slow_delete.
+function(kv_add_slow_delete_test program filter)
+    if(NOT (KV_TESTS AND TARGET ${program}))
+        return()
+    endif()
+    set(name ${program}_slow_delete)
+    set(report "${KV_RESULTS_DIR}/${name}.xml")
+    if(CMAKE_CROSSCOMPILING)
+        set(report "Z:${report}")
+    endif()
+    add_test(NAME ${name}
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/slow-delete.sh 300
+                     ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}>
+                     --gtest_filter=${filter} --gtest_output=xml:${report}
+             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+endfunction()

@@ -2,6 +2,7 @@
 
 #include "exchange/TextLineReader.h"
 #include "resources/resource.h"
+#include "support/TextCase.h"
 #include "support/TextHelpers.h"
 #include "support/WhiteSpace.h"
 
@@ -10,7 +11,6 @@ namespace kolvane {
 bool CdPlayerIniImporter::Import(const std::string& path) {
     entries_.clear();
     state_ = State::NoSection;
-    pendingSection_.clear();
     current_.ClearAll();
 
     TextLineReader reader;
@@ -33,7 +33,7 @@ bool CdPlayerIniImporter::Import(const std::string& path) {
         Reporter().ReportError(IDS_ERR_003);
         return false;
     }
-    if (state_ != State::SectionPending && !current_.IsEmpty())
+    if (state_ == State::InSection)
         entries_.push_back(current_);
     return true;
 }
@@ -58,9 +58,11 @@ void CdPlayerIniImporter::TakeLine(const std::string& rawLine) {
         } else {
             std::string_view key = line.substr(0, equals);
             name = line.substr(equals + 1);
-            if (key == "Title")
+            // The CD player writes "title" and "artist"; Windows reads keys in
+            // any letter case, and so does this.
+            if (zul::CompareFoldingAscii(key, "title") == 0)
                 kind = LineKind::TitleKey;
-            else if (key == "Artist")
+            else if (zul::CompareFoldingAscii(key, "artist") == 0)
                 kind = LineKind::ArtistKey;
             else if (zul::IsAllDigits(key))
                 kind = LineKind::TrackKey;
@@ -76,39 +78,20 @@ void CdPlayerIniImporter::TakeLine(const std::string& rawLine) {
     if (kind == LineKind::IgnoredKey)
         return;
 
-    switch (state_) {
-    case State::NoSection:
-        if (kind != LineKind::Header) {
-            state_ = State::Failed;
-            return;
-        }
+    if (kind == LineKind::Header) {
+        // Every section is a disc, also one that holds none of the disc keys.
+        if (state_ == State::InSection)
+            entries_.push_back(current_);
         current_.ClearAll();
         current_.DiscId.assign(name);
         state_ = State::InSection;
         return;
-    case State::InSection:
-        if (kind == LineKind::Header) {
-            entries_.push_back(current_);
-            pendingSection_.assign(name);
-            state_ = State::SectionPending;
-            return;
-        }
-        ApplyKey(kind, name);
-        return;
-    case State::SectionPending:
-        // A section without a single disc key is only tolerated at the end.
-        if (kind == LineKind::Header) {
-            state_ = State::Failed;
-            return;
-        }
-        current_.ClearAll();
-        current_.DiscId = pendingSection_;
-        ApplyKey(kind, name);
-        state_ = State::InSection;
-        return;
-    case State::Failed:
+    }
+    if (state_ != State::InSection) { // a disc key before the first section
+        state_ = State::Failed;
         return;
     }
+    ApplyKey(kind, name);
 }
 
 void CdPlayerIniImporter::ApplyKey(LineKind kind, std::string_view value) {

@@ -1,7 +1,7 @@
 #include "exchange/CsvExporter.h"
 
-#include "exchange/ExclusiveFile.h"
 #include "resources/resource.h"
+#include "support/ReplacementFile.h"
 
 #include <cstdint>
 #include <string_view>
@@ -36,11 +36,14 @@ bool WriteOut(std::FILE* file, std::string& pending) {
 bool CsvExporter::Export(const DiscCollection& entries, const std::string& path,
                          ExportFieldSet fields, zul::Progress* progress) {
     entries_ = entries;
-    std::FILE* file = OpenExclusiveForWriting(path);
-    if (!file) {
+    // Written beside the file and put in its place once complete: a failed
+    // export leaves the previous file whole.
+    zul::ReplacementFile replacement(path);
+    if (!replacement.Create()) {
         reporter_.ReportError(IDS_ERR_012);
         return false;
     }
+    std::FILE* file = replacement.Stream();
 
     std::string pending;
     pending.reserve(WriteChunk * 2);
@@ -67,11 +70,19 @@ bool CsvExporter::Export(const DiscCollection& entries, const std::string& path,
     if (ok && !WriteOut(file, pending))
         ok = false;
     // Closing flushes the C library's own buffer, so it can fail as well.
-    if (std::fclose(file) != 0)
+    if (!replacement.Finish())
         ok = false;
-    if (!ok)
+    if (!ok) {
         reporter_.ReportError(IDS_ERR_001);
-    return ok;
+        return false;
+    }
+    // A file that cannot be replaced (held open by another program) is one
+    // that cannot be opened for writing.
+    if (!replacement.ReplaceTarget()) {
+        reporter_.ReportError(IDS_ERR_012);
+        return false;
+    }
+    return true;
 }
 
 } // namespace kolvane

@@ -18,8 +18,9 @@ public:
     explicit CsvExporter(zul::MessageReporter& reporter) : reporter_(reporter) {}
 
     // True when every line was written; failures have been reported. An
-    // existing file is replaced completely.
-    // A progress is told of each entry written.
+    // existing file is replaced completely, and only by a complete new one:
+    // after a failure it is as it was. A progress is told of each entry
+    // written.
     bool Export(const DiscCollection& entries, const std::string& path, ExportFieldSet fields,
                 zul::Progress* progress = nullptr);
 

@@ -39,7 +39,7 @@ struct MessageHelpTopic {
 // The explanation of each numbered message: error 2500 + n is "FEHLER 0nn" at anchor l_e0nn,
 // warnings 2800..2802 are "WARNUNG 501".."503" at l_w501..l_w503. Registered at start-up, so
 // that the message box's "Hilfe" opens the explanation of that very message.
-constexpr std::array<MessageHelpTopic, 18> MessageHelpTopics = {{
+constexpr std::array<MessageHelpTopic, 19> MessageHelpTopics = {{
     {IDS_ERR_000, "ref_meldungen.html#l_e000"},
     {IDS_ERR_001, "ref_meldungen.html#l_e001"},
     {IDS_ERR_002, "ref_meldungen.html#l_e002"},
@@ -55,6 +55,7 @@ constexpr std::array<MessageHelpTopic, 18> MessageHelpTopics = {{
     {IDS_ERR_012, "ref_meldungen.html#l_e012"},
     {IDS_ERR_013, "ref_meldungen.html#l_e013"},
     {IDS_ERR_014, "ref_meldungen.html#l_e014"},
+    {IDS_ERR_015, "ref_meldungen.html#l_e015"},
     {IDS_WARN_501, "ref_meldungen.html#l_w501"},
     {IDS_WARN_502, "ref_meldungen.html#l_w502"},
     {IDS_WARN_503, "ref_meldungen.html#l_w503"},

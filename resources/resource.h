@@ -13,6 +13,7 @@
 #define IDD_ENTRY 138
 #define IDD_DELETE_CONFIRM 139
 #define IDD_SEARCH 144
+#define IDD_QUESTION 150
 
 // Common command ids of the dialogs
 #define IDC_HELP_BUTTON 9
@@ -74,6 +75,9 @@
 #define IDC_QUESTION_ICON 1023
 #define IDC_DELETE_TEXT 1030
 
+// Questions about files (dialog 150)
+#define IDC_QUESTION_TEXT 1060
+
 // Export of the selection: field choice dialog 102
 #define IDD_EXPORT_FIELDS 102
 #define IDC_EXPORT_ARTIST 1201
@@ -133,13 +137,17 @@
 #define IDS_COLUMN_TITLE 2201
 #define IDS_COLUMN_YEAR 2202
 #define IDS_COLUMN_ID 2203
-#define IDS_PROGRESS_LOAD 2300
-#define IDS_PROGRESS_SAVE 2301
-#define IDS_PROGRESS_IMPORT 2302
-#define IDS_PROGRESS_EXPORT 2303
+#define IDS_OVERWRITE_CAPTION 2300
+#define IDS_OVERWRITE_CHANGED_FILE 2301
+#define IDS_RESTORE_CAPTION 2302
+#define IDS_RESTORE_INTERRUPTED_SAVE 2303
+#define IDS_PROGRESS_LOAD 2310
+#define IDS_PROGRESS_SAVE 2311
+#define IDS_PROGRESS_IMPORT 2312
+#define IDS_PROGRESS_EXPORT 2313
 #define IDS_APP_TITLE 57344
 
-// Numbered messages: errors "FEHLER 000".."FEHLER 014", warnings 501..503
+// Numbered messages: errors "FEHLER 000".."FEHLER 015", warnings 501..503
 #define IDS_ERR_000 2500
 #define IDS_ERR_001 2501
 #define IDS_ERR_002 2502
@@ -155,6 +163,7 @@
 #define IDS_ERR_012 2512
 #define IDS_ERR_013 2513
 #define IDS_ERR_014 2514
+#define IDS_ERR_015 2515
 #define IDS_WARN_501 2800
 #define IDS_WARN_502 2801
 #define IDS_WARN_503 2802

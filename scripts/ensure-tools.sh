@@ -38,6 +38,8 @@ packages=(
     # Printing test (e2e/flow-print.sh): its own print server, Wine's CUPS
     # client library, and the tools that read the printed pages back
     cups-daemon cups-client libcups2 ghostscript poppler-utils
+    # Slow file deletion for the save tests (scripts/slow-delete.sh)
+    strace
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # wine-session.sh <cross build dir> <command...>
+# [KV_WINE_LANG=<locale>] wine-session.sh ...: Wine in that locale, else C.UTF-8
 #
 # Runs the command with a virtual X display (unless one is given in DISPLAY and
 # KV_USE_DISPLAY=1), the cross tree's Wine prefix and one persistent wineserver,
@@ -10,7 +11,10 @@ build="$(cd "$1" && pwd)"; shift
 export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LANG=C.UTF-8
+# The tests read texts of Wine's own dialogs and must not depend on the
+# machine's language; ./run.sh starts the program in German (KV_WINE_LANG).
+export LANG="${KV_WINE_LANG:-C.UTF-8}"
+export LC_ALL="$LANG"
 # Scripts that start a session of their own when run alone see that they are
 # inside one.
 export KV_WINE_SESSION=1

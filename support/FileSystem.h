@@ -45,4 +45,19 @@ std::int64_t FileLength(std::FILE* file);
 // replaced target passes its attributes and permissions on to the new file.
 bool ReplaceFileWith(const std::string& source, const std::string& target);
 
+// Whether two paths name the same file as the system sees it: one file (also
+// through another link) when both exist, otherwise the same path after
+// "." and "..", short names and, on Windows, letter case.
+bool IsSameFile(const std::string& a, const std::string& b);
+
+// What tells one state of a file from the next: its length and the time it
+// was last written. Missing files have equal stamps.
+struct FileStamp {
+    bool exists = false;
+    std::int64_t length = 0;
+    std::int64_t lastWritten = 0; // in the system's units
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOfFile(const std::string& path);
+
 } // namespace zul

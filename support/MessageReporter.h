@@ -11,4 +11,11 @@ public:
     virtual void ReportWarning(int messageId) = 0;
 };
 
+// Says nothing: for a look at a file whose outcome alone counts.
+class SilentReporter : public MessageReporter {
+public:
+    void ReportError(int) override {}
+    void ReportWarning(int) override {}
+};
+
 } // namespace zul

@@ -11,8 +11,7 @@ std::vector<std::string> ReplacementFile::TemporaryNames(const std::string& name
     // As long as the target's own name, so that the temporary file fits
     // wherever the target fits, and recognisably the target's: its last
     // character becomes "~" ("Sammlung.kvd" gives "Sammlung.kv~"). While
-    // that name is taken by a file that cannot go, its last two become "~1"
-    // to "~9".
+    // that name is taken, its last two become "~1" to "~9".
     std::vector<std::string> names;
     auto add = [&](std::string candidate) {
         if (candidate != name)
@@ -45,11 +44,9 @@ bool ReplacementFile::Create() {
     const PathName target(target_);
     const std::string folder = target.GetDrive() + target.GetFolder();
     const std::vector<std::string> names = TemporaryNames(target.GetBaseName() + target.GetExtension());
-    // What an earlier save of this file left behind (the program ended while
-    // writing) goes first; a temporary file another save still writes cannot
-    // be removed on Windows and keeps its name.
-    for (const std::string& name : names)
-        RemoveFile(folder + name);
+    // Only a new file: one that has a name of ours already may be the only
+    // copy of a collection (a save ended before its rename) or a file of the
+    // user's, and stays as it is.
     for (const std::string& name : names) {
         const std::string candidate = folder + name;
         stream_ = CreateNewFile(candidate);

@@ -7,9 +7,11 @@
 namespace zul {
 
 // A new file written beside a target that takes the target's place only when
-// it is complete: a failed write leaves the previous file as it was. The
-// temporary file is removed unless it replaced the target, and a temporary
-// file an earlier save of the same target left behind goes with the next one.
+// it is complete, in one rename: a failed write leaves the previous file as it
+// was, and the target's name never stands empty. The temporary file is always
+// a new one; a file that already bears one of its names (the user's own, or
+// what a save that was ended left behind) is never touched, the next name is
+// taken instead. The temporary file is removed unless it replaced the target.
 class ReplacementFile {
 public:
     // The names the temporary file may take beside a target of this name
@@ -22,8 +24,9 @@ public:
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Creates the temporary file in the target's folder; false when the
-    // target is read-only or not a file, or the folder cannot take a new file.
+    // Creates the temporary file in the target's folder under the first of
+    // its names that is free; false when the target is read-only or not a
+    // file, or the folder cannot take a new file under any of the names.
     bool Create();
     // The temporary file, open for binary writing after Create.
     std::FILE* Stream() const { return stream_; }

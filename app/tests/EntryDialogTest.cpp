@@ -91,6 +91,33 @@ TEST(EntryDialog, ChangeModeShowsTheEntryAndCancelOrEscapeLeaveItAsSet) {
     EXPECT_TRUE(script.Finished());
 }
 
+// An edit ends its text at a NUL byte, which a field may hold: OK hands back
+// such a field as it was unless its edit was changed.
+TEST(EntryDialog, AFieldTheEditCannotShowWholeComesBackWholeUnlessChanged) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    DiscEntry original = SampleEntry();
+    original.Artist = std::string("Die\0Band", 8);
+    original.Notes = std::string("eins\r\n\0zwei", 11);
+    for (const bool change : {false, true}) {
+        EntryDialog dialog(EntryDialog::ChangeMode);
+        dialog.SetEntry(original);
+        script.Then([&](Dialog& d) {
+            EXPECT_EQ(kvtest::TextOf(EditOf(d, 0)), "Die");
+            if (change)
+                ::SetWindowTextA(EditOf(d, 0), "Die Band");
+            kvtest::Press(d, IDOK);
+        });
+        EXPECT_EQ(app.RunModal(dialog), IDOK);
+        DiscEntry expected = original;
+        if (change)
+            expected.Artist = "Die Band";
+        for (int field = 0; field < DiscEntry::FieldCount; ++field)
+            EXPECT_EQ(dialog.Entry().Field(field), expected.Field(field)) << field << change;
+    }
+    EXPECT_TRUE(script.Finished());
+}
+
 TEST(EntryDialog, TypedLineBreaksAndLongTextsArriveInTheEntry) {
     kvtest::TestApp app;
     kvtest::ModalScript script(app);

@@ -227,31 +227,60 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     EXPECT_EQ(main.Document().FileName(), "");
 }
 
-TEST_F(ExportCommandsTest, NativeExportOverTheOpenFileLeavesTheWindowsCollectionAlone) {
+// An export onto the open collection's file would replace the collection by
+// the selection while the window still calls it saved: the file dialog
+// refuses that file under any spelling and stays open for another name.
+TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpelling) {
+    const std::string open = File("kvd\\Sammlung.kvd");
     kvtest::RecordingReporter reporter;
-    ASSERT_EQ(kolvane::SaveNativeFile(File("kvd\\Sammlung.kvd"), Discs(), reporter), 1);
+    ASSERT_EQ(kolvane::SaveNativeFile(open, Discs(), reporter), 1);
+    const std::vector<unsigned char> saved = kvtest::ReadBytes(open);
     ASSERT_TRUE(main.Create(nullptr));
-    ASSERT_EQ(main.Document().OpenPath(File("kvd\\Sammlung.kvd")), 1);
-    main.View().SetNotes(0, "ge\xE4ndert");
-    main.RefreshAll();
-    kvtest::SelectRows(List(), {3, 4});
+    ASSERT_EQ(main.Document().OpenPath(open), 1);
+    kvtest::SelectRows(List(), {3});
     kvtest::Drain(main);
     const std::string title = main.GetText();
-    ASSERT_EQ(title.substr(0, 3), " * ");
-    DiscCollection expected;
-    main.View().CollectSelected(expected);
+    const std::string start = main.ExportDirKvd();
 
+    char shortName[MAX_PATH] = {};
+    ASSERT_NE(::GetShortPathNameA(open.c_str(), shortName, MAX_PATH), 0u);
+    const std::string spellings[] = {open, work.File("KVD\\.\\csv\\..\\SAMMLUNG.KVD"), shortName};
+    const struct {
+        int command;
+        kvtest::FileDialogOffer (*offer)(const std::string&);
+        const char* other;
+    } exports[] = {{IDM_EXPORT_NATIVE, Kvd, "kvd\\Auswahl.kvd"},
+                   {IDM_EXPORT_CSV, Csv, "csv\\Auswahl.csv"},
+                   {IDM_EXPORT_CDPLAYER, Ini, "ini\\cdplayer.ini"}};
     ModalScript script;
-    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\Sammlung.kvd"));
+    for (const auto& e : exports) {
+        SCOPED_TRACE(e.other);
+        if (e.command == IDM_EXPORT_CSV)
+            script.Then(ToggleFields({}));
+        // The dialog asked again after each refusal, as it stays open.
+        for (const std::string& spelling : spellings)
+            script.ThenSystem([&e, &spelling](zul::Windows::SystemDialog& dialog) {
+                EXPECT_EQ(static_cast<FileDialog&>(dialog).Flags(), e.offer("").flags);
+                static_cast<FileDialog&>(dialog).AnswerPath(spelling);
+            }).ExpectMessage(IDS_ERR_015);
+        script.ExpectFileDialog(e.offer(start), File(e.other));
+        Command(e.command);
+        EXPECT_TRUE(script.Finished()) << testing::PrintToString(script.Seen());
+        EXPECT_TRUE(std::filesystem::exists(File(e.other)));
+    }
+    EXPECT_EQ(kvtest::ReadBytes(open), saved);
+    EXPECT_EQ(main.View().Entries().size(), 5u);
+    EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.GetText(), title);
+
+    // A file that is gone since it was loaded is refused by its path.
+    ASSERT_TRUE(std::filesystem::remove(open));
+    script.ExpectFileDialog(Kvd(Folder("kvd")), work.File("kvd\\sammlung.KVD"))
+        .ExpectMessage(IDS_ERR_015)
+        .ExpectFileDialog(Kvd(Folder("kvd")), "");
     Command(IDM_EXPORT_NATIVE);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(kvtest::ReadBytes(File("kvd\\Sammlung.kvd")), NativeBytes(expected));
-    EXPECT_EQ(FolderContents(work.Path() / "kvd"), std::vector<std::string>{"Sammlung.kvd"});
-    EXPECT_EQ(main.View().Entries().size(), 5u);
-    EXPECT_EQ(main.View().Entries()[0].Notes, "ge\xE4ndert");
-    EXPECT_TRUE(main.View().IsModified());
-    EXPECT_EQ(main.Document().FileName(), "Sammlung.kvd");
-    EXPECT_EQ(main.GetText(), title);
+    EXPECT_FALSE(std::filesystem::exists(open));
 }
 
 TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyway) {

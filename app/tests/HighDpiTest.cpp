@@ -1,10 +1,12 @@
 // The main window at 120 and 144 dots per inch, as a user with a larger
 // display setting starts it for the first time: the whole layout shows and the
-// columns are as wide, relative to the text, as at 96. Wine reads the
-// resolution when a process starts, so the test runs itself again under each.
+// columns are as wide, relative to the text, as at 96, and fit the window (a
+// picture of it in dpi/<resolution>.bmp beside the test program). Wine reads
+// the resolution when a process starts, so the test runs itself again under each.
 #include "app/MainDialog.h"
 #include "core/RecordListSettings.h"
 #include "testkit/win32/Pump.h"
+#include "testkit/win32/WindowImage.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -63,9 +65,13 @@ void CheckTheFirstStartAt(int dpi) {
     ::ShowWindow(main.Handle(), SW_SHOWNORMAL);
     kvtest::Drain(main);
 
+    ::CreateDirectoryA("dpi", nullptr);
+    kvtest::SaveWindowImage(main.Handle(), "dpi/" + std::to_string(dpi) + ".bmp");
     const RECT outer = main.WindowRect();
     EXPECT_GE(outer.right - outer.left, main.Metrics().minimumWidth);
     EXPECT_GE(outer.bottom - outer.top, main.Metrics().minimumHeight);
+    EXPECT_LE(outer.right, ::GetSystemMetrics(SM_CXSCREEN)) << "wider than the screen";
+    EXPECT_LE(outer.bottom, ::GetSystemMetrics(SM_CYSCREEN)) << "higher than the screen";
     const RECT client = main.ClientRect();
     for (const int id : {MainDialog::ListId, MainDialog::TracksId, MainDialog::NotesId,
                          MainDialog::StatusId}) {
@@ -80,6 +86,8 @@ void CheckTheFirstStartAt(int dpi) {
         EXPECT_EQ(ListView_GetColumnWidth(list, column),
                   ::MulDiv(kolvane::DefaultColumnWidths[column], dpi, 96))
             << "column " << column;
+    EXPECT_EQ(::GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL, 0)
+        << "the list scrolls sideways: the columns do not fit (see dpi/" << dpi << ".bmp)";
     ::DestroyWindow(main.Handle());
 }
 

@@ -2,10 +2,12 @@
 // clicks and key strokes through the system's input queue, the window's own
 // pre-translation, the real list view and edits. The collection, the list
 // order and the modified flag are checked afterwards.
+#include "app/EntryDialog.h"
 #include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
 #include "resources/resource.h"
 #include "testkit/Entries.h"
+#include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
 #include "testkit/win32/Menus.h"
@@ -16,6 +18,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -128,8 +131,11 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
 
 // An empty cell shows the placeholder "<ohne>"; its editor starts empty, and
 // a cell left as it was changes nothing.
+// Unchanged also where the editor cannot show the whole field: a NUL byte
+// ends an edit's text.
 TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
-    Open({Entry("Abba", "", "1976"), Entry("Beatles", "Revolver")});
+    const std::string abba("Ab\0ba", 5);
+    Open({Entry(abba, "", "1976"), Entry("Beatles", "Revolver")});
     ASSERT_EQ(kvtest::CellText(List(), 0, 1), "<ohne>");
     HWND editor = OpenCellEditor(0, 1);
     ASSERT_NE(editor, nullptr);
@@ -139,6 +145,7 @@ TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
     ASSERT_NE(OpenCellEditor(0, 0), nullptr);
     Keys(VK_RETURN);
     EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.View().Entries()[0].Artist, abba);
 
     ASSERT_NE(OpenCellEditor(1, 2), nullptr);
     Write("1966");
@@ -229,15 +236,18 @@ TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks)
 
 // With entries selected, Delete in a pane deletes a character, never an
 // entry; Insert still opens the entry dialog. Looking into a pane without
-// typing changes nothing.
+// typing changes nothing, also where the pane cannot show the whole field
+// (a NUL byte ends the text of an edit).
 TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) {
-    Open({Entry("Abba", "", "", "", "abc"), Entry("Beatles", "", "", "", "def")});
+    const std::string abc("abc\0z", 5), def("def\0z", 5);
+    Open({Entry("Abba", "", "", "", abc), Entry("Beatles", "", "", "", def)});
     ClickCell(0, 0);
     kvtest::SelectRows(List(), {0, 1});
     Settle();
     ClickInto(Tracks());
     ClickCell(0, 0); // in and out again
     EXPECT_FALSE(main.View().IsModified());
+    EXPECT_EQ(main.View().Entries()[0].Tracks + main.View().Entries()[1].Tracks, abc + def);
 
     kvtest::SelectRows(List(), {0, 1});
     Settle();
@@ -258,7 +268,7 @@ TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) 
     EXPECT_TRUE(script.Finished()) << "Insert opens the entry dialog";
     EXPECT_EQ(main.View().RowCount(), 2);
     EXPECT_EQ(main.View().Entries()[shown].Tracks, rest) << "stored before the dialog";
-    EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? "def" : "abc");
+    EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? def : abc);
 }
 
 TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
@@ -279,17 +289,27 @@ TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
 }
 
 // An edit still open when the window closes or the list is sorted by a click
-// on its header is stored first, on its own entry.
+// on its header is stored first, on its own entry: a side pane's or a cell's.
 TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
     Open(kvtest::Entries({"Cream", "Abba", "Beatles"}));
+    const auto sortByArtist = [this](const char* order) {
+        kvtest::ClickHeader(List(), 0);
+        Settle();
+        EXPECT_EQ(ArtistColumn(List()), order);
+    };
     ClickCell(0, 0); // Cream, the list unsorted
     ClickInto(Notes());
     Write("Live");
-    kvtest::ClickHeader(List(), 0);
-    Settle();
-    EXPECT_EQ(ArtistColumn(List()), "Abba,Beatles,Cream");
+    sortByArtist("Abba,Beatles,Cream");
     EXPECT_EQ(main.View().Entries()[0].Notes, "Live");
     EXPECT_EQ(main.View().Entries()[1].Notes, "");
+
+    ASSERT_NE(OpenCellEditor(0, 1), nullptr); // Abba
+    Retype("Gold");
+    sortByArtist("Cream,Beatles,Abba");
+    EXPECT_EQ(main.View().Entries()[1].Title, "Gold");
+    EXPECT_EQ(main.View().Entries()[2].Title, "");
+    sortByArtist("Abba,Beatles,Cream");
 
     main.View().SetModified(false);
     ClickCell(1, 0); // Beatles
@@ -302,4 +322,127 @@ TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
     EXPECT_TRUE(script.Finished()) << "closing asks to save the typed notes";
     ASSERT_TRUE(::IsWindow(main.Handle()));
     EXPECT_EQ(main.View().Entries()[2].Notes, "Mono");
+}
+
+// Whatever moves the rows while the pane shows an entry, an edit in the pane
+// lands on that entry: not on the one that stands in its old row by then.
+TEST_F(HotEditTest, APaneEditLandsOnTheEntryItShowedWhateverMovedTheRows) {
+    kolvane::DiscCollection entries;
+    for (const char* artist : {"Cream", "Abba", "Beatles"})
+        entries.push_back(Entry(artist, "", "", "", std::string("T-") + artist));
+    kvtest::TempFolder folder;
+    const std::string ini = folder.File("cdplayer.ini");
+    kvtest::WriteText(ini, "[0]\r\nArtist=Aaa\r\n");
+    // A key that opens a dialog, answered.
+    const auto answer = [this](std::function<void(zul::Windows::Dialog&)> action, WORD key,
+                               bool withControl) {
+        kvtest::ModalScript script;
+        script.Then(std::move(action));
+        Keys(key, withControl);
+        EXPECT_TRUE(script.Finished());
+    };
+    struct Path {
+        const char* name;
+        bool sortedByArtist; // before the first row is clicked
+        std::function<void()> moveRows;
+    };
+    const std::vector<Path> paths = {
+        {"header click", false, [&] { kvtest::ClickHeader(List(), 0); Settle(); }},
+        {"sort after a cell edit", true,
+         [&] {
+             ASSERT_NE(OpenCellEditor(0, 0), nullptr);
+             Retype("Zappa");
+             Keys(VK_RETURN);
+         }},
+        {"insert", true,
+         [&] {
+             answer([](zul::Windows::Dialog& d) {
+                 d.SetItemText(kolvane::EntryDialog::FieldEditIds[0], "Aaa");
+                 kvtest::Press(d, IDOK);
+             }, VK_INSERT, false);
+         }},
+        {"delete", true,
+         [&] {
+             main.SetAskBeforeDelete(false);
+             Keys(VK_DELETE);
+         }},
+        {"import", true,
+         [&] {
+             kvtest::ModalScript script;
+             script.ChooseFile(ini).Then([](zul::Windows::Dialog& d) {
+                 kvtest::PressKey(d, 'A', kvtest::Ctrl);
+                 kvtest::PressKey(d, VK_RETURN, kvtest::Ctrl);
+             });
+             kvtest::Command(main.Handle(), IDM_IMPORT_CDPLAYER);
+             Settle();
+             EXPECT_TRUE(script.Finished());
+         }},
+        {"search", true,
+         [&] {
+             answer([](zul::Windows::Dialog& d) {
+                 d.SetItemText(IDC_SEARCH_TEXT, "T-Cream");
+                 kvtest::Press(d, IDOK);
+             }, 'F', true);
+         }},
+        {"select all", true, [&] { Keys('A', true); }},
+    };
+    Open({});
+    for (const Path& path : paths) {
+        SCOPED_TRACE(path.name);
+        main.View().Clear();
+        Load(entries);
+        if (path.sortedByArtist)
+            main.View().SortColumnClicked(0);
+        main.RefreshAll();
+        ClickCell(0, 0);
+        path.moveRows();
+        const kolvane::DiscCollection before = main.View().Entries();
+        const std::string shown = TextOf(Tracks());
+        ASSERT_EQ(std::count_if(before.begin(), before.end(),
+                                [&](const kolvane::DiscEntry& e) { return e.Tracks == shown; }),
+                  1);
+
+        ClickInto(Tracks());
+        Keys(VK_END, true);
+        Write(" X");
+        RECT client{};
+        ::GetClientRect(List(), &client);
+        ClickAt(List(), {5, client.bottom - 5}); // below the rows
+        const kolvane::DiscCollection& after = main.View().Entries();
+        ASSERT_EQ(after.size(), before.size());
+        for (std::size_t i = 0; i < after.size(); ++i)
+            EXPECT_EQ(after[i].Tracks, before[i].Tracks + (before[i].Tracks == shown ? " X" : ""))
+                << before[i].Artist;
+    }
+}
+
+// A field longer than an edit's own limit (some 30,000 characters) can be
+// typed into in both panes and in a cell.
+TEST_F(HotEditTest, AFieldLongerThanAnEditsOwnLimitTakesTypedText) {
+    std::string lines; // many lines: an edit is slow with one long one
+    while (lines.size() <= 30000)
+        lines += "1. Titel\r\n";
+    const std::string line(30001, 'a');
+    Open({Entry("Abba", line, "", "", lines, lines)});
+    ClickCell(0, 0);
+    struct Target {
+        const char* name;
+        std::function<void()> open;
+        std::string kolvane::DiscEntry::*field;
+    };
+    const std::vector<Target> targets = {
+        {"tracks", [&] { ClickInto(Tracks()); }, &kolvane::DiscEntry::Tracks},
+        {"notes", [&] { ClickInto(Notes()); }, &kolvane::DiscEntry::Notes},
+        {"title cell", [&] { ASSERT_NE(OpenCellEditor(0, 1), nullptr); },
+         &kolvane::DiscEntry::Title},
+    };
+    for (const Target& target : targets) {
+        SCOPED_TRACE(target.name);
+        const std::string before = main.View().Entries()[0].*target.field;
+        target.open();
+        Keys(VK_END, true);
+        Write("X");
+        Keys(VK_RETURN, true); // ends a pane's edit, and a cell's
+        EXPECT_EQ(main.View().Entries()[0].*target.field, before + "X");
+    }
 }

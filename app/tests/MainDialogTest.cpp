@@ -465,15 +465,26 @@ TEST_F(MainDialogTest, EscapeDoesNothingAndClosingAsksToSaveAChangedCollection) 
     EXPECT_EQ(script.Seen().size(), 2u);
 }
 
-TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPage) {
+// Enter on a button of the button row, reached with Tab, presses that button
+// and changes no entry.
+TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPageAndEnterPressesAButton) {
     kvtest::TestApp app; // records the pages asked for
     store = app.Settings();
-    Open();
+    Open({"Abba"});
     Command(main.Handle(), IDM_HELP_START);
     PressKey(main, VK_F1);
-    EXPECT_EQ(app.PagesAsked(),
-              (std::vector<std::string>{"help/index.html", "help/ref_dlg_main.html"}));
-    ::DestroyWindow(Window());
+    if (!main.ShowsButtons())
+        Command(main.Handle(), IDM_BUTTONS);
+    SelectRows(List(), {0});
+    ModalScript script(app); // no entry dialog
+    ASSERT_TRUE(kvtest::TabTo(main, MainDialog::HelpButtonId));
+    PressKey(main, VK_RETURN);
+    EXPECT_EQ(app.PagesAsked(), (std::vector<std::string>{"help/index.html", "help/ref_dlg_main.html",
+                                                          "help/ref_dlg_main.html"}));
+    ASSERT_TRUE(kvtest::TabTo(main, MainDialog::CloseButtonId));
+    PressKey(main, VK_RETURN);
+    EXPECT_EQ(main.Handle(), nullptr) << "closed";
+    EXPECT_TRUE(script.Seen().empty());
 }
 
 TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection) {
@@ -606,17 +617,33 @@ TEST_F(MainDialogTest, TheSidePaneHandsItsTextBackOrNothingAfterEscape) {
     EXPECT_NE(::GetWindowLongPtrA(notes, GWL_STYLE) & ES_READONLY, 0) << "read-only again";
 }
 
+// At the focused row while it shows; scrolled out of view above or below, at
+// the list's top left corner.
 TEST_F(MainDialogTest, ShiftF10AndTheMenuKeyOpenTheContextMenuAtTheFocusedRow) {
-    Open({"Abba", "Beatles", "Cream"});
+    std::vector<std::string> artists;
+    for (int i = 0; i < 60; ++i)
+        artists.push_back("A" + std::to_string(10 + i));
+    Open(artists);
     ::SetFocus(List());
-    SelectRows(List(), {2});
-    const POINT expected = kvtest::RowMenuOrigin(List(), 2);
-    for (const auto& [key, shift] :
-         std::vector<std::pair<WORD, bool>>{{VK_F10, true}, {VK_APPS, false}}) {
-        const kvtest::OpenedMenu menu = kvtest::ContextMenuByKey(main, key, shift);
-        EXPECT_EQ(menu.seen, "1007+ 1005+ 1006+ 1017+ 1018+ ") << key;
-        EXPECT_EQ(menu.origin.x, expected.x) << key;
-        EXPECT_EQ(menu.origin.y, expected.y) << key;
+    POINT corner{0, 0};
+    ::ClientToScreen(List(), &corner);
+    struct Case {
+        int focused;
+        int scrolledTo;
+        bool atRow;
+    };
+    for (const Case c : {Case{2, 0, true}, Case{0, 59, false}, Case{59, 0, false}}) {
+        SelectRows(List(), {c.focused});
+        ListView_EnsureVisible(List(), c.scrolledTo, FALSE);
+        Drain(main);
+        const POINT expected = c.atRow ? kvtest::RowMenuOrigin(List(), c.focused) : corner;
+        for (const auto& [key, shift] :
+             std::vector<std::pair<WORD, bool>>{{VK_F10, true}, {VK_APPS, false}}) {
+            const kvtest::OpenedMenu menu = kvtest::ContextMenuByKey(main, key, shift);
+            EXPECT_EQ(menu.seen, "1007+ 1005+ 1006+ 1017+ 1018+ ") << key;
+            EXPECT_EQ(menu.origin.x, expected.x) << c.focused << " " << key;
+            EXPECT_EQ(menu.origin.y, expected.y) << c.focused << " " << key;
+        }
     }
 }
 

@@ -6,7 +6,7 @@
 // command, and closing. Prints the times, the floors and the goals; not a
 // test. The whole program from outside: bench/program.sh.
 #include "bench/win32/BareList.h"
-#include "core/win32/RecordListDialog.h"
+#include "bench/win32/BenchWindow.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -24,11 +24,9 @@ namespace {
 
 std::atomic<long long> allocations{0};
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using kvbench::Clock;
+using kvbench::MillisecondsSince;
+using kvbench::Pump;
 
 constexpr int EntryCount = 100000;
 
@@ -91,27 +89,15 @@ double WorkingSetMegabytes() {
     return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
 }
 
-void Pump() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
-
-// The program's record list window with the main window's dialog resource,
-// counting its refreshes.
-class RecordWindow : public kolvane::RecordListDialog {
+// The program's record list window, counting its refreshes.
+class RecordWindow : public kvbench::ListWindow {
 public:
-    RecordWindow() : RecordListDialog("BenchList", IDD_MAIN, 0) {}
+    RecordWindow() : ListWindow("BenchList") {}
     void RefreshAll() override {
         ++refreshes;
-        RecordListDialog::RefreshAll();
+        ListWindow::RefreshAll();
     }
     int refreshes = 0;
-
-protected:
-    zul::SettingsStore* Settings() const override { return nullptr; }
 };
 
 void ClickHeading(HWND list, int column) {

@@ -5,17 +5,21 @@
 
 #include "resources/resource.h"
 #include "testkit/Entries.h"
+#include "testkit/FileSizeLimit.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
-#ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -297,20 +301,60 @@ TEST_F(NativeFile, ReplacedTargetKeepsItsPermissions) {
     const fs::perms before = fs::status(path).permissions();
     Save({Entry("neu")});
     EXPECT_EQ(fs::status(path).permissions(), before);
+#ifdef _WIN32
+    // And the attributes Windows keeps beside them.
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), kept));
+    Save({Entry("neuer")});
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()), kept);
+#endif
 }
 
-TEST_F(NativeFile, TemporaryFileOfAnEarlierSaveGoesWithTheNextSave) {
-    // What a save that was ended while writing leaves: the target's name with
-    // its last character replaced.
-    kvtest::WriteText(folder.File("liste.kv~"), std::string(5000, 'h'));
-    Save({Entry("neu")});
-    EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
+TEST_F(NativeFile, FilesBearingTheTemporaryNamesAreLeftAlone) {
+    // The user's own file under the first temporary name, and a folder
+    // under the second: the save takes the next free name and touches
+    // neither.
+    kvtest::WriteText(folder.File("liste.kv~"), "eigene Datei");
+    std::filesystem::create_directory(folder.File("liste.k~1"));
+    EXPECT_EQ(Save({Entry("neu")}), (HeaderWithCount(1) + Bytes{3, 'n', 'e', 'u', 0, 0, 0, 0, 0}));
+    EXPECT_EQ(FolderContents(), (std::vector<std::string>{"liste.kvd", "liste.kv~", "liste.k~1"}));
+    EXPECT_EQ(kvtest::ReadText(folder.File("liste.kv~")), "eigene Datei");
+}
 
-    // A name held by something that cannot be removed is passed over.
-    std::filesystem::create_directory(folder.File("liste.kv~"));
-    EXPECT_EQ(Save({Entry("neuer")}),
-              (HeaderWithCount(1) + Bytes{5, 'n', 'e', 'u', 'e', 'r', 0, 0, 0, 0, 0}));
-    EXPECT_EQ(FolderContents(), (std::vector<std::string>{"liste.kvd", "liste.kv~"}));
+// The file's name holds the old file or the new one at every moment of a
+// save. The test runs once more with every deletion held up (see
+// kv_add_slow_delete_test): a save that moved the old file away and deleted
+// it before renaming the new one left the name empty for that long.
+TEST_F(NativeFile, TheNameNeverStandsEmptyWhileTheFileIsReplaced) {
+    Save({Entry("alt")});
+    if (const char* delay = std::getenv("KV_SLOW_DELETE_MS")) {
+        // The delay must be in force, or the test proves nothing.
+        kvtest::WriteText(folder.File("weg"), "");
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(zul::RemoveFile(folder.File("weg")));
+        ASSERT_GE(std::chrono::steady_clock::now() - start,
+                  std::chrono::milliseconds(std::atoi(delay)));
+    }
+    std::atomic<bool> saving{true};
+    std::atomic<int> looks{0};
+    std::atomic<int> missing{0};
+    std::thread watcher([&] {
+        while (saving) {
+            if (zul::KindOfPath(path) == zul::PathKind::Missing)
+                ++missing;
+            ++looks;
+        }
+    });
+    int saved = 0;
+    for (const char* title : {"eins", "zwei", "drei"})
+        saved += SaveNativeFile(path, {Entry(title)}, reporter);
+    saving = false;
+    watcher.join();
+    EXPECT_EQ(saved, 3);
+    EXPECT_EQ(missing, 0) << "missing in " << missing << " of " << looks << " looks";
+    EXPECT_EQ(kvtest::ReadBytes(path),
+              (HeaderWithCount(1) + Bytes{4, 'd', 'r', 'e', 'i', 0, 0, 0, 0, 0}));
+    EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
 }
 
 #ifndef _WIN32
@@ -330,8 +374,10 @@ TEST_F(NativeFile, SaveEndedWhileWritingLeavesTheOldFileAndANameOfTheCollection)
     EXPECT_EQ(FolderContents(), (std::vector<std::string>{"liste.kvd", "liste.kv~"}));
     EXPECT_EQ(kvtest::ReadBytes(path), previous);
 
+    // The next save leaves it too: it may be all that is left of a file.
     Save({Entry("neu")});
-    EXPECT_EQ(FolderContents(), std::vector<std::string>{"liste.kvd"});
+    EXPECT_EQ(FolderContents(), (std::vector<std::string>{"liste.kvd", "liste.kv~"}));
+    EXPECT_EQ(kvtest::ReadText(folder.File("liste.kv~")), "halb geschrieben");
 }
 #endif
 
@@ -374,53 +420,10 @@ TEST_F(NativeFile, SaveAtThePathLengthLimit) {
 }
 #endif
 
-namespace {
-
-// Makes writing beyond a file size fail for real. Natively the test sets the
-// process's file size limit itself; under Wine the test runner starts the
-// program under "ulimit -f" and says so in KV_FILE_SIZE_LIMIT (bytes).
-class FileSizeLimit {
-public:
-    FileSizeLimit() {
-#ifdef _WIN32
-        if (const char* limit = std::getenv("KV_FILE_SIZE_LIMIT"))
-            bytes_ = std::strtoull(limit, nullptr, 10);
-#else
-        if (getrlimit(RLIMIT_FSIZE, &previous_) != 0)
-            return;
-        rlimit limited = previous_;
-        limited.rlim_cur = 256 * 1024;
-        // Beyond the limit, write fails with EFBIG once the signal is ignored.
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        if (setrlimit(RLIMIT_FSIZE, &limited) == 0)
-            bytes_ = limited.rlim_cur;
-#endif
-    }
-    ~FileSizeLimit() {
-#ifndef _WIN32
-        if (bytes_ != 0)
-            setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-#endif
-    }
-    // 0 when there is no limit.
-    unsigned long long Bytes() const {
-        return bytes_;
-    }
-
-private:
-    unsigned long long bytes_ = 0;
-#ifndef _WIN32
-    rlimit previous_{};
-    void (*previousHandler_)(int) = SIG_DFL;
-#endif
-};
-
-} // namespace
 
 TEST_F(NativeFile, FailedWriteIsError013AndKeepsPreviousFile) {
     const Bytes previous = Save({Entry("alt", "bleibt")});
-    FileSizeLimit limit;
+    kvtest::FileSizeLimit limit;
     if (limit.Bytes() == 0)
         GTEST_SKIP() << "no file size limit in force (the Wine run sets one in its own test)";
     const DiscCollection large(8, Entry("", "", "", "", std::string(limit.Bytes() / 4, 't')));

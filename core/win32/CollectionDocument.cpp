@@ -1,6 +1,8 @@
 #include "core/win32/CollectionDocument.h"
 
+#include "core/InterruptedSave.h"
 #include "core/win32/FileTypeTable.h"
+#include "core/win32/QuestionDialog.h"
 #include "core/win32/SavePromptDialog.h"
 #include "support/PathName.h"
 #include "support/win32/AppMessageReporter.h"
@@ -42,6 +44,7 @@ int CollectionDocument::NewCollection() {
 void CollectionDocument::ClearDocument() {
     view_.Clear();
     fileName_.clear();
+    seen_ = {};
     host_.RefreshAll();
 }
 
@@ -64,18 +67,48 @@ int CollectionDocument::OpenPath(const std::string& path) {
     const zul::PathName parts(zul::PathName(path).FullPath());
     workDir_ = parts.GetDrive() + parts.GetFolder();
     fileName_ = parts.GetBaseName() + parts.GetExtension();
-    const int result = host_.LoadFile(workDir_ + fileName_);
+    const std::string full = workDir_ + fileName_;
+    OfferRestore(full);
+    // Seen before it is read: a change made meanwhile counts as a change.
+    seen_ = zul::StampOfFile(full);
+    const int result = host_.LoadFile(full);
     if (result != 1)
         fileName_.clear();
     host_.RefreshAll();
     return result;
 }
 
+void CollectionDocument::OfferRestore(const std::string& path) {
+    const std::string copy = FindInterruptedSave(path);
+    if (copy.empty())
+        return;
+    QuestionDialog question(IDS_RESTORE_CAPTION, IDS_RESTORE_INTERRUPTED_SAVE,
+                            QuestionDialog::Safe::Yes, host_.DocumentWindow());
+    // A restore that fails leaves the file missing, which the load then reports.
+    if (WinApp::Current()->RunModal(question) == IDOK)
+        RestoreInterruptedSave(copy, path);
+}
+
+bool CollectionDocument::MayOverwrite(const std::string& path) {
+    const zul::FileStamp now = zul::StampOfFile(path);
+    if (!now.exists || now == seen_)
+        return true;
+    QuestionDialog question(IDS_OVERWRITE_CAPTION, IDS_OVERWRITE_CHANGED_FILE,
+                            QuestionDialog::Safe::No, host_.DocumentWindow());
+    return WinApp::Current()->RunModal(question) == IDOK;
+}
+
 int CollectionDocument::Save() {
     if (fileName_.empty())
         return SaveAs();
-    zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    const int result = view_.SaveNativeFile(workDir_ + fileName_, reporter);
+    const std::string path = workDir_ + fileName_;
+    int result = 0;
+    if (MayOverwrite(path)) {
+        zul::Windows::AppMessageReporter reporter(*WinApp::Current());
+        result = view_.SaveNativeFile(path, reporter);
+        if (result == 1)
+            seen_ = zul::StampOfFile(path);
+    }
     host_.RefreshAll();
     return result;
 }
@@ -93,8 +126,15 @@ int CollectionDocument::SaveAs() {
         const zul::PathName parts(dialog.Path());
         workDir_ = parts.GetDrive() + parts.GetFolder();
         fileName_ = parts.GetBaseName() + parts.GetExtension();
+        const std::string path = workDir_ + fileName_;
+        // The dialog asked before an existing file is replaced: the file as
+        // it stands now is the one the user agreed to, also for the next Save
+        // when this one fails.
+        seen_ = zul::StampOfFile(path);
         zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-        result = view_.SaveNativeFile(workDir_ + fileName_, reporter);
+        result = view_.SaveNativeFile(path, reporter);
+        if (result == 1)
+            seen_ = zul::StampOfFile(path);
     }
     host_.RefreshAll();
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/win32/CollectionView.h"
+#include "support/FileSystem.h"
 
 #include <windows.h>
 
@@ -19,6 +20,13 @@ namespace kolvane {
 // - LoadFile (the window's): what the window reads its files with; the main
 //   window reads native files, the import window the file of its kind;
 // - LoadNativeFile (the view's): reading a .kvd file into the collection.
+//
+// Opening a missing file beside which a save that was ended left a complete
+// copy offers to restore the file from it first.
+//
+// Save writes over the file only as the document last saw it: a file that
+// another program (or another window) has changed since it was loaded or
+// saved is overwritten only after a question whose default keeps it.
 //
 // Results: 1 = done / go on, 0 = failed, cancelled, stop.
 class CollectionDocument {
@@ -42,6 +50,8 @@ public:
     const std::string& FileName() const { return fileName_; }
     // Drive and folder of the file, ending in a backslash.
     const std::string& WorkDir() const { return workDir_; }
+    // The full path of the file; empty while untitled.
+    std::string FilePath() const { return fileName_.empty() ? std::string() : workDir_ + fileName_; }
     void SetWorkDir(const std::string& folder);
     bool IsModified() const { return view_.IsModified(); }
 
@@ -61,8 +71,13 @@ public:
     void ClearDocument();
 
 private:
+    void OfferRestore(const std::string& path);
+    // Whether Save may write over the file as it stands now.
+    bool MayOverwrite(const std::string& path);
+
     CollectionView& view_;
     Host& host_;
+    zul::FileStamp seen_; // the file as it was loaded or last saved
     std::string fileName_;
     std::string workDir_ = ".\\";
 };

@@ -193,6 +193,11 @@ int CollectionView::FocusedPosition() const {
     return list_.NextItem(-1, LVNI_FOCUSED);
 }
 
+int CollectionView::PositionOfEntry(std::size_t index) const {
+    const auto row = std::find(rows_.begin(), rows_.end(), index);
+    return row != rows_.end() ? static_cast<int>(row - rows_.begin()) : -1;
+}
+
 void CollectionView::FillList(zul::Progress* progress) {
     Bulk bulk(*this);
     RedrawOff redrawOff(list_);

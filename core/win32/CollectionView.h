@@ -66,6 +66,8 @@ public:
     void SelectFrom(std::size_t firstIndex);
     void EnsureFocusVisible() const;
     int FocusedPosition() const;
+    // The row that shows the entry with this index, -1 for none.
+    int PositionOfEntry(std::size_t index) const;
     int SelectedCount() const { return list_.SelectedCount(); }
 
     // Sorting and searching.

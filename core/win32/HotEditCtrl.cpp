@@ -14,6 +14,9 @@ bool HotEditCtrl::Attach(HWND edit) {
     if (!Subclass(edit))
         return false;
     Send(EM_SETREADONLY, TRUE);
+    // Without a limit: the edit's own of some 30,000 characters would stop
+    // typing into a longer text and cut a longer paste.
+    Send(EM_SETLIMITTEXT, 0);
     return true;
 }
 
@@ -35,8 +38,8 @@ void HotEditCtrl::Commit() {
     commit.header.hwndFrom = Handle();
     commit.header.idFrom = static_cast<UINT_PTR>(Id());
     commit.header.code = HotEditCommit::Code;
-    commit.row = row_;
-    commit.text = cancelled_ ? nullptr : text.c_str();
+    commit.entry = entry_;
+    commit.text = cancelled_ || text == begun_ ? nullptr : text.c_str();
     commit.length = static_cast<int>(text.size());
     Parent().Send(WM_NOTIFY, commit.header.idFrom, reinterpret_cast<LPARAM>(&commit));
 }
@@ -45,15 +48,16 @@ LRESULT HotEditCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS: {
         const LRESULT result = CallDefault(message, wParam, lParam);
-        if (enabled_ && row_ >= 0) {
+        if (enabled_ && entry_ >= 0) {
             cancelled_ = false;
+            begun_ = GetText();
             Send(EM_SETREADONLY, FALSE);
         }
         return result;
     }
     case WM_KILLFOCUS:
         if (IsEditing()) {
-            if (row_ >= 0)
+            if (entry_ >= 0)
                 Commit();
             Send(EM_SETREADONLY, TRUE);
         }

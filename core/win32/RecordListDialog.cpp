@@ -48,6 +48,18 @@ int ScaledForScreen(int pixelsAt96) {
     return ::MulDiv(pixelsAt96, dpi > 0 ? dpi : 96, 96);
 }
 
+// The default window size was chosen at 96 dots per inch, like the column
+// widths: at a higher resolution the window grows with what it holds, so that
+// the columns and the side pane fit it on the first start.
+void ScaleSizeForScreen(unsigned char (&placement)[PlacementSize]) {
+    WINDOWPLACEMENT place{};
+    std::memcpy(&place, placement, sizeof(place));
+    RECT& normal = place.rcNormalPosition;
+    normal.right = normal.left + ScaledForScreen(normal.right - normal.left);
+    normal.bottom = normal.top + ScaledForScreen(normal.bottom - normal.top);
+    std::memcpy(placement, &place, sizeof(place));
+}
+
 } // namespace
 
 RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
@@ -168,12 +180,14 @@ void RecordListDialog::PlaceButton(zul::Windows::Window& button, int column, int
 void RecordListDialog::UpdateInfoPane() {
     if (!showSidePane_)
         return;
-    const int row = view_.FocusedPosition();
-    const DiscEntry entry = view_.Focused();
-    tracksEdit_.SetText(entry.Tracks);
-    notesEdit_.SetText(entry.Notes);
-    tracksEdit_.SetRow(row);
-    notesEdit_.SetRow(row);
+    // The edits keep the entry itself, not its row, to write an edit back to.
+    const std::size_t index = view_.EntryIndexAt(view_.FocusedPosition());
+    const int entry = index < view_.Entries().size() ? static_cast<int>(index) : -1;
+    const DiscEntry shown = view_.Focused();
+    tracksEdit_.SetText(shown.Tracks);
+    notesEdit_.SetText(shown.Notes);
+    tracksEdit_.SetEntry(entry);
+    notesEdit_.SetEntry(entry);
 }
 
 void RecordListDialog::UpdateStatusLine() {
@@ -268,6 +282,7 @@ void RecordListDialog::ShowPlaced() {
 bool RecordListDialog::ReadListSettings(RecordListSettings& settings) {
     for (int& width : settings.columns)
         width = ScaledForScreen(width);
+    ScaleSizeForScreen(settings.placement);
     zul::SettingsStore* store = Settings();
     const bool read = store != nullptr && zul::ReadSection(*store, sectionName_, settings.Table());
     if (read)

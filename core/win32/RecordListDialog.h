@@ -53,8 +53,8 @@ public:
     int ButtonRows() const { return buttonRows_; }
     const std::string& LastSearchText() const { return lastSearchText_; }
     bool LastSearchDown() const { return lastSearchDown_; }
-    // Display position of the entry the side pane shows, -1 for none.
-    int SidePaneRow() const { return tracksEdit_.Row(); }
+    // Index in the collection of the entry the side pane shows, -1 for none.
+    int SidePaneEntry() const { return tracksEdit_.Entry(); }
     zul::Windows::SplitterBar& SplitterV() { return splitterV_; }
     zul::Windows::SplitterBar& SplitterH() { return splitterH_; }
     zul::Windows::EditableListCtrl& ListControl() { return list_; }

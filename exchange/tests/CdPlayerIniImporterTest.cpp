@@ -37,21 +37,26 @@ TEST(CdPlayerIniImporter, SectionsBecomeEntriesOrTheWholeFileFails) {
          "[77]\nTitle=a=b\nTitle=second title wins\nArtist=\n",
          {Disc("3A4B5C", "Kraftwerk", "Radio-Aktivit\xE4t", "Geigerz\xE4hler\r\n Radioland"),
           Disc("77", "", "second title wins", "")}},
-        {"keys match exactly, track numbers are not interpreted",
+        {"keys in any letter case, track numbers are not interpreted",
          "[D]\ntitle=lower\nARTIST=upper\nTitle =blank before the equals sign\n3=c\n1=a\n1=a\n"
          "1x=not a track\n",
-         {Disc("D", "", "", "c\r\na\r\na")}},
+         {Disc("D", "upper", "lower", "c\r\na\r\na")}},
+        {"as the system CD player writes it",
+         "[6A8B1C03]\r\nEntryType=1\r\nartist=Can\r\ntitle=Tago Mago\r\nnumtracks=2\r\n"
+         "0=Paperhouse\r\n1=Mushroom\r\norder=0 1\r\nnumplay=2\r\n"
+         "[8E0C1B02]\r\nEntryType=1\r\nartist=Neu!\r\ntitle=Neu!\r\nTITLE=Neu! 2\r\n",
+         {Disc("6A8B1C03", "Can", "Tago Mago", "Paperhouse\r\nMushroom"),
+          Disc("8E0C1B02", "Neu!", "Neu! 2", "")}},
         {"the first section counts without a disc key",
          "[Settings]\nIntroTime=10\n[1]\n0=x\n",
          {Disc("Settings", "", "", ""), Disc("1", "", "", "x")}},
         {"a later section starts with its first disc key and carries nothing over",
          "[A]\nTitle=t\n0=one\n[B]\nNumPlay=1\n5=only\n",
          {Disc("A", "", "t", "one"), Disc("B", "", "", "only")}},
-        {"a later section without a disc key at the end is dropped",
-         "[A]\nTitle=t\n[B]\nEntryType=1\n",
-         {Disc("A", "", "t", "")}},
-        {"a later section without a disc key before a header",
-         "[A]\nTitle=t\n[B]\nEntryType=1\n[C]\nTitle=c\n", Failed, false},
+        {"sections without a disc key at the end and between others",
+         "[A]\nTitle=t\n[B]\nEntryType=1\n[C]\nTitle=c\n[D]\n",
+         {Disc("A", "", "t", ""), Disc("B", "", "", ""), Disc("C", "", "c", ""),
+          Disc("D", "", "", "")}},
         {"other keys before the first section",
          "Version=2\n; remark = with equals\n[A]\nArtist=x\n",
          {Disc("A", "x", "", "")}},
@@ -106,7 +111,7 @@ TEST(CdPlayerIniImporter, MissingFileAndReuseAfterFailure) {
     EXPECT_FALSE(importer.Import(folder.File("missing.ini")));
     EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_002));
 
-    kvtest::WriteText(folder.File("bad.ini"), "[A]\nTitle=a\n[B]\n[C]\n");
+    kvtest::WriteText(folder.File("bad.ini"), "[A]\nTitle=a\n[B]\nbroken\n");
     kvtest::WriteText(folder.File("good.ini"), "[X]\nTitle=x\n");
     EXPECT_FALSE(importer.Import(folder.File("bad.ini")));
     EXPECT_TRUE(importer.Import(folder.File("good.ini")));

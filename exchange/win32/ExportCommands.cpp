@@ -5,6 +5,8 @@
 #include "exchange/CdPlayerIniExporter.h"
 #include "exchange/CsvExporter.h"
 #include "exchange/win32/ExportFieldsDialog.h"
+#include "resources/resource.h"
+#include "support/FileSystem.h"
 #include "support/PathName.h"
 #include "resources/resource.h"
 #include "support/win32/AppMessageReporter.h"
@@ -25,14 +27,23 @@ namespace {
 constexpr DWORD SaveFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                             OFN_NOREADONLYRETURN;
 
-// Asks for the target in the save dialog of the file kind; on confirmation
-// the folder takes the chosen file's drive and folder and the full path is
-// returned.
-std::optional<std::string> ChooseTarget(FileKind kind, DWORD flags, std::string& folder) {
+// Asks for the target in the save dialog of the file kind, which refuses the
+// open collection's file; on confirmation the folder takes the chosen file's
+// drive and folder and the full path is returned.
+std::optional<std::string> ChooseTarget(FileKind kind, DWORD flags, const std::string& openFile,
+                                        std::string& folder) {
     const FileTypeTable::FileType& type = FileTypeTable::Shared().Get(kind);
     FileDialog dialog(FileDialog::Kind::Save, type.filter, type.defaultExtension, std::string(),
                       flags);
     dialog.SetInitialFolder(folder);
+    if (!openFile.empty()) {
+        dialog.SetPathCheck([&openFile](const std::string& path) {
+            if (!zul::IsSameFile(path, openFile))
+                return true;
+            WinApp::Current()->ShowError(IDS_ERR_015);
+            return false;
+        });
+    }
     if (WinApp::Current()->RunModal(dialog) != IDOK)
         return std::nullopt;
     const std::string full = zul::PathName(dialog.Path()).FullPath();
@@ -49,9 +60,10 @@ DiscCollection SelectedEntries(const CollectionView& view) {
 
 } // namespace
 
-void ExportSelectedAsNative(const CollectionView& view, std::string& folder) {
+void ExportSelectedAsNative(const CollectionView& view, const std::string& openFile,
+                            std::string& folder) {
     const std::optional<std::string> path =
-        ChooseTarget(FileKind::Native, SaveFlags | OFN_OVERWRITEPROMPT, folder);
+        ChooseTarget(FileKind::Native, SaveFlags | OFN_OVERWRITEPROMPT, openFile, folder);
     if (!path)
         return;
     zul::Windows::WaitCursor wait;
@@ -60,14 +72,14 @@ void ExportSelectedAsNative(const CollectionView& view, std::string& folder) {
     SaveNativeFile(*path, SelectedEntries(view), reporter, &progress);
 }
 
-void ExportSelectedAsCsv(const CollectionView& view, std::string& folder, ExportFieldSet& fields,
-                         HWND owner) {
+void ExportSelectedAsCsv(const CollectionView& view, const std::string& openFile,
+                         std::string& folder, ExportFieldSet& fields, HWND owner) {
     ExportFieldsDialog choice(fields, owner);
     if (WinApp::Current()->RunModal(choice) != IDOK)
         return;
     fields = choice.Fields();
     const std::optional<std::string> path =
-        ChooseTarget(FileKind::Csv, SaveFlags | OFN_OVERWRITEPROMPT, folder);
+        ChooseTarget(FileKind::Csv, SaveFlags | OFN_OVERWRITEPROMPT, openFile, folder);
     if (!path)
         return;
     zul::Windows::WaitCursor wait;
@@ -76,9 +88,11 @@ void ExportSelectedAsCsv(const CollectionView& view, std::string& folder, Export
     CsvExporter(reporter).Export(SelectedEntries(view), *path, fields, &progress);
 }
 
-void ExportSelectedToCdPlayerIni(const CollectionView& view, std::string& folder) {
+void ExportSelectedToCdPlayerIni(const CollectionView& view, const std::string& openFile,
+                                 std::string& folder) {
     // No overwrite question: the export adds to an existing file.
-    const std::optional<std::string> path = ChooseTarget(FileKind::CdPlayerIni, SaveFlags, folder);
+    const std::optional<std::string> path =
+        ChooseTarget(FileKind::CdPlayerIni, SaveFlags, openFile, folder);
     if (!path)
         return;
     zul::Windows::WaitCursor wait;

@@ -17,19 +17,27 @@ namespace kolvane {
 // folder is the start folder of the file dialog; it becomes the chosen file's
 // drive and folder as soon as the dialog is confirmed, also when writing
 // fails afterwards. A cancelled dialog writes nothing.
+//
+// openFile is the file of the view's collection (empty while untitled). The
+// file dialog refuses it with FEHLER 015 and stays open: an export there
+// would replace the collection by the selection, while the window still calls
+// it saved.
 
 // A native data file (.kvd); an existing file is replaced only by a complete
 // new one.
-void ExportSelectedAsNative(const CollectionView& view, std::string& folder);
+void ExportSelectedAsNative(const CollectionView& view, const std::string& openFile,
+                            std::string& folder);
 
 // CSV with the fields of the set, which the field choice dialog (owned by
 // owner) changes first. A confirmed choice stays in fields also when the file
-// dialog is cancelled afterwards.
-void ExportSelectedAsCsv(const CollectionView& view, std::string& folder, ExportFieldSet& fields,
-                         HWND owner);
+// dialog is cancelled afterwards. An existing file is replaced only by a
+// complete new one.
+void ExportSelectedAsCsv(const CollectionView& view, const std::string& openFile,
+                         std::string& folder, ExportFieldSet& fields, HWND owner);
 
 // Into a cdplayer.ini, without an overwrite question: the discs' sections are
 // added or updated, everything else in the file stays.
-void ExportSelectedToCdPlayerIni(const CollectionView& view, std::string& folder);
+void ExportSelectedToCdPlayerIni(const CollectionView& view, const std::string& openFile,
+                                 std::string& folder);
 
 } // namespace kolvane

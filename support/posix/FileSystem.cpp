@@ -98,4 +98,19 @@ bool ReplaceFileWith(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool IsSameFile(const std::string& a, const std::string& b) {
+    struct stat first, second;
+    if (stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return MakeAbsolutePath(a) == MakeAbsolutePath(b);
+}
+
+FileStamp StampOfFile(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return {};
+    return {true, static_cast<std::int64_t>(status.st_size),
+            static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
+
 } // namespace zul

@@ -202,7 +202,7 @@ TEST(HelpPages, MessageAnchorsAlsoWorkInOldBrowsers) {
 
 TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
     std::vector<std::pair<int, std::string>> expected;
-    for (int n = 0; n <= 14; ++n) {
+    for (int n = 0; n <= 15; ++n) {
         char anchor[8];
         std::snprintf(anchor, sizeof anchor, "l_e%03d", n);
         expected.emplace_back(2500 + n, std::string("ref_meldungen.html#") + anchor);

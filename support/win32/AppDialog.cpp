@@ -41,7 +41,33 @@ bool AppDialog::OnInitDialog() {
     return true;
 }
 
+namespace {
+
+// A push button of the dialog that a key message goes to, or null.
+HWND PushButtonFor(HWND dialog, const MSG& message) {
+    if (message.hwnd == nullptr || !::IsChild(dialog, message.hwnd)) {
+        return nullptr;
+    }
+    const LRESULT code = ::SendMessageA(message.hwnd, WM_GETDLGCODE, 0, 0);
+    return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0 ? message.hwnd : nullptr;
+}
+
+} // namespace
+
+// Enter on a focused push button presses that button, before the accelerators:
+// a window whose table gives Enter to a command on the list's entries means
+// the list, not the button. A disabled button takes the key and does nothing.
 bool AppDialog::TranslateKeys(MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+        ::GetKeyState(VK_CONTROL) >= 0) {
+        if (HWND button = PushButtonFor(window_, message)) {
+            if (::IsWindowEnabled(button)) {
+                Send(WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+            }
+            return true;
+        }
+    }
     if (accelerators_ != nullptr && window_ != nullptr &&
         ::TranslateAcceleratorA(window_, accelerators_, &message) != 0) {
         return true;

@@ -56,9 +56,9 @@ HWND CellEdit::Open(HWND list, const RECT& rect, int item, int subItem, DWORD al
         return nullptr;
     }
     ::SendMessageA(window, WM_SETFONT, ::SendMessageA(list, WM_GETFONT, 0, 0), FALSE);
-    if (maxLength > 0) {
-        ::SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-    }
+    // 0 lifts the edit's own limit of some 30,000 characters: a field may be
+    // longer, and a longer text typed or pasted must not be cut.
+    ::SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(maxLength, 0)), 0);
     ::SetWindowTextA(window, editor->initialText_.c_str());
     ::SetFocus(window);
     ::SendMessageA(window, EM_SETSEL, 0, 0);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace zul::Windows {
 
 void ApplyCommandStatesToWindow(HWND window, const CommandStateOf& stateOf) {
@@ -25,12 +27,26 @@ void TrackContextMenu(HWND window, UINT menuId, POINT screen, const CommandState
     ::DestroyMenu(resource);
 }
 
+// A focused row scrolled out of view has its rectangle above or below the
+// list, where the menu would cover the menu bar or open off the list: then
+// the list's corner, as Explorer does it.
 POINT ListContextMenuPoint(HWND list) {
     POINT point{0, 0};
+    RECT rows{};
+    ::GetClientRect(list, &rows);
+    // The rows scroll beneath the header.
+    HWND header = ListView_GetHeader(list);
+    if (header != nullptr && ::IsWindowVisible(header)) {
+        RECT heading{};
+        ::GetWindowRect(header, &heading);
+        ::MapWindowPoints(HWND_DESKTOP, list, reinterpret_cast<POINT*>(&heading), 2);
+        rows.top = std::max(rows.top, heading.bottom);
+    }
     RECT row{};
     const int focused = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-    if (focused >= 0 && ListView_GetItemRect(list, focused, &row, LVIR_LABEL)) {
-        point = {row.left, row.bottom};
+    if (focused >= 0 && ListView_GetItemRect(list, focused, &row, LVIR_LABEL) &&
+        row.bottom > rows.top && row.top < rows.bottom) {
+        point = {std::clamp(row.left, rows.left, rows.right), std::min(row.bottom, rows.bottom)};
     }
     ::ClientToScreen(list, &point);
     return point;

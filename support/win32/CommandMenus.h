@@ -16,7 +16,8 @@ void ApplyCommandStatesToWindow(HWND window, const CommandStateOf& stateOf);
 void TrackContextMenu(HWND window, UINT menuId, POINT screen, const CommandStateOf& stateOf);
 
 // Where a list's context menu opens when asked for by keyboard (Shift+F10,
-// the menu key): below the focused row's text, else at the list's top left.
+// the menu key): below the focused row's text while that row shows, else at
+// the list's top left.
 POINT ListContextMenuPoint(HWND list);
 
 } // namespace zul::Windows

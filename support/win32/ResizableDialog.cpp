@@ -36,19 +36,27 @@ void LayoutMetrics::DeriveFromBaseUnits(int x, int y) {
 
 void ResizableDialog::Relayout() {
     const RECT client = ClientRect();
-    Layout(client.right - client.left, client.bottom - client.top);
+    LayoutAndRepaint(client.right - client.left, client.bottom - client.top);
 }
 
 void ResizableDialog::Layout(int width, int height) {
     metrics_.layoutWidth = std::max(metrics_.initialClientWidth, width);
     metrics_.layoutHeight = std::max(metrics_.initialClientHeight, height);
-    Invalidate(true);
+}
+
+// The window and its controls are repainted once everything has moved, not
+// before: under Wine the controls moved together with a list view in one
+// DeferWindowPos batch, and buttons moved after it, stay unpainted until
+// something else changes them.
+void ResizableDialog::LayoutAndRepaint(int width, int height) {
+    Layout(width, height);
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void ResizableDialog::OnSize(UINT kind, int width, int height) {
     Dialog::OnSize(kind, width, height);
     if (resizable_ && !layoutHeld_ && kind != SIZE_MINIMIZED) {
-        Layout(width, height);
+        LayoutAndRepaint(width, height);
     }
 }
 

@@ -41,7 +41,8 @@ public:
     virtual void MeasureLayout();
     // Layout with the current client size.
     virtual void Relayout();
-    // Derived dialogs place their controls here, as a rule calling the base too.
+    // Derived dialogs place their controls here, as a rule calling the base
+    // too. The window and its controls are repainted afterwards.
     virtual void Layout(int width, int height);
 
     // The size-tracking correction: the proposed window rectangle while edge
@@ -61,6 +62,8 @@ protected:
     LayoutMetrics metrics_;
 
 private:
+    void LayoutAndRepaint(int width, int height);
+
     bool resizable_ = true;
     bool layoutHeld_ = false;
 };

@@ -12,20 +12,31 @@
 namespace zul::Windows {
 
 INT_PTR SystemDialog::ExecuteModal(HWND owner, const ModalHook& started) {
-    answered_ = false;
-    if (started) {
-        started(*this);
+    for (;;) {
+        answered_ = false;
+        if (started) {
+            started(*this);
+        }
+        if (!answered_) {
+            return Show(owner);
+        }
+        if (TakesAnswer(answer_)) {
+            return answer_;
+        }
     }
-    if (answered_) {
-        return answer_;
-    }
-    return Show(owner);
 }
 
 FileDialog::FileDialog(Kind kind, const std::string& filter, const std::string& defaultExtension,
                        const std::string& fileName, DWORD flags)
     : kind_(kind), filter_(filter), defaultExtension_(defaultExtension), path_(fileName),
-      flags_(flags) {}
+      initialName_(fileName), flags_(flags) {}
+
+bool FileDialog::TakesAnswer(INT_PTR result) {
+    if (result != IDOK || !pathCheck_ || pathCheck_(path_))
+        return true;
+    path_ = initialName_;
+    return false;
+}
 
 namespace {
 
@@ -98,7 +109,18 @@ UINT_PTR CALLBACK FileDialog::HookProcedure(HWND hook, UINT message, WPARAM, LPA
         const auto* data = reinterpret_cast<const OPENFILENAMEA*>(lParam);
         reinterpret_cast<FileDialog*>(data->lCustData)->Guard(::GetParent(hook));
     }
-    return 0; // the dialog's own handling for everything
+    // The chosen path, complete with the default extension, before the
+    // dialog closes: a refusal keeps it open.
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_FILEOK) {
+        const OPENFILENAMEA* data = reinterpret_cast<const OFNOTIFYA*>(lParam)->lpOFN;
+        auto* dialog = reinterpret_cast<FileDialog*>(data->lCustData);
+        if (dialog->pathCheck_ &&
+            !CallGuarded(false, [dialog, data] { return dialog->pathCheck_(data->lpstrFile); })) {
+            ::SetWindowLongPtrA(hook, DWLP_MSGRESULT, 1);
+            return 1;
+        }
+    }
+    return 0; // the dialog's own handling for everything else
 }
 
 void FileDialog::Guard(HWND window) {

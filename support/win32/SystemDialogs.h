@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -27,6 +28,9 @@ public:
 
 protected:
     virtual INT_PTR Show(HWND owner) = 0;
+    // Whether the dialog would have closed with this answer; when not, the
+    // test is asked for another one, as the person at a shown dialog would be.
+    virtual bool TakesAnswer(INT_PTR) { return true; }
 
 private:
     bool answered_ = false;
@@ -39,7 +43,7 @@ private:
 // the dialog itself, with FEHLER 008 (open) or FEHLER 012 (save): the dialog
 // stays open for another name. The system's dialog builds the path in a buffer
 // of MAX_PATH characters and under Wine overruns it (the program crashed on a
-// typed name of 240 characters).
+// typed name of 240 characters). So is a path the caller's check refuses.
 class FileDialog : public SystemDialog {
 public:
     enum class Kind { Open, Save };
@@ -55,6 +59,10 @@ public:
     const std::string& InitialFolder() const { return initialFolder_; }
     void SetInitialFolder(const std::string& folder) { initialFolder_ = folder; }
     void SetTitle(const std::string& title) { title_ = title; }
+    // Looks at the chosen full path before the dialog closes; false (after a
+    // message of its own) keeps the dialog open for another name.
+    using PathCheck = std::function<bool(const std::string& path)>;
+    void SetPathCheck(PathCheck check) { pathCheck_ = std::move(check); }
 
     // The chosen full path after IDOK; the initial file name before.
     const std::string& Path() const { return path_; }
@@ -69,6 +77,7 @@ public:
 
 protected:
     INT_PTR Show(HWND owner) override;
+    bool TakesAnswer(INT_PTR result) override;
 
 private:
     static UINT_PTR CALLBACK HookProcedure(HWND hook, UINT message, WPARAM wParam, LPARAM lParam);
@@ -86,7 +95,9 @@ private:
     std::string initialFolder_;
     std::string title_;
     std::string path_;
+    std::string initialName_;
     DWORD flags_;
+    PathCheck pathCheck_;
 };
 
 // The system's print dialog. The caller fills Data() before the run and owns

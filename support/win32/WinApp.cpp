@@ -112,9 +112,22 @@ bool WinApp::SetUpPaths() {
     return true;
 }
 
+// A window that reads its file before it shows itself (the import windows)
+// cannot hold a message: the box would appear in the middle of the screen,
+// away from the program. The nearest shown window that owns it takes the box.
+HWND WinApp::MessageOwner() const {
+    const HWND parent = CurrentParentWindow();
+    for (HWND owner = parent; owner != nullptr; owner = ::GetWindow(owner, GW_OWNER)) {
+        if (::IsWindowVisible(owner)) {
+            return owner;
+        }
+    }
+    return parent;
+}
+
 int WinApp::ShowMessage(const std::string& text, MessageKind kind) {
     const UINT captionId = kind == MessageKind::Error ? IDS_CAPTION_ERROR : IDS_CAPTION_WARNING;
-    MessageDialog box(CurrentParentWindow(), text, LoadResourceText(captionId), kind);
+    MessageDialog box(MessageOwner(), text, LoadResourceText(captionId), kind);
     if (helpHandler_ != nullptr) {
         box.SetHelpHandler(helpHandler_, lastMessageId_, helpContext_);
     }

@@ -108,6 +108,7 @@ protected:
 private:
     static void HandleHelpRequest(HelpRequest request, int userValue, void* context,
                                   MessageDialog* box);
+    HWND MessageOwner() const;
     int ShowMessage(const std::string& text, MessageKind kind);
     int ShowTextWithoutHelp(const std::string& text);
     void ShowSystemMessageBox(const std::string& text);

@@ -122,4 +122,15 @@ void PressKey(zul::Windows::Dialog& dialog, UINT key, int modifiers) {
     ::SetKeyboardState(saved);
 }
 
+bool TabTo(zul::Windows::Dialog& dialog, int id) {
+    HWND target = ::GetDlgItem(dialog.Handle(), id);
+    for (HWND child = ::GetWindow(dialog.Handle(), GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetFocus() == target)
+            return true;
+        PressKey(dialog, VK_TAB);
+    }
+    return ::GetFocus() == target;
+}
+
 } // namespace kvtest

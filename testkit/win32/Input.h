@@ -31,5 +31,8 @@ void PostKey(zul::Windows::Dialog& dialog, UINT virtualKey);
 // key state while the key's messages go through the dialog's own
 // pre-translation to the window with the focus.
 void PressKey(zul::Windows::Dialog& dialog, UINT key, int modifiers = NoModifier);
+// Tab pressed until the control with that id has the focus (at most once
+// round the dialog); reports whether it got there.
+bool TabTo(zul::Windows::Dialog& dialog, int id);
 
 } // namespace kvtest

@@ -1,24 +1,14 @@
 #include "testkit/win32/WindowImage.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace kvtest {
 
-bool SaveWindowImage(HWND window, const std::string& path) {
-    RECT place{};
-    ::GetWindowRect(window, &place);
-    const int width = place.right - place.left;
-    const int height = place.bottom - place.top;
-    if (width <= 0 || height <= 0)
-        return false;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
-    ::SelectObject(memory, old);
+namespace {
 
+// 24 bits a pixel, rows bottom up.
+BITMAPINFOHEADER InfoHeader(int width, int height) {
     BITMAPINFOHEADER info{};
     info.biSize = sizeof(info);
     info.biWidth = width;
@@ -26,25 +16,72 @@ bool SaveWindowImage(HWND window, const std::string& path) {
     info.biPlanes = 1;
     info.biBitCount = 24;
     info.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
-    ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+    return info;
+}
+
+} // namespace
+
+WindowImage::WindowImage(HWND window) {
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    width_ = std::max<int>(0, place.right - place.left);
+    height_ = std::max<int>(0, place.bottom - place.top);
+    stride_ = (width_ * 3 + 3) & ~3;
+    if (width_ == 0 || height_ == 0)
+        return;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width_, height_);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width_, height_, screen, place.left, place.top, SRCCOPY);
+    ::SelectObject(memory, old);
+
+    BITMAPINFOHEADER info = InfoHeader(width_, height_);
+    pixels_.resize(static_cast<size_t>(stride_) * height_);
+    ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(),
                 reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
+}
 
+COLORREF WindowImage::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return CLR_INVALID;
+    const unsigned char* p = &pixels_[static_cast<size_t>(height_ - 1 - y) * stride_ + x * 3];
+    return RGB(p[2], p[1], p[0]);
+}
+
+int WindowImage::Differences(const WindowImage& other, const RECT& area) const {
+    if (other.width_ != width_ || other.height_ != height_)
+        return -1;
+    int count = 0;
+    for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, height_); ++y) {
+        for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, width_); ++x)
+            count += At(x, y) != other.At(x, y) ? 1 : 0;
+    }
+    return count;
+}
+
+bool WindowImage::Save(const std::string& path) const {
+    if (width_ == 0 || height_ == 0)
+        return false;
+    BITMAPINFOHEADER info = InfoHeader(width_, height_);
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels_.size());
     FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr)
         return false;
     const bool written = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
                          std::fwrite(&info, sizeof(info), 1, out) == 1 &&
-                         std::fwrite(pixels.data(), 1, pixels.size(), out) == pixels.size();
+                         std::fwrite(pixels_.data(), 1, pixels_.size(), out) == pixels_.size();
     return std::fclose(out) == 0 && written;
+}
+
+bool SaveWindowImage(HWND window, const std::string& path) {
+    return WindowImage(window).Save(path);
 }
 
 } // namespace kvtest

@@ -1,11 +1,35 @@
 #pragma once
 
-// Pictures of windows for a person to look at after a test run.
+// Pictures of windows as they are on the screen: to compare in a test, and to
+// save for a person to look at after a test run.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace kvtest {
+
+class WindowImage {
+public:
+    // The window as it is on the screen now.
+    explicit WindowImage(HWND window);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Window coordinates, (0, 0) the top left corner of its frame.
+    COLORREF At(int x, int y) const;
+    // Pixels that differ from the other picture's, within the rectangle
+    // (window coordinates); -1 when the pictures differ in size.
+    int Differences(const WindowImage& other, const RECT& area) const;
+    // A 24-bit BMP file; false when it could not be written.
+    bool Save(const std::string& path) const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    int stride_ = 0;
+    std::vector<unsigned char> pixels_; // BMP rows, bottom up, blue green red
+};
 
 // The window as it is on the screen now, as a 24-bit BMP file; false when
 // it could not be written.

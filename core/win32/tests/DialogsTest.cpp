@@ -1,6 +1,7 @@
 // The save prompt, the delete question and the search dialog from their
 // resources, answered as a person would.
 #include "core/win32/DeleteConfirmDialog.h"
+#include "core/win32/QuestionDialog.h"
 #include "core/win32/SavePromptDialog.h"
 #include "core/win32/SearchDialog.h"
 #include "resources/resource.h"
@@ -90,6 +91,45 @@ TEST(DeleteConfirmDialog, EnterAndEscapeKeepTheEntries) {
     EXPECT_EQ(RunAnswered(question, [](Dialog& d) { PostKey(d, VK_ESCAPE); }), IDCANCEL);
     EXPECT_EQ(RunAnswered(question, CloseBox), IDCANCEL);
     EXPECT_EQ(RunAnswered(question, [](Dialog& d) { Press(d, IDOK); }), IDOK);
+}
+
+// The texts are set at run time: each must fit its box, which the check of
+// the dialog resources cannot see. Enter gives the safe answer.
+TEST(QuestionDialog, EachQuestionFitsAndEnterGivesTheSafeAnswer) {
+    using Safe = kolvane::QuestionDialog::Safe;
+    const struct {
+        UINT caption, text;
+        Safe safe;
+        const char* title;
+    } questions[] = {
+        {IDS_OVERWRITE_CAPTION, IDS_OVERWRITE_CHANGED_FILE, Safe::No, "\xDC" "berschreiben?"},
+        {IDS_RESTORE_CAPTION, IDS_RESTORE_INTERRUPTED_SAVE, Safe::Yes, "Wiederherstellen?"},
+    };
+    for (const auto& q : questions) {
+        kolvane::QuestionDialog question(q.caption, q.text, q.safe);
+        const int safeButton = q.safe == Safe::Yes ? IDOK : IDCANCEL;
+        EXPECT_EQ(RunAnswered(question,
+                              [&](Dialog& d) {
+                                  EXPECT_EQ(d.GetText(), q.title);
+                                  EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), safeButton));
+                                  HWND text = ::GetDlgItem(d.Handle(), IDC_QUESTION_TEXT);
+                                  RECT box{};
+                                  ::GetClientRect(text, &box);
+                                  RECT needed{0, 0, box.right, 0};
+                                  HDC dc = ::GetDC(text);
+                                  HGDIOBJ old = ::SelectObject(
+                                      dc, reinterpret_cast<HGDIOBJ>(
+                                              ::SendMessageA(text, WM_GETFONT, 0, 0)));
+                                  ::DrawTextA(dc, TextOf(text).c_str(), -1, &needed,
+                                              DT_CALCRECT | DT_WORDBREAK);
+                                  ::SelectObject(dc, old);
+                                  ::ReleaseDC(text, dc);
+                                  EXPECT_LE(needed.bottom, box.bottom) << TextOf(text);
+                                  PostKey(d, VK_RETURN);
+                              }),
+                  safeButton);
+        EXPECT_EQ(RunAnswered(question, [](Dialog& d) { PostKey(d, VK_ESCAPE); }), IDCANCEL);
+    }
 }
 
 TEST(SearchDialog, FirstRunEmptyDownwardsWithTheFocusInTheEdit) {

@@ -4,6 +4,7 @@
 #include "core/win32/tests/TestListWindow.h"
 
 #include "core/NativeFile.h"
+#include "core/win32/QuestionDialog.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
@@ -11,6 +12,8 @@
 #include "support/win32/WinApp.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace kvtest;
 using zul::Windows::FileDialog;
@@ -272,4 +275,69 @@ TEST_F(DocumentTest, OpenPathOfAMissingFileReportsItAndForgetsTheName) {
     EXPECT_EQ(window.Document().FileName(), "");
     EXPECT_EQ(window.Document().WorkDir(), folder);
     EXPECT_EQ(Title(), App);
+}
+
+// Two windows on one file, or another program writing it: a save over a file
+// that changed since this window loaded or saved it asks first, and Enter
+// keeps the other's version.
+TEST_F(DocumentTest, SaveOverAFileChangedSinceItWasReadAsksAndKeepsItByDefault) {
+    const std::string path = WriteCollection("a.kvd", {"x"});
+    TestListWindow other;
+    other.Open();
+    ASSERT_EQ(window.Document().OpenPath(path), 1);
+    ASSERT_EQ(other.Document().OpenPath(path), 1);
+    window.View().Add(Entry("A"));
+    other.View().Add(Entry("B"));
+    ModalScript script;
+    EXPECT_EQ(window.Document().Save(), 1);
+    auto question = [](zul::Windows::Dialog& dialog, int key) {
+        auto* asked = dynamic_cast<kolvane::QuestionDialog*>(&dialog);
+        ASSERT_NE(asked, nullptr);
+        EXPECT_EQ(asked->TextId(), static_cast<UINT>(IDS_OVERWRITE_CHANGED_FILE));
+        PostKey(dialog, key);
+    };
+    script.Then([&](zul::Windows::Dialog& d) { question(d, VK_RETURN); });
+    EXPECT_EQ(other.Document().Save(), 0);
+    EXPECT_EQ(ArtistsOf(path), "x;A;");
+    EXPECT_TRUE(other.View().IsModified());
+
+    // Saved by this window, the file is the one it saw: no question.
+    EXPECT_EQ(window.Document().Save(), 1);
+    // Rewritten by another program with the same length: asked again; "&Ja"
+    // writes.
+    WriteCollection("a.kvd", {"y"});
+    window.View().Add(Entry("C"));
+    script.Then([&](zul::Windows::Dialog& d) {
+        EXPECT_EQ(dynamic_cast<kolvane::QuestionDialog&>(d).TextId(),
+                  static_cast<UINT>(IDS_OVERWRITE_CHANGED_FILE));
+        Press(d, IDOK);
+    });
+    EXPECT_EQ(window.Document().Save(), 1);
+    EXPECT_EQ(ArtistsOf(path), "x;A;C;");
+    EXPECT_TRUE(script.Finished());
+}
+
+// A save ended between writing its copy and renaming it leaves the copy
+// beside a missing file: opening the file offers to restore it.
+TEST_F(DocumentTest, OpeningAMissingFileOffersTheCompleteCopyASaveLeft) {
+    WriteCollection("a.kv~", {"gerettet"});
+    WriteText(folder + "a.k~1", std::string("KOLV\1\0\0\0\5\0\0\0", 12)); // five entries, none there
+    const std::string path = folder + "a.kvd";
+    ModalScript script;
+    auto answer = [](int button) {
+        return [button](zul::Windows::Dialog& d) {
+            EXPECT_EQ(dynamic_cast<kolvane::QuestionDialog&>(d).TextId(),
+                      static_cast<UINT>(IDS_RESTORE_INTERRUPTED_SAVE));
+            Press(d, button);
+        };
+    };
+    script.Then(answer(IDCANCEL)).ExpectMessage(IDS_ERR_008);
+    EXPECT_EQ(window.Document().OpenPath(path), 0);
+    script.Then(answer(IDOK));
+    EXPECT_EQ(window.Document().OpenPath(path), 1);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(ArtistsOf(path), "gerettet;");
+    EXPECT_EQ(window.Document().FileName(), "a.kvd");
+    EXPECT_FALSE(std::filesystem::exists(folder + "a.kv~"));
+    EXPECT_TRUE(std::filesystem::exists(folder + "a.k~1"));
 }

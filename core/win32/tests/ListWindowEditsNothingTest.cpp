@@ -34,7 +34,7 @@ TEST(ListWindowEditsNothing, NoCellEditorAndReadOnlyPanesWhateverIsClickedOrType
     EXPECT_EQ(::FindWindowExA(list, nullptr, "Edit", nullptr), nullptr);
 
     HWND tracks = window.TracksEdit().Handle();
-    EXPECT_EQ(window.SidePaneRow(), 0);
+    EXPECT_EQ(window.SidePaneEntry(), 0);
     clickAt(tracks, {10, 6});
     EXPECT_EQ(::GetFocus(), tracks);
     EXPECT_NE(::GetWindowLongPtrA(tracks, GWL_STYLE) & ES_READONLY, 0);

@@ -7,6 +7,8 @@
 #include "core/win32/FileTypeTable.h"
 #include "exchange/LegacyV1Importer.h"
 #include "resources/resource.h"
+#include "support/win32/MessageDialog.h"
+#include "support/win32/ResourceText.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
@@ -18,6 +20,7 @@
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
+#include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -164,15 +167,16 @@ TEST(ImportWindowResources, MenusAcceleratorsAndTheScrollBarsOfThePanes) {
               "Ctrl+65=1017 Ctrl+70=1019 Ctrl+71=1020 Ctrl+Alt+71=1044 "
               "Ctrl+73=1021 Ctrl+85=1018 112=9 114=1020 13=1022 Ctrl+13=1 ");
 
-    // Track lines never wrap: the tracks pane scrolls both ways, the notes wrap.
+    // Lines never wrap (Wine wraps a long paragraph in quadratic time): both
+    // panes scroll both ways.
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORT),
                                        nullptr, &NoDialogProcedure, 0);
     ASSERT_NE(dialog, nullptr);
     const LONG_PTR tracks = ::GetWindowLongPtrA(::GetDlgItem(dialog, IDC_TRACKS_EDIT), GWL_STYLE);
     const LONG_PTR notes = ::GetWindowLongPtrA(::GetDlgItem(dialog, IDC_NOTES_EDIT), GWL_STYLE);
-    EXPECT_EQ(tracks & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL),
-              ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL);
-    EXPECT_EQ(notes & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL), WS_VSCROLL);
+    for (const LONG_PTR style : {tracks, notes})
+        EXPECT_EQ(style & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL),
+                  ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL);
     EXPECT_EQ(kvtest::TextOf(::GetDlgItem(dialog, IDOK)), "&Importieren");
     EXPECT_EQ(kvtest::TextOf(::GetDlgItem(dialog, IDCANCEL)), "&Abbrechen");
     EXPECT_EQ(kvtest::TextOf(::GetDlgItem(dialog, IDC_HELP_BUTTON)), "&Hilfe");
@@ -307,14 +311,21 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
         const std::string path = c.name != nullptr ? folder.File(c.name) : std::string();
         if (c.write)
             c.write(path);
-        ImportWindow window(c.kind, nullptr);
+        // Started from a shown window, which holds the messages of the hidden one.
+        ImportWindow window(c.kind, kvtest::HostWindow());
         ModalScript script;
         if (c.name == nullptr)
             script.CancelSystemDialog();
         else
             script.ChooseFile(path);
-        if (c.message != 0)
-            script.ExpectMessage(c.message);
+        if (c.message != 0) {
+            script.Then([&c](Dialog& box) {
+                EXPECT_EQ(::GetWindow(box.Handle(), GW_OWNER), kvtest::HostWindow());
+                EXPECT_EQ(dynamic_cast<zul::Windows::MessageDialog&>(box).Text(),
+                          zul::Windows::LoadResourceText(c.message));
+                kvtest::Press(box, IDOK);
+            });
+        }
         int shows = 0;
         EXPECT_EQ(Run(window, shows), IDCANCEL);
         EXPECT_EQ(shows, 0);
@@ -415,4 +426,28 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
     int shows = 0;
     ASSERT_EQ(Run(window, shows), IDOK);
     EXPECT_EQ(Joined(window.ChosenEntries()), "Cream,Abba,Beatles");
+}
+
+// Enter shows the entry only from the list: on a focused button, reached
+// with Tab, it presses that button.
+TEST_F(ImportWindowTest, EnterOnAFocusedButtonPressesIt) {
+    const std::string path = folder.File("cdplayer.ini");
+    kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n[B2]\r\nArtist=Abba\r\n");
+    for (const int button : {IDOK, IDCANCEL}) {
+        int shown = 0;
+        ImportWindow window(ImportKind::CdPlayerIni, nullptr,
+                            [&](const DiscEntry&, HWND) { ++shown; });
+        ModalScript script;
+        script.ChooseFile(path).Then([&](Dialog& d) {
+            ::SetFocus(List(d));
+            SelectRows(List(d), {0});
+            ASSERT_TRUE(kvtest::TabTo(d, button));
+            PressKey(d, VK_RETURN);
+        });
+        int shows = 0;
+        EXPECT_EQ(Run(window, shows), button);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_EQ(shown, 0) << button;
+        EXPECT_EQ(Joined(window.ChosenEntries()), button == IDOK ? "Cream" : "");
+    }
 }

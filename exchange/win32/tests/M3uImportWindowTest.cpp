@@ -365,17 +365,22 @@ TEST_F(M3uImportWindowTest, ResizingPlacesEachControlOnceByTheWindowsMetrics) {
     });
 }
 
-TEST_F(M3uImportWindowTest, HelpOpensTheImportPage) {
+// Enter on a button reached with Tab presses that button, not the default one.
+TEST_F(M3uImportWindowTest, HelpOpensTheImportPageAndEnterPressesTheFocusedButton) {
     app.SetHelpFolder(kvtest::SourceHelpFolder());
     M3uImportWindow window;
-    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
+    const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         PressKey(d, VK_F1);
         kvtest::Press(d, IDC_HELP_BUTTON);
         kvtest::Command(d.Handle(), IDC_HELP_BUTTON);
-        Drain(d);
-        kvtest::Press(d, IDCANCEL);
+        ASSERT_TRUE(kvtest::TabTo(d, IDC_HELP_BUTTON));
+        PressKey(d, VK_RETURN);
+        ASSERT_TRUE(kvtest::TabTo(d, IDCANCEL));
+        PressKey(d, VK_RETURN);
     });
-    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(3, "help/ref_dlg_import_m3u.html"));
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(4, "help/ref_dlg_import_m3u.html"));
 }
 
 TEST(M3uImportWindowResources, MenusAndKeysAreThoseOfTheWindow) {

@@ -2,6 +2,9 @@
 // of the portable support library in the Windows build (see CMakeLists.txt).
 #include "support/FileSystem.h"
 
+#include "support/PathName.h"
+#include "support/TextCase.h"
+
 #include <windows.h>
 
 #include <fcntl.h>
@@ -89,8 +92,6 @@ std::int64_t FileLength(std::FILE* file) {
 
 bool ReplaceFileWith(const std::string& source, const std::string& target) {
     // A target another program holds open without sharing it stays as it is.
-    // Asked first: Wine's replace leaves a copy of its own ("rf….tmp") beside
-    // a target it then cannot replace.
     HANDLE held = ::CreateFileA(target.c_str(), GENERIC_WRITE | DELETE,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -98,29 +99,81 @@ bool ReplaceFileWith(const std::string& source, const std::string& target) {
         ::CloseHandle(held);
     else if (::GetLastError() != ERROR_FILE_NOT_FOUND && ::GetLastError() != ERROR_PATH_NOT_FOUND)
         return false;
-    // The system's replace keeps the target's attributes, security settings
-    // and streams, which a rename would take from the new file.
-    if (::ReplaceFileA(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                       nullptr, nullptr))
-        return true;
-    // A rename only where the replace cannot work: no target (yet, or no
-    // longer: the replace may have removed it before it failed), a file
-    // system without the operation, or a path too long for the replace's own
-    // temporary name (Wine's). A target the replace refused (read-only,
-    // denied, in use) stays.
-    switch (::GetLastError()) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-    case ERROR_FILENAME_EXCED_RANGE:
-    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
-    case ERROR_INVALID_FUNCTION:
-    case ERROR_NOT_SUPPORTED:
-    case ERROR_CALL_NOT_IMPLEMENTED:
-        return ::MoveFileExA(source.c_str(), target.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    default:
-        return false;
+    // The new file takes the target's attributes before it takes its place,
+    // so that the name never shows a file without them.
+    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        const DWORD kept = attributes & (FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                                         FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+        if (!::SetFileAttributesA(source.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL))
+            return false;
     }
+    // One rename over the target: the name holds the old file or the new one
+    // at every moment. The system's ReplaceFileA is no such step under Wine:
+    // it moves the target aside, deletes it and only then renames the new
+    // file, and a crash meanwhile leaves no file under the name.
+    return ::MoveFileExA(source.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+namespace {
+
+// Volume and file index of an existing file or folder; false when it cannot
+// be opened (missing, or a device).
+bool IdentityOf(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity) {
+    HANDLE file = ::CreateFileA(path.c_str(), 0,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool known = ::GetFileInformationByHandle(file, &identity) != 0;
+    ::CloseHandle(file);
+    return known;
+}
+
+// The path as the system resolves it: absolute, short names of the existing
+// part made long, upper case.
+std::string ComparablePath(const std::string& path) {
+    std::string full = MakeAbsolutePath(path);
+    char longPath[MAX_PATH];
+    const DWORD length = ::GetLongPathNameA(full.c_str(), longPath, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        full.assign(longPath, length);
+    } else {
+        // A file that does not exist (yet): its folder may.
+        const std::size_t slash = full.find_last_of('\\');
+        if (slash != std::string::npos) {
+            const std::string folder = full.substr(0, slash + 1);
+            const DWORD folderLength = ::GetLongPathNameA(folder.c_str(), longPath, MAX_PATH);
+            if (folderLength > 0 && folderLength < MAX_PATH)
+                full = WithTrailingBackslash(std::string(longPath, folderLength)) +
+                       full.substr(slash + 1);
+        }
+    }
+    return UpperCased1252(full);
+}
+
+} // namespace
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+    BY_HANDLE_FILE_INFORMATION first, second;
+    if (IdentityOf(a, first) && IdentityOf(b, second))
+        return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+               first.nFileIndexHigh == second.nFileIndexHigh &&
+               first.nFileIndexLow == second.nFileIndexLow;
+    return ComparablePath(a) == ComparablePath(b);
+}
+
+FileStamp StampOfFile(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return {};
+    return {true,
+            static_cast<std::int64_t>((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) |
+                                      data.nFileSizeLow),
+            static_cast<std::int64_t>(
+                (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                data.ftLastWriteTime.dwLowDateTime)};
 }
 
 } // namespace zul

@@ -143,6 +143,28 @@ TEST(FileDialog, ANameTooLongForThePathIsRefusedAndTheDialogStaysForAnother) {
     }
 }
 
+TEST(FileDialog, APathTheCheckRefusesKeepsTheDialogOpenForAnother) {
+    kvtest::TestApp app;
+    kvtest::TempFolder folder;
+    const std::string folderPath = folder.Path().string();
+    FileDialog dialog(FileDialog::Kind::Save, "Kolvane-Dateien (*.kvd)|*.kvd||", "kvd", "",
+                      OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST);
+    dialog.SetInitialFolder(folderPath + "\\");
+    // The check sees the full path the dialog would return, extension added.
+    std::vector<std::string> checked;
+    dialog.SetPathCheck([&checked](const std::string& path) {
+        checked.push_back(path);
+        return path.find("offen") == std::string::npos;
+    });
+    kvtest::ModalScript script(app);
+    script.ShowSystemDialog();
+    DialogDriver driver({"offen", "neu"});
+    EXPECT_EQ(app.RunModal(dialog), IDOK);
+    EXPECT_EQ(driver.stillOpen, (std::vector<bool>{true, false}));
+    EXPECT_EQ(checked, (std::vector<std::string>{folderPath + "\\offen.kvd", folderPath + "\\neu.kvd"}));
+    EXPECT_EQ(dialog.Path(), folderPath + "\\neu.kvd");
+}
+
 TEST(FileDialog, NamesUpToTheLimitAreTaken) {
     kvtest::TestApp app;
     kvtest::TempFolder folder;
