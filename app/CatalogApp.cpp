@@ -4,9 +4,13 @@
 #include "app/MainDialog.h"
 #include "core/win32/FileTypeTable.h"
 #include "resources/HelpTopics.h"
-#include "resources/resource.h"
+#include "resources/ProgramResources.h"
 
 namespace kolvane {
+
+CatalogApp::CatalogApp() {
+    SetResources(ProgramResources);
+}
 
 bool CatalogApp::InitInstance() {
     if (!WinApp::InitInstance()) {

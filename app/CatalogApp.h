@@ -9,6 +9,7 @@ namespace kolvane {
 // runs the main window modally; when it closes, the process ends.
 class CatalogApp : public zul::Windows::WinApp {
 public:
+    CatalogApp();
     // Always false once the main window has closed: the framework is not to
     // run a message loop of its own.
     bool InitInstance() override;

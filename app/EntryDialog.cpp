@@ -46,6 +46,7 @@ UINT TitleOf(int mode) {
 EntryDialog::EntryDialog(int mode, HWND parent)
     : AppDialog(0, IDR_ACCEL_DIALOG, IDD_ENTRY, parent), mode_(mode) {
     SetHelpTopic(HelpTopicOf(mode));
+    AddCommand({PlaylistButtonId, [this] { OnPlaylistButton(); }});
 }
 
 bool EntryDialog::OnInitDialog() {
@@ -71,14 +72,6 @@ bool EntryDialog::OnInitDialog() {
     close.SetText(zul::Windows::LoadResourceText(IDS_CLOSE_BUTTON));
     ::SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(close.Handle()), TRUE);
     return false;
-}
-
-bool EntryDialog::OnCommand(int id, int code, HWND control) {
-    if (id == PlaylistButtonId && code == BN_CLICKED) {
-        OnPlaylistButton();
-        return true;
-    }
-    return AppDialog::OnCommand(id, code, control);
 }
 
 void EntryDialog::OnPlaylistButton() {

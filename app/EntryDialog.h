@@ -33,7 +33,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
     void OnOK() override;
 
 private:

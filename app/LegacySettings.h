@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LegacySettingsCopy.h"
+#include "exchange/LegacySettingsCopy.h"
 #include "support/win32/WinApp.h"
 
 #include <string>

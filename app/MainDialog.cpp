@@ -76,7 +76,50 @@ MainDialog::MainDialog(HWND parent)
     SetHelpTopic(HelpTopicMainWindow);
     // Until the settings are read the button row is shown, so that a window
     // whose section cannot be opened keeps it.
-    settings_.mainButtons = true;
+    settings_.showButtons = true;
+
+    auto selectedAndAny = [this] {
+        return CommandState{View().SelectedCount() > 0 && View().RowCount() > 0};
+    };
+    AddCommands({
+        {IDM_NEW, [this] { Document().NewCollection(); }},
+        {IDM_LOAD, [this] { Document().LoadWithDialog(); }},
+        {IDM_SAVE, [this] { Document().Save(); },
+         [this] { return CommandState{View().IsModified()}; }},
+        {IDM_SAVE_AS, [this] { Document().SaveAs(); }},
+        {IDM_PRINT, [this] { print_.Run(View(), Document().FileName()); },
+         [this] { return CommandState{View().RowCount() > 0}; }},
+        {IDM_INSERT, [this] { OnInsert(); }},
+        {IDM_CHANGE, [this] { OnChange(); },
+         [this] { return CommandState{View().SelectedCount() == 1}; }},
+        {IDM_DELETE, [this] { OnDelete(); },
+         [this] { return CommandState{View().SelectedCount() > 0}; }},
+        {IDM_BUTTONS, [this] { OnToggleButtons(); },
+         [this] { return CommandState{true, settings_.showButtons}; }},
+        {IDM_IMPORT_NATIVE, [this] { OnImport(ImportKind::NativeFile); }},
+        {IDM_IMPORT_CDPLAYER, [this] { OnImport(ImportKind::CdPlayerIni); }},
+        {IDM_IMPORT_LEGACY, [this] { OnImport(ImportKind::LegacyV1); }},
+        {IDM_EXPORT_NATIVE,
+         [this] {
+             ExportSelectedAsNative(View(), Document().FilePath(), settings_.exportDirKvd);
+         },
+         selectedAndAny},
+        {IDM_EXPORT_CSV, [this] { OnExportCsv(); }, selectedAndAny},
+        {IDM_EXPORT_CDPLAYER,
+         [this] {
+             ExportSelectedToCdPlayerIni(View(), Document().FilePath(), settings_.exportDirIni);
+         },
+         selectedAndAny},
+        {IDM_HOT_EDIT, [this] { OnToggleHotEdit(); },
+         [this] { return CommandState{true, settings_.hotEdit}; }},
+        {IDM_SETTINGS, [this] { OnSettings(); }},
+        {IDM_HELP_START,
+         [] {
+             if (WinApp* app = WinApp::Current())
+                 app->ShowHelp(std::string());
+         }},
+        {IDM_INFO, [this] { OnInfo(); }},
+    });
 }
 
 void MainDialog::SetUpWindow() {
@@ -84,7 +127,7 @@ void MainDialog::SetUpWindow() {
     BindItem(helpButton_, HelpButtonId);
     RecordListDialog::SetUpWindow();
     ListControl().SetEditorChoice(&CellEditorOf, this, &CellTextOf);
-    SetButtonRows(settings_.mainButtons ? 1 : 0);
+    SetButtonRows(settings_.showButtons ? 1 : 0);
     TracksEdit().SetEnabled(settings_.hotEdit);
     NotesEdit().SetEnabled(settings_.hotEdit);
 
@@ -121,7 +164,7 @@ void MainDialog::SaveSettings() {
 }
 
 void MainDialog::MeasureLayout() {
-    SetButtonRows(settings_.mainButtons ? 1 : 0);
+    SetButtonRows(settings_.showButtons ? 1 : 0);
     RecordListDialog::MeasureLayout();
     // The main window sits closer to its frame than other dialogs.
     metrics_.marginX = metrics_.baseUnitX * 4 / 4;
@@ -130,121 +173,25 @@ void MainDialog::MeasureLayout() {
 
 void MainDialog::Layout(int width, int height) {
     RecordListDialog::Layout(width, height);
-    if (settings_.mainButtons && closeButton_.Handle() != nullptr) {
+    if (settings_.showButtons && closeButton_.Handle() != nullptr) {
         PlaceButton(closeButton_, 0, 0);
         PlaceButton(helpButton_, -1, 0);
     }
 }
 
-CommandState MainDialog::StateOf(int command) const {
-    const int n = View().RowCount();
-    const int s = View().SelectedCount();
-    switch (command) {
-    case IDM_SAVE:
-        return {View().IsModified()};
-    case IDM_CHANGE:
-        return {s == 1};
-    case IDM_DELETE:
-        return {s > 0};
-    case IDM_PRINT:
-        return {n > 0};
-    case IDM_EXPORT_NATIVE:
-    case IDM_EXPORT_CSV:
-    case IDM_EXPORT_CDPLAYER:
-        return {s > 0 && n > 0};
-    case IDM_BUTTONS:
-        return {true, settings_.mainButtons};
-    case IDM_HOT_EDIT:
-        return {true, settings_.hotEdit};
-    default:
-        return RecordListDialog::StateOf(command);
-    }
-}
-
 void MainDialog::UpdateCommandStates() {
-    closeButton_.Show(settings_.mainButtons ? SW_SHOW : SW_HIDE);
-    helpButton_.Show(settings_.mainButtons ? SW_SHOW : SW_HIDE);
+    closeButton_.Show(settings_.showButtons ? SW_SHOW : SW_HIDE);
+    helpButton_.Show(settings_.showButtons ? SW_SHOW : SW_HIDE);
     RecordListDialog::UpdateCommandStates();
 }
 
-bool MainDialog::OnCommand(int id, int code, HWND control) {
-    // Menus send code 0, accelerators 1.
-    if (code == 0 || code == 1) {
-        // A menu chosen with the mouse leaves the focus where it is: an open
-        // edit ends first, so that the command sees its text and the text
-        // never lands on an entry the command brought into view. Switching
-        // Hot-Edit leaves it open, and help has nothing to do with it.
-        if (id != IDM_HOT_EDIT && id != HelpButtonId && id != IDM_HELP_START)
-            EndEditsInPlace();
-        switch (id) {
-        case IDM_NEW:
-            Document().NewCollection();
-            return true;
-        case IDM_LOAD:
-            Document().LoadWithDialog();
-            return true;
-        case IDM_SAVE:
-            Document().Save();
-            return true;
-        case IDM_SAVE_AS:
-            Document().SaveAs();
-            return true;
-        case IDM_INSERT:
-            OnInsert();
-            return true;
-        case IDM_CHANGE:
-            OnChange();
-            return true;
-        case IDM_DELETE:
-            OnDelete();
-            return true;
-        case IDM_BUTTONS:
-            OnToggleButtons();
-            return true;
-        case IDM_PRINT:
-            print_.Run(View(), Document().FileName());
-            return true;
-        case IDM_INFO:
-            OnInfo();
-            return true;
-        case IDM_EXPORT_NATIVE:
-            ExportSelectedAsNative(View(), Document().FilePath(), settings_.exportDirKvd);
-            return true;
-        case IDM_EXPORT_CSV:
-            OnExportCsv();
-            return true;
-        case IDM_EXPORT_CDPLAYER:
-            ExportSelectedToCdPlayerIni(View(), Document().FilePath(), settings_.exportDirIni);
-            return true;
-        case IDM_HOT_EDIT:
-            OnToggleHotEdit();
-            return true;
-        case IDM_SETTINGS:
-            OnSettings();
-            return true;
-        case IDM_IMPORT_NATIVE:
-            OnImport(ImportKind::NativeFile);
-            return true;
-        case IDM_IMPORT_CDPLAYER:
-            OnImport(ImportKind::CdPlayerIni);
-            return true;
-        case IDM_IMPORT_LEGACY:
-            OnImport(ImportKind::LegacyV1);
-            return true;
-        case IDM_HELP_START:
-            if (WinApp* app = WinApp::Current())
-                app->ShowHelp(std::string());
-            return true;
-        default:
-            break;
-        }
-    }
-    return RecordListDialog::OnCommand(id, code, control);
-}
-
-void MainDialog::OnHelpCommand() {
-    if (WinApp* app = WinApp::Current())
-        app->ShowHelp(HelpTopicMainWindow);
+// A menu chosen with the mouse leaves the focus where it is: an open edit ends
+// first, so that the command sees its text and the text never lands on an
+// entry the command brought into view. Switching Hot-Edit leaves it open, and
+// help has nothing to do with it.
+void MainDialog::OnCommandStarting(int id) {
+    if (id != IDM_HOT_EDIT && id != HelpButtonId && id != IDM_HELP_START)
+        EndEditsInPlace();
 }
 
 void MainDialog::OnInsert() {
@@ -280,7 +227,7 @@ void MainDialog::OnDelete() {
         positions.Add(static_cast<std::uint32_t>(i));
     if (positions.Size() == 0)
         return;
-    if (settings_.delChk) {
+    if (settings_.confirmDelete) {
         DeleteConfirmDialog confirm(static_cast<int>(positions.Size()), Handle());
         const INT_PTR answer = RunModalDialog(confirm);
         wait.Restore();
@@ -323,8 +270,8 @@ void MainDialog::OnImport(ImportKind kind) {
 }
 
 void MainDialog::OnToggleButtons() {
-    settings_.mainButtons = !settings_.mainButtons;
-    SetButtonRows(settings_.mainButtons ? 1 : 0);
+    settings_.showButtons = !settings_.showButtons;
+    SetButtonRows(settings_.showButtons ? 1 : 0);
     RefreshAll();
     Relayout();
 }
@@ -342,12 +289,12 @@ void MainDialog::OnSettings() {
     SettingsValues& values = dialog.Values();
     values.sortColumn = View().DefaultSortColumn();
     values.sortAscending = View().DefaultSortAscending() != 0;
-    values.delChk = settings_.delChk;
+    values.delChk = settings_.confirmDelete;
     values.hotEdit = settings_.hotEdit;
     values.mainAddInfo = ShowsSidePane();
     values.mainGrid = ShowsGrid();
     values.dragDraw = SplitterV().Outline() == 0;
-    values.mainButtons = settings_.mainButtons;
+    values.mainButtons = settings_.showButtons;
     // The import window's switches as stored; both on when its section
     // cannot be opened.
     zul::SettingsStore* store = Settings();
@@ -360,13 +307,13 @@ void MainDialog::OnSettings() {
     if (RunModalDialog(dialog) != IDOK)
         return;
     View().SetDefaultSort(values.sortColumn, values.sortAscending ? 1 : 0);
-    settings_.delChk = values.delChk;
+    settings_.confirmDelete = values.delChk;
     settings_.hotEdit = values.hotEdit;
     SetSidePaneShown(values.mainAddInfo);
     SplitterV().SetOutline(values.dragDraw ? 0 : 1);
     SplitterH().SetOutline(values.dragDraw ? 0 : 1);
     SetGridShown(values.mainGrid);
-    settings_.mainButtons = values.mainButtons;
+    settings_.showButtons = values.mainButtons;
     if (store != nullptr) {
         importWindow.addInfo = values.importAddInfo;
         importWindow.grid = values.importGrid;
@@ -375,7 +322,7 @@ void MainDialog::OnSettings() {
     }
 
     ApplyGrid();
-    SetButtonRows(settings_.mainButtons ? 1 : 0);
+    SetButtonRows(settings_.showButtons ? 1 : 0);
     TracksEdit().SetEnabled(settings_.hotEdit);
     NotesEdit().SetEnabled(settings_.hotEdit);
     RefreshAll();

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MainWindowSettings.h"
 #include "app/PrintCommand.h"
 #include "core/win32/RecordListDialog.h"
 #include "exchange/ExportFieldSet.h"
 #include "exchange/ImportKind.h"
+#include "exchange/MainWindowSettings.h"
 
 #include <windows.h>
 
@@ -22,9 +22,9 @@ public:
 
     explicit MainDialog(HWND parent = nullptr);
 
-    bool ShowsButtons() const { return settings_.mainButtons; }
-    bool AsksBeforeDelete() const { return settings_.delChk; }
-    void SetAskBeforeDelete(bool ask) { settings_.delChk = ask; }
+    bool ShowsButtons() const { return settings_.showButtons; }
+    bool AsksBeforeDelete() const { return settings_.confirmDelete; }
+    void SetAskBeforeDelete(bool ask) { settings_.confirmDelete = ask; }
     bool HotEditOn() const { return settings_.hotEdit; }
     const std::string& ExportDirKvd() const { return settings_.exportDirKvd; }
     const std::string& ExportDirCsv() const { return settings_.exportDirCsv; }
@@ -32,7 +32,6 @@ public:
     ExportFieldSet ExportFields() const { return ExportFieldSet::FromByte(settings_.exportFields[0]); }
     void SetExportFields(ExportFieldSet fields) { settings_.exportFields[0] = fields.ToByte(); }
 
-    zul::Windows::CommandState StateOf(int command) const override;
     void UpdateCommandStates() override;
     void LoadSettings() override;
     void SaveSettings() override;
@@ -57,14 +56,13 @@ public:
 
 protected:
     void SetUpWindow() override;
-    bool OnCommand(int id, int code, HWND control) override;
+    void OnCommandStarting(int id) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnContextMenu(HWND window, POINT screen) override;
     bool TranslateKeys(MSG& message) override;
     void OnOK() override;
     void OnCancel() override;
-    void OnHelpCommand() override;
 
 private:
     // Tracks or notes edited in place in the side pane.
@@ -74,7 +72,7 @@ private:
     // Ends an edit in place that is open, as a click on the list would.
     void EndEditsInPlace();
 
-    // The main window's own settings (mainButtons starts on, see the constructor).
+    // The main window's own settings (showButtons starts on, see the constructor).
     MainWindowSettings settings_;
     zul::Windows::Window closeButton_;
     zul::Windows::Window helpButton_;

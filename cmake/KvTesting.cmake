@@ -48,16 +48,20 @@ function(kv_add_test name)
     endif()
 endfunction()
 
-# kv_folder(<lib> DEPS <libs...> WIN32_DEPS <libs...>)
+# kv_folder(<lib> DEPS <libs...> WIN32_DEPS <libs...> [WIN32_TEST_RESOURCES <libs...>])
 #
 # The sources of a folder decide its libraries, so that adding a file needs no
 # CMake change:
 #   <folder>/*.cpp              -> <lib>        portable, built in both trees
 #   <folder>/win32/*.cpp        -> <lib>_win32  Win32 part, cross tree only
 #   <folder>/tests/*.cpp        -> <lib>_tests  GoogleTest, both trees
-#   <folder>/win32/tests/*.cpp  -> <lib>_win32_tests, under Wine with the resources
+#   <folder>/win32/tests/*.cpp  -> <lib>_win32_tests, under Wine with the program's
+#                                  resources, or those WIN32_TEST_RESOURCES names
 function(kv_folder lib)
-    cmake_parse_arguments(F "" "" "DEPS;WIN32_DEPS" ${ARGN})
+    cmake_parse_arguments(F "" "" "DEPS;WIN32_DEPS;WIN32_TEST_RESOURCES" ${ARGN})
+    if(NOT F_WIN32_TEST_RESOURCES)
+        set(F_WIN32_TEST_RESOURCES kv_resources kv_testkit_program)
+    endif()
     set(dir ${CMAKE_CURRENT_SOURCE_DIR})
     file(GLOB portable CONFIGURE_DEPENDS ${dir}/*.cpp)
     file(GLOB portable_tests CONFIGURE_DEPENDS ${dir}/tests/*.cpp)
@@ -85,7 +89,7 @@ function(kv_folder lib)
         endif()
         if(win32_tests)
             kv_add_test(${lib}_win32_tests NO_MAIN SOURCES ${win32_tests}
-                        LIBS ${lib}_win32 kv_testkit_win32 kv_resources)
+                        LIBS ${lib}_win32 kv_testkit_win32 ${F_WIN32_TEST_RESOURCES})
         endif()
     endif()
 endfunction()

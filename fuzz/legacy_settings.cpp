@@ -3,7 +3,7 @@
 // rules: only the two sections and their keys, each flag always, a text only
 // when there is one (cut to the read buffer), a block or list only when one of
 // its bytes is set, the sort column only when it is not -1.
-#include "app/LegacySettingsCopy.h"
+#include "exchange/LegacySettingsCopy.h"
 #include "fuzz/ScratchFolder.h"
 #include "support/ProfileSettingsStore.h"
 #include "support/ProfileText.h"

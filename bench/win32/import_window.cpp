@@ -11,6 +11,7 @@
 #include "core/win32/CollectionView.h"
 #include "exchange/CdPlayerIniImporter.h"
 #include "exchange/win32/ImportWindow.h"
+#include "resources/ProgramResources.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
 
@@ -142,6 +143,7 @@ int main() {
     // The program's application object without a settings store: the window
     // keeps its defaults and writes nothing.
     zul::Windows::WinApp app;
+    app.SetResources(kolvane::ProgramResources);
     Clock::time_point shownAt;
     int rowsShown = 0;
     app.SetModalHook([&](zul::Windows::Modal& modal) {

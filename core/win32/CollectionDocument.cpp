@@ -4,6 +4,7 @@
 #include "core/win32/FileTypeTable.h"
 #include "core/win32/QuestionDialog.h"
 #include "core/win32/SavePromptDialog.h"
+#include "resources/resource.h"
 #include "support/PathName.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/SystemDialogs.h"

@@ -65,7 +65,33 @@ void ScaleSizeForScreen(unsigned char (&placement)[PlacementSize]) {
 RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
                                    HWND parent)
     : AppDialog(IDI_APP, acceleratorsId, templateId, parent, Sizing::Resizable),
-      sectionName_(std::move(sectionName)), document_(view_, *this) {}
+      sectionName_(std::move(sectionName)), document_(view_, *this) {
+    using zul::Windows::CommandState;
+    AddCommands({
+        {IDM_SELECT_ALL,
+         [this] {
+             view_.SelectAll(true);
+             RefreshAll();
+         },
+         [this] {
+             return CommandState{view_.RowCount() > 0 && view_.SelectedCount() < view_.RowCount()};
+         }},
+        {IDM_SELECT_NONE,
+         [this] {
+             view_.SelectAll(false);
+             RefreshAll();
+         },
+         [this] { return CommandState{view_.SelectedCount() > 0}; }},
+        {IDM_SEARCH, [this] { OnSearch(); }, [this] { return CommandState{view_.RowCount() > 0}; }},
+        {IDM_SEARCH_NEXT, [this] { OnSearchNext(); },
+         [this] { return CommandState{view_.RowCount() > 0 && !lastSearchText_.empty()}; }},
+        {IDM_SIDE_PANE, [this] { OnToggleSidePane(); },
+         [this] { return CommandState{true, showSidePane_}; }},
+        {IDM_SIDE_PANE_DEFAULT, [this] { OnSidePaneDefaultSize(); },
+         [this] { return CommandState{showSidePane_}; }},
+        {IDM_GRID, [this] { OnToggleGrid(); }, [this] { return CommandState{true, showGrid_}; }},
+    });
+}
 
 int RecordListDialog::LoadFile(const std::string& path) {
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
@@ -213,29 +239,6 @@ void RecordListDialog::ApplyGrid() {
     list_.SetGrid(showGrid_);
 }
 
-CommandState RecordListDialog::StateOf(int command) const {
-    const int items = view_.RowCount();
-    const int selected = view_.SelectedCount();
-    switch (command) {
-    case IDM_SELECT_ALL:
-        return {items > 0 && selected < items};
-    case IDM_SELECT_NONE:
-        return {selected > 0};
-    case IDM_SEARCH:
-        return {items > 0};
-    case IDM_SEARCH_NEXT:
-        return {items > 0 && !lastSearchText_.empty()};
-    case IDM_SIDE_PANE:
-        return {true, showSidePane_};
-    case IDM_SIDE_PANE_DEFAULT:
-        return {showSidePane_};
-    case IDM_GRID:
-        return {true, showGrid_};
-    default:
-        return AppDialog::StateOf(command);
-    }
-}
-
 void RecordListDialog::UpdateCommandStates() {
     zul::Windows::ApplyCommandStatesToWindow(Handle(), StateFunction());
 }
@@ -328,40 +331,6 @@ void RecordListDialog::SaveSettings() {
 }
 
 // ---------------------------------------------------------------- commands
-
-bool RecordListDialog::OnCommand(int id, int code, HWND control) {
-    // Menus send code 0, accelerators 1; controls with these ids do not exist.
-    if (code == 0 || code == 1) {
-        switch (id) {
-        case IDM_SELECT_ALL:
-            view_.SelectAll(true);
-            RefreshAll();
-            return true;
-        case IDM_SELECT_NONE:
-            view_.SelectAll(false);
-            RefreshAll();
-            return true;
-        case IDM_SEARCH:
-            OnSearch();
-            return true;
-        case IDM_SEARCH_NEXT:
-            OnSearchNext();
-            return true;
-        case IDM_SIDE_PANE:
-            OnToggleSidePane();
-            return true;
-        case IDM_SIDE_PANE_DEFAULT:
-            OnSidePaneDefaultSize();
-            return true;
-        case IDM_GRID:
-            OnToggleGrid();
-            return true;
-        default:
-            break;
-        }
-    }
-    return AppDialog::OnCommand(id, code, control);
-}
 
 void RecordListDialog::OnSearch() {
     if (view_.RowCount() == 0)

@@ -22,8 +22,8 @@ namespace kolvane {
 // window: the list of entries with its side pane (tracks and notes of the
 // focused entry) and status line, the list commands both windows have, the
 // collection as a document (new, load, save, save as) and the window's own
-// settings section. A derived window adds its buttons, menu and commands and
-// answers the states of its own commands in StateOf.
+// settings section. A derived window adds its buttons, menu and the rows of
+// its own commands to the command table.
 class RecordListDialog : public zul::Windows::AppDialog, private CollectionDocument::Host {
 public:
     // Control ids of the window.
@@ -61,11 +61,6 @@ public:
     HotEditCtrl& TracksEdit() { return tracksEdit_; }
     HotEditCtrl& NotesEdit() { return notesEdit_; }
 
-    // The list commands' states: select all, deselect, search, search again,
-    // side pane, its default size, grid. A derived window answers its own
-    // commands and hands the rest to this.
-    zul::Windows::CommandState StateOf(int command) const override;
-
     // The operations a derived window replaces, in this order.
     virtual void PlaceButton(zul::Windows::Window& button, int column, int row);
     virtual void UpdateTitle();
@@ -94,7 +89,6 @@ protected:
     // the controls, the settings, and what a derived window adds. The layout
     // waits until all of it is done.
     virtual void SetUpWindow();
-    bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     // The list's notifications go to its control only when it handles them:
     // filling, sorting and selecting send one or two for every item.

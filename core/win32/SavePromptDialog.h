@@ -13,7 +13,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
 };
 
 } // namespace kolvane

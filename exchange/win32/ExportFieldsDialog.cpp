@@ -3,13 +3,14 @@
 #include "resources/HelpTopics.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace kolvane {
 
 ExportFieldsDialog::ExportFieldsDialog(ExportFieldSet fields, HWND parent)
     : AppDialog(0, IDR_ACCEL_DIALOG, IDD_EXPORT_FIELDS, parent), fields_(fields) {
     SetHelpTopic(HelpTopicExportFields);
+    for (int id : FieldBoxIds)
+        AddCommand({id, [this] { Item(IDOK).Enable(AnyBoxTicked()); }});
 }
 
 bool ExportFieldsDialog::OnInitDialog() {
@@ -20,14 +21,6 @@ bool ExportFieldsDialog::OnInitDialog() {
     // may confirm what was stored.
     Item(IDOK).SetFocus();
     return false; // the focus is set
-}
-
-bool ExportFieldsDialog::OnCommand(int id, int code, HWND control) {
-    if (code == BN_CLICKED && std::ranges::find(FieldBoxIds, id) != std::end(FieldBoxIds)) {
-        Item(IDOK).Enable(AnyBoxTicked());
-        return true;
-    }
-    return AppDialog::OnCommand(id, code, control);
 }
 
 void ExportFieldsDialog::OnOK() {

@@ -58,6 +58,12 @@ ImportWindow::ImportWindow(ImportKind kind, HWND owner, ShowEntryFunction showEn
       showEntry_(std::move(showEntry)) {
     SetHelpTopic(HelpTopicImport);
     KeepHiddenUntilShown();
+    AddCommands({
+        {ImportButtonId, [this] { OnOK(); },
+         [this] { return CommandState{View().SelectedCount() >= 1}; }},
+        {IDM_SHOW_ENTRY, [this] { OnShowEntry(); },
+         [this] { return CommandState{View().SelectedCount() == 1}; }},
+    });
 }
 
 // ---------------------------------------------------------------- opening
@@ -172,27 +178,6 @@ void ImportWindow::SaveSettings() {
 }
 
 // ---------------------------------------------------------------- commands
-
-CommandState ImportWindow::StateOf(int command) const {
-    const int selected = View().SelectedCount();
-    switch (command) {
-    case ImportButtonId:
-        return {selected >= 1};
-    case IDM_SHOW_ENTRY:
-        return {selected == 1};
-    default:
-        return RecordListDialog::StateOf(command);
-    }
-}
-
-bool ImportWindow::OnCommand(int id, int code, HWND control) {
-    // Menus send code 0, accelerators 1.
-    if (id == IDM_SHOW_ENTRY && (code == 0 || code == 1)) {
-        OnShowEntry();
-        return true;
-    }
-    return RecordListDialog::OnCommand(id, code, control);
-}
 
 void ImportWindow::OnShowEntry() {
     if (View().SelectedCount() != 1 || !showEntry_)

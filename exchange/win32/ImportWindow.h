@@ -37,7 +37,6 @@ public:
     // The entries chosen with "&Importieren", in display order; empty before.
     const DiscCollection& ChosenEntries() const { return chosenEntries_; }
 
-    zul::Windows::CommandState StateOf(int command) const override;
     void UpdateTitle() override;
     void LoadSettings() override;
     void SaveSettings() override;
@@ -52,7 +51,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     bool OnContextMenu(HWND window, POINT screen) override;
     void OnOK() override;

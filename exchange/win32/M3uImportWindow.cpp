@@ -49,6 +49,24 @@ private:
 M3uImportWindow::M3uImportWindow(HWND parent)
     : AppDialog(IDI_APP, IDR_ACCEL_M3U, IDD_M3U_IMPORT, parent, Sizing::Resizable) {
     SetHelpTopic(HelpTopicImportM3u);
+    auto anySelected = [this] { return CommandState{list_.SelectedCount() > 0}; };
+    AddCommands({
+        {IDOK, [this] { OnOK(); }, anySelected},
+        {IDM_SELECT_ALL, [this] { SelectAll(true); },
+         [this] {
+             return CommandState{list_.ItemCount() > 0 &&
+                                 list_.SelectedCount() < list_.ItemCount()};
+         }},
+        {IDM_SELECT_NONE, [this] { SelectAll(false); }, anySelected},
+        // The check box, and the menu item that switches it.
+        {WithArtistsId, [this] { ShowTexts(); }},
+        {IDM_M3U_WITH_ARTISTS,
+         [this] {
+             SetItemChecked(WithArtistsId, !WithArtists());
+             ShowTexts();
+         },
+         [this] { return CommandState{true, WithArtists()}; }},
+    });
 }
 
 // ---------------------------------------------------------------- opening
@@ -70,7 +88,7 @@ bool M3uImportWindow::OnInitDialog() {
     Relayout();
     UpdateWindow();
 
-    if (OpenPlaylist() != 1) {
+    if (!OpenPlaylist()) {
         // Cancelled, or the reader has shown what went wrong: the window
         // goes at once.
         Post(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
@@ -79,14 +97,14 @@ bool M3uImportWindow::OnInitDialog() {
     return false; // the focus is on the list
 }
 
-int M3uImportWindow::OpenPlaylist() {
+bool M3uImportWindow::OpenPlaylist() {
     zul::Windows::FileDialog dialog(
         zul::Windows::FileDialog::Kind::Open, FileTypeTable::Shared().Filter(FileKind::M3u),
         std::string(), std::string(),
         OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY);
     dialog.SetInitialFolder(workDir_);
     if (WinApp::Current()->RunModal(dialog) != IDOK)
-        return 0;
+        return false;
     // The folder is kept (and stored) even when the playlist cannot be read.
     const zul::PathName parts(zul::PathName(dialog.Path()).FullPath());
     workDir_ = parts.GetDrive() + parts.GetFolder();
@@ -103,11 +121,11 @@ int M3uImportWindow::OpenPlaylist() {
     if (!reader.Read(workDir_ + fileName_, tracks_)) {
         fileName_.clear();
         tracks_.Clear();
-        return 0;
+        return false;
     }
     FillRows(&showing);
     SelectAll(true, &selecting);
-    return 1;
+    return true;
 }
 
 // ---------------------------------------------------------------- rows
@@ -194,22 +212,6 @@ void M3uImportWindow::FitColumn() const {
     list_.SetColumnWidth(0, client.right - client.left);
 }
 
-CommandState M3uImportWindow::StateOf(int command) const {
-    const int rows = list_.ItemCount();
-    const int selected = list_.SelectedCount();
-    switch (command) {
-    case IDOK:
-    case IDM_SELECT_NONE:
-        return {selected > 0};
-    case IDM_SELECT_ALL:
-        return {rows > 0 && selected < rows};
-    case IDM_M3U_WITH_ARTISTS:
-        return {true, WithArtists()};
-    default:
-        return AppDialog::StateOf(command);
-    }
-}
-
 void M3uImportWindow::MeasureLayout() {
     AppDialog::MeasureLayout();
     const zul::Windows::LayoutMetrics& m = Metrics();
@@ -241,37 +243,12 @@ void M3uImportWindow::Layout(int width, int height) {
                    RECT{m.marginX, h - m.marginY - statusHeight_, w - m.marginX, h - m.marginY});
         batch.Move(Item(IDOK).Handle(), button(0));
         batch.Move(Item(IDCANCEL).Handle(), button(1));
-        batch.Move(Item(HelpCommand).Handle(), button(-1));
+        batch.Move(Item(IDC_HELP_BUTTON).Handle(), button(-1));
     }
     FitColumn();
 }
 
 // ---------------------------------------------------------------- commands
-
-bool M3uImportWindow::OnCommand(int id, int code, HWND control) {
-    if (id == WithArtistsId && code == BN_CLICKED && control != nullptr) {
-        ShowTexts();
-        return true;
-    }
-    // Menus send code 0, accelerators 1.
-    if (control == nullptr && (code == 0 || code == 1)) {
-        switch (id) {
-        case IDM_M3U_WITH_ARTISTS:
-            SetItemChecked(WithArtistsId, !WithArtists());
-            ShowTexts();
-            return true;
-        case IDM_SELECT_ALL:
-            SelectAll(true);
-            return true;
-        case IDM_SELECT_NONE:
-            SelectAll(false);
-            return true;
-        default:
-            break;
-        }
-    }
-    return AppDialog::OnCommand(id, code, control);
-}
 
 void M3uImportWindow::OnOK() {
     // Enter reaches here also while "&Importieren" is disabled.

@@ -42,13 +42,11 @@ public:
     int StatusHeight() const { return statusHeight_; }
     int CheckRowHeight() const { return checkRowHeight_; }
 
-    zul::Windows::CommandState StateOf(int command) const override;
     void MeasureLayout() override;
     void Layout(int width, int height) override;
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR& header, LRESULT& result) override;
     bool OnContextMenu(HWND window, POINT screen) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -58,8 +56,8 @@ protected:
 private:
     void LoadSettings();
     void SaveSettings() const;
-    // Asks for the playlist and reads it; 1 when it gave rows.
-    int OpenPlaylist();
+    // Asks for the playlist and reads it; true when it gave rows.
+    bool OpenPlaylist();
     // One row per item, its text by the check box; a progress is told of
     // each row put in.
     void FillRows(zul::Progress* progress = nullptr);

@@ -1,12 +1,15 @@
 #include "support/win32/AppDialog.h"
 
-#include "support/win32/WinApp.h"
+#include "support/win32/ApplicationHost.h"
 
 namespace zul::Windows {
 
 AppDialog::AppDialog(UINT iconId, UINT acceleratorsId, UINT templateId, HWND parent,
                      Sizing sizing)
     : ResizableDialog(templateId, parent) {
+    if (const int help = ApplicationHost::CurrentResources().helpCommand; help != 0) {
+        AddCommand({help, [this] { OnHelpCommand(); }});
+    }
     SetResizable(sizing == Sizing::Resizable);
     if (iconId != 0) {
         SetIcon(iconId);
@@ -75,17 +78,9 @@ bool AppDialog::TranslateKeys(MSG& message) {
     return ResizableDialog::TranslateKeys(message);
 }
 
-bool AppDialog::OnCommand(int id, int code, HWND control) {
-    if (id == HelpCommand && (code == BN_CLICKED || code == 1)) {
-        OnHelpCommand();
-        return true;
-    }
-    return ResizableDialog::OnCommand(id, code, control);
-}
-
 void AppDialog::OnHelpCommand() {
-    if (WinApp* app = WinApp::Current()) {
-        app->ShowHelp(helpTopic_);
+    if (ApplicationHost* host = ApplicationHost::Current()) {
+        host->ShowHelp(helpTopic_);
     }
 }
 

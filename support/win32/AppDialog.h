@@ -8,10 +8,10 @@ namespace zul::Windows {
 
 // The base of the program's dialogs: a dialog with its own window
 // icon and accelerator table (F1 and the short-cut keys work while it has the
-// focus), and its help page for command 9 ("&Hilfe", F1 in table 130).
+// focus), and its help page for the help command of the application object
+// current at its construction (its "&Hilfe" button, F1 in its accelerators).
 class AppDialog : public ResizableDialog {
 public:
-    static constexpr int HelpCommand = 9;
     enum class Sizing { Fixed, Resizable };
 
     // Resource ids; 0 = no icon, no accelerators. Only a Resizable dialog
@@ -28,8 +28,7 @@ public:
 protected:
     bool TranslateKeys(MSG& message) override;
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    // Command 9: the dialog's help page.
+    // The help command: the dialog's help page.
     virtual void OnHelpCommand();
 
 private:

@@ -1,7 +1,6 @@
 #include "support/win32/CallbackGuard.h"
 
-#include "resources/resource.h"
-#include "support/win32/WinApp.h"
+#include "support/win32/ApplicationHost.h"
 
 #include <windows.h>
 
@@ -22,8 +21,10 @@ void ReportUnexpectedError() noexcept {
     }
     reporting = true;
     try {
-        if (WinApp* app = WinApp::Current()) {
-            app->ShowError(IDS_ERR_000);
+        // A message id comes only with an application object to show it.
+        const UINT message = ApplicationHost::CurrentResources().unexpectedError;
+        if (message != 0) {
+            ApplicationHost::Current()->ShowNumberedError(message);
         } else {
             ::MessageBeep(MB_ICONHAND);
         }

@@ -4,9 +4,10 @@
 
 namespace zul::Windows {
 
-// Shows FEHLER 000 for an exception that reached a window procedure or another
-// callback of the system. Never throws; without an application object, or when
-// even the message cannot be shown, it beeps.
+// Shows the application's message for an unexpected error (FEHLER 000) for an
+// exception that reached a window procedure or another callback of the system.
+// Never throws; without an application object or its message, or when even
+// the message cannot be shown, it beeps.
 void ReportUnexpectedError() noexcept;
 
 // Runs body and returns its result; an exception becomes FEHLER 000 and the

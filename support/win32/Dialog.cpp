@@ -1,7 +1,7 @@
 #include "support/win32/Dialog.h"
 
+#include "support/win32/ApplicationHost.h"
 #include "support/win32/CallbackGuard.h"
-#include "support/win32/WinApp.h"
 #include "support/win32/WindowObject.h"
 
 #include <cstring>
@@ -56,7 +56,12 @@ std::vector<WORD> WithDialogFont(const DLGTEMPLATE& source) {
 
 } // namespace
 
-Dialog::Dialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
+Dialog::Dialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {
+    AddCommands({
+        {IDOK, [this] { OnOK(); }},
+        {IDCANCEL, [this] { OnCancel(); }},
+    });
+}
 
 Dialog::~Dialog() {
     if (window_ != nullptr) {
@@ -66,8 +71,8 @@ Dialog::~Dialog() {
         window_ = nullptr;
         ::DestroyWindow(window);
     }
-    if (WinApp* app = WinApp::Current()) {
-        app->ForgetWindow(this);
+    if (ApplicationHost* host = ApplicationHost::Current()) {
+        host->ForgetWindow(this);
     }
 }
 
@@ -238,20 +243,48 @@ void Dialog::SetItemChecked(int id, bool on) const {
     ::CheckDlgButton(window_, id, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-bool Dialog::OnCommand(int id, int code, HWND /*control*/) {
+void Dialog::AddCommands(std::initializer_list<CommandRow> rows) {
+    for (const CommandRow& row : rows) {
+        AddCommand(row);
+    }
+}
+
+void Dialog::AddCommand(const CommandRow& row) {
+    for (CommandRow& known : commands_) {
+        if (known.id == row.id) {
+            known = row;
+            return;
+        }
+    }
+    commands_.push_back(row);
+}
+
+const Dialog::CommandRow* Dialog::FindCommand(int id) const {
+    for (const CommandRow& row : commands_) {
+        if (row.id == id) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+CommandState Dialog::StateOf(int command) const {
+    const CommandRow* row = FindCommand(command);
+    return row != nullptr && row->state ? row->state() : CommandState{};
+}
+
+bool Dialog::RunCommand(int id, int code) {
     // Buttons and menus send code 0 (BN_CLICKED), accelerators 1.
     if (code != BN_CLICKED && code != 1) {
         return false;
     }
-    if (id == IDOK) {
-        OnOK();
-        return true;
+    const CommandRow* row = FindCommand(id);
+    if (row == nullptr) {
+        return false;
     }
-    if (id == IDCANCEL) {
-        OnCancel();
-        return true;
-    }
-    return false;
+    OnCommandStarting(id);
+    row->handler();
+    return true;
 }
 
 bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -270,7 +303,7 @@ bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         LRESULT reflectedResult = 0;
         const bool reflected = control != nullptr && ::IsChild(window_, control) &&
                                ReflectCommand(control, HIWORD(wParam), reflectedResult);
-        if (OnCommand(id, HIWORD(wParam), control)) {
+        if (RunCommand(id, HIWORD(wParam)) || OnCommand(id, HIWORD(wParam), control)) {
             result = 0;
             return true;
         }

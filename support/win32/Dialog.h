@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zul::Windows {
 
@@ -19,6 +22,11 @@ namespace zul::Windows {
 // Notifications and commands of controls are first reflected to the control's
 // object (WindowObject.h). No exception leaves a handler: it becomes FEHLER 000
 // and the dialog goes on.
+//
+// Each dialog has one table of its commands (AddCommands): a row's handler
+// runs for its id from a menu, an accelerator or a button, and its state
+// answers StateOf, which switches menus and buttons and refuses a disabled
+// command from a menu or an accelerator.
 //
 // Modal runs go through WinApp::RunModal, which calls ExecuteModal: our own
 // message loop, so that PreTranslateMessage (accelerators, dialog keys) sees
@@ -48,9 +56,17 @@ public:
     // message to TranslateKeys.
     bool PreTranslateMessage(MSG& message);
 
-    // The state of a command now: menu items and accelerators of a disabled
-    // command do nothing. The base has every command enabled.
-    virtual CommandState StateOf(int /*command*/) const { return {}; }
+    // One row of the command table. Without a state function the command is
+    // always enabled and never checked.
+    struct CommandRow {
+        int id;
+        std::function<void()> handler;
+        std::function<CommandState()> state;
+    };
+
+    // The state of a command now, from its row; enabled without one. Menu
+    // items and accelerators of a disabled command do nothing.
+    CommandState StateOf(int command) const;
 
     // Data exchange with the controls of the dialog.
     void BindItem(Window& control, int id) const { control.Attach(::GetDlgItem(window_, id)); }
@@ -73,11 +89,20 @@ protected:
         return [this](int command) { return StateOf(command); };
     }
 
+    // Adds rows to the command table. A row replaces an earlier one with its
+    // id: a derived window adds its rows after its base, in its constructor.
+    // The base has IDOK and IDCANCEL, which end the dialog through OnOK and
+    // OnCancel.
+    void AddCommands(std::initializer_list<CommandRow> rows);
+    void AddCommand(const CommandRow& row);
+    // Called before the handler of a row runs.
+    virtual void OnCommandStarting(int /*id*/) {}
+
     // true: the system puts the focus on the first control.
     virtual bool OnInitDialog() { return true; }
-    // Menu items, accelerators and control commands. The base ends the dialog
-    // for IDOK and IDCANCEL through OnOK and OnCancel.
-    virtual bool OnCommand(int id, int code, HWND control);
+    // Control notifications that are not commands of the table (a changed
+    // selection, a changed text).
+    virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual void OnOK() { EndModal(IDOK); }
     virtual void OnCancel() { EndModal(IDCANCEL); }
     // result: what the notification returns to the control.
@@ -103,6 +128,10 @@ private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool CreateWindowFor(HWND parent);
+    const CommandRow* FindCommand(int id) const;
+    // Runs the row of the id for a menu, an accelerator or a button; false
+    // when there is none or the code is another notification.
+    bool RunCommand(int id, int code);
     void RunLoop(const ModalHook& started);
 
     UINT templateId_;
@@ -111,6 +140,7 @@ private:
     bool modal_ = false;
     bool ended_ = false;
     INT_PTR result_ = IDCANCEL;
+    std::vector<CommandRow> commands_;
 };
 
 } // namespace zul::Windows

@@ -1,6 +1,6 @@
 #include "support/win32/MessageDialog.h"
 
-#include "resources/resource.h"
+#include "support/win32/ApplicationHost.h"
 #include "support/win32/ResourceText.h"
 
 #include <cstring>
@@ -10,12 +10,13 @@ namespace zul::Windows {
 namespace {
 
 constexpr int StaticId = -1;
-constexpr int HelpButtonId = 9;
+constexpr int HelpButtonId = IDHELP;
 
 } // namespace
 
 MessageDialog::MessageDialog(HWND owner, std::string text, std::string caption, MessageKind kind)
     : Dialog(0, owner), text_(std::move(text)), caption_(std::move(caption)), kind_(kind) {
+    AddCommand({HelpButtonId, [this] { RequestHelp(); }});
     const bool error = kind == MessageKind::Error;
     icon_ = ::LoadIconA(nullptr, error ? IDI_HAND : IDI_EXCLAMATION);
     sound_ = error ? MB_ICONHAND : MB_ICONEXCLAMATION;
@@ -64,11 +65,11 @@ bool MessageDialog::OnInitDialog() {
     ::SendMessageA(iconStatic, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     CreateChild("STATIC", text_.c_str(), SS_LEFT | SS_NOPREFIX, StaticId, RECT{35, 7, 218, 42});
 
-    const std::string closeText = LoadResourceText(IDS_MSG_CLOSE);
+    const std::string closeText = LoadResourceText(ApplicationHost::CurrentResources().closeButton);
     HWND close = CreateChild("BUTTON", closeText.c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
                              RECT{7, 49, 50, 14});
     if (handler_ != nullptr) {
-        const std::string helpText = LoadResourceText(IDS_MSG_HELP);
+        const std::string helpText = LoadResourceText(ApplicationHost::CurrentResources().helpButton);
         CreateChild("BUTTON", helpText.c_str(), BS_PUSHBUTTON | WS_TABSTOP, HelpButtonId,
                     RECT{203, 49, 50, 14});
     }
@@ -77,14 +78,6 @@ bool MessageDialog::OnInitDialog() {
     }
     ::SetFocus(close);
     return false; // the focus is set
-}
-
-bool MessageDialog::OnCommand(int id, int code, HWND control) {
-    if (id == HelpButtonId && code == BN_CLICKED) {
-        RequestHelp();
-        return true;
-    }
-    return Dialog::OnCommand(id, code, control);
 }
 
 bool MessageDialog::TranslateKeys(MSG& message) {

@@ -41,7 +41,6 @@ public:
 protected:
     bool TranslateKeys(MSG& message) override;
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
     bool OnHelp(HELPINFO& info) override;
     void OnDestroy() override;
 

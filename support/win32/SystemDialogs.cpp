@@ -1,11 +1,10 @@
 #include "support/win32/SystemDialogs.h"
 
-#include "resources/resource.h"
 #include "support/DialogPath.h"
 #include "support/FileSystem.h"
+#include "support/win32/ApplicationHost.h"
 #include "support/win32/CallbackGuard.h"
 #include "support/win32/DebugTrace.h"
-#include "support/win32/WinApp.h"
 
 #include <vector>
 
@@ -159,8 +158,11 @@ bool FileDialog::AcceptsName() {
     const std::string typed = DialogText(window, CDM_GETSPEC);
     if (DialogPath(folder, typed, defaultExtension_).size() <= MaxWritablePathLength)
         return true;
-    if (WinApp* app = WinApp::Current()) {
-        app->ShowError(kind_ == Kind::Open ? IDS_ERR_008 : IDS_ERR_012);
+    // A message id comes only with an application object to show it.
+    const FrameworkResources& ids = ApplicationHost::CurrentResources();
+    const UINT message = kind_ == Kind::Open ? ids.openPathTooLong : ids.savePathTooLong;
+    if (message != 0) {
+        ApplicationHost::Current()->ShowNumberedError(message);
     } else {
         ::MessageBeep(MB_ICONHAND);
     }

@@ -16,8 +16,6 @@ namespace zul::Windows {
 
 namespace {
 
-WinApp* currentApp = nullptr;
-
 // Starts the program associated with HTML files with the address.
 bool LaunchProgram(HWND owner, const std::string& program, const std::string& address) {
     const HINSTANCE started =
@@ -44,21 +42,17 @@ HWND CallHtmlHelp(HWND caller, const std::string& address) {
 
 } // namespace
 
-WinApp::WinApp() : previousApp_(currentApp) {
+WinApp::WinApp() {
     helpHandler_ = &WinApp::HandleHelpRequest;
     helpContext_ = this;
-    currentApp = this;
 }
 
 WinApp::~WinApp() {
     settings_.reset();
-    if (currentApp == this) {
-        currentApp = previousApp_;
-    }
 }
 
 WinApp* WinApp::Current() {
-    return currentApp;
+    return dynamic_cast<WinApp*>(ApplicationHost::Current());
 }
 
 int WinApp::Run() {
@@ -97,7 +91,7 @@ void WinApp::ParseCommandLine(const char* commandLine) {
 }
 
 bool WinApp::SetUpPaths() {
-    appName_ = LoadResourceText(IDS_APP_TITLE);
+    appName_ = LoadResourceText(Resources().applicationTitle);
     const std::string path = zul::Windows::ProgramPath();
     if (path.empty()) {
         return false;
@@ -126,7 +120,8 @@ HWND WinApp::MessageOwner() const {
 }
 
 int WinApp::ShowMessage(const std::string& text, MessageKind kind) {
-    const UINT captionId = kind == MessageKind::Error ? IDS_CAPTION_ERROR : IDS_CAPTION_WARNING;
+    const UINT captionId =
+        kind == MessageKind::Error ? Resources().errorCaption : Resources().warningCaption;
     MessageDialog box(MessageOwner(), text, LoadResourceText(captionId), kind);
     if (helpHandler_ != nullptr) {
         box.SetHelpHandler(helpHandler_, lastMessageId_, helpContext_);
@@ -181,14 +176,14 @@ void WinApp::ForgetWindow(const Window* window) {
     }
 }
 
-int WinApp::RegisterHelpTopic(int messageId, const std::string& topic) {
+bool WinApp::RegisterHelpTopic(int messageId, const std::string& topic) {
     for (const auto& entry : helpTopics_) {
         if (entry.first == messageId) {
-            return 0;
+            return false;
         }
     }
     helpTopics_.emplace_back(messageId, topic);
-    return 1;
+    return true;
 }
 
 std::string WinApp::HelpTopicOf(int messageId) const {
@@ -239,7 +234,7 @@ void WinApp::ShowHelpPage(const std::string& topic) {
                               : LaunchProgram(CurrentParentWindow(), program, address);
     }
     if (!shown) {
-        ShowSystemMessageBox(FormatText(LoadResourceText(IDS_HELP_PAGE_FAILED), pageFile.c_str()));
+        ShowSystemMessageBox(FormatText(LoadResourceText(Resources().helpPageFailed), pageFile.c_str()));
     }
 }
 
@@ -251,7 +246,7 @@ void WinApp::DisplayHHelp(const std::string& topic) {
         caller = ::GetDesktopWindow();
     }
     if (CallHtmlHelp(caller, address) == nullptr) {
-        ShowSystemMessageBox(FormatText(LoadResourceText(IDS_HELP_FILE_FAILED), address.c_str()));
+        ShowSystemMessageBox(FormatText(LoadResourceText(Resources().helpFileFailed), address.c_str()));
     }
 }
 

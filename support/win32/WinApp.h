@@ -1,9 +1,9 @@
 #pragma once
 
-#include "resources/resource.h"
 #include "support/CommandLine.h"
 #include "support/FormatText.h"
 #include "support/SettingsStore.h"
+#include "support/win32/ApplicationHost.h"
 #include "support/win32/MessageDialog.h"
 #include "support/win32/Modal.h"
 #include "support/win32/ResourceText.h"
@@ -22,15 +22,14 @@ namespace zul::Windows {
 // The application object: program and help folders, the per-user settings
 // store, numbered messages, help and every modal run. There is one per
 // process (Current); a later one stands in for the earlier one until it is
-// destroyed, which tests use.
-class WinApp {
+// destroyed, which tests use. The application hands over the ids of its texts
+// (SetResources) before start-up.
+class WinApp : public ApplicationHost {
 public:
     enum HelpMode { CompiledHelp = 0, HelpPages = 1 };
 
     WinApp();
-    WinApp(const WinApp&) = delete;
-    WinApp& operator=(const WinApp&) = delete;
-    virtual ~WinApp();
+    ~WinApp() override;
 
     static WinApp* Current();
 
@@ -69,6 +68,7 @@ public:
     }
     // The system's text for the calling thread's last error.
     int ShowSystemError();
+    void ShowNumberedError(UINT messageId) override { ShowError(messageId); }
     int LastMessageId() const { return lastMessageId_; }
 
     // Every modal run: the dialog owns the messages raised while it runs.
@@ -78,18 +78,16 @@ public:
     // The owner of message boxes and dialogs now: the running modal dialog,
     // else the main window; null when neither has a window.
     HWND CurrentParentWindow() const;
-    // Called when a window object goes away, so that no pointer to it stays.
-    void ForgetWindow(const Window* window);
+    void ForgetWindow(const Window* window) override;
 
-    // 1 when added, 0 when the id had a topic already (the first one stays).
-    int RegisterHelpTopic(int messageId, const std::string& topic);
+    // False when the id had a topic already (the first one stays).
+    bool RegisterHelpTopic(int messageId, const std::string& topic);
     // Empty when the id has none.
     std::string HelpTopicOf(int messageId) const;
 
     void SetHelpMode(HelpMode mode) { helpMode_ = mode; }
     HelpMode GetHelpMode() const { return helpMode_; }
-    // A page name, optionally with "#anchor"; empty = the start page.
-    void ShowHelp(const std::string& topic);
+    void ShowHelp(const std::string& topic) override;
     void ShowHelpPage(const std::string& topic);
     void DisplayHHelp(const std::string& topic);
 
@@ -113,7 +111,6 @@ private:
     int ShowTextWithoutHelp(const std::string& text);
     void ShowSystemMessageBox(const std::string& text);
 
-    WinApp* previousApp_;
     CommandLineInfo commandLine_;
     std::string programPath_;
     std::string programFolder_;

@@ -69,12 +69,18 @@ private:
     static inline unsigned instances = 0;
 };
 
+// The ids the framework's windows take their texts from in this test program.
+// Each test program links one definition: the support tests their own
+// resources', the program's tests the program's (ProgramTestResources.cpp).
+zul::Windows::FrameworkResources TestFrameworkResources();
+
 // The application object of the support tests: WinApp started up, help in
 // page mode. TestMain creates one for the whole run; a test may create its
 // own, which stands in for that one while it lives.
 class TestApp : public IsolatedApp<zul::Windows::WinApp> {
 public:
     TestApp() {
+        SetResources(TestFrameworkResources());
         InitInstance();
         SetHelpMode(HelpPages);
     }

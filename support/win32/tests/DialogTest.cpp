@@ -1,4 +1,4 @@
-#include "resources/resource.h"
+#include "support/win32/tests/TestResources.h"
 #include "support/win32/AppDialog.h"
 #include "support/win32/Controls.h"
 #include "support/win32/ListView.h"
@@ -27,10 +27,10 @@ namespace {
 constexpr int ThrowBadAlloc = 5001;
 constexpr int ThrowOther = 5002;
 
-// The search dialog as a plain framework dialog whose commands can fail.
+// The test form as a plain framework dialog whose commands can fail.
 class FailingDialog : public AppDialog {
 public:
-    FailingDialog() : AppDialog(0, IDR_ACCEL_DIALOG, IDD_SEARCH) {}
+    FailingDialog() : AppDialog(0, IDR_TEST_ACCEL_FORM, IDD_TEST_FORM) {}
     std::vector<std::string> events;
     bool throwInInit = false;
 
@@ -60,7 +60,7 @@ protected:
 
 TEST(Dialog, ModalRunDisablesTheOwnerAndMakesTheDialogTheParentOfMessages) {
     kvtest::TestApp app;
-    AppDialog main(IDI_APP, IDR_ACCEL_MAIN, IDD_MAIN);
+    AppDialog main(IDI_TEST, IDR_TEST_ACCEL_WINDOW, IDD_TEST_WINDOW);
     app.SetMainWindow(&main);
     EXPECT_EQ(app.CurrentParentWindow(), nullptr); // no window yet
 
@@ -78,13 +78,13 @@ TEST(Dialog, ModalRunDisablesTheOwnerAndMakesTheDialogTheParentOfMessages) {
         mainWindow = dialog.Handle();
         EXPECT_EQ(app.CurrentParentWindow(), mainWindow);
         EXPECT_TRUE(dialog.IsVisible());
-        app.ShowError(IDS_ERR_001);
-        AppDialog search(0, IDR_ACCEL_DIALOG, IDD_SEARCH);
+        app.ShowError(IDS_TEST_ERR_001);
+        AppDialog search(0, IDR_TEST_ACCEL_FORM, IDD_TEST_FORM);
         EXPECT_EQ(app.RunModal(search), IDCANCEL);
         EXPECT_FALSE(search.Exists());
         EXPECT_TRUE(::IsWindowEnabled(mainWindow));
         EXPECT_EQ(app.CurrentParentWindow(), mainWindow);
-        app.ShowError(IDS_ERR_002); // the main window owns it again
+        app.ShowError(IDS_TEST_ERR_002); // the main window owns it again
         kvtest::Press(dialog, IDOK);
     });
     boxOwnedBy(&mainWindow);
@@ -93,7 +93,7 @@ TEST(Dialog, ModalRunDisablesTheOwnerAndMakesTheDialogTheParentOfMessages) {
         EXPECT_EQ(::GetWindow(searchWindow, GW_OWNER), mainWindow);
         EXPECT_FALSE(::IsWindowEnabled(mainWindow));
         EXPECT_EQ(app.CurrentParentWindow(), searchWindow);
-        app.ShowError(IDS_ERR_003);
+        app.ShowError(IDS_TEST_ERR_003);
         kvtest::Press(search, IDCANCEL);
     });
     boxOwnedBy(&searchWindow);
@@ -109,7 +109,7 @@ TEST(Dialog, OwnerIsEnabledAgainWhenTheDialogEndsDuringItsInitialisation) {
     kvtest::TestApp app;
     class EndsAtOnce : public Dialog {
     public:
-        EndsAtOnce() : Dialog(IDD_SEARCH) {}
+        EndsAtOnce() : Dialog(IDD_TEST_FORM) {}
 
     protected:
         bool OnInitDialog() override {
@@ -117,7 +117,7 @@ TEST(Dialog, OwnerIsEnabledAgainWhenTheDialogEndsDuringItsInitialisation) {
             return true;
         }
     };
-    Dialog owner(IDD_MAIN);
+    Dialog owner(IDD_TEST_WINDOW);
     ASSERT_TRUE(owner.Create());
     app.SetMainWindow(&owner);
     EndsAtOnce dialog;
@@ -132,14 +132,14 @@ TEST(Dialog, AcceleratorsTurnF1IntoTheHelpCommandLikeTheHelpButton) {
     kvtest::TempFolder help;
     kvtest::WriteText(help.File("ref_dlg_such.html"), "<html></html>");
     app.SetHelpFolder(help.Path().string() + "\\");
-    AppDialog search(0, IDR_ACCEL_DIALOG, IDD_SEARCH);
+    AppDialog search(0, IDR_TEST_ACCEL_FORM, IDD_TEST_FORM);
     search.SetHelpTopic("ref_dlg_such.html");
 
     kvtest::ModalScript script(app);
     script.Then([&](Dialog& dialog) {
-        kvtest::Press(dialog, 9);
+        kvtest::Press(dialog, IDC_TEST_HELP);
         EXPECT_EQ(app.helpCalls.size(), 1u);
-        dialog.Item(IDC_SEARCH_TEXT).SetFocus();
+        dialog.Item(IDC_TEST_TEXT).SetFocus();
         kvtest::PostKey(dialog, VK_F1);
         dialog.Item(IDCANCEL).Post(BM_CLICK);
     });
@@ -152,10 +152,10 @@ TEST(Dialog, AcceleratorsTurnF1IntoTheHelpCommandLikeTheHelpButton) {
 
 TEST(Dialog, DialogKeysStillWorkBesideTheAccelerators) {
     kvtest::TestApp app;
-    AppDialog search(0, IDR_ACCEL_DIALOG, IDD_SEARCH);
+    AppDialog search(0, IDR_TEST_ACCEL_FORM, IDD_TEST_FORM);
     kvtest::ModalScript script(app);
     script.Then([](Dialog& dialog) {
-        dialog.Item(IDC_SEARCH_TEXT).SetFocus();
+        dialog.Item(IDC_TEST_TEXT).SetFocus();
         kvtest::PostKey(dialog, VK_RETURN); // the default button
     });
     script.Then([](Dialog& dialog) { kvtest::PostKey(dialog, VK_ESCAPE); });
@@ -165,15 +165,15 @@ TEST(Dialog, DialogKeysStillWorkBesideTheAccelerators) {
 
 TEST(Dialog, IconSetBeforeTheWindowExistsIsShownOnceItIsInitialised) {
     kvtest::TestApp app;
-    AppDialog dialog(0, 0, IDD_SEARCH);
-    EXPECT_TRUE(dialog.SetIcon(IDI_APP));
+    AppDialog dialog(0, 0, IDD_TEST_FORM);
+    EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
     EXPECT_FALSE(dialog.SetIcon(4711));
-    EXPECT_TRUE(dialog.SetIcon(IDI_APP));
+    EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
     EXPECT_FALSE(dialog.SetAccelerators(4711));
     kvtest::ModalScript script(app);
     script.Then([](Dialog& shown) {
         const auto icon = reinterpret_cast<HICON>(shown.Send(WM_GETICON, ICON_BIG));
-        EXPECT_EQ(icon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP)));
+        EXPECT_EQ(icon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TEST)));
         kvtest::Press(shown, IDCANCEL);
     });
     app.RunModal(dialog);
@@ -188,13 +188,13 @@ TEST(Dialog, BadAllocInAHandlerBecomesError000AndTheDialogGoesOn) {
         EXPECT_TRUE(shown.Exists());
         shown.Send(WM_COMMAND, MAKEWPARAM(ThrowOther, BN_CLICKED), 0);
         // Still answering its controls.
-        EXPECT_TRUE(shown.SetItemText(IDC_SEARCH_TEXT, "Gr\xFC\337e"));
-        EXPECT_EQ(shown.ItemText(IDC_SEARCH_TEXT), "Gr\xFC\337e");
+        EXPECT_TRUE(shown.SetItemText(IDC_TEST_TEXT, "Gr\xFC\337e"));
+        EXPECT_EQ(shown.ItemText(IDC_TEST_TEXT), "Gr\xFC\337e");
         kvtest::Press(shown, IDCANCEL);
     });
-    script.ExpectMessage(IDS_ERR_000).ExpectMessage(IDS_ERR_000);
+    script.ExpectMessage(IDS_TEST_ERR_000).ExpectMessage(IDS_TEST_ERR_000);
     EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
-    EXPECT_EQ(app.LastMessageId(), IDS_ERR_000);
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_000);
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"init", "bad_alloc", "destroy"}));
 }
 
@@ -203,14 +203,14 @@ TEST(Dialog, ExceptionDuringInitialisationIsReportedAndTheDialogStillOpens) {
     FailingDialog dialog;
     dialog.throwInInit = true;
     kvtest::ModalScript script(app);
-    script.ExpectMessage(IDS_ERR_000); // raised while the window is being created
+    script.ExpectMessage(IDS_TEST_ERR_000); // raised while the window is being created
     script.Press(IDCANCEL);
     EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
 }
 
 TEST(ModalScript, ADialogLeftOpenEndsAtTheTimeLimitAndFailsTheTest) {
     kvtest::TestApp app;
-    AppDialog search(0, 0, IDD_SEARCH);
+    AppDialog search(0, 0, IDD_TEST_FORM);
     INT_PTR result = 0;
     EXPECT_NONFATAL_FAILURE(
         {
@@ -224,7 +224,7 @@ TEST(ModalScript, ADialogLeftOpenEndsAtTheTimeLimitAndFailsTheTest) {
 
 TEST(ModalScript, ADialogWithoutAnswerIsCancelledAtOnceAndFailsTheTest) {
     kvtest::TestApp app;
-    AppDialog search(0, 0, IDD_SEARCH);
+    AppDialog search(0, 0, IDD_TEST_FORM);
     FileDialog open(FileDialog::Kind::Open, "Alle Dateien (*.*)|*.*||", "", "", 0);
     INT_PTR dialogResult = 0;
     INT_PTR fileResult = 0;
@@ -293,12 +293,12 @@ public:
 
 class NotifiedDialog : public Dialog {
 public:
-    NotifiedDialog() : Dialog(IDD_MAIN) {}
+    NotifiedDialog() : Dialog(IDD_TEST_WINDOW) {}
     std::vector<std::string> seen;
 
 protected:
     bool OnNotify(int id, NMHDR& header, LRESULT&) override {
-        if (id == IDC_RECORD_LIST && header.code == LVN_ITEMCHANGED) {
+        if (id == IDC_TEST_LIST && header.code == LVN_ITEMCHANGED) {
             seen.push_back("changed");
         }
         return false;
@@ -312,7 +312,7 @@ TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHas
     NotifiedDialog dialog;
     ASSERT_TRUE(dialog.Create());
     ListView list;
-    dialog.BindItem(list, IDC_RECORD_LIST);
+    dialog.BindItem(list, IDC_TEST_LIST);
     ASSERT_NE(list.Handle(), nullptr);
     LVCOLUMNA column{};
     column.mask = LVCF_WIDTH;
@@ -336,27 +336,70 @@ TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHas
     EXPECT_EQ(control.received, (std::vector<std::string>{"changing", "changing"}));
 
     // A control's command (here a button click) is reflected to the control too.
-    ReflectingList button(dialog.Item(IDC_HELP_BUTTON).Handle());
-    dialog.Item(IDC_HELP_BUTTON).Send(BM_CLICK);
+    ReflectingList button(dialog.Item(IDC_TEST_HELP).Handle());
+    dialog.Item(IDC_TEST_HELP).Send(BM_CLICK);
     EXPECT_EQ(button.received, std::vector<std::string>{"command"});
     dialog.EndModal(IDOK); // modeless: destroys the window
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
+TEST(Dialog, CommandTableRunsItsRowsForMenusAcceleratorsAndButtonsAndAnswersTheirStates) {
+    class TableDialog : public Dialog {
+    public:
+        TableDialog() : Dialog(IDD_TEST_FORM) {
+            AddCommands({
+                {IDM_TEST_SAVE, [this] { runs.push_back("save"); },
+                 [this] { return CommandState{saveEnabled}; }},
+                {IDM_TEST_TOGGLE, [this] { runs.push_back("toggle"); },
+                 [this] { return CommandState{true, toggled}; }},
+                {IDOK, [this] { runs.push_back("ok"); }}, // replaces the base's row
+            });
+        }
+        std::vector<std::string> runs;
+        bool saveEnabled = true;
+        bool toggled = true;
+
+    protected:
+        void OnCommandStarting(int id) override { runs.push_back("starting " + std::to_string(id)); }
+    };
+    kvtest::TestApp app;
+    TableDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    const std::string save = "starting " + std::to_string(IDM_TEST_SAVE);
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 0)); // menu
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 1)); // accelerator
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, EN_CHANGE)); // another notification
+    EXPECT_EQ(dialog.runs, (std::vector<std::string>{save, "save", save, "save"}));
+
+    dialog.runs.clear();
+    dialog.saveEnabled = false;
+    EXPECT_FALSE(dialog.StateOf(IDM_TEST_SAVE).enabled);
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 1)); // refused while disabled
+    EXPECT_TRUE(dialog.runs.empty());
+    EXPECT_TRUE(dialog.StateOf(IDM_TEST_TOGGLE).checked);
+    EXPECT_TRUE(dialog.StateOf(4711).enabled); // no row: enabled, unchecked
+    EXPECT_FALSE(dialog.StateOf(4711).checked);
+
+    dialog.Item(IDOK).Send(BM_CLICK);
+    EXPECT_EQ(dialog.runs.back(), "ok");
+    EXPECT_TRUE(dialog.Exists());
+    dialog.EndModal(IDCANCEL);
+}
+
 TEST(Dialog, DataExchangeReadsAndWritesControlTextAndCheckState) {
     kvtest::TestApp app;
-    Dialog dialog(IDD_SEARCH);
+    Dialog dialog(IDD_TEST_FORM);
     ASSERT_TRUE(dialog.Create());
     EXPECT_EQ(Dialog::FromHandle(dialog.Handle()), &dialog);
     EXPECT_EQ(Dialog::FromHandle(dialog.Item(IDOK).Handle()), nullptr);
-    dialog.SetItemText(IDC_SEARCH_TEXT, "\xC4rzte");
-    EXPECT_EQ(dialog.ItemText(IDC_SEARCH_TEXT), "\xC4rzte");
-    EXPECT_EQ(Edit(dialog.Item(IDC_SEARCH_TEXT).Handle()).GetText(), "\xC4rzte");
-    dialog.SetItemChecked(IDC_SEARCH_UP, true);
-    EXPECT_TRUE(dialog.IsItemChecked(IDC_SEARCH_UP));
-    EXPECT_TRUE(Button(dialog.Item(IDC_SEARCH_UP).Handle()).IsChecked());
-    Button(dialog.Item(IDC_SEARCH_UP).Handle()).SetChecked(false);
-    EXPECT_FALSE(dialog.IsItemChecked(IDC_SEARCH_UP));
+    dialog.SetItemText(IDC_TEST_TEXT, "\xC4rzte");
+    EXPECT_EQ(dialog.ItemText(IDC_TEST_TEXT), "\xC4rzte");
+    EXPECT_EQ(Edit(dialog.Item(IDC_TEST_TEXT).Handle()).GetText(), "\xC4rzte");
+    dialog.SetItemChecked(IDC_TEST_UP, true);
+    EXPECT_TRUE(dialog.IsItemChecked(IDC_TEST_UP));
+    EXPECT_TRUE(Button(dialog.Item(IDC_TEST_UP).Handle()).IsChecked());
+    Button(dialog.Item(IDC_TEST_UP).Handle()).SetChecked(false);
+    EXPECT_FALSE(dialog.IsItemChecked(IDC_TEST_UP));
     EXPECT_EQ(dialog.ItemText(4711), "");
 }
 
@@ -392,14 +435,14 @@ protected:
 
 TEST(WindowObject, AnExceptionInAControlsHandlerBecomesFehler000AndTheControlGoesOn) {
     kvtest::TestApp app;
-    Dialog dialog(IDD_SEARCH);
+    Dialog dialog(IDD_TEST_FORM);
     ASSERT_TRUE(dialog.Create());
-    HWND edit = dialog.Item(IDC_SEARCH_TEXT).Handle();
+    HWND edit = dialog.Item(IDC_TEST_TEXT).Handle();
     {
         FailingEdit failing(edit);
         EXPECT_EQ(WindowObject::FromHandle(edit), &failing);
         kvtest::ModalScript script(app);
-        script.ExpectMessage(IDS_ERR_000);
+        script.ExpectMessage(IDS_TEST_ERR_000);
         ::SendMessageA(edit, WM_APP, 0, 0);
         EXPECT_TRUE(script.Finished());
         ::SetWindowTextA(edit, "weiter");

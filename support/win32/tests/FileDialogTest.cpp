@@ -4,7 +4,7 @@
 // Wine the dialog overran its buffer and ended the program on such names).
 #include "support/win32/SystemDialogs.h"
 
-#include "resources/resource.h"
+#include "support/win32/tests/TestResources.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/TestApp.h"
@@ -121,10 +121,10 @@ TEST(FileDialog, ANameTooLongForThePathIsRefusedAndTheDialogStaysForAnother) {
         {FileDialog::Kind::Save,
          OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
              OFN_NOREADONLYRETURN,
-         std::string(256, 'n'), "neu", IDS_ERR_012},
+         std::string(256, 'n'), "neu", IDS_TEST_ERR_012},
         {FileDialog::Kind::Open,
          OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY,
-         folderPath + "\\" + std::string(300 - folderPath.size() - 1, 'n'), "da.kvd", IDS_ERR_008},
+         folderPath + "\\" + std::string(300 - folderPath.size() - 1, 'n'), "da.kvd", IDS_TEST_ERR_008},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

@@ -1,6 +1,6 @@
 #include "support/win32/MenuRef.h"
 
-#include "resources/resource.h"
+#include "support/win32/tests/TestResources.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/Pump.h"
 #include "testkit/win32/TestParent.h"
@@ -14,13 +14,13 @@ using zul::Windows::MenuRef;
 
 namespace {
 
-// The main window's menu from the program's resources, as the menu bar of the
-// test program's top-level window.
+// The test resources' menu as the menu bar of the test program's top-level
+// window.
 class MainMenu : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(MenuRef::MenuOfWindow(window), nullptr) << "no menu bar yet";
-        menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_MAIN));
+        menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TEST_MENU));
         ASSERT_NE(menu, nullptr);
         ASSERT_TRUE(::SetMenu(window, menu));
     }
@@ -56,7 +56,7 @@ TEST_F(MainMenu, MenuBarAndDropDownsAreReachedByPosition) {
     EXPECT_EQ(extras->Handle(), ::GetSubMenu(menu, 3));
     auto import = extras->SubMenu(0);
     ASSERT_NE(import, nullptr);
-    EXPECT_EQ(::GetMenuItemID(import->Handle(), 0), static_cast<UINT>(IDM_IMPORT_NATIVE));
+    EXPECT_EQ(::GetMenuItemID(import->Handle(), 0), static_cast<UINT>(IDM_TEST_IMPORT_FIRST));
 
     EXPECT_EQ(extras->SubMenu(3), nullptr) << "a plain command has no drop-down";
     EXPECT_EQ(extras->SubMenu(40), nullptr);
@@ -67,11 +67,11 @@ TEST_F(MainMenu, MenuBarAndDropDownsAreReachedByPosition) {
 TEST_F(MainMenu, ItemsAreEnabledGreyedAndCheckedByCommandAndPosition) {
     auto bar = MenuRef::MenuOfWindow(window);
     ASSERT_NE(bar, nullptr);
-    EXPECT_TRUE(bar->EnableByCommand(IDM_SAVE, false));
-    EXPECT_EQ(State(IDM_SAVE) & (MF_DISABLED | MF_GRAYED),
+    EXPECT_TRUE(bar->EnableByCommand(IDM_TEST_SAVE, false));
+    EXPECT_EQ(State(IDM_TEST_SAVE) & (MF_DISABLED | MF_GRAYED),
               static_cast<UINT>(MF_DISABLED | MF_GRAYED));
-    EXPECT_TRUE(bar->EnableByCommand(IDM_SAVE, true));
-    EXPECT_EQ(State(IDM_SAVE) & (MF_DISABLED | MF_GRAYED), 0u);
+    EXPECT_TRUE(bar->EnableByCommand(IDM_TEST_SAVE, true));
+    EXPECT_EQ(State(IDM_TEST_SAVE) & (MF_DISABLED | MF_GRAYED), 0u);
 
     auto extras = bar->SubMenu(3);
     ASSERT_NE(extras, nullptr);
@@ -80,10 +80,10 @@ TEST_F(MainMenu, ItemsAreEnabledGreyedAndCheckedByCommandAndPosition) {
     EXPECT_TRUE(extras->EnableByPosition(1, true));
     EXPECT_EQ(::GetMenuState(extras->Handle(), 1, MF_BYPOSITION) & (MF_DISABLED | MF_GRAYED), 0u);
 
-    EXPECT_TRUE(extras->CheckByCommand(IDM_HOT_EDIT, true));
-    EXPECT_NE(State(IDM_HOT_EDIT) & MF_CHECKED, 0u);
-    EXPECT_TRUE(extras->CheckByCommand(IDM_HOT_EDIT, false));
-    EXPECT_EQ(State(IDM_HOT_EDIT) & MF_CHECKED, 0u);
+    EXPECT_TRUE(extras->CheckByCommand(IDM_TEST_TOGGLE, true));
+    EXPECT_NE(State(IDM_TEST_TOGGLE) & MF_CHECKED, 0u);
+    EXPECT_TRUE(extras->CheckByCommand(IDM_TEST_TOGGLE, false));
+    EXPECT_EQ(State(IDM_TEST_TOGGLE) & MF_CHECKED, 0u);
 }
 
 TEST_F(MainMenu, UnknownItemsReportFailureAndChangeNothing) {

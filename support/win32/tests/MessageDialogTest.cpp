@@ -1,4 +1,4 @@
-#include "resources/resource.h"
+#include "support/win32/tests/TestResources.h"
 #include "support/win32/Controls.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/MessageDialog.h"
@@ -103,8 +103,8 @@ TEST(MessageDialog, NumberedErrorHasCaptionTextIconAndBothButtonsWhereTheLayoutS
         EXPECT_EQ(Window(textStatic).GetFont(), Window(box).GetFont());
         kvtest::Press(dialog, IDOK);
     });
-    EXPECT_EQ(app.ShowError(IDS_ERR_008), IDOK);
-    EXPECT_EQ(app.LastMessageId(), IDS_ERR_008);
+    EXPECT_EQ(app.ShowError(IDS_TEST_ERR_008), IDOK);
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_008);
     EXPECT_EQ(script.Seen().size(), 1u);
 }
 
@@ -125,8 +125,8 @@ TEST(MessageDialog, WarningHasItsCaptionAndTheExclamationIcon) {
         EXPECT_TRUE(exclamation);
         kvtest::Press(dialog, IDOK);
     });
-    EXPECT_EQ(app.ShowWarning(IDS_WARN_501), IDOK);
-    EXPECT_EQ(app.LastMessageId(), IDS_WARN_501);
+    EXPECT_EQ(app.ShowWarning(IDS_TEST_WARN_501), IDOK);
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_WARN_501);
 }
 
 TEST(MessageDialog, EscapeAndTheCloseBoxEndWithTwo) {
@@ -134,15 +134,15 @@ TEST(MessageDialog, EscapeAndTheCloseBoxEndWithTwo) {
     kvtest::ModalScript script(app);
     script.Then([](Dialog& dialog) { kvtest::PostKey(dialog, VK_ESCAPE); });
     script.Then([](Dialog& dialog) { dialog.Post(WM_SYSCOMMAND, SC_CLOSE, 0); });
-    EXPECT_EQ(app.ShowError(IDS_ERR_001), IDCANCEL);
-    EXPECT_EQ(app.ShowWarning(IDS_WARN_503), IDCANCEL);
+    EXPECT_EQ(app.ShowError(IDS_TEST_ERR_001), IDCANCEL);
+    EXPECT_EQ(app.ShowWarning(IDS_TEST_WARN_503), IDCANCEL);
 }
 
 TEST(MessageDialog, HelpButtonAndF1OpenTheMessagesPageAtTheMessagesAnchorAndKeepTheBoxOpen) {
     kvtest::TestApp app;
     HelpPages pages;
     app.SetHelpFolder(pages.path);
-    ASSERT_EQ(app.RegisterHelpTopic(IDS_ERR_003, "ref_meldungen.html#l_e003"), 1);
+    ASSERT_TRUE(app.RegisterHelpTopic(IDS_TEST_ERR_003, "ref_meldungen.html#l_e003"));
     const std::string address = FileAddress(pages.path + "ref_meldungen.html");
     const std::string expected = address.substr(0, address.size() - 1) + "#l_e003\"";
 
@@ -155,7 +155,7 @@ TEST(MessageDialog, HelpButtonAndF1OpenTheMessagesPageAtTheMessagesAnchorAndKeep
         kvtest::PostKey(dialog, VK_F1);
         dialog.Item(IDOK).Post(BM_CLICK); // after the key, in queue order
     });
-    EXPECT_EQ(app.ShowError(IDS_ERR_003), IDOK);
+    EXPECT_EQ(app.ShowError(IDS_TEST_ERR_003), IDOK);
     ASSERT_EQ(app.helpCalls.size(), 2u);
     EXPECT_EQ(app.helpCalls[1].address, expected);
 }
@@ -176,8 +176,8 @@ TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHa
             dialog.Item(IDOK).Post(BM_CLICK);
         });
     };
-    script.ExpectMessage(IDS_ERR_002);
-    app.ShowError(IDS_ERR_002);
+    script.ExpectMessage(IDS_TEST_ERR_002);
+    app.ShowError(IDS_TEST_ERR_002);
     withoutHelp("Datei C:\\x.kvd: 100% fehlt");
     EXPECT_EQ(app.ShowErrorText("Datei %s: %d%% fehlt", "C:\\x.kvd", 100), IDOK);
 
@@ -195,14 +195,14 @@ TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHa
     ::SetLastError(ERROR_FILE_NOT_FOUND);
     app.ShowSystemError();
     EXPECT_TRUE(app.helpCalls.empty());
-    EXPECT_EQ(app.LastMessageId(), IDS_ERR_002); // free texts leave it alone
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_002); // free texts leave it alone
 
     script.Then([](Dialog& dialog) {
         EXPECT_TRUE(dynamic_cast<MessageDialog&>(dialog).HasHelp());
         EXPECT_NE(dialog.Item(9).Handle(), nullptr);
         kvtest::Press(dialog, IDOK);
     });
-    app.ShowError(IDS_ERR_004);
+    app.ShowError(IDS_TEST_ERR_004);
 }
 
 TEST(MessageDialog, ShowErrorTakesTheTextAsItStandsWithoutArguments) {
@@ -221,9 +221,9 @@ TEST(MessageDialog, StringWithoutEntryShowsAnEmptyBox) {
 
 TEST(HelpTopicMap, FirstRegistrationWinsAndUnknownIdsHaveNoTopic) {
     kvtest::TestApp app;
-    EXPECT_EQ(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"), 1);
-    EXPECT_EQ(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"), 1);
-    EXPECT_EQ(app.RegisterHelpTopic(2503, "andere.html"), 0);
+    EXPECT_TRUE(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"));
+    EXPECT_TRUE(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"));
+    EXPECT_FALSE(app.RegisterHelpTopic(2503, "andere.html"));
     EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
     EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
     EXPECT_EQ(app.HelpTopicOf(2505), "");
@@ -239,7 +239,7 @@ TEST(HelpTopicMap, HelpForAMessageWithoutTopicOpensTheStartPage) {
         kvtest::Press(dialog, 9);
         kvtest::Press(dialog, IDOK);
     });
-    app.ShowError(IDS_ERR_005);
+    app.ShowError(IDS_TEST_ERR_005);
     ASSERT_EQ(app.helpCalls.size(), 1u);
     EXPECT_EQ(app.helpCalls[0].address, FileAddress(pages.path + "index.html"));
 }
@@ -248,10 +248,10 @@ TEST(AppMessageReporter, ShowsErrorsAndWarningsThroughTheApplication) {
     kvtest::TestApp app;
     AppMessageReporter reporter(app);
     kvtest::ModalScript script(app);
-    script.ExpectMessage(IDS_ERR_009).ExpectMessage(IDS_WARN_502);
-    reporter.ReportError(IDS_ERR_009);
-    EXPECT_EQ(app.LastMessageId(), IDS_ERR_009);
-    reporter.ReportWarning(IDS_WARN_502);
-    EXPECT_EQ(app.LastMessageId(), IDS_WARN_502);
+    script.ExpectMessage(IDS_TEST_ERR_009).ExpectMessage(IDS_TEST_WARN_502);
+    reporter.ReportError(IDS_TEST_ERR_009);
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_009);
+    reporter.ReportWarning(IDS_TEST_WARN_502);
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_WARN_502);
     EXPECT_EQ(script.Seen()[1].rfind("message WARNUNG: WARNUNG 502", 0), 0u);
 }

@@ -1,4 +1,4 @@
-#include "resources/resource.h"
+#include "support/win32/tests/TestResources.h"
 #include "support/win32/ResizableDialog.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/TestApp.h"
@@ -12,10 +12,10 @@ using namespace zul::Windows;
 
 namespace {
 
-// The main window's template (resizable frame) with its layout calls recorded.
+// The test window's template (resizable frame) with its layout calls recorded.
 class TrackedDialog : public ResizableDialog {
 public:
-    TrackedDialog() : ResizableDialog(IDD_MAIN) {}
+    TrackedDialog() : ResizableDialog(IDD_TEST_WINDOW) {}
     std::vector<std::pair<int, int>> layouts;
 
     std::vector<UINT> sizingEdges; // one per WM_SIZING

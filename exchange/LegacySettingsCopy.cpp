@@ -1,8 +1,8 @@
-#include "app/LegacySettingsCopy.h"
+#include "exchange/LegacySettingsCopy.h"
 
-#include "app/MainWindowSettings.h"
 #include "core/RecordListSettings.h"
 #include "exchange/ImportKind.h"
+#include "exchange/MainWindowSettings.h"
 #include "support/PathName.h"
 #include "support/SettingsTable.h"
 

@@ -1,4 +1,4 @@
-// The program's manifest (in every test program, as in Kolvane.exe): the
+// The program's manifest (in the program's test programs, as in Kolvane.exe): the
 // list views and buttons come from version 6 of the common controls, and
 // the program says it scales for the screen itself.
 #include <gtest/gtest.h>

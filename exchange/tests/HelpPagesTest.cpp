@@ -1,5 +1,6 @@
 // The help pages in help/ against the topics the program requests: every topic must open a page
-// that exists, at an anchor that exists, and the pages must hold together offline.
+// that exists, at an anchor that exists, and the pages must hold together offline. The topics are
+// the program's, so the test lives in the highest folder with portable tests, not in support/.
 
 #include "resources/HelpTopics.h"
 #include "testkit/TempFolder.h"

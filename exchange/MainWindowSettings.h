@@ -13,8 +13,8 @@ namespace kolvane {
 // here are the defaults; the export folders default to the work folder, which
 // the window puts in before it reads them.
 struct MainWindowSettings {
-    bool mainButtons = false;
-    bool delChk = true;
+    bool showButtons = false;
+    bool confirmDelete = true;
     bool hotEdit = true;
     std::string exportDirKvd;
     std::string exportDirCsv;
@@ -23,8 +23,8 @@ struct MainWindowSettings {
 
     std::array<zul::Setting, 7> Table() {
         return {{
-            zul::NewerSetting(zul::FlagSetting("MainButtons", mainButtons)),
-            zul::FlagSetting("DelChk", delChk),
+            zul::NewerSetting(zul::FlagSetting("MainButtons", showButtons)),
+            zul::FlagSetting("DelChk", confirmDelete),
             zul::FlagSetting("HotEdit", hotEdit),
             zul::TextSetting("ExportDirKvd", exportDirKvd),
             zul::NewerSetting(zul::TextSetting("ExportDirCsv", exportDirCsv)),
