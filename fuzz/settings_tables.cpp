@@ -5,12 +5,12 @@
 // in a backslash, no export field beyond the six, a layout from the stored
 // side pane sizes without overflow), and what they read must be written and
 // read back unchanged.
-#include "app/MainWindowSettings.h"
 #include "core/RecordListLayout.h"
 #include "core/RecordListSettings.h"
 #include "core/SortOrder.h"
 #include "exchange/ImportKind.h"
 #include "exchange/M3uWindowSettings.h"
+#include "exchange/MainWindowSettings.h"
 #include "support/PathName.h"
 #include "testkit/MemorySettingsStore.h"
 
