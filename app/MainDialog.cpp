@@ -11,6 +11,7 @@
 #include "resources/resource.h"
 #include "support/PathName.h"
 #include "support/win32/CellEdit.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
 
@@ -263,7 +264,8 @@ void MainDialog::OnImport(ImportKind kind) {
     zul::Windows::WaitCursor wait;
     // Appended as copies, also entries the collection has already; they
     // become the selection, the first of them in the list's order focused.
-    View().AppendAll(window.ChosenEntries(), true);
+    zul::Windows::StatusLineProgress progress(Handle(), IDS_PROGRESS_IMPORT);
+    View().AppendAll(window.ChosenEntries(), true, &progress);
     RefreshAll();
 }
 

@@ -148,15 +148,17 @@ int Collection::FindRow(const std::string& text, int focusedRow, bool down) cons
     return FindMatchingRow(entries_, *this, focusedRow, down, SearchText(text));
 }
 
-int Collection::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter) {
+int Collection::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                               zul::Progress* progress) {
     Clear();
-    const int result = kolvane::LoadNativeFile(path, entries_, reporter);
+    const int result = kolvane::LoadNativeFile(path, entries_, reporter, progress);
     LayOutRows();
     return result;
 }
 
-int Collection::SaveNativeFile(const std::string& path, zul::MessageReporter& reporter) {
-    const int result = kolvane::SaveNativeFile(path, entries_, reporter);
+int Collection::SaveNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                               zul::Progress* progress) {
+    const int result = kolvane::SaveNativeFile(path, entries_, reporter, progress);
     if (result == 1)
         modified_ = false;
     return result;

@@ -5,6 +5,7 @@
 #include "core/RecordSearch.h"
 #include "core/SortOrder.h"
 #include "support/MessageReporter.h"
+#include "support/Progress.h"
 
 #include <cstddef>
 #include <string>
@@ -63,8 +64,11 @@ public:
     // Loading replaces the entries by what was read, also after a failure,
     // puts the default sort into force and ends not modified; saving clears
     // the modified flag only when the file was written.
-    int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter);
-    int SaveNativeFile(const std::string& path, zul::MessageReporter& reporter);
+    // A progress is told how far the file has come.
+    int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                       zul::Progress* progress = nullptr);
+    int SaveNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                       zul::Progress* progress = nullptr);
 
     int RowCount() const override { return static_cast<int>(rows_.size()); }
     std::size_t EntryIndexAt(int row) const override;

@@ -155,7 +155,7 @@ bool ExchangeString(FileArchive& archive, std::string& text) {
 
 } // namespace
 
-int SerializeNativeFile(FileArchive& archive, DiscCollection& entries) {
+int SerializeNativeFile(FileArchive& archive, DiscCollection& entries, zul::Progress* progress) {
     const bool loading = archive.IsLoading();
     const int failure = loading ? IDS_ERR_009 : IDS_ERR_013;
     if (loading)
@@ -190,17 +190,20 @@ int SerializeNativeFile(FileArchive& archive, DiscCollection& entries) {
         entries.resize(count);
     }
 
+    std::uint64_t done = 0;
     for (DiscEntry& entry : entries) {
         for (int field = 0; field < DiscEntry::FieldCount; ++field) {
             if (!ExchangeString(archive, entry.Field(field)))
                 return failure;
         }
+        if (progress != nullptr)
+            progress->Advance(++done, entries.size());
     }
     return 0;
 }
 
 int LoadNativeFile(const std::string& path, DiscCollection& entries,
-                   zul::MessageReporter& reporter) {
+                   zul::MessageReporter& reporter, zul::Progress* progress) {
     entries.clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
@@ -211,7 +214,7 @@ int LoadNativeFile(const std::string& path, DiscCollection& entries,
     {
         FileArchive archive(file, FileArchive::Mode::Load);
         try {
-            error = SerializeNativeFile(archive, entries);
+            error = SerializeNativeFile(archive, entries, progress);
         } catch (const std::bad_alloc&) {
             error = IDS_ERR_009;
         }
@@ -225,7 +228,7 @@ int LoadNativeFile(const std::string& path, DiscCollection& entries,
 }
 
 int SaveNativeFile(const std::string& path, const DiscCollection& entries,
-                   zul::MessageReporter& reporter) {
+                   zul::MessageReporter& reporter, zul::Progress* progress) {
     zul::ReplacementFile file(path);
     if (!file.Create()) {
         reporter.ReportError(IDS_ERR_012);
@@ -235,7 +238,7 @@ int SaveNativeFile(const std::string& path, const DiscCollection& entries,
     {
         FileArchive archive(file.Stream(), FileArchive::Mode::Store);
         // The storing direction only reads the entries.
-        error = SerializeNativeFile(archive, const_cast<DiscCollection&>(entries));
+        error = SerializeNativeFile(archive, const_cast<DiscCollection&>(entries), progress);
         if (error == 0 && !archive.Flush())
             error = IDS_ERR_013;
     }

@@ -3,6 +3,7 @@
 #include "core/DiscEntry.h"
 #include "support/FileArchive.h"
 #include "support/MessageReporter.h"
+#include "support/Progress.h"
 
 #include <string>
 
@@ -17,18 +18,20 @@ namespace kolvane {
 // (IDS_ERR_009 to IDS_ERR_011 loading, IDS_ERR_013 storing). A count the rest
 // of the file cannot hold at six bytes per entry fails at once and leaves no
 // entries. After a failure inside the entries, the collection holds all of the
-// file's entries: those read keep their fields, the rest are empty.
-int SerializeNativeFile(zul::FileArchive& archive, DiscCollection& entries);
+// file's entries: those read keep their fields, the rest are empty. A
+// progress is told of each entry done, of the entry count.
+int SerializeNativeFile(zul::FileArchive& archive, DiscCollection& entries,
+                        zul::Progress* progress = nullptr);
 
 // Replaces entries by the file's entries. Returns 1, or 0 after reporting
 // FEHLER 008 to 011; entries then holds what was read (see above).
 int LoadNativeFile(const std::string& path, DiscCollection& entries,
-                   zul::MessageReporter& reporter);
+                   zul::MessageReporter& reporter, zul::Progress* progress = nullptr);
 
 // Writes the entries to a new file beside path that replaces path only when it
 // is complete. Returns 1, or 0 after reporting FEHLER 012 or 013; the previous
 // file is then unchanged.
 int SaveNativeFile(const std::string& path, const DiscCollection& entries,
-                   zul::MessageReporter& reporter);
+                   zul::MessageReporter& reporter, zul::Progress* progress = nullptr);
 
 } // namespace kolvane

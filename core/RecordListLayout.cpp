@@ -1,5 +1,7 @@
 #include "core/RecordListLayout.h"
 
+#include <algorithm>
+
 namespace kolvane {
 
 namespace {
@@ -15,6 +17,11 @@ int Clamp(int value, int low, int high) {
 }
 
 } // namespace
+
+int UnitsToPixels(int units, int unitsPerBase, int baseUnit) {
+    const long long pixels = static_cast<long long>(units) * baseUnit / unitsPerBase;
+    return static_cast<int>(std::clamp<long long>(pixels, -MaxLayoutPixels, MaxLayoutPixels));
+}
 
 int PixelsToUnits(int pixels, int unitsPerBase, int baseUnit) {
     if (baseUnit <= 0)

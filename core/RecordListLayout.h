@@ -8,11 +8,16 @@ namespace kolvane {
 // unchanged stays the same (60 units at 13 pixels are 97 pixels, and 97 pixels
 // are 60 units again, not 59: rounding down would shrink the side pane by a
 // unit at every start).
+// The sizes come from stored settings and may be anything: the pixels are
+// held to a million either way, wider than any screen, so that they and the
+// layout's sums over them stay within int.
+constexpr int MaxLayoutPixels = 1 << 20;
+int UnitsToPixels(int units, int unitsPerBase, int baseUnit);
 inline int HorizontalUnitsToPixels(int units, int baseUnitX) {
-    return baseUnitX * units / 4;
+    return UnitsToPixels(units, 4, baseUnitX);
 }
 inline int VerticalUnitsToPixels(int units, int baseUnitY) {
-    return baseUnitY * units / 8;
+    return UnitsToPixels(units, 8, baseUnitY);
 }
 int PixelsToUnits(int pixels, int unitsPerBase, int baseUnit);
 inline int PixelsToHorizontalUnits(int pixels, int baseUnitX) {

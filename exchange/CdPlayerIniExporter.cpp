@@ -5,6 +5,7 @@
 #include "support/WhiteSpace.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace kolvane {
@@ -12,7 +13,8 @@ namespace kolvane {
 CdPlayerIniExporter::CdPlayerIniExporter(zul::MessageReporter& reporter)
     : reporter_(reporter), profile_(1024) {}
 
-void CdPlayerIniExporter::Export(const DiscCollection& entries, const std::string& path) {
+void CdPlayerIniExporter::Export(const DiscCollection& entries, const std::string& path,
+                                 zul::Progress* progress) {
     entries_ = entries;
     std::erase_if(entries_, [](const DiscEntry& entry) { return entry.DiscId.empty(); });
     if (entries_.empty()) {
@@ -27,11 +29,14 @@ void CdPlayerIniExporter::Export(const DiscCollection& entries, const std::strin
         return;
     }
     bool written = true;
+    std::uint64_t done = 0;
     for (const DiscEntry& entry : entries_) {
         if (!WriteEntry(entry)) {
             written = false;
             break;
         }
+        if (progress != nullptr)
+            progress->Advance(++done, entries_.size());
     }
     bool saved = profile_.EndUpdate();
     if (!written || !saved)

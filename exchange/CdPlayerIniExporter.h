@@ -3,6 +3,7 @@
 #include "core/DiscEntry.h"
 #include "support/MessageReporter.h"
 #include "support/ProfileFile.h"
+#include "support/Progress.h"
 
 #include <string>
 
@@ -19,7 +20,9 @@ public:
 
     // Every outcome but success has been reported when this returns; what was
     // written before a failing write stays in the file.
-    void Export(const DiscCollection& entries, const std::string& path);
+    // A progress is told of each entry written.
+    void Export(const DiscCollection& entries, const std::string& path,
+                zul::Progress* progress = nullptr);
 
 private:
     bool WriteEntry(const DiscEntry& entry);

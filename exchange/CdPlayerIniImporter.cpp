@@ -18,6 +18,7 @@ bool CdPlayerIniImporter::Import(const std::string& path) {
         Reporter().ReportError(IDS_ERR_002);
         return false;
     }
+    reader.SetProgress(progress_);
     std::string line;
     TextLineReader::Result result;
     while ((result = reader.ReadLine(line)) == TextLineReader::Result::Line) {

@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "support/ReplacementFile.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace kolvane {
@@ -33,7 +34,7 @@ bool WriteOut(std::FILE* file, std::string& pending) {
 } // namespace
 
 bool CsvExporter::Export(const DiscCollection& entries, const std::string& path,
-                         ExportFieldSet fields) {
+                         ExportFieldSet fields, zul::Progress* progress) {
     entries_ = entries;
     // Written beside the file and put in its place once complete: a failed
     // export leaves the previous file whole.
@@ -47,6 +48,7 @@ bool CsvExporter::Export(const DiscCollection& entries, const std::string& path,
     std::string pending;
     pending.reserve(WriteChunk * 2);
     bool ok = true;
+    std::uint64_t done = 0;
     for (const DiscEntry& entry : entries_) {
         bool fieldWritten = false;
         for (int field = 0; field < DiscEntry::FieldCount; ++field) {
@@ -62,6 +64,8 @@ bool CsvExporter::Export(const DiscCollection& entries, const std::string& path,
             ok = false;
             break;
         }
+        if (progress != nullptr)
+            progress->Advance(++done, entries_.size());
     }
     if (ok && !WriteOut(file, pending))
         ok = false;

@@ -3,6 +3,7 @@
 #include "core/DiscEntry.h"
 #include "exchange/ExportFieldSet.h"
 #include "support/MessageReporter.h"
+#include "support/Progress.h"
 
 #include <string>
 
@@ -18,8 +19,10 @@ public:
 
     // True when every line was written; failures have been reported. An
     // existing file is replaced completely, and only by a complete new one:
-    // after a failure it is as it was.
-    bool Export(const DiscCollection& entries, const std::string& path, ExportFieldSet fields);
+    // after a failure it is as it was. A progress is told of each entry
+    // written.
+    bool Export(const DiscCollection& entries, const std::string& path, ExportFieldSet fields,
+                zul::Progress* progress = nullptr);
 
 private:
     zul::MessageReporter& reporter_;

@@ -2,6 +2,7 @@
 
 #include "core/DiscEntry.h"
 #include "support/MessageReporter.h"
+#include "support/Progress.h"
 
 #include <string>
 
@@ -19,6 +20,9 @@ public:
     // True when the whole source was read; a failure has been reported.
     virtual bool Import(const std::string& path) = 0;
 
+    // Told how far the source has been read.
+    void SetProgress(zul::Progress* progress) { progress_ = progress; }
+
     const DiscCollection& Entries() const { return entries_; }
     DiscCollection& Entries() { return entries_; }
 
@@ -26,6 +30,7 @@ protected:
     zul::MessageReporter& Reporter() { return reporter_; }
 
     DiscCollection entries_;
+    zul::Progress* progress_ = nullptr;
 
 private:
     zul::MessageReporter& reporter_;

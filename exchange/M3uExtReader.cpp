@@ -35,6 +35,7 @@ bool M3uExtReader::Read(const std::string& path, M3uTrackList& list) {
         reporter_.ReportError(IDS_ERR_002);
         return false;
     }
+    reader.SetProgress(progress_);
 
     // A byte-order mark or a blank before the header makes it a different
     // line: only trailing white space is forgiven.

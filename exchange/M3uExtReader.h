@@ -2,6 +2,7 @@
 
 #include "exchange/M3uTrackList.h"
 #include "support/MessageReporter.h"
+#include "support/Progress.h"
 
 #include <string>
 #include <string_view>
@@ -20,11 +21,14 @@ public:
     // least one item. Failures have been reported, except a read error after
     // the header, which ends the read silently.
     bool Read(const std::string& path, M3uTrackList& list);
+    // Told how far the file has been read.
+    void SetProgress(zul::Progress* progress) { progress_ = progress; }
 
 private:
     bool TakeInfoLine(std::string_view line, M3uTrackList& list);
 
     zul::MessageReporter& reporter_;
+    zul::Progress* progress_ = nullptr;
 };
 
 } // namespace kolvane

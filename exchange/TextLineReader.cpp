@@ -1,5 +1,7 @@
 #include "exchange/TextLineReader.h"
 
+#include "support/FileSystem.h"
+
 #include <cstring>
 
 namespace kolvane {
@@ -20,6 +22,9 @@ bool TextLineReader::Open(const std::string& path) {
     if (!file_)
         return false;
     buffer_.resize(ChunkSize);
+    const std::int64_t length = zul::FileLength(file_);
+    length_ = length > 0 ? static_cast<std::uint64_t>(length) : 0;
+    read_ = 0;
     begin_ = end_ = 0;
     atEnd_ = failed_ = false;
     return true;
@@ -36,6 +41,10 @@ bool TextLineReader::FillBuffer() {
     if (!file_ || atEnd_)
         return false;
     size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    read_ += got;
+    // A file that grew while it was read is done when it is done.
+    if (progress_ != nullptr && got > 0)
+        progress_->Advance(read_, read_ > length_ ? read_ : length_);
     if (got == 0) {
         failed_ = std::ferror(file_) != 0;
         atEnd_ = true;

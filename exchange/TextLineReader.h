@@ -1,5 +1,8 @@
 #pragma once
 
+#include "support/Progress.h"
+
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,6 +24,8 @@ public:
     TextLineReader& operator=(const TextLineReader&) = delete;
 
     bool Open(const std::string& path);
+    // Told of the bytes read so far, of the file's length, at each block read.
+    void SetProgress(zul::Progress* progress) { progress_ = progress; }
     void Close();
 
     // Line: the next line is in line. End: no more lines. Failed: the file
@@ -36,6 +41,9 @@ private:
     size_t end_ = 0;
     bool atEnd_ = false;
     bool failed_ = false;
+    zul::Progress* progress_ = nullptr;
+    std::uint64_t length_ = 0;
+    std::uint64_t read_ = 0;
 };
 
 } // namespace kolvane

@@ -53,8 +53,8 @@ ALPHABET=(
     "4 key Insert"    "3 key Delete"     "4 key Return"    "5 key Escape"
     "3 key space"     "3 key Tab"        "1 key shift+Tab" "2 key BackSpace"
     "2 key ctrl+a"    "2 key ctrl+u"     "2 key ctrl+f"    "2 key ctrl+g"
-    "1 key F3"        "2 key ctrl+s"     "1 key ctrl+n"    "1 key ctrl+o"
-    "1 key ctrl+l"    "1 key ctrl+i"     "1 key ctrl+alt+g"
+    "1 key F3"        "2 key ctrl+s"     "1 key ctrl+n"    "3 key ctrl+o"
+    "3 key ctrl+l"    "1 key ctrl+i"     "1 key ctrl+alt+g"
     "8 text -"
     "3 header -"      "5 row -"          "2 dclick -"      "1 rclick -"
     # Datei: Neu, Laden, Speichern, Speichern unter
@@ -67,8 +67,8 @@ ALPHABET=(
     "1 menu alt+a z"  "1 menu alt+a s"   "1 menu alt+a g"
     # Extras: Importieren (Kolvane-Daten, cdplayer.ini, v1.x), Exportieren
     # (Kolvane-Daten, CSV, cdplayer.ini), Hot-Edit, Einstellungen
-    "1 menu alt+e i k" "1 menu alt+e i c" "1 menu alt+e i 1"
-    "1 menu alt+e x k" "1 menu alt+e x s" "1 menu alt+e x c"
+    "2 menu alt+e i k" "2 menu alt+e i c" "2 menu alt+e i 1"
+    "2 menu alt+e x k" "1 menu alt+e x s" "1 menu alt+e x c"
     "1 key ctrl+alt+h" "1 key ctrl+e"
     # Hilfe: Info
     "1 menu alt+h n"
@@ -149,22 +149,79 @@ act() {
 
 send_key() { xdotool key --delay 10 "$1" 2>/dev/null; sleep 0.03; }
 
-# The xdotool commands that answer a file dialog: a name in the scratch
-# folder and Return, or Escape.
-file_answer() { # <title>
-    local answer="${answers[answer_index % ${#answers[@]}]}" names name
+# Answers the file dialog in front: Escape, or a name of the scratch folder
+# typed into its name box and Return. The alphabet's keys never reach a file
+# dialog: Delete in its file list would delete the file, as on Windows. What
+# the dialog then did is counted: a name it handed to the program gives a
+# window titled with that name (loaded, imported), a numbered message (the
+# program read the file and refused it) or a written file (save, export).
+file_dialog() { # <window> <title>
+    local dialog="$1" kind="$2" answer="${answers[answer_index % ${#answers[@]}]}" names name
     answer_index=$((answer_index + 1))
     if [ "$answer" = escape ]; then
         echo "  answer: Escape" >>"$log"
-        answer_args=(key Escape)
+        act windowfocus "$dialog" sleep 0.15 key Escape sleep 0.2
         return
     fi
-    if [[ "$1" =~ ^(Open|Öffnen)$ ]]; then names=("${OPEN_NAMES[@]}"); else names=("${SAVE_NAMES[@]}"); fi
+    if [[ "$kind" =~ ^(Open|Öffnen)$ ]]; then
+        kind=open names=("${OPEN_NAMES[@]}")
+    else
+        kind=save names=("${SAVE_NAMES[@]}")
+    fi
     name="${names[answer % ${#names[@]}]}"
-    echo "  answer: $name" >>"$log"
-    answer_args=(type --delay 8 "$win_scratch\\$name" key Return sleep 0.2)
+    answered[$kind]=$((answered[$kind] + 1))
+    touch "$scratch/.before"
+    # A click puts the focus into the name box (Wine's dialog over a hidden
+    # import window has none at first): 56 pixels above the dialog's bottom,
+    # 300 from its left. Home, Shift+End: the name replaces what the box
+    # holds. xdotool's "type" takes every further word as text, so the key
+    # that confirms is a command of its own.
+    local HEIGHT=360
+    eval "$(xdotool getwindowgeometry --shell "$dialog" 2>/dev/null | grep '^HEIGHT=')"
+    xdotool windowfocus "$dialog" sleep 0.15 mousemove --window "$dialog" 300 $((HEIGHT - 56)) \
+        click 1 sleep 0.1 key Home shift+End sleep 0.05 type --delay 8 "$win_scratch\\$name" 2>/dev/null
+    xdotool key Return 2>/dev/null
+    local outcome="" windows asked=0
+    for _ in $(seq 1 40); do
+        sleep 0.1
+        # Also nameless windows: Wine's "file not found" box has no title.
+        windows="$(kv_find '^' | while read -r id; do
+            echo "$id $(xdotool getwindowname "$id" 2>/dev/null)"; done)"
+        # While the dialog stays, a window after it is its own question
+        # (replace the file? "Error" under Wine; not found, without a
+        # title): its default button.
+        if grep -qE "^$dialog " <<<"$windows"; then
+            local question
+            question="$(cut -d' ' -f1 <<<"$windows" | sort -n | tail -1)"
+            if ((question > dialog)); then
+                echo "  the dialog asks: $(grep -E "^$question " <<<"$windows" | cut -d' ' -f2-)" >>"$log"
+                xdotool windowfocus "$question" sleep 0.15 key Return 2>/dev/null
+                asked=1
+            elif ((asked > 0 && ++asked > 5)); then
+                break # answered, and the dialog stays: it refused the name
+            fi
+            continue
+        fi
+        # The dialog is gone; what the program did with the name may take a
+        # moment to show.
+        if grep -qF " $name - " <<<"$windows"; then
+            outcome="a window with its name"
+        elif grep -qE "^[0-9]+ (FEHLER|WARNUNG)$" <<<"$windows"; then
+            outcome="a numbered message"
+        elif [ "$kind" = save ] && [ "$scratch/$name" -nt "$scratch/.before" ]; then
+            outcome="written"
+        fi
+        [ -n "$outcome" ] && break
+    done
+    [ -n "$outcome" ] || echo "  windows: $(cut -d' ' -f2- <<<"$windows" | paste -sd'|')" >>"$log"
+    echo "  answer: $name: ${outcome:-not taken}" >>"$log"
+    [ -n "$outcome" ] && opened[$kind]=$((opened[$kind] + 1))
+    act
 }
 
+declare -A answered=([open]=0 [save]=0) opened=([open]=0 [save]=0)
+messages=0
+restarts=0
 answer_index=0
 front="$main"
 focused="$main"
@@ -173,8 +230,29 @@ stuck=0
 failed_at=""
 for ((i = 0; i < events; i++)); do
     if ! kill -0 "$KV_PROGRAM_PID" 2>/dev/null; then
-        failed_at="$i"
-        break
+        # The events may end the program with its own commands, as a user
+        # can: a menu an event left open takes a later "e" as "Beenden", and
+        # the settings dialog can show the button row with "Schließen". A
+        # saved collection then ends with exit code 0 and the run goes on
+        # with the program started again; any other end is a failure.
+        wait "$KV_PROGRAM_PID"
+        exit_code=$?
+        if [ "$exit_code" != 0 ]; then
+            failed_at="$i"
+            break
+        fi
+        restarts=$((restarts + 1))
+        echo "$i the program ended itself (exit code 0): started again" >>"$log"
+        kv_start_with "$KV_DEMO" >/dev/null
+        front="$main" focused="$main" title=""
+    fi
+    # A file dialog takes a moment to open, longer than the look after the
+    # event that asked for it: the next keys would go into it unseen (and
+    # Delete in its list deletes files). So it is looked for before each
+    # event; the look leaves only milliseconds for one to come up unseen.
+    if [[ ! "$title" =~ $FILE_DIALOG ]]; then
+        late="$(kv_find "$FILE_DIALOG" | sort -n | tail -1)"
+        [ -n "$late" ] && front="$late"
     fi
     # A new window in front gets the keyboard first.
     focus=()
@@ -188,11 +266,14 @@ for ((i = 0; i < events; i++)); do
         stuck=$((stuck + 1))
     fi
     if [ "$front" != "$main" ]; then
-        if [[ "$title" =~ $FILE_DIALOG ]] && ((stuck % 5 == 0)); then
+        if [[ "$title" =~ $FILE_DIALOG ]]; then
             echo "$i [$title] file dialog" >>"$log"
-            file_answer "$title"
-            act "${focus[@]}" "${answer_args[@]}"
+            file_dialog "$front" "$title"
+            focused=""
             continue
+        fi
+        if [[ "$title" =~ ^(FEHLER|WARNUNG)$ ]] && ((stuck == 0)); then
+            messages=$((messages + 1))
         fi
         if ((stuck > 40)); then
             # A dialog the alphabet has not closed for long: Escape.
@@ -223,17 +304,34 @@ done
 
 replay="replay: scripts/soak.sh $events $seed"
 if [ -n "$failed_at" ]; then
-    kv_fail "the program runs through $events events (seed $seed): it ended at event $failed_at, see $log; $replay"
+    kv_fail "the program runs through $events events (seed $seed): it ended at event $failed_at with exit code $exit_code, see $log; $replay"
     kv_finish
 fi
 kv_pass "the program runs through $events events (seed $seed)"
+# A run whose dialogs never took a file, or that never met a damaged one,
+# tested little of the files it was given.
+if ((opened[open] > 0 && opened[save] > 0 && messages > 0)); then
+    kv_pass "the file dialogs took files and numbered messages came up"
+else
+    kv_fail "the file dialogs took files and numbered messages came up (open: ${opened[open]} of ${answered[open]}, save: ${opened[save]} of ${answered[save]}, messages: $messages, seed $seed); $replay"
+fi
 peak_kb="$(awk '/^VmHWM/ { print $2 }' "/proc/$KV_PROGRAM_PID/status" 2>/dev/null)"
 
-# Close whatever is open: dialogs with Escape, then any menu of the main window.
-act
-for _ in $(seq 1 30); do
-    [ "$front" = "$main" ] && break
-    act windowfocus "$front" sleep 0.15 key Escape sleep 0.3
+# Close whatever is open: dialogs with Escape, then any menu of the main
+# window. The last events may still be opening a dialog (an export's file
+# dialog comes up late): only the main window in front three looks in a row,
+# a second apart in all, counts as closed.
+calm=0
+for _ in $(seq 1 60); do
+    sleep 0.3
+    act
+    if [ "$front" = "$main" ]; then
+        calm=$((calm + 1))
+        ((calm >= 3)) && break
+        continue
+    fi
+    calm=0
+    act windowfocus "$front" sleep 0.15 key Escape
 done
 kv_focus "$main" >/dev/null 2>&1
 send_key Escape
@@ -245,6 +343,19 @@ if [ -n "$status" ]; then
     kv_pass "the main window answers after the run (\"$(iconv -f CP1252 <<<"$status")\")"
 else
     kv_fail "the main window answers after the run (seed $seed); $replay"
+fi
+
+# No key may have reached a file dialog's list, where Delete deletes (and
+# BackSpace goes up to the folder above): the scratch folder, which the final
+# save goes to, still holds every file of the run.
+missing=""
+for name in a.kvd kaputt.kvd leer.kvd gross.kvd cdplayer.ini liste.m3u; do
+    [ -f "$scratch/$name" ] || missing+=" $name"
+done
+if [ -z "$missing" ]; then
+    kv_pass "the scratch folder keeps its files"
+else
+    kv_fail "the scratch folder keeps its files (missing:${missing}, seed $seed); $replay"
 fi
 
 final="final-$seed.kvd"
@@ -271,5 +382,7 @@ fi
 kv_focus "$main" >/dev/null 2>&1
 send_key alt+F4
 kv_check "the program closes after the final save" kv_wait_exit
-echo "soak: $events events, seed $seed, peak memory ${peak_kb:-?} kB, $answer_index file dialogs answered"
+summary="open dialogs: ${opened[open]} of ${answered[open]} names taken, save dialogs: ${opened[save]} of ${answered[save]} names taken, $messages numbered messages, $restarts closings by the program's own command"
+echo "soak: $events events, seed $seed, peak memory ${peak_kb:-?} kB, $answer_index file dialogs answered; $summary"
+echo "soak: $summary" >>"$log"
 kv_finish

@@ -6,6 +6,7 @@
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "resources/resource.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
 #include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
@@ -13,6 +14,7 @@
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
 #include "testkit/win32/Menus.h"
+#include "testkit/win32/MessageLog.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
 
@@ -22,6 +24,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using kolvane::DiscCollection;
@@ -215,4 +218,47 @@ TEST_F(ImportCommandsTest, AnImportEndingUnseenGivesTheMainWindowTheKeyboardBack
     Drain(main);
     EXPECT_EQ(::GetActiveWindow(), main.Handle());
     EXPECT_EQ(::GetFocus(), List());
+}
+
+// A long load or import shows how far it has come in the main window's
+// status line, each text painted before the next comes (Wine's static paints
+// as its text is set; Windows' only asks for a paint): the import window is
+// not shown yet while it reads. Afterwards the status line shows what it did
+// before. (The delay of half a second before the first text is made 0 here.)
+TEST_F(ImportCommandsTest, LoadsAndImportsShowTheirProgressInTheMainStatusLine) {
+    struct NoDelay {
+        DWORD saved = std::exchange(zul::Windows::StatusLineProgress::delayMs, 0);
+        ~NoDelay() { zul::Windows::StatusLineProgress::delayMs = saved; }
+    } noDelay;
+    HWND status = ::GetDlgItem(main.Handle(), MainDialog::StatusId);
+    std::vector<std::string> shown; // the texts set, and "unpainted" before one
+    kvtest::MessageLog log([&](HWND window, UINT message, WPARAM, LPARAM lParam) {
+        if (window == status && message == WM_SETTEXT) {
+            if (::GetUpdateRect(status, nullptr, FALSE))
+                shown.push_back("unpainted");
+            shown.push_back(reinterpret_cast<const char*>(lParam));
+        }
+        return false;
+    });
+    std::vector<std::string> artists(2000, "Abba");
+    OpenCollection(artists);
+    // Each new percentage, reading the first half and filling the list the
+    // second: 0 % for the first entry, then 1 % to 100 %; then the text from
+    // before and the new count.
+    std::vector<std::string> expected;
+    for (int percent = 0; percent <= 100; ++percent)
+        expected.push_back("Lade ... " + std::to_string(percent) + " %");
+    expected.insert(expected.end(),
+                    {"0 Eintr\xE4ge, 0 ausgew\xE4hlt", "2000 Eintr\xE4ge, 0 ausgew\xE4hlt"});
+    EXPECT_EQ(shown, expected);
+
+    shown.clear();
+    ModalScript script;
+    script.ChooseFile(Ini("[0]\r\nArtist=Cream\r\n")).Then([](Dialog& d) {
+        kvtest::Press(d, IDCANCEL);
+    });
+    Command(main.Handle(), IDM_IMPORT_CDPLAYER);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(shown, (std::vector<std::string>{"Importiere ... 50 %", "Importiere ... 100 %",
+                                               "2000 Eintr\xE4ge, 0 ausgew\xE4hlt"}));
 }

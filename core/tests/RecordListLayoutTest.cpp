@@ -94,6 +94,9 @@ TEST(RecordListLayout, UnitsToPixelsTruncateAndPixelsToUnitsGiveTheUnitsBack) {
     EXPECT_EQ(PixelsToVerticalUnits(97, 13), 60);  // 776 / 13, rounded up
     EXPECT_EQ(HorizontalUnitsToPixels(160, 7), 280);
     EXPECT_EQ(VerticalUnitsToPixels(60, 16), 120);
+    // A damaged stored size gives a size no screen has, without overflow.
+    EXPECT_EQ(HorizontalUnitsToPixels(1073414445, 6), 1 << 20);
+    EXPECT_EQ(VerticalUnitsToPixels(-2147483647 - 1, 13), -(1 << 20));
     // Every stored size survives the way to pixels and back, at the base
     // units of 96, 120 and 144 dots per inch and of Wine's stand-in font.
     for (const int base : {6, 7, 8, 9, 13, 15, 16, 20})

@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "support/PathName.h"
 #include "support/win32/AppMessageReporter.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
@@ -115,7 +116,8 @@ int CollectionDocument::Save() {
 int CollectionDocument::Write(const std::string& path) {
     zul::Windows::WaitCursor wait;
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    const int result = content_.SaveNativeFile(path, reporter);
+    zul::Windows::StatusLineProgress progress(host_.DocumentWindow(), IDS_PROGRESS_SAVE);
+    const int result = content_.SaveNativeFile(path, reporter, &progress);
     if (result == 1)
         seen_ = zul::StampOfFile(path);
     return result;

@@ -4,6 +4,7 @@
 #include "support/win32/ResourceText.h"
 #include "support/win32/WaitCursor.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace kolvane {
@@ -65,10 +66,11 @@ void CollectionView::Attach(HWND list) {
     }
 }
 
-void CollectionView::AppendAll(const DiscCollection& entries, bool select) {
+void CollectionView::AppendAll(const DiscCollection& entries, bool select,
+                               zul::Progress* progress) {
     const std::size_t first = collection_.Entries().size();
     collection_.AppendAll(entries);
-    FillList();
+    FillList(progress);
     if (select)
         SelectFrom(first);
 }
@@ -118,7 +120,7 @@ int CollectionView::FocusedPosition() const {
     return list_.NextItem(-1, LVNI_FOCUSED);
 }
 
-void CollectionView::FillList() {
+void CollectionView::FillList(zul::Progress* progress) {
     Bulk bulk(*this);
     RedrawOff redrawOff(list_);
     list_.DeleteAllItems();
@@ -138,6 +140,8 @@ void CollectionView::FillList() {
         // An item that does not go in would shift every later row.
         if (list_.InsertItem(item) < 0)
             break;
+        if (progress != nullptr)
+            progress->Advance(static_cast<std::uint64_t>(row) + 1, static_cast<std::uint64_t>(rows));
     }
 }
 
@@ -240,11 +244,13 @@ void CollectionView::SupplyCellText(NMLVDISPINFOA& info) const {
 
 // The list is emptied before reading, so that it never shows rows of entries
 // being read over.
-int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter) {
+int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                                   zul::Progress* progress) {
     WaitCursor wait;
     Clear();
-    const int result = collection_.LoadNativeFile(path, reporter);
-    FillList();
+    zul::ProgressPart reading(progress, 0, 2), showing(progress, 1, 2);
+    const int result = collection_.LoadNativeFile(path, reporter, reading.Get());
+    FillList(showing.Get());
     return result;
 }
 

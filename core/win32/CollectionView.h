@@ -2,6 +2,7 @@
 
 #include "core/Collection.h"
 #include "support/MessageReporter.h"
+#include "support/Progress.h"
 #include "support/win32/ListView.h"
 
 #include <windows.h>
@@ -41,7 +42,7 @@ public:
     // Editing (Collection.h).
     // The new entry alone ends up selected.
     void Add(const DiscEntry& entry) { AppendAll({entry}, true); }
-    void AppendAll(const DiscCollection& entries, bool select);
+    void AppendAll(const DiscCollection& entries, bool select, zul::Progress* progress = nullptr);
     void Replace(int position, const DiscEntry& entry);
     void SetField(int position, int column, const std::string& text);
     void SetTracks(int position, const std::string& text) { collection_.SetTracks(position, text); }
@@ -57,8 +58,9 @@ public:
     DiscEntry Focused() const;
 
     // The list.
-    // Rebuilds the items from the collection's rows.
-    void FillList();
+    // Rebuilds the items from the collection's rows; a progress is told of
+    // each row put in.
+    void FillList(zul::Progress* progress = nullptr);
     void SelectAll(bool on);
     // Selects the rows of the entries from firstIndex on and focuses the first.
     void SelectFrom(std::size_t firstIndex);
@@ -84,8 +86,10 @@ public:
     void SupplyCellText(NMLVDISPINFOA& info) const;
 
     // Reads the native file under the wait cursor (Collection.h); ends with
-    // the list rebuilt from what was read.
-    int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter);
+    // the list rebuilt from what was read. Reading is the first half of the
+    // progress, filling the list the second.
+    int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
+                       zul::Progress* progress = nullptr);
 
     // True while an operation changes many items at once; the window then
     // skips refreshing on each item's change and refreshes once afterwards.

@@ -7,6 +7,7 @@
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/CommandMenus.h"
 #include "support/win32/ResourceText.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
 
@@ -94,7 +95,8 @@ RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UIN
 
 int RecordListDialog::LoadFile(const std::string& path) {
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    return view_.LoadNativeFile(path, reporter);
+    zul::Windows::StatusLineProgress progress(Handle(), IDS_PROGRESS_LOAD);
+    return view_.LoadNativeFile(path, reporter, &progress);
 }
 
 void RecordListDialog::UpdateTitle() {

@@ -8,7 +8,9 @@
 #include "resources/resource.h"
 #include "support/FileSystem.h"
 #include "support/PathName.h"
+#include "resources/resource.h"
 #include "support/win32/AppMessageReporter.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
@@ -66,7 +68,8 @@ void ExportSelectedAsNative(const CollectionView& view, const std::string& openF
         return;
     zul::Windows::WaitCursor wait;
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    SaveNativeFile(*path, SelectedEntries(view), reporter);
+    zul::Windows::StatusLineProgress progress(view.List().Handle(), IDS_PROGRESS_EXPORT);
+    SaveNativeFile(*path, SelectedEntries(view), reporter, &progress);
 }
 
 void ExportSelectedAsCsv(const CollectionView& view, const std::string& openFile,
@@ -81,7 +84,8 @@ void ExportSelectedAsCsv(const CollectionView& view, const std::string& openFile
         return;
     zul::Windows::WaitCursor wait;
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    CsvExporter(reporter).Export(SelectedEntries(view), *path, fields);
+    zul::Windows::StatusLineProgress progress(view.List().Handle(), IDS_PROGRESS_EXPORT);
+    CsvExporter(reporter).Export(SelectedEntries(view), *path, fields, &progress);
 }
 
 void ExportSelectedToCdPlayerIni(const CollectionView& view, const std::string& openFile,
@@ -93,7 +97,8 @@ void ExportSelectedToCdPlayerIni(const CollectionView& view, const std::string& 
         return;
     zul::Windows::WaitCursor wait;
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    CdPlayerIniExporter(reporter).Export(SelectedEntries(view), *path);
+    zul::Windows::StatusLineProgress progress(view.List().Handle(), IDS_PROGRESS_EXPORT);
+    CdPlayerIniExporter(reporter).Export(SelectedEntries(view), *path, &progress);
 }
 
 } // namespace kolvane

@@ -6,6 +6,7 @@
 #include "resources/HelpTopics.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/ResourceText.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
 
@@ -103,15 +104,20 @@ int ImportWindow::LoadFile(const std::string& path) {
     WinApp* app = WinApp::Current();
     zul::Windows::AppMessageReporter reporter(*app);
     int result = 0;
+    // The window is not shown yet: the progress goes to its owner's status line.
+    zul::Windows::StatusLineProgress progress(Handle(), IDS_PROGRESS_IMPORT);
     if (kind_ == ImportKind::NativeFile) {
-        result = View().LoadNativeFile(path, reporter);
+        result = View().LoadNativeFile(path, reporter, &progress);
     } else {
         zul::Windows::WaitCursor wait;
         // As any load: the default sort comes into force.
         View().Clear();
         const std::unique_ptr<DiscImporter> importer = ImporterOf(kind_, reporter);
+        // Reading is the first half; the list takes as long again.
+        zul::ProgressPart reading(&progress, 0, 2), showing(&progress, 1, 2);
+        importer->SetProgress(&reading);
         if (importer->Import(path)) {
-            View().AppendAll(importer->Entries(), false);
+            View().AppendAll(importer->Entries(), false, &showing);
             result = 1;
         }
     }

@@ -10,6 +10,7 @@
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/CommandMenus.h"
 #include "support/win32/ResourceText.h"
+#include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
@@ -93,7 +94,6 @@ bool M3uImportWindow::OnInitDialog() {
         Post(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
         return true;
     }
-    SelectAll(true);
     return false; // the focus is on the list
 }
 
@@ -110,23 +110,27 @@ bool M3uImportWindow::OpenPlaylist() {
     workDir_ = parts.GetDrive() + parts.GetFolder();
     fileName_ = parts.GetBaseName() + parts.GetExtension();
     zul::Windows::AppMessageReporter reporter(*WinApp::Current());
-    bool read = false;
-    {
-        zul::Windows::WaitCursor wait;
-        read = M3uExtReader(reporter).Read(workDir_ + fileName_, tracks_);
-    }
-    if (!read) {
+    zul::Windows::WaitCursor wait;
+    // Reading, putting the rows in and selecting them all take about a
+    // third each of a long playlist's time.
+    zul::Windows::StatusLineProgress progress(Handle(), IDS_PROGRESS_IMPORT);
+    zul::ProgressPart reading(&progress, 0, 3), showing(&progress, 1, 3),
+        selecting(&progress, 2, 3);
+    M3uExtReader reader(reporter);
+    reader.SetProgress(&reading);
+    if (!reader.Read(workDir_ + fileName_, tracks_)) {
         fileName_.clear();
         tracks_.Clear();
         return false;
     }
-    FillRows();
+    FillRows(&showing);
+    SelectAll(true, &selecting);
     return true;
 }
 
 // ---------------------------------------------------------------- rows
 
-void M3uImportWindow::FillRows() {
+void M3uImportWindow::FillRows(zul::Progress* progress) {
     {
         FlagWhile bulk(changingInBulk_);
         list_.Send(WM_SETREDRAW, FALSE);
@@ -140,6 +144,8 @@ void M3uImportWindow::FillRows() {
         for (int row = 0; row < count; ++row) {
             item.iItem = row;
             list_.InsertItem(item);
+            if (progress != nullptr)
+                progress->Advance(static_cast<std::uint64_t>(row) + 1, count);
         }
         list_.Send(WM_SETREDRAW, TRUE);
         list_.Invalidate();
@@ -155,11 +161,21 @@ void M3uImportWindow::ShowTexts() {
     UpdateWindow();
 }
 
-void M3uImportWindow::SelectAll(bool select) {
+void M3uImportWindow::SelectAll(bool select, zul::Progress* progress) {
     {
         zul::Windows::WaitCursor wait;
         FlagWhile bulk(changingInBulk_);
-        list_.SetItemState(-1, select ? LVIS_SELECTED : 0, LVIS_SELECTED);
+        const UINT state = select ? LVIS_SELECTED : 0;
+        if (progress == nullptr) {
+            list_.SetItemState(-1, state, LVIS_SELECTED);
+        } else {
+            // Row by row, so that the progress can be told.
+            const int count = list_.ItemCount();
+            for (int row = 0; row < count; ++row) {
+                list_.SetItemState(row, state, LVIS_SELECTED);
+                progress->Advance(static_cast<std::uint64_t>(row) + 1, count);
+            }
+        }
     }
     Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list_.Handle()), TRUE);
     UpdateWindow();

@@ -2,6 +2,7 @@
 
 #include "exchange/M3uTrackList.h"
 #include "resources/resource.h"
+#include "support/Progress.h"
 #include "support/win32/AppDialog.h"
 #include "support/win32/Controls.h"
 #include "support/win32/ListView.h"
@@ -57,11 +58,13 @@ private:
     void SaveSettings() const;
     // Asks for the playlist and reads it; true when it gave rows.
     bool OpenPlaylist();
-    // One row per item, its text by the check box.
-    void FillRows();
+    // One row per item, its text by the check box; a progress is told of
+    // each row put in.
+    void FillRows(zul::Progress* progress = nullptr);
     // The texts of the rows again, after the check box changed.
     void ShowTexts();
-    void SelectAll(bool select);
+    // A progress, when given, is told of each row.
+    void SelectAll(bool select, zul::Progress* progress = nullptr);
     // Column width, title, command states, status line, focus cues.
     void UpdateWindow();
     void FitColumn() const;

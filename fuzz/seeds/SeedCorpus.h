@@ -36,4 +36,13 @@ inline void WriteSamples(const std::string& folder, const Samples& samples) {
         WriteFile(folder + name, text);
 }
 
+// The whole main of a seed writer whose seeds are named texts.
+inline int WriteSampleCorpus(int argc, char** argv, const Samples& samples) {
+    const std::string folder = CorpusFolder(argc, argv);
+    if (folder.empty())
+        return 2;
+    WriteSamples(folder, samples);
+    return 0;
+}
+
 } // namespace seeds

@@ -41,6 +41,10 @@ void ApplyCommandStatesToButtons(HWND window, const CommandStateOf& stateOf) {
         }
         const bool enabled = stateOf(::GetDlgCtrlID(child)).enabled;
         if ((::IsWindowEnabled(child) != FALSE) != enabled) {
+            // A disabled window keeps no focus: the window would be left
+            // with none, and its keyboard dead. The next control takes it.
+            if (!enabled && ::GetFocus() == child)
+                ::SendMessageA(window, WM_NEXTDLGCTL, 0, FALSE);
             ::EnableWindow(child, enabled ? TRUE : FALSE);
         }
     }

@@ -23,7 +23,8 @@ using CommandStateOf = std::function<CommandState(int command)>;
 bool ApplyCommandStates(HMENU menu, const CommandStateOf& stateOf);
 
 // The push buttons among the window's children enabled as the states of their
-// ids say.
+// ids say; a focused button that is disabled hands the focus to the next
+// control of the window's tab order.
 void ApplyCommandStatesToButtons(HWND window, const CommandStateOf& stateOf);
 
 } // namespace zul::Windows

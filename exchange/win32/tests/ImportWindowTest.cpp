@@ -451,3 +451,26 @@ TEST_F(ImportWindowTest, EnterOnAFocusedButtonPressesIt) {
         EXPECT_EQ(Joined(window.ChosenEntries()), button == IDOK ? "Cream" : "");
     }
 }
+
+// A button that loses its command while it has the focus (Ctrl+U on a
+// focused "&Importieren") hands the focus on: a disabled focus would leave
+// the window without any, and the keyboard, Escape included, dead.
+TEST_F(ImportWindowTest, AButtonDisabledWhileFocusedHandsTheFocusOn) {
+    const std::string path = folder.File("cdplayer.ini");
+    kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n[B2]\r\nArtist=Abba\r\n");
+    ImportWindow window(ImportKind::CdPlayerIni, nullptr, nullptr);
+    ModalScript script;
+    script.ChooseFile(path).Then([&](Dialog& d) {
+        ::SetFocus(List(d));
+        SelectRows(List(d), {0});
+        ASSERT_TRUE(kvtest::TabTo(d, IDOK));
+        PressKey(d, 'U', Ctrl);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(d.Handle(), IDOK)));
+        const HWND focus = ::GetFocus();
+        EXPECT_TRUE(focus != nullptr && ::IsChild(d.Handle(), focus) && ::IsWindowEnabled(focus));
+        PressKey(d, VK_ESCAPE);
+    });
+    int shows = 0;
+    EXPECT_EQ(Run(window, shows), IDCANCEL);
+    EXPECT_TRUE(script.Finished());
+}
