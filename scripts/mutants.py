@@ -60,26 +60,26 @@ def sync_tree():
     """Makes TREE the last commit's files; unchanged files keep their time stamp
     so that the build stays incremental."""
     os.makedirs(TREE, exist_ok=True)
+    wanted = set(committed_files())
     with tempfile.TemporaryDirectory(dir=WORK) as export:
-        archive = git("archive", "HEAD")
-        subprocess.run(["tar", "-x", "-C", export], input=archive, check=True)
-        wanted = set()
-        for folder, _, files in os.walk(export):
-            for name in files:
-                rel = os.path.relpath(os.path.join(folder, name), export)
-                wanted.add(rel)
-                src, dst = os.path.join(export, rel), os.path.join(TREE, rel)
-                if not os.path.exists(dst) or read(src) != read(dst):
-                    os.makedirs(os.path.dirname(dst), exist_ok=True)
-                    shutil.copyfile(src, dst)
-                    shutil.copymode(src, dst)
-        for folder, dirs, files in os.walk(TREE):
-            if folder == TREE:
-                dirs.remove("build") if "build" in dirs else None
-            for name in files:
-                rel = os.path.relpath(os.path.join(folder, name), TREE)
-                if rel not in wanted:
-                    os.remove(os.path.join(TREE, rel))
+        subprocess.run(["tar", "-x", "-C", export], input=git("archive", "HEAD"), check=True)
+        for rel in wanted:
+            src, dst = os.path.join(export, rel), os.path.join(TREE, rel)
+            if not os.path.exists(dst) or read(src) != read(dst):
+                os.makedirs(os.path.dirname(dst), exist_ok=True)
+                shutil.copyfile(src, dst)
+                shutil.copymode(src, dst)
+    for folder, dirs, files in os.walk(TREE):
+        if folder == TREE and "build" in dirs:
+            dirs.remove("build")
+        for name in files:
+            path = os.path.join(folder, name)
+            if os.path.relpath(path, TREE) not in wanted:
+                os.remove(path)
+
+
+def committed_files():
+    return git("ls-tree", "-r", "--name-only", "HEAD").decode().splitlines()
 
 
 def configure():
@@ -106,8 +106,7 @@ def write(path, data):
 # --- making the mutants -----------------------------------------------------
 
 def product_files():
-    files = git("ls-tree", "-r", "--name-only", "HEAD").decode().split()
-    return sorted(f for f in files if f.endswith(".cpp") and f.split("/")[0] in FOLDERS
+    return sorted(f for f in committed_files() if f.endswith(".cpp") and f.split("/")[0] in FOLDERS
                   and "/tests/" not in f and f not in SKIPPED)
 
 
@@ -204,7 +203,7 @@ def make_mutants(seed, count):
     been used least so far."""
     groups = {"portable": [], "win32": []}
     for path in product_files():
-        text = read(os.path.join(TREE, path)).decode("latin-1")
+        text = git("show", f"HEAD:{path}").decode("latin-1")
         found = candidates(path, text)
         random.Random(f"{seed}:{path}").shuffle(found)
         lines = text.split("\n")
@@ -327,15 +326,16 @@ def report(state, mutants):
     results = state["results"]
     print(f"\n{len(results)} of {len(mutants)} mutants tested")
     for kind in ("portable", "win32", None):
-        counts = {}
+        counts, seconds = {}, 0
         for m in mutants:
             if m["id"] in results and kind in (None, m["kind"]):
                 status = results[m["id"]]["status"]
                 counts[status] = counts.get(status, 0) + 1
+                seconds += results[m["id"]]["seconds"]
         seen = counts.get("killed", 0) + counts.get("timeout", 0)
         judged = seen + counts.get("survived", 0)
         score = f"{100 * seen / judged:.0f} % killed" if judged else "-"
-        print(f"{kind or 'all':9} " + ", ".join(f"{v} {k}" for k, v in sorted(counts.items())) + f"  ({score})")
+        print(f"{kind or 'all':9} " + ", ".join(f"{v} {k}" for k, v in sorted(counts.items())) + f"  ({score}; {seconds / 60:.0f} min)")
     for status in ("survived", "timeout", "not built"):
         listed = [m for m in mutants if results.get(m["id"], {}).get("status") == status]
         if listed:
@@ -355,11 +355,6 @@ def main():
     parser.add_argument("--list", action="store_true", help="print the mutants, test none")
     parser.add_argument("--report", action="store_true", help="print the summary, test none")
     args = parser.parse_args()
-    os.makedirs(WORK, exist_ok=True)
-    lock = open(os.path.join(WORK, "lock"), "w")
-    fcntl.flock(lock, fcntl.LOCK_EX)  # one run at a time per scratch tree
-
-    sync_tree()
     mutants = make_mutants(args.seed, args.count)
     path = state_path()
     state = json.load(open(path)) if os.path.exists(path) else {"baseline": {}, "results": {}}
@@ -370,12 +365,17 @@ def main():
     if args.report:
         return report(state, mutants)
 
+    os.makedirs(WORK, exist_ok=True)
+    lock = open(os.path.join(WORK, "lock"), "w")
+    fcntl.flock(lock, fcntl.LOCK_EX)  # one run at a time per scratch tree
+    sync_tree()
+
     part, parts = map(int, args.part.split("/"))
     pending = [m for i, m in enumerate(mutants) if i % parts == part - 1 and m["id"] not in state["results"]
                and args.kind in (None, m["kind"])][:args.limit]
     configure()
     if any(m["kind"] == "win32" for m in pending) and os.environ.get("KV_WINE_SESSION") != "1":
-        lock.close()  # the run inside the Wine session takes it again
+        lock.close()  # the same run, inside the Wine session, takes it again
         session = os.path.join(TREE, "scripts", "wine-session.sh")
         os.execv(session, [session, CROSS, sys.executable, os.path.abspath(__file__), *sys.argv[1:]])
     os.environ.setdefault("ASAN_OPTIONS", "detect_leaks=1:abort_on_error=0")
