@@ -316,6 +316,13 @@ def state_path():
     return os.path.join(WORK, f"state-{hashlib.sha1(sources).hexdigest()[:12]}.json")
 
 
+def load_state(path):
+    if not os.path.exists(path):
+        return {"baseline": {}, "results": {}}
+    with open(path) as f:
+        return json.load(f)
+
+
 def save(path, state):
     with open(path + ".tmp", "w") as f:
         json.dump(state, f, indent=1)
@@ -357,17 +364,17 @@ def main():
     args = parser.parse_args()
     mutants = make_mutants(args.seed, args.count)
     path = state_path()
-    state = json.load(open(path)) if os.path.exists(path) else {"baseline": {}, "results": {}}
     if args.list:
         for i, m in enumerate(mutants):
             print(f"{i:4} {m['kind']:8} {m['file']}:{m['line']} {m['op']}: {m['before']}  ->  {m['after']}")
         return
     if args.report:
-        return report(state, mutants)
+        return report(load_state(path), mutants)
 
     os.makedirs(WORK, exist_ok=True)
     lock = open(os.path.join(WORK, "lock"), "w")
     fcntl.flock(lock, fcntl.LOCK_EX)  # one run at a time per scratch tree
+    state = load_state(path)  # only now: a run that held the lock may have added results
     sync_tree()
 
     part, parts = map(int, args.part.split("/"))
