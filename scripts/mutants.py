@@ -329,20 +329,30 @@ def save(path, state):
     os.replace(path + ".tmp", path)
 
 
+def folder_part(path):
+    parts = path.split("/")
+    return parts[0] + ("/win32" if "win32" in parts else "")
+
+
 def report(state, mutants):
+    """Counts per folder and part (as scripts/coverage.sh shows them; caught:
+    killed or timed out, of those that built), then the mutants that survived,
+    timed out or did not build."""
     results = state["results"]
-    print(f"\n{len(results)} of {len(mutants)} mutants tested")
-    for kind in ("portable", "win32", None):
-        counts, seconds = {}, 0
+    print(f"{len(results)} of {len(mutants)} mutants tested")
+    rows = sorted({folder_part(m["file"]) for m in mutants}) + ["all"]
+    print(f"{'folder':15} {'tested':>6} {'killed':>6} {'timeout':>7} {'survived':>8} {'not built':>9} {'caught':>7}")
+    for row in rows:
+        counts = {"killed": 0, "timeout": 0, "survived": 0, "not built": 0}
         for m in mutants:
-            if m["id"] in results and kind in (None, m["kind"]):
-                status = results[m["id"]]["status"]
-                counts[status] = counts.get(status, 0) + 1
-                seconds += results[m["id"]]["seconds"]
-        seen = counts.get("killed", 0) + counts.get("timeout", 0)
-        judged = seen + counts.get("survived", 0)
-        score = f"{100 * seen / judged:.0f} % killed" if judged else "-"
-        print(f"{kind or 'all':9} " + ", ".join(f"{v} {k}" for k, v in sorted(counts.items())) + f"  ({score}; {seconds / 60:.0f} min)")
+            if m["id"] in results and row in ("all", folder_part(m["file"])):
+                counts[results[m["id"]]["status"]] += 1
+        judged = counts["killed"] + counts["timeout"] + counts["survived"]
+        share = f"{100 * (judged - counts['survived']) / judged:.0f} %" if judged else "-"
+        print(f"{row:15} {sum(counts.values()):6} {counts['killed']:6} {counts['timeout']:7} "
+              f"{counts['survived']:8} {counts['not built']:9} {share:>7}")
+    minutes = sum(r["seconds"] for r in results.values()) / 60
+    print(f"{minutes:.0f} minutes of testing")
     for status in ("survived", "timeout", "not built"):
         listed = [m for m in mutants if results.get(m["id"], {}).get("status") == status]
         if listed:
