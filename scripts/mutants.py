@@ -232,7 +232,8 @@ def layers(path, flows):
     folder = path.split("/")[0]
     above = FOLDERS[FOLDERS.index(folder) + 1:]
     if not is_win32(path):
-        return [(NATIVE, [PORTABLE_TESTS[folder]]), (NATIVE, [PORTABLE_TESTS[f] for f in above if f in PORTABLE_TESTS])]
+        return [(NATIVE, [PORTABLE_TESTS[folder]]),
+                (NATIVE, [PORTABLE_TESTS[f] for f in above if f in PORTABLE_TESTS])]
     own, higher = [WIN32_TESTS[folder]], [WIN32_TESTS[f] for f in above]
     if "/win32/platform/" in path:  # in the portable library of the cross tree
         own.insert(0, PORTABLE_TESTS[folder])
