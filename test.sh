@@ -44,6 +44,9 @@ scripts/wine-session.sh "$cross" bash -c '
 # The Windows packages, built and tried in a fresh Wine prefix of their own.
 e2e/installer-test.sh "$e2e_results"
 
+# How much of the code is tests (the share the project keeps small).
+python3 scripts/count-test-lines.py
+
 python3 scripts/count-results.py \
     "$native/test-results" "$native/native.junit.xml" \
     "$cross/test-results" "$cross/cross.junit.xml" \
