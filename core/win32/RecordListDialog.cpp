@@ -292,15 +292,19 @@ bool RecordListDialog::ReadListSettings(RecordListSettings& settings) {
         ApplyPlacement(settings.placement);
 
     list_.SetColumnWidths(settings.columns, CollectionView::ColumnCount);
-    showSidePane_ = settings.addInfo;
-    showGrid_ = settings.grid;
     document_.SetWorkDir(settings.workDir);
-    view_.SetDefaultSort(settings.defSortBy, settings.defSortUp ? 1 : 0);
     paneWidth_ = HorizontalUnitsToPixels(settings.infoMetric[0], Metrics().baseUnitX);
     notesHeight_ = VerticalUnitsToPixels(settings.infoMetric[1], Metrics().baseUnitY);
+    SetListSwitches(settings);
+    return read;
+}
+
+void RecordListDialog::SetListSwitches(const RecordListSettings& settings) {
+    showSidePane_ = settings.addInfo;
+    showGrid_ = settings.grid;
+    view_.SetDefaultSort(settings.defSortBy, settings.defSortUp ? 1 : 0);
     splitterV_.SetOutline(settings.dragDraw ? 0 : 1);
     splitterH_.SetOutline(settings.dragDraw ? 0 : 1);
-    return read;
 }
 
 void RecordListDialog::LoadSettings() {
@@ -309,9 +313,11 @@ void RecordListDialog::LoadSettings() {
 }
 
 void RecordListDialog::SaveSettings() {
-    zul::SettingsStore* store = Settings();
-    if (store == nullptr)
-        return;
+    if (zul::SettingsStore* store = Settings())
+        zul::WriteSection(*store, sectionName_, CurrentListSettings().Table());
+}
+
+RecordListSettings RecordListDialog::CurrentListSettings() const {
     RecordListSettings settings;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -327,7 +333,7 @@ void RecordListDialog::SaveSettings() {
     settings.infoMetric[0] = PixelsToHorizontalUnits(paneWidth_, Metrics().baseUnitX);
     settings.infoMetric[1] = PixelsToVerticalUnits(notesHeight_, Metrics().baseUnitY);
     settings.dragDraw = splitterV_.Outline() == 0;
-    zul::WriteSection(*store, sectionName_, settings.Table());
+    return settings;
 }
 
 // ---------------------------------------------------------------- commands

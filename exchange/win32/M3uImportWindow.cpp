@@ -2,7 +2,7 @@
 
 #include "core/win32/FileTypeTable.h"
 #include "exchange/M3uExtReader.h"
-#include "exchange/M3uWindowSettings.h"
+#include "exchange/SettingsSections.h"
 #include "resources/HelpTopics.h"
 #include "support/FormatText.h"
 #include "support/PathName.h"
@@ -319,7 +319,7 @@ bool M3uImportWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 void M3uImportWindow::LoadSettings() {
     M3uWindowSettings settings;
     zul::SettingsStore* store = SettingsOfApp();
-    if (store == nullptr || !zul::ReadSection(*store, Section, settings.Table()))
+    if (store == nullptr || !zul::ReadSection(*store, M3uWindowSection, settings.Table()))
         return;
     // A placement smaller than the window's minimum size (a larger font, a
     // higher resolution than the one it was stored at) is enlarged to it.
@@ -346,7 +346,7 @@ void M3uImportWindow::SaveSettings() const {
     std::memcpy(settings.placement, &placement, sizeof(placement));
     settings.importInterpreten = WithArtists();
     settings.workDir = workDir_;
-    zul::WriteSection(*store, Section, settings.Table());
+    zul::WriteSection(*store, M3uWindowSection, settings.Table());
 }
 
 void M3uImportWindow::OnDestroy() {
