@@ -291,7 +291,8 @@ void MainDialog::OnSettings() {
     // cannot be opened.
     zul::SettingsStore* store = Settings();
     if (store != nullptr)
-        zul::ReadSection(*store, ImportWindowSection, ImportWindowSwitches(values.importList, false));
+        zul::ReadSection(*store, ImportWindowSection,
+                         ImportWindowSwitches(values.importList, false));
 
     if (RunModalDialog(dialog) != IDOK)
         return;
@@ -299,7 +300,8 @@ void MainDialog::OnSettings() {
     settings_ = values.mainOwn;
     if (store != nullptr) {
         values.importList.dragDraw = values.mainList.dragDraw;
-        zul::WriteSection(*store, ImportWindowSection, ImportWindowSwitches(values.importList, true));
+        zul::WriteSection(*store, ImportWindowSection,
+                          ImportWindowSwitches(values.importList, true));
     }
 
     ApplyGrid();

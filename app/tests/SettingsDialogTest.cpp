@@ -234,11 +234,9 @@ protected:
         v.mainOwn.hotEdit = main.HotEditOn() && main.TracksEdit().IsEnabled() &&
                             main.NotesEdit().IsEnabled() &&
                             kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT);
-        v.mainList.addInfo =
-            main.ShowsSidePane() && ::IsWindowVisible(main.TracksEdit().Handle());
+        v.mainList.addInfo = main.ShowsSidePane() && ::IsWindowVisible(main.TracksEdit().Handle());
         v.importList.addInfo = false;
-        v.mainList.dragDraw =
-            main.SplitterV().Outline() == 0 && main.SplitterH().Outline() == 0;
+        v.mainList.dragDraw = main.SplitterV().Outline() == 0 && main.SplitterH().Outline() == 0;
         v.mainList.grid =
             main.ShowsGrid() && (ListView_GetExtendedListViewStyle(List()) & LVS_EX_GRIDLINES);
         v.importList.grid = false;

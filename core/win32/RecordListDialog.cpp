@@ -10,6 +10,7 @@
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
+#include "support/win32/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstring>
@@ -260,21 +261,11 @@ zul::SettingsStore* RecordListDialog::Settings() const {
     return app != nullptr ? app->Settings() : nullptr;
 }
 
-// A stored or default placement smaller than the window's minimum size (a
-// larger font, a higher resolution than the one it was stored at) is enlarged
-// to it, so that the whole layout shows.
 void RecordListDialog::ApplyPlacement(unsigned char (&placement)[PlacementSize]) {
-    WINDOWPLACEMENT place{};
-    std::memcpy(&place, placement, sizeof(place));
-    RECT& normal = place.rcNormalPosition;
-    const zul::Windows::LayoutMetrics& m = Metrics();
-    normal.right = std::max<LONG>(normal.right, normal.left + m.minimumWidth);
-    normal.bottom = std::max<LONG>(normal.bottom, normal.top + m.minimumHeight);
-    if (keepHidden_ && !IsVisible()) {
-        placedShowCommand_ = static_cast<int>(place.showCmd);
-        place.showCmd = SW_HIDE;
-    }
-    ::SetWindowPlacement(Handle(), &place);
+    const bool hidden = keepHidden_ && !IsVisible();
+    const int showCommand = zul::Windows::RestorePlacement(*this, placement, hidden);
+    if (hidden)
+        placedShowCommand_ = showCommand;
 }
 
 void RecordListDialog::ShowPlaced() {
@@ -319,11 +310,7 @@ void RecordListDialog::SaveSettings() {
 
 RecordListSettings RecordListDialog::CurrentListSettings() const {
     RecordListSettings settings;
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    ::GetWindowPlacement(Handle(), &placement);
-    placement.length = sizeof(placement);
-    std::memcpy(settings.placement, &placement, sizeof(placement));
+    zul::Windows::SavePlacement(*this, settings.placement);
     list_.GetColumnWidths(settings.columns, CollectionView::ColumnCount);
     settings.addInfo = showSidePane_;
     settings.grid = showGrid_;
