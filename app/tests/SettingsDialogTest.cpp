@@ -247,8 +247,10 @@ protected:
                Ticks(v);
     }
     std::string StoredImport() {
-        return Stored(*store, "ImportDlg", "AddInfo") + Stored(*store, "ImportDlg", "Grid") +
-               Stored(*store, "ImportDlg", "DragDraw");
+        using kolvane::ImportWindowSection;
+        return Stored(*store, ImportWindowSection, "AddInfo") +
+               Stored(*store, ImportWindowSection, "Grid") +
+               Stored(*store, ImportWindowSection, "DragDraw");
     }
 };
 
@@ -258,7 +260,7 @@ protected:
 // stored switches; after OK every value is in force at once, the import
 // window's go to its section, the main window's to its own when it closes.
 TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
-    ASSERT_TRUE(store->OpenSection("ImportDlg"));
+    ASSERT_TRUE(store->OpenSection(kolvane::ImportWindowSection));
     store->PutBool("AddInfo", false);
     store->CloseSection();
     Open();
@@ -298,8 +300,8 @@ TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
                                                           {"DragDraw", "0"},
                                                           {"MainButtons", "1"},
                                                           {"DefSortUp", "0"}})
-        EXPECT_EQ(Stored(*store, "MainDlg", key), value) << key;
-    ASSERT_TRUE(store->OpenSection("MainDlg"));
+        EXPECT_EQ(Stored(*store, kolvane::MainWindowSection, key), value) << key;
+    ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
     EXPECT_EQ(store->GetInt("DefSortBy", -7), 0);
     store->CloseSection();
 }
@@ -328,7 +330,7 @@ TEST_F(SettingsCommandTest, AnImportSectionThatCannotBeOpenedStartsTickedAndStay
         zul::SettingsStore* Settings() const override { return &memory; }
         mutable kvtest::MemorySettingsStore memory;
     } window;
-    ASSERT_TRUE(window.memory.OpenSection("ImportDlg"));
+    ASSERT_TRUE(window.memory.OpenSection(kolvane::ImportWindowSection));
     window.memory.PutBool("AddInfo", false);
     window.memory.PutBool("Grid", false);
     window.memory.CloseSection();
@@ -346,8 +348,8 @@ TEST_F(SettingsCommandTest, AnImportSectionThatCannotBeOpenedStartsTickedAndStay
     EXPECT_TRUE(script.Finished());
     EXPECT_FALSE(window.AsksBeforeDelete());
     window.memory.SetRefused(false);
-    EXPECT_EQ(window.memory.ValueCount("ImportDlg"), 2);
-    EXPECT_EQ(Stored(window.memory, "ImportDlg", "AddInfo"), "0");
-    EXPECT_EQ(Stored(window.memory, "ImportDlg", "Grid"), "0");
+    EXPECT_EQ(window.memory.ValueCount(kolvane::ImportWindowSection), 2);
+    EXPECT_EQ(Stored(window.memory, kolvane::ImportWindowSection, "AddInfo"), "0");
+    EXPECT_EQ(Stored(window.memory, kolvane::ImportWindowSection, "Grid"), "0");
     ::DestroyWindow(window.Handle());
 }
