@@ -5,6 +5,7 @@
 #include "app/SettingsDialog.h"
 #include "core/IndexArray.h"
 #include "core/win32/DeleteConfirmDialog.h"
+#include "exchange/SettingsSections.h"
 #include "exchange/win32/ExportCommands.h"
 #include "exchange/win32/ImportWindow.h"
 #include "resources/HelpTopics.h"
@@ -31,9 +32,6 @@ INT_PTR RunModalDialog(zul::Windows::Modal& dialog) {
     WinApp* app = WinApp::Current();
     return app != nullptr ? app->RunModal(dialog) : IDCANCEL;
 }
-
-// The section of the import window, whose switches the settings dialog sets.
-constexpr char ImportSection[] = "ImportDlg";
 
 // Of the import window's keys, those the settings dialog shows (side pane,
 // grid) and, when writing, live resizing as well.
@@ -72,7 +70,7 @@ void ShowEntryReadOnly(const DiscEntry& entry, HWND parent) {
 } // namespace
 
 MainDialog::MainDialog(HWND parent)
-    : RecordListDialog("MainDlg", IDD_MAIN, IDR_ACCEL_MAIN, parent) {
+    : RecordListDialog(MainWindowSection, IDD_MAIN, IDR_ACCEL_MAIN, parent) {
     SetHelpTopic(HelpTopicMainWindow);
     // Until the settings are read the button row is shown, so that a window
     // whose section cannot be opened keeps it.
@@ -287,38 +285,23 @@ void MainDialog::OnToggleHotEdit() {
 void MainDialog::OnSettings() {
     SettingsDialog dialog(Handle());
     SettingsValues& values = dialog.Values();
-    values.sortColumn = View().DefaultSortColumn();
-    values.sortAscending = View().DefaultSortAscending() != 0;
-    values.delChk = settings_.confirmDelete;
-    values.hotEdit = settings_.hotEdit;
-    values.mainAddInfo = ShowsSidePane();
-    values.mainGrid = ShowsGrid();
-    values.dragDraw = SplitterV().Outline() == 0;
-    values.mainButtons = settings_.showButtons;
+    values.mainList = CurrentListSettings();
+    values.mainOwn = settings_;
     // The import window's switches as stored; both on when its section
     // cannot be opened.
     zul::SettingsStore* store = Settings();
-    RecordListSettings importWindow;
     if (store != nullptr)
-        zul::ReadSection(*store, ImportSection, ImportWindowSwitches(importWindow, false));
-    values.importAddInfo = importWindow.addInfo;
-    values.importGrid = importWindow.grid;
+        zul::ReadSection(*store, ImportWindowSection,
+                         ImportWindowSwitches(values.importList, false));
 
     if (RunModalDialog(dialog) != IDOK)
         return;
-    View().SetDefaultSort(values.sortColumn, values.sortAscending ? 1 : 0);
-    settings_.confirmDelete = values.delChk;
-    settings_.hotEdit = values.hotEdit;
-    SetSidePaneShown(values.mainAddInfo);
-    SplitterV().SetOutline(values.dragDraw ? 0 : 1);
-    SplitterH().SetOutline(values.dragDraw ? 0 : 1);
-    SetGridShown(values.mainGrid);
-    settings_.showButtons = values.mainButtons;
+    SetListSwitches(values.mainList);
+    settings_ = values.mainOwn;
     if (store != nullptr) {
-        importWindow.addInfo = values.importAddInfo;
-        importWindow.grid = values.importGrid;
-        importWindow.dragDraw = values.dragDraw;
-        zul::WriteSection(*store, ImportSection, ImportWindowSwitches(importWindow, true));
+        values.importList.dragDraw = values.mainList.dragDraw;
+        zul::WriteSection(*store, ImportWindowSection,
+                          ImportWindowSwitches(values.importList, true));
     }
 
     ApplyGrid();

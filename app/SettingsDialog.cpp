@@ -25,18 +25,19 @@ SettingsDialog::SettingsDialog(HWND parent)
 
 bool SettingsDialog::OnInitDialog() {
     AppDialog::OnInitDialog();
-    values_.sortColumn = std::clamp(values_.sortColumn, -1, 3);
+    int& sortColumn = values_.mainList.defSortBy;
+    sortColumn = std::clamp(sortColumn, -1, 3);
     const ComboBox sortBy(::GetDlgItem(window_, IDC_SETTINGS_SORT_BY));
     for (UINT text : SortTexts)
         sortBy.AddString(zul::Windows::LoadResourceText(text).c_str());
-    sortBy.SetSelection(values_.sortColumn + 1);
+    sortBy.SetSelection(sortColumn + 1);
     const ComboBox direction(::GetDlgItem(window_, IDC_SETTINGS_SORT_DIRECTION));
     direction.AddString(zul::Windows::LoadResourceText(IDS_SORT_ASCENDING).c_str());
     direction.AddString(zul::Windows::LoadResourceText(IDS_SORT_DESCENDING).c_str());
-    direction.SetSelection(values_.sortAscending ? 0 : 1);
+    direction.SetSelection(values_.mainList.defSortUp ? 0 : 1);
     EnableDirection();
     for (const Switch& s : Switches)
-        SetItemChecked(s.checkBoxId, values_.*s.value);
+        SetItemChecked(s.checkBoxId, s.value(values_));
     ::SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(window_, IDOK)),
                    TRUE);
     return false;
@@ -58,10 +59,11 @@ bool SettingsDialog::OnCommand(int id, int code, HWND control) {
 void SettingsDialog::OnOK() {
     const ComboBox sortBy(::GetDlgItem(window_, IDC_SETTINGS_SORT_BY));
     const ComboBox direction(::GetDlgItem(window_, IDC_SETTINGS_SORT_DIRECTION));
-    values_.sortColumn = std::clamp(sortBy.Selection() - 1, -1, 3);
-    values_.sortAscending = values_.sortColumn < 0 || direction.Selection() == 0;
+    int& sortColumn = values_.mainList.defSortBy;
+    sortColumn = std::clamp(sortBy.Selection() - 1, -1, 3);
+    values_.mainList.defSortUp = sortColumn < 0 || direction.Selection() == 0;
     for (const Switch& s : Switches)
-        values_.*s.value = IsItemChecked(s.checkBoxId);
+        s.value(values_) = IsItemChecked(s.checkBoxId);
     AppDialog::OnOK();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RecordListSettings.h"
+#include "exchange/MainWindowSettings.h"
 #include "resources/resource.h"
 #include "support/win32/AppDialog.h"
 
@@ -7,19 +9,13 @@
 
 namespace kolvane {
 
-// The values the settings dialog shows and hands back: the default sort and
-// the switches of the main window and the import window.
+// The settings the dialog shows and hands back, in the structs the windows
+// keep them in: the main window's default sort (defSortBy -1 none, 0 artist,
+// 1 title, 2 year, 3 disc id) and switches, and the import window's switches.
 struct SettingsValues {
-    int sortColumn = -1; // -1 none, 0 artist, 1 title, 2 year, 3 disc id
-    bool sortAscending = true;
-    bool delChk = true;
-    bool hotEdit = true;
-    bool mainAddInfo = true;
-    bool importAddInfo = true;
-    bool dragDraw = true;
-    bool mainGrid = true;
-    bool importGrid = true;
-    bool mainButtons = false;
+    RecordListSettings mainList;
+    MainWindowSettings mainOwn;
+    RecordListSettings importList;
 };
 
 // "Einstellungen": the caller fills the values, runs the dialog through
@@ -31,20 +27,22 @@ public:
     SettingsValues& Values() { return values_; }
     const SettingsValues& Values() const { return values_; }
 
-    // The check box of each switch.
+    // Each check box, bound to the struct member it shows and sets.
     struct Switch {
-        bool SettingsValues::*value;
+        bool& (*value)(SettingsValues&);
         int checkBoxId;
     };
     static constexpr Switch Switches[] = {
-        {&SettingsValues::delChk, IDC_SETTINGS_DEL_CHK},
-        {&SettingsValues::hotEdit, IDC_SETTINGS_HOT_EDIT},
-        {&SettingsValues::mainAddInfo, IDC_SETTINGS_MAIN_ADD_INFO},
-        {&SettingsValues::importAddInfo, IDC_SETTINGS_IMPORT_ADD_INFO},
-        {&SettingsValues::dragDraw, IDC_SETTINGS_DRAG_DRAW},
-        {&SettingsValues::mainGrid, IDC_SETTINGS_MAIN_GRID},
-        {&SettingsValues::importGrid, IDC_SETTINGS_IMPORT_GRID},
-        {&SettingsValues::mainButtons, IDC_SETTINGS_MAIN_BUTTONS},
+        {[](SettingsValues& v) -> bool& { return v.mainOwn.confirmDelete; }, IDC_SETTINGS_DEL_CHK},
+        {[](SettingsValues& v) -> bool& { return v.mainOwn.hotEdit; }, IDC_SETTINGS_HOT_EDIT},
+        {[](SettingsValues& v) -> bool& { return v.mainList.addInfo; }, IDC_SETTINGS_MAIN_ADD_INFO},
+        {[](SettingsValues& v) -> bool& { return v.importList.addInfo; },
+         IDC_SETTINGS_IMPORT_ADD_INFO},
+        {[](SettingsValues& v) -> bool& { return v.mainList.dragDraw; }, IDC_SETTINGS_DRAG_DRAW},
+        {[](SettingsValues& v) -> bool& { return v.mainList.grid; }, IDC_SETTINGS_MAIN_GRID},
+        {[](SettingsValues& v) -> bool& { return v.importList.grid; }, IDC_SETTINGS_IMPORT_GRID},
+        {[](SettingsValues& v) -> bool& { return v.mainOwn.showButtons; },
+         IDC_SETTINGS_MAIN_BUTTONS},
     };
 
 protected:

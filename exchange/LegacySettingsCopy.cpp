@@ -1,8 +1,6 @@
 #include "exchange/LegacySettingsCopy.h"
 
-#include "core/RecordListSettings.h"
-#include "exchange/ImportKind.h"
-#include "exchange/MainWindowSettings.h"
+#include "exchange/SettingsSections.h"
 #include "support/PathName.h"
 #include "support/SettingsTable.h"
 
@@ -38,8 +36,8 @@ void CopyLegacySettings(zul::SettingsStore& profile, zul::SettingsStore& store) 
     RecordListSettings listWindow;
     MainWindowSettings mainWindow;
     ImportFolderSettings importWindow;
-    CopySection("MainDlg", listWindow.Table(), mainWindow.Table(), profile, store);
-    CopySection("ImportDlg", listWindow.Table(), importWindow.Table(), profile, store);
+    CopySection(MainWindowSection, listWindow.Table(), mainWindow.Table(), profile, store);
+    CopySection(ImportWindowSection, listWindow.Table(), importWindow.Table(), profile, store);
 }
 
 } // namespace kolvane

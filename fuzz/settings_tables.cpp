@@ -8,9 +8,7 @@
 #include "core/RecordListLayout.h"
 #include "core/RecordListSettings.h"
 #include "core/SortOrder.h"
-#include "exchange/ImportKind.h"
-#include "exchange/M3uWindowSettings.h"
-#include "exchange/MainWindowSettings.h"
+#include "exchange/SettingsSections.h"
 #include "support/PathName.h"
 #include "testkit/MemorySettingsStore.h"
 
@@ -24,7 +22,8 @@
 
 namespace {
 
-const char* const Sections[] = {"MainDlg", "ImportDlg", "ImportM3uExtDlg"};
+const char* const Sections[] = {kolvane::MainWindowSection, kolvane::ImportWindowSection,
+                                kolvane::M3uWindowSection};
 const char* const Keys[] = {"Placement",    "Columns",      "AddInfo",      "Grid",
                             "WorkDir",      "DefSortBy",    "DefSortUp",    "InfoMetric",
                             "DragDraw",     "MainButtons",  "DelChk",       "HotEdit",
@@ -158,17 +157,17 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     using kolvane::ImportFolderSettings;
     using kolvane::MainWindowSettings;
     const MainWindowSettings main = ReadAfterList<MainWindowSettings>(
-        store, "MainDlg",
+        store, kolvane::MainWindowSection,
         {&MainWindowSettings::exportDirKvd, &MainWindowSettings::exportDirCsv,
          &MainWindowSettings::exportDirIni});
     if ((kolvane::ExportFieldSet::FromByte(main.exportFields[0]).ToByte() & 0xC0) != 0)
         std::abort();
-    ReadAfterList<ImportFolderSettings>(store, "ImportDlg",
+    ReadAfterList<ImportFolderSettings>(store, kolvane::ImportWindowSection,
                                         {&ImportFolderSettings::workDirIni,
                                          &ImportFolderSettings::workDirKvd,
                                          &ImportFolderSettings::workDirV1x});
     kolvane::M3uWindowSettings m3u;
-    ReadChecked(store, "ImportM3uExtDlg", m3u);
+    ReadChecked(store, kolvane::M3uWindowSection, m3u);
     CheckFolder(m3u.workDir);
     return 0;
 }

@@ -390,7 +390,7 @@ TEST_F(ExportCommandsTest, FoldersAndFieldChoiceAreStoredAndTheNextStartBeginsTh
     Command(IDM_EXPORT_CDPLAYER);
     ::DestroyWindow(main.Handle());
 
-    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
     EXPECT_EQ(store->GetString("ExportDirKvd", ""), Folder("kvd"));
     EXPECT_EQ(store->GetString("ExportDirCsv", ""), Folder("csv"));
     EXPECT_EQ(store->GetString("ExportDirIni", ""), Folder("ini"));

@@ -162,7 +162,7 @@ TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKey
     EXPECT_EQ(ShownSettings(), "buttons 0000 ask 1 hot 1111 .\\ .\\ .\\ .\\ 55"); // fields 0x37
 
     ::DestroyWindow(Window());
-    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
     EXPECT_FALSE(store->GetBool("MainButtons", true));
     EXPECT_TRUE(store->GetBool("DelChk", false));
     EXPECT_TRUE(store->GetBool("HotEdit", false));
@@ -178,7 +178,7 @@ TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKey
 }
 
 TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
-    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
     store->PutBool("MainButtons", true);
     store->PutBool("DelChk", false);
     store->PutBool("HotEdit", false);
@@ -216,7 +216,7 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
     EXPECT_FALSE(MenuChecked(Window(), IDM_BUTTONS));
     EXPECT_GT(zul::Windows::Window(List()).RectInParent().bottom, listRect.bottom);
     ::DestroyWindow(Window());
-    ASSERT_TRUE(store->OpenSection("MainDlg"));
+    ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
     EXPECT_FALSE(store->GetBool("MainButtons", true));
     EXPECT_FALSE(store->GetBool("DelChk", true));
     EXPECT_EQ(store->GetString("ExportDirKvd", ""), "C:\\Daten\\");
@@ -649,13 +649,13 @@ TEST_F(MainDialogTest, ShiftF10AndTheMenuKeyOpenTheContextMenuAtTheFocusedRow) {
 
 TEST_F(MainDialogTest, AStartAndCloseWithoutChangesStoresTheSidePaneSizeItRead) {
     for (const auto& [width, height] : std::vector<std::pair<int, int>>{{160, 60}, {121, 81}}) {
-        ASSERT_TRUE(store->OpenSection("MainDlg"));
+        ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
         const int metric[2] = {width, height};
         store->PutIntList("InfoMetric", 2, metric);
         store->CloseSection();
         Open();
         ::DestroyWindow(Window());
-        ASSERT_TRUE(store->OpenSection("MainDlg"));
+        ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
         int stored[2] = {};
         store->GetIntList("InfoMetric", 2, stored, stored);
         store->CloseSection();

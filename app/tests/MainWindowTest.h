@@ -6,6 +6,7 @@
 // the end unless the test closed it.
 #include "app/MainDialog.h"
 #include "core/DiscEntry.h"
+#include "exchange/SettingsSections.h"
 #include "support/win32/WinApp.h"
 #include "testkit/win32/Pump.h"
 
@@ -41,7 +42,7 @@ protected:
     HWND List() const { return ::GetDlgItem(main.Handle(), kolvane::MainDialog::ListId); }
     // The current application's store: a test may have one of its own.
     static void ClearSettings() {
-        for (const char* section : {"MainDlg", "ImportDlg"})
+        for (const char* section : {kolvane::MainWindowSection, kolvane::ImportWindowSection})
             zul::Windows::WinApp::Current()->Settings()->DeleteSection(section);
     }
 

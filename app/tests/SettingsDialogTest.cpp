@@ -49,15 +49,15 @@ std::string Ticks(Dialog& d) {
         ticks += d.IsItemChecked(s.checkBoxId) ? '1' : '0';
     return ticks;
 }
-std::string Ticks(const SettingsValues& values) {
+std::string Ticks(SettingsValues values) {
     std::string ticks;
     for (const SettingsDialog::Switch& s : SettingsDialog::Switches)
-        ticks += values.*s.value ? '1' : '0';
+        ticks += s.value(values) ? '1' : '0';
     return ticks;
 }
 void SetTicks(SettingsValues& values, const std::string& ticks) {
     for (size_t i = 0; i < ticks.size(); ++i)
-        values.*SettingsDialog::Switches[i].value = ticks[i] == '1';
+        SettingsDialog::Switches[i].value(values) = ticks[i] == '1';
 }
 // Every check box clicked once.
 void ClickEveryBox(Dialog& d) {
@@ -168,8 +168,8 @@ TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
     };
     for (const Case& c : cases) {
         SettingsDialog dialog;
-        dialog.Values().sortColumn = c.column;
-        dialog.Values().sortAscending = c.ascending;
+        dialog.Values().mainList.defSortBy = c.column;
+        dialog.Values().mainList.defSortUp = c.ascending;
         SetTicks(dialog.Values(), c.ticks);
         ModalScript script;
         script.Then([&](Dialog& d) {
@@ -196,8 +196,8 @@ TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
         });
         EXPECT_EQ(WinApp::Current()->RunModal(dialog), IDOK);
         EXPECT_TRUE(script.Finished());
-        EXPECT_EQ(dialog.Values().sortColumn, c.columnBack) << c.column;
-        EXPECT_EQ(dialog.Values().sortAscending, c.ascendingBack) << c.column;
+        EXPECT_EQ(dialog.Values().mainList.defSortBy, c.columnBack) << c.column;
+        EXPECT_EQ(dialog.Values().mainList.defSortUp, c.ascendingBack) << c.column;
         std::string flipped = c.ticks;
         for (char& t : flipped)
             t = t == '1' ? '0' : '1';
@@ -228,25 +228,29 @@ protected:
     // What the main window shows of the dialog's values, as "sort direction ticks".
     std::string MainState() {
         SettingsValues v;
-        v.sortColumn = main.View().DefaultSortColumn();
-        v.sortAscending = main.View().DefaultSortAscending() != 0;
-        v.delChk = main.AsksBeforeDelete();
-        v.hotEdit = main.HotEditOn() && main.TracksEdit().IsEnabled() &&
-                    main.NotesEdit().IsEnabled() &&
-                    kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT);
-        v.mainAddInfo = main.ShowsSidePane() && ::IsWindowVisible(main.TracksEdit().Handle());
-        v.importAddInfo = false;
-        v.dragDraw = main.SplitterV().Outline() == 0 && main.SplitterH().Outline() == 0;
-        v.mainGrid =
+        v.mainList.defSortBy = main.View().DefaultSortColumn();
+        v.mainList.defSortUp = main.View().DefaultSortAscending() != 0;
+        v.mainOwn.confirmDelete = main.AsksBeforeDelete();
+        v.mainOwn.hotEdit = main.HotEditOn() && main.TracksEdit().IsEnabled() &&
+                            main.NotesEdit().IsEnabled() &&
+                            kvtest::MenuChecked(main.Handle(), IDM_HOT_EDIT);
+        v.mainList.addInfo = main.ShowsSidePane() && ::IsWindowVisible(main.TracksEdit().Handle());
+        v.importList.addInfo = false;
+        v.mainList.dragDraw = main.SplitterV().Outline() == 0 && main.SplitterH().Outline() == 0;
+        v.mainList.grid =
             main.ShowsGrid() && (ListView_GetExtendedListViewStyle(List()) & LVS_EX_GRIDLINES);
-        v.importGrid = false;
-        v.mainButtons = main.ShowsButtons() &&
-                        ::IsWindowVisible(::GetDlgItem(main.Handle(), MainDialog::CloseButtonId));
-        return std::to_string(v.sortColumn) + (v.sortAscending ? " up " : " down ") + Ticks(v);
+        v.importList.grid = false;
+        v.mainOwn.showButtons =
+            main.ShowsButtons() &&
+            ::IsWindowVisible(::GetDlgItem(main.Handle(), MainDialog::CloseButtonId));
+        return std::to_string(v.mainList.defSortBy) + (v.mainList.defSortUp ? " up " : " down ") +
+               Ticks(v);
     }
     std::string StoredImport() {
-        return Stored(*store, "ImportDlg", "AddInfo") + Stored(*store, "ImportDlg", "Grid") +
-               Stored(*store, "ImportDlg", "DragDraw");
+        using kolvane::ImportWindowSection;
+        return Stored(*store, ImportWindowSection, "AddInfo") +
+               Stored(*store, ImportWindowSection, "Grid") +
+               Stored(*store, ImportWindowSection, "DragDraw");
     }
 };
 
@@ -256,7 +260,7 @@ protected:
 // stored switches; after OK every value is in force at once, the import
 // window's go to its section, the main window's to its own when it closes.
 TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
-    ASSERT_TRUE(store->OpenSection("ImportDlg"));
+    ASSERT_TRUE(store->OpenSection(kolvane::ImportWindowSection));
     store->PutBool("AddInfo", false);
     store->CloseSection();
     Open();
@@ -296,8 +300,8 @@ TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
                                                           {"DragDraw", "0"},
                                                           {"MainButtons", "1"},
                                                           {"DefSortUp", "0"}})
-        EXPECT_EQ(Stored(*store, "MainDlg", key), value) << key;
-    ASSERT_TRUE(store->OpenSection("MainDlg"));
+        EXPECT_EQ(Stored(*store, kolvane::MainWindowSection, key), value) << key;
+    ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
     EXPECT_EQ(store->GetInt("DefSortBy", -7), 0);
     store->CloseSection();
 }
@@ -326,7 +330,7 @@ TEST_F(SettingsCommandTest, AnImportSectionThatCannotBeOpenedStartsTickedAndStay
         zul::SettingsStore* Settings() const override { return &memory; }
         mutable kvtest::MemorySettingsStore memory;
     } window;
-    ASSERT_TRUE(window.memory.OpenSection("ImportDlg"));
+    ASSERT_TRUE(window.memory.OpenSection(kolvane::ImportWindowSection));
     window.memory.PutBool("AddInfo", false);
     window.memory.PutBool("Grid", false);
     window.memory.CloseSection();
@@ -344,8 +348,8 @@ TEST_F(SettingsCommandTest, AnImportSectionThatCannotBeOpenedStartsTickedAndStay
     EXPECT_TRUE(script.Finished());
     EXPECT_FALSE(window.AsksBeforeDelete());
     window.memory.SetRefused(false);
-    EXPECT_EQ(window.memory.ValueCount("ImportDlg"), 2);
-    EXPECT_EQ(Stored(window.memory, "ImportDlg", "AddInfo"), "0");
-    EXPECT_EQ(Stored(window.memory, "ImportDlg", "Grid"), "0");
+    EXPECT_EQ(window.memory.ValueCount(kolvane::ImportWindowSection), 2);
+    EXPECT_EQ(Stored(window.memory, kolvane::ImportWindowSection, "AddInfo"), "0");
+    EXPECT_EQ(Stored(window.memory, kolvane::ImportWindowSection, "Grid"), "0");
     ::DestroyWindow(window.Handle());
 }

@@ -10,6 +10,7 @@
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
+#include "support/win32/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstring>
@@ -260,21 +261,11 @@ zul::SettingsStore* RecordListDialog::Settings() const {
     return app != nullptr ? app->Settings() : nullptr;
 }
 
-// A stored or default placement smaller than the window's minimum size (a
-// larger font, a higher resolution than the one it was stored at) is enlarged
-// to it, so that the whole layout shows.
 void RecordListDialog::ApplyPlacement(unsigned char (&placement)[PlacementSize]) {
-    WINDOWPLACEMENT place{};
-    std::memcpy(&place, placement, sizeof(place));
-    RECT& normal = place.rcNormalPosition;
-    const zul::Windows::LayoutMetrics& m = Metrics();
-    normal.right = std::max<LONG>(normal.right, normal.left + m.minimumWidth);
-    normal.bottom = std::max<LONG>(normal.bottom, normal.top + m.minimumHeight);
-    if (keepHidden_ && !IsVisible()) {
-        placedShowCommand_ = static_cast<int>(place.showCmd);
-        place.showCmd = SW_HIDE;
-    }
-    ::SetWindowPlacement(Handle(), &place);
+    const bool hidden = keepHidden_ && !IsVisible();
+    const int showCommand = zul::Windows::RestorePlacement(*this, placement, hidden);
+    if (hidden)
+        placedShowCommand_ = showCommand;
 }
 
 void RecordListDialog::ShowPlaced() {
@@ -292,15 +283,19 @@ bool RecordListDialog::ReadListSettings(RecordListSettings& settings) {
         ApplyPlacement(settings.placement);
 
     list_.SetColumnWidths(settings.columns, CollectionView::ColumnCount);
-    showSidePane_ = settings.addInfo;
-    showGrid_ = settings.grid;
     document_.SetWorkDir(settings.workDir);
-    view_.SetDefaultSort(settings.defSortBy, settings.defSortUp ? 1 : 0);
     paneWidth_ = HorizontalUnitsToPixels(settings.infoMetric[0], Metrics().baseUnitX);
     notesHeight_ = VerticalUnitsToPixels(settings.infoMetric[1], Metrics().baseUnitY);
+    SetListSwitches(settings);
+    return read;
+}
+
+void RecordListDialog::SetListSwitches(const RecordListSettings& settings) {
+    showSidePane_ = settings.addInfo;
+    showGrid_ = settings.grid;
+    view_.SetDefaultSort(settings.defSortBy, settings.defSortUp ? 1 : 0);
     splitterV_.SetOutline(settings.dragDraw ? 0 : 1);
     splitterH_.SetOutline(settings.dragDraw ? 0 : 1);
-    return read;
 }
 
 void RecordListDialog::LoadSettings() {
@@ -309,15 +304,13 @@ void RecordListDialog::LoadSettings() {
 }
 
 void RecordListDialog::SaveSettings() {
-    zul::SettingsStore* store = Settings();
-    if (store == nullptr)
-        return;
+    if (zul::SettingsStore* store = Settings())
+        zul::WriteSection(*store, sectionName_, CurrentListSettings().Table());
+}
+
+RecordListSettings RecordListDialog::CurrentListSettings() const {
     RecordListSettings settings;
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    ::GetWindowPlacement(Handle(), &placement);
-    placement.length = sizeof(placement);
-    std::memcpy(settings.placement, &placement, sizeof(placement));
+    zul::Windows::SavePlacement(*this, settings.placement);
     list_.GetColumnWidths(settings.columns, CollectionView::ColumnCount);
     settings.addInfo = showSidePane_;
     settings.grid = showGrid_;
@@ -327,7 +320,7 @@ void RecordListDialog::SaveSettings() {
     settings.infoMetric[0] = PixelsToHorizontalUnits(paneWidth_, Metrics().baseUnitX);
     settings.infoMetric[1] = PixelsToVerticalUnits(notesHeight_, Metrics().baseUnitY);
     settings.dragDraw = splitterV_.Outline() == 0;
-    zul::WriteSection(*store, sectionName_, settings.Table());
+    return settings;
 }
 
 // ---------------------------------------------------------------- commands

@@ -103,11 +103,13 @@ protected:
     // Reads the section's record list keys into settings (its values are the
     // defaults) and applies them; false when the section cannot be opened.
     bool ReadListSettings(RecordListSettings& settings);
+    // The record list keys as the window would write them now.
+    RecordListSettings CurrentListSettings() const;
+    // The switches of the settings dialog alone (side pane, grid, default
+    // sort, live resizing); the caller applies them (ApplyGrid, RefreshAll, Relayout).
+    void SetListSwitches(const RecordListSettings& settings);
 
     void SetButtonRows(int rows) { buttonRows_ = rows; }
-    // The view switches alone; the caller applies them (ApplyGrid, RefreshAll, Relayout).
-    void SetSidePaneShown(bool shown) { showSidePane_ = shown; }
-    void SetGridShown(bool shown) { showGrid_ = shown; }
     void SetMenuOpen(bool open) { menuOpen_ = open; }
     bool IsMenuOpen() const { return menuOpen_; }
     // Shows a context menu (a menu resource's first drop-down) with the

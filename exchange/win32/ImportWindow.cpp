@@ -3,6 +3,7 @@
 #include "core/win32/FileTypeTable.h"
 #include "exchange/CdPlayerIniImporter.h"
 #include "exchange/LegacyV1Importer.h"
+#include "exchange/SettingsSections.h"
 #include "resources/HelpTopics.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/ResourceText.h"
@@ -54,7 +55,7 @@ std::unique_ptr<DiscImporter> ImporterOf(ImportKind kind, zul::MessageReporter& 
 } // namespace
 
 ImportWindow::ImportWindow(ImportKind kind, HWND owner, ShowEntryFunction showEntry)
-    : RecordListDialog("ImportDlg", IDD_IMPORT, IDR_ACCEL_IMPORT, owner), kind_(kind),
+    : RecordListDialog(ImportWindowSection, IDD_IMPORT, IDR_ACCEL_IMPORT, owner), kind_(kind),
       showEntry_(std::move(showEntry)) {
     SetHelpTopic(HelpTopicImport);
     KeepHiddenUntilShown();

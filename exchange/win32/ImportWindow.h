@@ -15,9 +15,9 @@ namespace kolvane {
 
 // The window in which the user picks the entries of a foreign file to take
 // over: a record list window of its own (list, side pane, sort, search,
-// settings section "ImportDlg") that asks for its file as it opens, reads it
-// with the reader of its kind and, on "&Importieren", hands back copies of
-// the selected entries in the order the list shows them.
+// settings section ImportWindowSection) that asks for its file as it opens,
+// reads it with the reader of its kind and, on "&Importieren", hands back
+// copies of the selected entries in the order the list shows them.
 //
 // A file dialog that is cancelled, a file that cannot be read and a file
 // without entries end the run with IDCANCEL before the window is shown.

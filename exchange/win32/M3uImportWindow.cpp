@@ -2,7 +2,7 @@
 
 #include "core/win32/FileTypeTable.h"
 #include "exchange/M3uExtReader.h"
-#include "exchange/M3uWindowSettings.h"
+#include "exchange/SettingsSections.h"
 #include "resources/HelpTopics.h"
 #include "support/FormatText.h"
 #include "support/PathName.h"
@@ -15,6 +15,7 @@
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
+#include "support/win32/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,8 +26,6 @@ using zul::Windows::CommandState;
 using zul::Windows::WinApp;
 
 namespace {
-
-static_assert(sizeof(WINDOWPLACEMENT) == PlacementSize);
 
 zul::SettingsStore* SettingsOfApp() {
     const WinApp* app = WinApp::Current();
@@ -319,17 +318,9 @@ bool M3uImportWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 void M3uImportWindow::LoadSettings() {
     M3uWindowSettings settings;
     zul::SettingsStore* store = SettingsOfApp();
-    if (store == nullptr || !zul::ReadSection(*store, Section, settings.Table()))
+    if (store == nullptr || !zul::ReadSection(*store, M3uWindowSection, settings.Table()))
         return;
-    // A placement smaller than the window's minimum size (a larger font, a
-    // higher resolution than the one it was stored at) is enlarged to it.
-    WINDOWPLACEMENT place{};
-    std::memcpy(&place, settings.placement, sizeof(place));
-    RECT& normal = place.rcNormalPosition;
-    const zul::Windows::LayoutMetrics& m = Metrics();
-    normal.right = std::max<LONG>(normal.right, normal.left + m.minimumWidth);
-    normal.bottom = std::max<LONG>(normal.bottom, normal.top + m.minimumHeight);
-    ::SetWindowPlacement(Handle(), &place);
+    zul::Windows::RestorePlacement(*this, settings.placement);
     SetItemChecked(WithArtistsId, settings.importInterpreten);
     workDir_ = zul::WithTrailingBackslash(settings.workDir);
 }
@@ -339,14 +330,10 @@ void M3uImportWindow::SaveSettings() const {
     if (store == nullptr)
         return;
     M3uWindowSettings settings;
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    ::GetWindowPlacement(Handle(), &placement);
-    placement.length = sizeof(placement);
-    std::memcpy(settings.placement, &placement, sizeof(placement));
+    zul::Windows::SavePlacement(*this, settings.placement);
     settings.importInterpreten = WithArtists();
     settings.workDir = workDir_;
-    zul::WriteSection(*store, Section, settings.Table());
+    zul::WriteSection(*store, M3uWindowSection, settings.Table());
 }
 
 void M3uImportWindow::OnDestroy() {

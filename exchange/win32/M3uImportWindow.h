@@ -18,13 +18,12 @@ namespace kolvane {
 // as it opens, lists its items one per row, all selected, and hands back the
 // texts of the rows the user keeps, with or without the artist before each
 // title. It closes at once with Cancel when no playlist was read. Its check
-// box, folder and placement are kept in the section "ImportM3uExtDlg".
+// box, folder and placement are kept in M3uWindowSection.
 class M3uImportWindow : public zul::Windows::AppDialog {
 public:
     static constexpr int ListId = IDC_M3U_LIST;
     static constexpr int WithArtistsId = IDC_M3U_WITH_ARTISTS;
     static constexpr int StatusId = IDC_STATUS_LINE;
-    static constexpr const char* Section = "ImportM3uExtDlg";
     // Posted to itself by a burst of row changes: one update for all of them.
     static constexpr UINT UpdateMessage = WM_APP + 0x102;
 

@@ -6,6 +6,7 @@
 #include "core/NativeFile.h"
 #include "core/win32/FileTypeTable.h"
 #include "exchange/LegacyV1Importer.h"
+#include "exchange/SettingsSections.h"
 #include "resources/resource.h"
 #include "support/win32/MessageDialog.h"
 #include "support/win32/ResourceText.h"
@@ -100,18 +101,18 @@ void WriteNative(const std::string& path, const DiscCollection& entries) {
 
 class ImportWindowTest : public testing::Test {
 protected:
-    void SetUp() override { Store().DeleteSection("ImportDlg"); }
-    void TearDown() override { Store().DeleteSection("ImportDlg"); }
+    void SetUp() override { Store().DeleteSection(kolvane::ImportWindowSection); }
+    void TearDown() override { Store().DeleteSection(kolvane::ImportWindowSection); }
 
     static zul::SettingsStore& Store() { return *WinApp::Current()->Settings(); }
     static std::string Stored(const char* key) {
-        Store().OpenSection("ImportDlg");
+        Store().OpenSection(kolvane::ImportWindowSection);
         std::string value = Store().GetString(key, "<none>");
         Store().CloseSection();
         return value;
     }
     static void Put(const char* key, const std::string& value) {
-        Store().OpenSection("ImportDlg");
+        Store().OpenSection(kolvane::ImportWindowSection);
         Store().PutString(key, value);
         Store().CloseSection();
     }
@@ -224,7 +225,7 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Store().DeleteSection("ImportDlg");
+        Store().DeleteSection(kolvane::ImportWindowSection);
         Put("WorkDir", "C:\\Basis");
         Put("WorkDirKvd", "D:\\Kvd");
         const std::string path = folder.File(c.name);
@@ -307,7 +308,7 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
     const char* keys[] = {"WorkDirIni", "WorkDirKvd", "WorkDirV1x"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Store().DeleteSection("ImportDlg");
+        Store().DeleteSection(kolvane::ImportWindowSection);
         const std::string path = c.name != nullptr ? folder.File(c.name) : std::string();
         if (c.write)
             c.write(path);

@@ -3,6 +3,7 @@
 // its real buttons, keys and menus, its settings read back from the registry.
 #include "exchange/win32/M3uImportWindow.h"
 
+#include "exchange/SettingsSections.h"
 #include "support/win32/ResourceText.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
@@ -129,7 +130,7 @@ TEST_F(M3uImportWindowTest, TheCheckBoxAndCtrlAltISwitchTheTextsAndKeepTheSelect
     // Two rows: one CR LF between them, none at the end.
     EXPECT_EQ(window.ResultText(), "Intro\r\n Band - Song - Live");
     zul::SettingsStore* store = app.Settings();
-    ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+    ASSERT_TRUE(store->OpenSection(kolvane::M3uWindowSection));
     EXPECT_TRUE(store->GetBool("ImportInterpreten", false));
     store->CloseSection();
 }
@@ -246,7 +247,7 @@ TEST_F(M3uImportWindowTest, APlaylistThatCannotBeReadClosesTheWindowAtOnce) {
         EXPECT_EQ(window.ResultText(), "") << c.what;
         // The folder chosen is stored all the same.
         zul::SettingsStore* store = caseApp.Settings();
-        ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+        ASSERT_TRUE(store->OpenSection(kolvane::M3uWindowSection));
         EXPECT_EQ(store->GetString("WorkDir", "<none>"),
                   c.message != 0 ? caseFolder.Path().string() + "\\" : ".\\")
             << c.what;
@@ -256,7 +257,7 @@ TEST_F(M3uImportWindowTest, APlaylistThatCannotBeReadClosesTheWindowAtOnce) {
 
 TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoAfterCancel) {
     zul::SettingsStore* store = app.Settings();
-    ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+    ASSERT_TRUE(store->OpenSection(kolvane::M3uWindowSection));
     store->PutBool("ImportInterpreten", true);
     store->PutString("WorkDir", "C:\\Musik");
     store->CloseSection();
@@ -283,7 +284,7 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     EXPECT_EQ(app.RunModal(window), IDCANCEL);
     EXPECT_EQ(window.ResultText(), "");
 
-    ASSERT_TRUE(store->OpenSection(M3uImportWindow::Section));
+    ASSERT_TRUE(store->OpenSection(kolvane::M3uWindowSection));
     EXPECT_FALSE(store->GetBool("ImportInterpreten", true));
     EXPECT_EQ(store->GetString("WorkDir", ""), FolderOfPlaylists());
     unsigned char placement[44] = {};
