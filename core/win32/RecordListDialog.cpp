@@ -10,7 +10,6 @@
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
-#include "support/win32/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstring>
@@ -263,7 +262,7 @@ zul::SettingsStore* RecordListDialog::Settings() const {
 
 void RecordListDialog::ApplyPlacement(unsigned char (&placement)[PlacementSize]) {
     const bool hidden = keepHidden_ && !IsVisible();
-    const int showCommand = zul::Windows::RestorePlacement(*this, placement, hidden);
+    const int showCommand = RestorePlacement(placement, hidden);
     if (hidden)
         placedShowCommand_ = showCommand;
 }
@@ -310,7 +309,7 @@ void RecordListDialog::SaveSettings() {
 
 RecordListSettings RecordListDialog::CurrentListSettings() const {
     RecordListSettings settings;
-    zul::Windows::SavePlacement(*this, settings.placement);
+    SavePlacement(settings.placement);
     list_.GetColumnWidths(settings.columns, CollectionView::ColumnCount);
     settings.addInfo = showSidePane_;
     settings.grid = showGrid_;
