@@ -10,7 +10,6 @@
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
-#include "support/win32/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstring>
@@ -87,10 +86,11 @@ RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UIN
         {IDM_SEARCH_NEXT, [this] { OnSearchNext(); },
          [this] { return CommandState{view_.RowCount() > 0 && !lastSearchText_.empty()}; }},
         {IDM_SIDE_PANE, [this] { OnToggleSidePane(); },
-         [this] { return CommandState{true, showSidePane_}; }},
+         [this] { return CommandState{true, listSettings_.addInfo}; }},
         {IDM_SIDE_PANE_DEFAULT, [this] { OnSidePaneDefaultSize(); },
-         [this] { return CommandState{showSidePane_}; }},
-        {IDM_GRID, [this] { OnToggleGrid(); }, [this] { return CommandState{true, showGrid_}; }},
+         [this] { return CommandState{listSettings_.addInfo}; }},
+        {IDM_GRID, [this] { OnToggleGrid(); },
+         [this] { return CommandState{true, listSettings_.grid}; }},
     });
 }
 
@@ -179,7 +179,7 @@ void RecordListDialog::Layout(int width, int height) {
     const int w = Metrics().layoutWidth;
     const int h = Metrics().layoutHeight;
     const RecordListPlacement p =
-        PlaceRecordList(CurrentMetrics(), w, h, showSidePane_, paneWidth_, notesHeight_);
+        PlaceRecordList(CurrentMetrics(), w, h, listSettings_.addInfo, paneWidth_, notesHeight_);
     paneWidth_ = p.paneWidth;
     notesHeight_ = p.notesHeight;
 
@@ -205,7 +205,7 @@ void RecordListDialog::PlaceButton(zul::Windows::Window& button, int column, int
 }
 
 void RecordListDialog::UpdateInfoPane() {
-    if (!showSidePane_)
+    if (!listSettings_.addInfo)
         return;
     // The edits keep the entry itself, not its row, to write an edit back to.
     const std::size_t index = view_.EntryIndexAt(view_.FocusedPosition());
@@ -237,7 +237,7 @@ void RecordListDialog::RequestRefresh() {
 }
 
 void RecordListDialog::ApplyGrid() {
-    list_.SetGrid(showGrid_);
+    list_.SetGrid(listSettings_.grid);
 }
 
 void RecordListDialog::UpdateCommandStates() {
@@ -263,7 +263,7 @@ zul::SettingsStore* RecordListDialog::Settings() const {
 
 void RecordListDialog::ApplyPlacement(unsigned char (&placement)[PlacementSize]) {
     const bool hidden = keepHidden_ && !IsVisible();
-    const int showCommand = zul::Windows::RestorePlacement(*this, placement, hidden);
+    const int showCommand = RestorePlacement(placement, hidden);
     if (hidden)
         placedShowCommand_ = showCommand;
 }
@@ -291,8 +291,7 @@ bool RecordListDialog::ReadListSettings(RecordListSettings& settings) {
 }
 
 void RecordListDialog::SetListSwitches(const RecordListSettings& settings) {
-    showSidePane_ = settings.addInfo;
-    showGrid_ = settings.grid;
+    listSettings_ = settings;
     view_.SetDefaultSort(settings.defSortBy, settings.defSortUp ? 1 : 0);
     splitterV_.SetOutline(settings.dragDraw ? 0 : 1);
     splitterH_.SetOutline(settings.dragDraw ? 0 : 1);
@@ -309,11 +308,9 @@ void RecordListDialog::SaveSettings() {
 }
 
 RecordListSettings RecordListDialog::CurrentListSettings() const {
-    RecordListSettings settings;
-    zul::Windows::SavePlacement(*this, settings.placement);
+    RecordListSettings settings = listSettings_;
+    SavePlacement(settings.placement);
     list_.GetColumnWidths(settings.columns, CollectionView::ColumnCount);
-    settings.addInfo = showSidePane_;
-    settings.grid = showGrid_;
     settings.workDir = document_.WorkDir();
     settings.defSortBy = view_.DefaultSortColumn();
     settings.defSortUp = view_.DefaultSortAscending() != 0;
@@ -348,7 +345,7 @@ void RecordListDialog::OnSearchNext() {
 }
 
 void RecordListDialog::OnToggleSidePane() {
-    showSidePane_ = !showSidePane_;
+    listSettings_.addInfo = !listSettings_.addInfo;
     RefreshAll();
     Relayout();
 }
@@ -360,7 +357,7 @@ void RecordListDialog::OnSidePaneDefaultSize() {
 }
 
 void RecordListDialog::OnToggleGrid() {
-    showGrid_ = !showGrid_;
+    listSettings_.grid = !listSettings_.grid;
     ApplyGrid();
     UpdateCommandStates();
 }

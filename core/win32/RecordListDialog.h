@@ -44,8 +44,8 @@ public:
     CollectionDocument& Document() { return document_; }
     const CollectionDocument& Document() const { return document_; }
     const std::string& SectionName() const { return sectionName_; }
-    bool ShowsSidePane() const { return showSidePane_; }
-    bool ShowsGrid() const { return showGrid_; }
+    bool ShowsSidePane() const { return listSettings_.addInfo; }
+    bool ShowsGrid() const { return listSettings_.grid; }
     int PaneWidth() const { return paneWidth_; }
     int NotesHeight() const { return notesHeight_; }
     int StatusHeight() const { return statusHeight_; }
@@ -105,8 +105,8 @@ protected:
     bool ReadListSettings(RecordListSettings& settings);
     // The record list keys as the window would write them now.
     RecordListSettings CurrentListSettings() const;
-    // The switches of the settings dialog alone (side pane, grid, default
-    // sort, live resizing); the caller applies them (ApplyGrid, RefreshAll, Relayout).
+    // Takes the switches from settings (side pane, grid, default sort, live
+    // resizing); the caller applies them (ApplyGrid, RefreshAll, Relayout).
     void SetListSwitches(const RecordListSettings& settings);
 
     void SetButtonRows(int rows) { buttonRows_ = rows; }
@@ -146,8 +146,11 @@ private:
     int notesHeight_ = 0;
     int minEditHeight_ = 0;
     std::string statusFormat_;
-    bool showSidePane_ = true;
-    bool showGrid_ = true;
+    // The switches as the window applies them (side pane, grid), read from
+    // here where they are used. The keys with an owner of their own
+    // (placement, columns, work folder, sort, pane sizes, live resizing) are
+    // taken from it by CurrentListSettings instead.
+    RecordListSettings listSettings_;
     bool menuOpen_ = false;
     bool keepHidden_ = false;
     int placedShowCommand_ = SW_SHOWNORMAL;

@@ -15,7 +15,6 @@
 #include "support/win32/WaitCursor.h"
 #include "support/win32/WinApp.h"
 #include "support/win32/WindowBatch.h"
-#include "support/win32/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstring>
@@ -320,7 +319,7 @@ void M3uImportWindow::LoadSettings() {
     zul::SettingsStore* store = SettingsOfApp();
     if (store == nullptr || !zul::ReadSection(*store, M3uWindowSection, settings.Table()))
         return;
-    zul::Windows::RestorePlacement(*this, settings.placement);
+    RestorePlacement(settings.placement);
     SetItemChecked(WithArtistsId, settings.importInterpreten);
     workDir_ = zul::WithTrailingBackslash(settings.workDir);
 }
@@ -330,7 +329,7 @@ void M3uImportWindow::SaveSettings() const {
     if (store == nullptr)
         return;
     M3uWindowSettings settings;
-    zul::Windows::SavePlacement(*this, settings.placement);
+    SavePlacement(settings.placement);
     settings.importInterpreten = WithArtists();
     settings.workDir = workDir_;
     zul::WriteSection(*store, M3uWindowSection, settings.Table());

@@ -1,6 +1,7 @@
 #include "support/win32/ResizableDialog.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zul::Windows {
 
@@ -101,6 +102,27 @@ void ResizableDialog::KeepMinimumSize(UINT edge, RECT& rect, int minimumWidth, i
             break;
         }
     }
+}
+
+void ResizableDialog::SavePlacement(StoredPlacement& placement) const {
+    WINDOWPLACEMENT place{};
+    place.length = sizeof(place);
+    ::GetWindowPlacement(Handle(), &place);
+    place.length = sizeof(place);
+    std::memcpy(placement, &place, sizeof(place));
+}
+
+int ResizableDialog::RestorePlacement(const StoredPlacement& placement, bool keepHidden) {
+    WINDOWPLACEMENT place{};
+    std::memcpy(&place, placement, sizeof(place));
+    RECT& normal = place.rcNormalPosition;
+    normal.right = std::max<LONG>(normal.right, normal.left + metrics_.minimumWidth);
+    normal.bottom = std::max<LONG>(normal.bottom, normal.top + metrics_.minimumHeight);
+    const int showCommand = static_cast<int>(place.showCmd);
+    if (keepHidden)
+        place.showCmd = SW_HIDE;
+    ::SetWindowPlacement(Handle(), &place);
+    return showCommand;
 }
 
 } // namespace zul::Windows

@@ -35,6 +35,10 @@ class ResizableDialog : public Dialog {
 public:
     using Dialog::Dialog;
 
+    // The dialog's placement as its settings store it: the bytes of a
+    // WINDOWPLACEMENT record.
+    using StoredPlacement = unsigned char[sizeof(WINDOWPLACEMENT)];
+
     const LayoutMetrics& Metrics() const { return metrics_; }
     bool IsResizable() const { return resizable_; }
 
@@ -48,6 +52,14 @@ public:
     // The size-tracking correction: the proposed window rectangle while edge
     // (WMSZ_*) is dragged, kept at the minimum size with the opposite side fixed.
     static void KeepMinimumSize(UINT edge, RECT& rect, int minimumWidth, int minimumHeight);
+
+    // The dialog's placement now, to be stored.
+    void SavePlacement(StoredPlacement& placement) const;
+    // Places the dialog as stored. A normal size smaller than the dialog's
+    // minimum (a larger font, a higher resolution than the one it was stored at)
+    // is enlarged to it, so that the whole layout shows. With keepHidden the
+    // window stays hidden; the answer is the stored show command either way.
+    int RestorePlacement(const StoredPlacement& placement, bool keepHidden = false);
 
 protected:
     bool OnInitDialog() override;
