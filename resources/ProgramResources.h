@@ -1,7 +1,8 @@
 #pragma once
 
 // The program's texts and help command for the framework's own windows: the
-// message box, the help display, the file dialogs and the dialogs' help key.
+// message box, the help display, the file dialogs, the dialogs' help key and
+// the status line that shows the progress of long operations.
 
 #include "resources/resource.h"
 #include "support/win32/ApplicationHost.h"
@@ -20,6 +21,7 @@ inline constexpr zul::Windows::FrameworkResources ProgramResources{
     .openPathTooLong = IDS_ERR_008,
     .savePathTooLong = IDS_ERR_012,
     .helpCommand = IDC_HELP_BUTTON,
+    .statusLine = IDC_STATUS_LINE,
 };
 
 } // namespace kolvane

@@ -23,6 +23,7 @@ struct FrameworkResources {
     UINT openPathTooLong = 0; // numbered errors for a name too long in the file dialogs
     UINT savePathTooLong = 0;
     int helpCommand = 0; // the dialogs' help command: their help button and F1
+    int statusLine = 0;  // the control id of a window's status line (progress of long operations)
 };
 
 // The application object as the framework's windows see it (WinApp is the one

@@ -1,7 +1,7 @@
 #include "support/win32/StatusLineProgress.h"
 
-#include "resources/resource.h"
 #include "support/FormatText.h"
+#include "support/win32/ApplicationHost.h"
 #include "support/win32/ResourceText.h"
 
 namespace zul::Windows {
@@ -11,9 +11,12 @@ DWORD StatusLineProgress::delayMs = 500;
 namespace {
 
 HWND VisibleStatusLine(HWND window) {
+    const int statusId = ApplicationHost::CurrentResources().statusLine;
+    if (statusId == 0)
+        return nullptr;
     for (HWND w = window ? ::GetAncestor(window, GA_ROOT) : nullptr; w != nullptr;
          w = ::GetWindow(w, GW_OWNER)) {
-        HWND status = ::GetDlgItem(w, IDC_STATUS_LINE);
+        HWND status = ::GetDlgItem(w, statusId);
         if (status != nullptr && ::IsWindowVisible(w))
             return status;
     }
