@@ -8,7 +8,6 @@
 #include "resources/resource.h"
 #include "support/FileSystem.h"
 #include "support/PathName.h"
-#include "resources/resource.h"
 #include "support/win32/AppMessageReporter.h"
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
