@@ -3,6 +3,7 @@
 
     scripts/mutants.py [--seed S] [--count N] [--kind portable|win32]
                        [--part K/N] [--limit M] [--flows] [--list | --report]
+                       [--caught-in STATE]
 
 Makes --count single-point mutants (default 160, 60 % in portable code) of the
 program's .cpp files (core, exchange, app, support; not the tests), the same
@@ -19,6 +20,9 @@ A mutant is killed (a test failed), timed out, survived, or did not build.
 Results go to build/mutants/state-<sources>.json after every mutant, so a run
 can be stopped and resumed; --part K/N and --limit M take a share of the
 pending mutants, --kind one part of the code. --report prints the summary.
+--caught-in takes the state file of an earlier run (of the same program code,
+e.g. before the tests changed): only the mutants it caught are tested, and the
+summary lists every one of them that survives now.
 Run it in the background, e.g.
     nice -n 10 scripts/mutants.py --kind portable --limit 40 >build/mutants.log 2>&1 &
 """
@@ -335,7 +339,13 @@ def folder_part(path):
     return parts[0] + ("/win32" if "win32" in parts else "")
 
 
-def report(state, mutants):
+def caught(path):
+    """The ids of the mutants an earlier run killed or timed out."""
+    results = load_state(path)["results"]
+    return {id for id, r in results.items() if r["status"] in ("killed", "timeout")}
+
+
+def report(state, mutants, before=None):
     """Counts per folder and part (as scripts/coverage.sh shows them; caught:
     killed or timed out, of those that built), then the mutants that survived,
     timed out or did not build."""
@@ -360,6 +370,12 @@ def report(state, mutants):
             print(f"\n{status}:")
             for m in listed:
                 print(f"  {m['file']}:{m['line']} {m['op']}: {m['before']}  ->  {m['after']}")
+    if before is not None:
+        lost = [m for m in mutants if m["id"] in before and results.get(m["id"], {}).get("status") == "survived"]
+        untested = sum(1 for m in mutants if m["id"] in before and m["id"] not in results)
+        print(f"\ncaught before: {len(before)}, survive now: {len(lost)}, not tested yet: {untested}")
+        for m in lost:
+            print(f"  {m['file']}:{m['line']} {m['op']}: {m['before']}  ->  {m['after']}")
 
 
 def main():
@@ -372,15 +388,19 @@ def main():
     parser.add_argument("--flows", action="store_true", help="end-to-end flows for Win32 survivors")
     parser.add_argument("--list", action="store_true", help="print the mutants, test none")
     parser.add_argument("--report", action="store_true", help="print the summary, test none")
+    parser.add_argument("--caught-in", metavar="STATE", help="test only what this earlier run caught")
     args = parser.parse_args()
     mutants = make_mutants(args.seed, args.count)
+    before = caught(args.caught_in) if args.caught_in else None
+    if before is not None:
+        mutants = [m for m in mutants if m["id"] in before]
     path = state_path()
     if args.list:
         for i, m in enumerate(mutants):
             print(f"{i:4} {m['kind']:8} {m['file']}:{m['line']} {m['op']}: {m['before']}  ->  {m['after']}")
         return
     if args.report:
-        return report(load_state(path), mutants)
+        return report(load_state(path), mutants, before)
 
     os.makedirs(WORK, exist_ok=True)
     lock = open(os.path.join(WORK, "lock"), "w")
@@ -407,7 +427,7 @@ def main():
         save(path, state)
         print(f"[{n}/{len(pending)}] {status:9} {m['file']}:{m['line']} {m['op']}: {m['before']}  ->  "
               f"{m['after']}  ({', '.join(tested) or '-'}; {time.time() - start:.0f} s)", flush=True)
-    report(state, mutants)
+    report(state, mutants, before)
 
 
 if __name__ == "__main__":
