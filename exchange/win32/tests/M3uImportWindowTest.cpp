@@ -4,7 +4,6 @@
 #include "exchange/win32/M3uImportWindow.h"
 
 #include "exchange/SettingsSections.h"
-#include "support/win32/ResourceText.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
@@ -47,8 +46,8 @@ const char* const WithArtists =
 
 class M3uImportWindowTest : public testing::Test {
 protected:
-    std::string Playlist(const std::string& text, const std::string& name = "Liste.m3u") {
-        const std::string path = folder.File(name);
+    std::string Playlist(const std::string& text) {
+        const std::string path = folder.File("Liste.m3u");
         kvtest::WriteText(path, text);
         return path;
     }
@@ -75,10 +74,8 @@ TEST_F(M3uImportWindowTest, OpensAtTheDefaultPlaceWithEveryRowSelectedAndOkTakes
     M3uImportWindow window;
     const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         const RECT at = d.WindowRect(); // nothing stored yet
-        EXPECT_EQ(at.left, 40);
-        EXPECT_EQ(at.top, 46);
-        EXPECT_EQ(at.right, 420);
-        EXPECT_EQ(at.bottom, 433);
+        const RECT stored{40, 46, 420, 433};
+        EXPECT_TRUE(::EqualRect(&at, &stored));
         EXPECT_EQ(d.GetText(), "Liste.m3u - Aus M3U-Ext importieren");
         EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
         EXPECT_EQ(ArtistColumn(List(d)), Titles);
@@ -160,7 +157,10 @@ TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothing) {
         EXPECT_TRUE(ButtonEnabled(d, IDOK));
         EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_ALL));
         EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_NONE));
-        kvtest::PostKey(d, VK_ESCAPE);
+        // Enter on a button reached with Tab presses that button, not the
+        // default one.
+        ASSERT_TRUE(kvtest::TabTo(d, IDCANCEL));
+        PressKey(d, VK_RETURN);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(window.ResultText(), "");
@@ -228,6 +228,7 @@ TEST_F(M3uImportWindowTest, APlaylistThatCannotBeReadClosesTheWindowAtOnce) {
         {"dialog cancelled", "", 0},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         kvtest::TestApp caseApp;
         kvtest::ModalScript caseScript(caseApp);
         kvtest::TempFolder caseFolder;
@@ -239,18 +240,17 @@ TEST_F(M3uImportWindowTest, APlaylistThatCannotBeReadClosesTheWindowAtOnce) {
         else
             caseScript.CancelSystemDialog();
         M3uImportWindow window;
-        EXPECT_EQ(caseApp.RunModal(window), IDCANCEL) << c.what;
-        EXPECT_TRUE(caseScript.Finished()) << c.what;
+        EXPECT_EQ(caseApp.RunModal(window), IDCANCEL);
+        EXPECT_TRUE(caseScript.Finished());
         // No answer was asked for the window itself: it never waited for input.
-        EXPECT_EQ(caseScript.Seen().size(), c.message != 0 ? 2u : 1u) << c.what;
-        EXPECT_EQ(window.FileName(), "") << c.what;
-        EXPECT_EQ(window.ResultText(), "") << c.what;
+        EXPECT_EQ(caseScript.Seen().size(), c.message != 0 ? 2u : 1u);
+        EXPECT_EQ(window.FileName(), "");
+        EXPECT_EQ(window.ResultText(), "");
         // The folder chosen is stored all the same.
         zul::SettingsStore* store = caseApp.Settings();
         ASSERT_TRUE(store->OpenSection(kolvane::M3uWindowSection));
         EXPECT_EQ(store->GetString("WorkDir", "<none>"),
-                  c.message != 0 ? caseFolder.Path().string() + "\\" : ".\\")
-            << c.what;
+                  c.message != 0 ? caseFolder.Path().string() + "\\" : ".\\");
         store->CloseSection();
     }
 }
@@ -263,11 +263,9 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     store->CloseSection();
 
     const std::string path = Playlist(FivePlaylist);
-    ASSERT_EQ(zul::Windows::LoadResourceText(IDS_FILTER_M3U),
-              "M3U-Playlist (*.m3u)|*.m3u|Alle Dateien (*.*)|*.*||");
     const auto offer = [](const std::string& folder) {
         return kvtest::FileDialogOffer{FileDialog::Kind::Open,
-                                       zul::Windows::LoadResourceText(IDS_FILTER_M3U), "",
+                                       "M3U-Playlist (*.m3u)|*.m3u|Alle Dateien (*.*)|*.*||", "",
                                        kvtest::OpenForReading, folder};
     };
     script.ExpectFileDialog(offer("C:\\Musik\\"), path);
@@ -287,25 +285,19 @@ TEST_F(M3uImportWindowTest, SettingsAreReadAtOpeningAndWrittenAtDestructionAlsoA
     ASSERT_TRUE(store->OpenSection(kolvane::M3uWindowSection));
     EXPECT_FALSE(store->GetBool("ImportInterpreten", true));
     EXPECT_EQ(store->GetString("WorkDir", ""), FolderOfPlaylists());
-    unsigned char placement[44] = {};
-    const unsigned char none[44] = {};
-    store->GetBinary("Placement", 44, none, placement);
-    store->CloseSection();
     WINDOWPLACEMENT stored{};
-    std::memcpy(&stored, placement, sizeof(stored));
+    const unsigned char none[sizeof(stored)] = {};
+    store->GetBinary("Placement", sizeof(stored), none, reinterpret_cast<unsigned char*>(&stored));
+    store->CloseSection();
     EXPECT_EQ(stored.length, sizeof(WINDOWPLACEMENT));
     EXPECT_EQ(stored.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
-    EXPECT_EQ(stored.rcNormalPosition.left, moved.left);
-    EXPECT_EQ(stored.rcNormalPosition.top, moved.top);
-    EXPECT_EQ(stored.rcNormalPosition.right, moved.right);
-    EXPECT_EQ(stored.rcNormalPosition.bottom, moved.bottom);
+    EXPECT_TRUE(::EqualRect(&stored.rcNormalPosition, &moved));
 
     // The next window opens where this one was, in the stored folder.
     script.ExpectFileDialog(offer(FolderOfPlaylists()), path);
     script.Then([&](Dialog& d) {
         const RECT at = d.WindowRect();
-        EXPECT_EQ(at.left, moved.left);
-        EXPECT_EQ(at.bottom, moved.bottom);
+        EXPECT_TRUE(::EqualRect(&at, &moved));
         EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
         kvtest::PostKey(d, VK_ESCAPE);
     });
@@ -334,75 +326,32 @@ TEST_F(M3uImportWindowTest, ResizingPlacesEachControlOnceByTheWindowsMetrics) {
 
         const RECT client = d.ClientRect();
         const int w = client.right, h = client.bottom;
-        auto rectOf = [&](int id) { return d.Item(id).RectInParent(); };
-        const RECT list = rectOf(M3uImportWindow::ListId);
-        EXPECT_EQ(list.left, marginX);
-        EXPECT_EQ(list.top, gapY + marginY + checkRow);
-        EXPECT_EQ(list.right, w - marginX);
-        EXPECT_EQ(list.bottom - list.top,
-                  h - 2 * (gapY + marginY) - (gapY + buttonH) - checkRow - status);
-        const RECT line = rectOf(M3uImportWindow::StatusId);
-        EXPECT_EQ(line.left, marginX);
-        EXPECT_EQ(line.top, h - marginY - status);
-        EXPECT_EQ(line.right, w - marginX);
-        EXPECT_EQ(line.bottom, h - marginY);
         const int buttonTop = h - status - marginY - gapY - buttonH;
-        const int lefts[] = {marginX, marginX + buttonW + gapX, w - marginX - buttonW};
-        const int ids[] = {IDOK, IDCANCEL, IDC_HELP_BUTTON};
-        for (int i = 0; i < 3; ++i) {
-            const RECT b = rectOf(ids[i]);
-            EXPECT_EQ(b.left, lefts[i]) << ids[i];
-            EXPECT_EQ(b.top, buttonTop) << ids[i];
-            EXPECT_EQ(b.right - b.left, buttonW) << ids[i];
-            EXPECT_EQ(b.bottom - b.top, buttonH) << ids[i];
+        const int listTop = gapY + marginY + checkRow;
+        const struct {
+            int id;
+            RECT expected;
+        } controls[] = {
+            {M3uImportWindow::ListId, {marginX, listTop, w - marginX, buttonTop - gapY}},
+            {M3uImportWindow::StatusId, {marginX, h - marginY - status, w - marginX, h - marginY}},
+            {IDOK, {marginX, buttonTop, marginX + buttonW, buttonTop + buttonH}},
+            {IDCANCEL,
+             {marginX + buttonW + gapX, buttonTop, marginX + 2 * buttonW + gapX, buttonTop + buttonH}},
+            {IDC_HELP_BUTTON, {w - marginX - buttonW, buttonTop, w - marginX, buttonTop + buttonH}},
+        };
+        for (const auto& c : controls) {
+            const RECT actual = d.Item(c.id).RectInParent();
+            EXPECT_TRUE(::EqualRect(&actual, &c.expected))
+                << c.id << ": " << actual.left << "," << actual.top << "," << actual.right << ","
+                << actual.bottom;
         }
         // The check box stays where the dialog resource has it.
         RECT box{7, 7, 7 + 97, 7 + 10};
         ::MapDialogRect(d.Handle(), &box);
-        EXPECT_EQ(rectOf(M3uImportWindow::WithArtistsId).left, box.left);
-        EXPECT_EQ(rectOf(M3uImportWindow::WithArtistsId).top, box.top);
+        const RECT check = d.Item(M3uImportWindow::WithArtistsId).RectInParent();
+        EXPECT_EQ(check.left, box.left);
+        EXPECT_EQ(check.top, box.top);
         EXPECT_EQ(ListView_GetColumnWidth(List(d), 0), Window(List(d)).ClientRect().right);
         kvtest::Press(d, IDCANCEL);
     });
-}
-
-// Enter on a button reached with Tab presses that button, not the default one.
-TEST_F(M3uImportWindowTest, HelpOpensTheImportPageAndEnterPressesTheFocusedButton) {
-    app.SetHelpFolder(kvtest::SourceHelpFolder());
-    M3uImportWindow window;
-    const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
-        PressKey(d, VK_F1);
-        kvtest::Press(d, IDC_HELP_BUTTON);
-        kvtest::Command(d.Handle(), IDC_HELP_BUTTON);
-        ASSERT_TRUE(kvtest::TabTo(d, IDC_HELP_BUTTON));
-        PressKey(d, VK_RETURN);
-        ASSERT_TRUE(kvtest::TabTo(d, IDCANCEL));
-        PressKey(d, VK_RETURN);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(4, "help/ref_dlg_import_m3u.html"));
-}
-
-TEST(M3uImportWindowResources, MenusAndKeysAreThoseOfTheWindow) {
-    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_M3U),
-              "&Datei\n"
-              "  1 &Importieren\tStrg-Enter\n"
-              "  -\n"
-              "  2 &Abbrechen\tESC\n"
-              "&Bearbeiten\n"
-              "  1209 Mit &Interpreten importieren\tStrg-Alt-I\n"
-              "  -\n"
-              "  1017 Alles &markieren\tStrg-A\n"
-              "  1018 Markierungen au&fheben\tStrg-U\n"
-              "&Hilfe\n"
-              "  9 &Hilfe ...\tF1\n");
-    EXPECT_EQ(kvtest::MenuResource(IDR_MENU_M3U_CONTEXT), "\n"
-                                                          "  1209 Mit &Interpreten importieren\n"
-                                                          "  -\n"
-                                                          "  1017 Alles &markieren\n"
-                                                          "  1018 Markierungen au&fheben\n");
-
-    EXPECT_EQ(kvtest::AcceleratorResource(IDR_ACCEL_M3U),
-              "Ctrl+65=1017 Ctrl+Alt+73=1209 Ctrl+85=1018 112=9 Ctrl+13=1 ");
 }
