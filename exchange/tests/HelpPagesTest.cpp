@@ -69,7 +69,8 @@ std::vector<fs::path> PagesIn(const fs::path& folder) {
     return pages;
 }
 
-// A topic is "page" or "page#anchor"; the program splits at the last "#".
+// A topic is "page" or "page#anchor"; the program splits at the last "#". An
+// anchor is also written <a name=...> for old browsers.
 Problems MissingTopics(const fs::path& folder, const std::vector<std::string>& topics) {
     Problems problems;
     for (const std::string& topic : topics) {
@@ -80,6 +81,10 @@ Problems MissingTopics(const fs::path& folder, const std::vector<std::string>& t
             problems.push_back("page missing: " + topic);
         } else if (!anchor.empty() && IdsOf(ReadPage(folder / page)).count(anchor) == 0) {
             problems.push_back("anchor missing: " + topic);
+        } else if (!anchor.empty() &&
+                   ReadPage(folder / page).find("<a name=\"" + anchor + "\"></a>") ==
+                       std::string::npos) {
+            problems.push_back("no anchor for old browsers: " + topic);
         }
     }
     return problems;
@@ -149,7 +154,8 @@ bool IsUtf8(const std::string& bytes) {
     return true;
 }
 
-// Every page says it is UTF-8 (and is), has a title and leads back to the start page.
+// Every page says it is UTF-8 (and is), has a title and leads back to the start page, which
+// leads to every page.
 Problems DeclarationProblems(const fs::path& folder) {
     Problems problems;
     for (const fs::path& file : PagesIn(folder)) {
@@ -171,6 +177,13 @@ Problems DeclarationProblems(const fs::path& folder) {
             std::find(links.begin(), links.end(), kolvane::HelpStartPage) == links.end()) {
             problems.push_back(name + ": no link back to the start page");
         }
+        if (name == kolvane::HelpStartPage) {
+            for (const fs::path& other : PagesIn(folder)) {
+                const std::string target = other.filename().string();
+                if (target != name && std::find(links.begin(), links.end(), target) == links.end())
+                    problems.push_back(name + ": no link to " + target);
+            }
+        }
     }
     return problems;
 }
@@ -188,17 +201,10 @@ std::string Page(const std::string& title, const std::string& body) {
            title + "</title>\n</head>\n<body>\n" + body + "\n</body>\n</html>\n";
 }
 
-TEST(HelpPages, EveryTopicTheProgramRequestsExistsWithItsAnchor) {
+TEST(HelpPages, EveryTopicExistsAndThePagesHoldTogetherOffline) {
     EXPECT_EQ(MissingTopics(HelpFolder(), AllTopics()), Problems{});
-}
-
-TEST(HelpPages, MessageAnchorsAlsoWorkInOldBrowsers) {
-    for (const auto& message : kolvane::MessageHelpTopics) {
-        std::string topic = message.topic;
-        std::string anchor = topic.substr(topic.rfind('#') + 1);
-        std::string page = ReadPage(HelpFolder() / topic.substr(0, topic.rfind('#')));
-        EXPECT_NE(page.find("<a name=\"" + anchor + "\"></a>"), std::string::npos) << topic;
-    }
+    EXPECT_EQ(BrokenReferences(HelpFolder()), Problems{});
+    EXPECT_EQ(DeclarationProblems(HelpFolder()), Problems{});
 }
 
 TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
@@ -216,36 +222,12 @@ TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
     EXPECT_EQ(actual, expected);
 }
 
-TEST(HelpPages, LinksStayInsideTheHelpAndReachWhatTheyName) {
-    EXPECT_EQ(BrokenReferences(HelpFolder()), Problems{});
-}
-
-TEST(HelpPages, PagesDeclareUtf8HaveATitleAndLeadHome) {
-    EXPECT_EQ(DeclarationProblems(HelpFolder()), Problems{});
-}
-
-TEST(HelpPages, StartPageLinksToEveryPage) {
-    std::vector<std::string> links = AttributeValues(ReadPage(HelpFolder() / "index.html"), "href");
-    for (const fs::path& file : PagesIn(HelpFolder())) {
-        std::string name = file.filename().string();
-        if (name != kolvane::HelpStartPage) {
-            EXPECT_NE(std::find(links.begin(), links.end(), name), links.end()) << name;
-        }
-    }
-}
-
 // The checks above must notice what they look for; here they run on a broken help folder.
-TEST(HelpPageChecks, ReportAMissingPageAndAMissingAnchor) {
-    kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("a.html"), Page("A", "<h2 id=\"x\">x</h2> <p data-id=\"y\">"));
-    Problems problems = MissingTopics(folder.Path(), {"a.html#x", "a.html#y", "b.html", "a.html"});
-    EXPECT_EQ(problems, (Problems{"anchor missing: a.html#y", "page missing: b.html"}));
-}
-
-TEST(HelpPageChecks, ReportBrokenLinksScriptsAndNetworkResources) {
+TEST(HelpPageChecks, ReportWhatIsMissingBrokenOrUnsafe) {
     kvtest::TempFolder folder;
     kvtest::WriteText(folder.File("a.html"),
                       Page("A",
+                           "<h2 id=\"x\">x</h2> <p data-id=\"y\"> <a name=\"here\"></a>"
                            "<p id=\"here\"><a href=\"#here\">ok</a> <a href='b.html#there'>ok</a>"
                            " <a href=\"#gone\">1</a> <a href=\"c.html\">2</a>"
                            " <a href=\"b.html#nowhere\">3</a> <img src=\"https://x.test/i.png\">"
@@ -259,18 +241,22 @@ TEST(HelpPageChecks, ReportBrokenLinksScriptsAndNetworkResources) {
                         "a.html: leaves the help folder: mailto:someone",
                         "a.html: leaves the help folder: https://x.test/i.png",
                         "style.css: loads a resource"}));
+    EXPECT_EQ(MissingTopics(folder.Path(), {"a.html#x", "a.html#y", "c.html", "a.html#here"}),
+              (Problems{"no anchor for old browsers: a.html#x", "anchor missing: a.html#y",
+                        "page missing: c.html"}));
 }
 
 TEST(HelpPageChecks, ReportMissingCharsetTitleEncodingAndWayHome) {
     kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("index.html"), Page("Start", "<p>Start</p>"));
+    kvtest::WriteText(folder.File("index.html"), Page("Start", "<a href=\"a.html\">a</a>"));
     kvtest::WriteText(folder.File("a.html"), "<html><head><title> </title></head>"
                                              "<body><a href=\"index.html\">home</a></body></html>");
     kvtest::WriteText(folder.File("b.html"), Page("B", "<p>Gr\xF6\xDF"
                                                        "e</p>"));
     EXPECT_EQ(DeclarationProblems(folder.Path()),
               (Problems{"a.html: no <meta charset=\"utf-8\">", "a.html: no title",
-                        "b.html: not UTF-8", "b.html: no link back to the start page"}));
+                        "b.html: not UTF-8", "b.html: no link back to the start page",
+                        "index.html: no link to b.html"}));
 }
 
 } // namespace

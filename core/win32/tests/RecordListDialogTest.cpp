@@ -40,8 +40,11 @@ protected:
 
 } // namespace
 
-TEST_F(RecordListDialogTest, DefaultPaneSizeFromTheMeasuredBaseUnits) {
-    TestListWindow window;
+// Every control where the base units of the real dialog put it: the list,
+// the panes and their bars, one row of buttons and the status line. (The
+// notes keep their smallest height above the buttons.)
+TEST_F(RecordListDialogTest, DefaultPaneSizeAndTheControlsAroundTheBarsFromTheMeasuredBaseUnits) {
+    TestListWindow window(1);
     window.Open();
     HWND w = window.Handle();
     const POINT base = BaseUnits(w);
@@ -52,26 +55,22 @@ TEST_F(RecordListDialogTest, DefaultPaneSizeFromTheMeasuredBaseUnits) {
     Drain();
     Command(w, IDM_SIDE_PANE_DEFAULT);
     const int paneWidth = base.x * 160 / 4;
-    const int notesHeight = base.y * 60 / 8;
     EXPECT_EQ(window.PaneWidth(), paneWidth);
-    EXPECT_EQ(window.NotesHeight(), notesHeight);
 
     const RECT client = Client(w);
     const int gapX = base.x * 5 / 4, gapY = base.y * 5 / 8;
     const int marginX = base.x * 7 / 4, marginY = base.y * 7 / 8;
-    const int status = base.y * 11 / 8;
     // The bars, centred on their positions.
     const RECT barV = RectOf(window.SplitterV().Handle());
     EXPECT_EQ(barV.left, client.right - paneWidth - gapX / 2);
     EXPECT_EQ(barV.right, client.right - paneWidth + gapX / 2);
     const RECT barH = RectOf(window.SplitterH().Handle());
-    EXPECT_EQ(barH.top, client.bottom - notesHeight - gapY / 2);
-    // List, edits and status line around them.
+    EXPECT_EQ(barH.top, client.bottom - window.NotesHeight() - gapY / 2);
+    // List and edits around them, the buttons above the status line.
     const RECT list = RectOf(window.View().List().Handle());
     EXPECT_EQ(list.left, marginX);
     EXPECT_EQ(list.top, marginY);
     EXPECT_EQ(list.right, barV.left);
-    EXPECT_EQ(list.bottom, client.bottom - marginY - status - gapY);
     const RECT tracks = RectOf(::GetDlgItem(w, IDC_TRACKS_EDIT));
     EXPECT_EQ(tracks.left, barV.right);
     EXPECT_EQ(tracks.right, client.right - marginX);
@@ -79,31 +78,19 @@ TEST_F(RecordListDialogTest, DefaultPaneSizeFromTheMeasuredBaseUnits) {
     const RECT notes = RectOf(::GetDlgItem(w, IDC_NOTES_EDIT));
     EXPECT_EQ(notes.top, barH.bottom);
     EXPECT_EQ(notes.bottom, list.bottom);
-    const RECT line = RectOf(::GetDlgItem(w, IDC_STATUS_LINE));
-    EXPECT_EQ(line.top, client.bottom - marginY - status);
-    EXPECT_EQ(line.bottom - line.top, status);
-    EXPECT_EQ(line.right, client.right - marginX);
-}
-
-TEST_F(RecordListDialogTest, ButtonsInTheGridAboveTheStatusLine) {
-    TestListWindow window(1);
-    window.Open();
-    HWND w = window.Handle();
-    const POINT base = BaseUnits(w);
-    const RECT client = Client(w);
-    const int marginX = base.x * 7 / 4, marginY = base.y * 7 / 8, gapY = base.y * 5 / 8;
     const RECT close = RectOf(::GetDlgItem(w, IDOK));
     const RECT help = RectOf(::GetDlgItem(w, IDC_HELP_BUTTON));
-    const RECT line = RectOf(::GetDlgItem(w, IDC_STATUS_LINE));
     EXPECT_EQ(close.left, marginX);
     EXPECT_EQ(close.right - close.left, base.x * 50 / 4);
     EXPECT_EQ(close.bottom - close.top, base.y * 14 / 8);
-    EXPECT_EQ(close.bottom + gapY, line.top);
+    EXPECT_EQ(list.bottom + gapY, close.top);
     EXPECT_EQ(help.right, client.right - marginX);
     EXPECT_EQ(help.top, close.top);
-    const RECT list = RectOf(window.View().List().Handle());
-    EXPECT_EQ(list.bottom + gapY, close.top);
+    const RECT line = RectOf(::GetDlgItem(w, IDC_STATUS_LINE));
+    EXPECT_EQ(close.bottom + gapY, line.top);
     EXPECT_EQ(line.bottom, client.bottom - marginY);
+    EXPECT_EQ(line.bottom - line.top, base.y * 11 / 8);
+    EXPECT_EQ(line.right, client.right - marginX);
 }
 
 TEST_F(RecordListDialogTest, SidePaneOffHidesBarsAndWidensTheList) {
@@ -113,13 +100,11 @@ TEST_F(RecordListDialogTest, SidePaneOffHidesBarsAndWidensTheList) {
     EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
     Command(w, IDM_SIDE_PANE);
     EXPECT_FALSE(window.ShowsSidePane());
-    EXPECT_FALSE(::IsWindowVisible(window.SplitterV().Handle()));
-    EXPECT_FALSE(::IsWindowVisible(window.SplitterH().Handle()));
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(w, IDC_TRACKS_EDIT)));
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(w, IDC_NOTES_EDIT)));
-    const POINT base = BaseUnits(w);
+    for (HWND pane : {window.SplitterV().Handle(), window.SplitterH().Handle(),
+                      ::GetDlgItem(w, IDC_TRACKS_EDIT), ::GetDlgItem(w, IDC_NOTES_EDIT)})
+        EXPECT_FALSE(::IsWindowVisible(pane));
     const RECT list = RectOf(window.View().List().Handle());
-    EXPECT_EQ(list.right - list.left, Client(w).right - 2 * (base.x * 7 / 4));
+    EXPECT_EQ(list.right - list.left, Client(w).right - 2 * (BaseUnits(w).x * 7 / 4));
     EXPECT_FALSE(MenuChecked(w, IDM_SIDE_PANE));
     EXPECT_FALSE(MenuEnabled(w, IDM_SIDE_PANE_DEFAULT));
     Command(w, IDM_SIDE_PANE);
@@ -259,10 +244,9 @@ TEST_F(RecordListDialogTest, DefaultsWithoutStoredSettings) {
     window.Open();
     const POINT base = BaseUnits(window.Handle());
     HWND list = window.View().List().Handle();
-    EXPECT_EQ(ListView_GetColumnWidth(list, 0), 120);
-    EXPECT_EQ(ListView_GetColumnWidth(list, 1), 150);
-    EXPECT_EQ(ListView_GetColumnWidth(list, 2), 60);
-    EXPECT_EQ(ListView_GetColumnWidth(list, 3), 70);
+    const int widths[] = {120, 150, 60, 70};
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(ListView_GetColumnWidth(list, column), widths[column]);
     EXPECT_TRUE(window.ShowsSidePane());
     EXPECT_TRUE(window.ShowsGrid());
     EXPECT_EQ(window.Document().WorkDir(), ".\\");
@@ -273,17 +257,15 @@ TEST_F(RecordListDialogTest, DefaultsWithoutStoredSettings) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     ::GetWindowPlacement(window.Handle(), &placement);
-    EXPECT_EQ(placement.rcNormalPosition.left, 19);
-    EXPECT_EQ(placement.rcNormalPosition.top, 32);
-    EXPECT_EQ(placement.rcNormalPosition.right, 761);
-    EXPECT_EQ(placement.rcNormalPosition.bottom, 478);
+    const RECT stored{19, 32, 761, 478};
+    EXPECT_TRUE(::EqualRect(&placement.rcNormalPosition, &stored));
 }
 
 TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
     ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
     const int columns[4] = {80, 90, 40, 50};
     store->PutIntList("Columns", 4, columns);
-    store->PutBool("AddInfo", true);
+    store->PutBool("AddInfo", false);
     store->PutBool("Grid", false);
     store->PutString("WorkDir", "C:\\Daten");
     store->PutInt("DefSortBy", 9);
@@ -301,6 +283,7 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
         base = BaseUnits(window.Handle());
         HWND list = window.View().List().Handle();
         EXPECT_EQ(ListView_GetColumnWidth(list, 1), 90);
+        EXPECT_FALSE(window.ShowsSidePane());
         EXPECT_FALSE(window.ShowsGrid());
         EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & LVS_EX_GRIDLINES, 0u);
         EXPECT_EQ(window.Document().WorkDir(), "C:\\Daten\\");
@@ -350,7 +333,7 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
     store->GetIntList("Columns", 4, none, widths);
     EXPECT_EQ(widths[0], 111);
     EXPECT_EQ(widths[1], 90);
-    EXPECT_FALSE(store->GetBool("AddInfo", true));
+    EXPECT_TRUE(store->GetBool("AddInfo", false));
     EXPECT_FALSE(store->GetBool("Grid", true));
     EXPECT_EQ(store->GetString("WorkDir", ""), "C:\\Daten\\");
     EXPECT_EQ(store->GetInt("DefSortBy", -5), 3);
@@ -371,46 +354,24 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
     EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, 900);
     EXPECT_EQ(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top, 600);
     store->CloseSection();
-
-    // Read again, the window comes back the same.
-    TestListWindow again;
-    again.Open();
-    RECT r{};
-    ::GetWindowRect(again.Handle(), &r);
-    EXPECT_EQ(r.right - r.left, 900);
-    EXPECT_FALSE(again.ShowsSidePane());
-    EXPECT_EQ(ListView_GetColumnWidth(again.View().List().Handle(), 0), 111);
 }
 
-TEST_F(RecordListDialogTest, StoredWorkDirWithBackslashStaysAndEmptyBecomesOne) {
-    ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
-    store->PutString("WorkDir", "D:\\Musik\\");
-    store->CloseSection();
-    {
+// A stored folder keeps its backslash and an empty one becomes one; a huge
+// stored pane leaves the list one button wide.
+TEST_F(RecordListDialogTest, StoredWorkDirsAndAHugePane) {
+    for (const char* stored : {"D:\\Musik\\", ""}) {
+        ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
+        store->PutString("WorkDir", stored);
+        const int metric[2] = {5000, 60};
+        store->PutIntList("InfoMetric", 2, metric);
+        store->CloseSection();
         TestListWindow window;
         window.Open();
-        EXPECT_EQ(window.Document().WorkDir(), "D:\\Musik\\");
+        EXPECT_EQ(window.Document().WorkDir(), *stored ? stored : "\\");
+        const RECT list = RectOf(window.View().List().Handle());
+        EXPECT_EQ(list.right - list.left, BaseUnits(window.Handle()).x * 50 / 4);
+        EXPECT_EQ(RectOf(window.SplitterV().Handle()).left, list.right);
     }
-    ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
-    store->PutString("WorkDir", "");
-    store->CloseSection();
-    TestListWindow window;
-    window.Open();
-    EXPECT_EQ(window.Document().WorkDir(), "\\");
-}
-
-TEST_F(RecordListDialogTest, HugeStoredPaneKeepsTheListOneButtonWide) {
-    ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
-    const int metric[2] = {5000, 60};
-    store->PutIntList("InfoMetric", 2, metric);
-    store->CloseSection();
-    TestListWindow window;
-    window.Open();
-    const POINT base = BaseUnits(window.Handle());
-    const RECT list = RectOf(window.View().List().Handle());
-    EXPECT_EQ(list.right - list.left, base.x * 50 / 4);
-    const RECT bar = RectOf(window.SplitterV().Handle());
-    EXPECT_EQ(bar.left, list.right);
 }
 
 // One resize moves each control once, in one batch; the window is laid out
