@@ -33,6 +33,11 @@ protected:
         return {r.right, r.bottom};
     }
     static RECT RectOf(HWND window) { return Window(window).RectInParent(); }
+    // A splitter bar's scroll message as the bar sends it to the window.
+    static void Scroll(HWND window, UINT message, HWND bar, int code, int position) {
+        ::PostMessageA(window, message, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
+        Drain();
+    }
     static RECT Client(HWND window) { return Window(window).ClientRect(); }
 
     zul::SettingsStore* store = nullptr;
@@ -50,9 +55,7 @@ TEST_F(RecordListDialogTest, DefaultPaneSizeAndTheControlsAroundTheBarsFromTheMe
     const POINT base = BaseUnits(w);
     ASSERT_GT(base.x, 0);
     // Drag the panes elsewhere first, then back to the default size.
-    ::PostMessageA(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 200),
-                   reinterpret_cast<LPARAM>(window.SplitterV().Handle()));
-    Drain();
+    Scroll(w, WM_HSCROLL, window.SplitterV().Handle(), SB_THUMBPOSITION, 200);
     Command(w, IDM_SIDE_PANE_DEFAULT);
     const int paneWidth = base.x * 160 / 4;
     EXPECT_EQ(window.PaneWidth(), paneWidth);
@@ -125,24 +128,16 @@ TEST_F(RecordListDialogTest, OutlineDragMovesThePanesOnlyAtTheEnd) {
     const int before = window.PaneWidth();
     const int target = client.right - before - 30;
     HWND bar = window.SplitterV().Handle();
-    ::PostMessageA(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, target), reinterpret_cast<LPARAM>(bar));
-    Drain();
+    Scroll(w, WM_HSCROLL, bar, SB_THUMBTRACK, target);
     EXPECT_EQ(window.PaneWidth(), before);
-    ::PostMessageA(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, target),
-                   reinterpret_cast<LPARAM>(bar));
-    Drain();
+    Scroll(w, WM_HSCROLL, bar, SB_THUMBPOSITION, target);
     EXPECT_EQ(window.PaneWidth(), before + 30);
     EXPECT_EQ(window.SplitterV().Position(), target);
     // The horizontal bar the same way, with the notes height.
-    HWND barH = window.SplitterH().Handle();
     const int notes = window.NotesHeight();
-    ::PostMessageA(w, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, client.bottom - notes - 10),
-                   reinterpret_cast<LPARAM>(barH));
-    Drain();
+    Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBTRACK, client.bottom - notes - 10);
     EXPECT_EQ(window.NotesHeight(), notes);
-    ::PostMessageA(w, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, client.bottom - notes - 10),
-                   reinterpret_cast<LPARAM>(barH));
-    Drain();
+    Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBPOSITION, client.bottom - notes - 10);
     EXPECT_EQ(window.NotesHeight(), notes + 10);
 }
 

@@ -34,15 +34,20 @@ protected:
         ASSERT_EQ(ArtistColumn(list), "Adams,Berg,Cage,Mahler,Zappa");
     }
 
+    // The search dialog answered with text and direction by a button.
+    static ModalScript::DialogAction Answer(const std::string& text, bool down,
+                                            int button = IDOK) {
+        return [=](Dialog& d) {
+            d.SetItemText(IDC_SEARCH_TEXT, text);
+            const int direction = down ? IDC_SEARCH_DOWN : IDC_SEARCH_UP;
+            ::SendDlgItemMessageA(d.Handle(), direction, BM_CLICK, 0, 0);
+            Press(d, button);
+        };
+    }
     // The search command, its dialog answered with text and direction.
     void Search(const std::string& text, bool down) {
         ModalScript script;
-        script.Then([text, down](Dialog& d) {
-            d.SetItemText(IDC_SEARCH_TEXT, text);
-            ::SendDlgItemMessageA(d.Handle(), down ? IDC_SEARCH_DOWN : IDC_SEARCH_UP, BM_CLICK, 0,
-                                  0);
-            Press(d, IDOK);
-        });
+        script.Then(Answer(text, down));
         Command(window.Handle(), IDM_SEARCH);
         EXPECT_TRUE(script.Finished());
     }
@@ -74,33 +79,24 @@ TEST_F(SearchTest, DownwardsFromNoFocusInDisplayOrderThenAgainUntilTheEnd) {
     EXPECT_EQ(FocusedRow(list), 3);
 }
 
-TEST_F(SearchTest, SecondSearchShowsThePreviousTextAndDirection) {
+// The dialog shows the previous text and direction; Cancel keeps both for
+// "Weitersuchen".
+TEST_F(SearchTest, TheDialogShowsThePreviousSearchAndCancelKeepsIt) {
     Search("cage", false);
     EXPECT_EQ(FocusedRow(list), -1); // upwards without a focus finds nothing
     ModalScript script;
-    script.Then([](Dialog& d) {
+    script.Then([&](Dialog& d) {
         EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT)), "cage");
         EXPECT_TRUE(d.IsItemChecked(IDC_SEARCH_UP));
-        ::SendDlgItemMessageA(d.Handle(), IDC_SEARCH_DOWN, BM_CLICK, 0, 0);
-        Press(d, IDOK);
+        Answer("a", true)(d);
     });
     Command(window.Handle(), IDM_SEARCH);
-    EXPECT_EQ(FocusedRow(list), 2);
-    EXPECT_TRUE(window.LastSearchDown());
-}
-
-TEST_F(SearchTest, CancelKeepsThePreviousTextForSearchAgain) {
-    Search("a", true);
     EXPECT_EQ(FocusedRow(list), 0);
-    {
-        ModalScript script;
-        script.Then([](Dialog& d) {
-            d.SetItemText(IDC_SEARCH_TEXT, "zzz");
-            Press(d, IDCANCEL);
-        });
-        Command(window.Handle(), IDM_SEARCH);
-    }
+    script.Then(Answer("zzz", false, IDCANCEL));
+    Command(window.Handle(), IDM_SEARCH);
+    EXPECT_TRUE(script.Finished());
     EXPECT_EQ(window.LastSearchText(), "a");
+    EXPECT_TRUE(window.LastSearchDown());
     Command(window.Handle(), IDM_SEARCH_NEXT);
     EXPECT_EQ(FocusedRow(list), 1); // "Berg": "über Nacht" has an a
 }
