@@ -22,6 +22,7 @@ using zul::Windows::SystemDialog;
 namespace {
 
 constexpr char App[] = "Kolvane-Verwaltung";
+constexpr char NativeFilter[] = "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||";
 
 class DocumentTest : public testing::Test {
 protected:
@@ -66,18 +67,10 @@ TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
     window.Document().SetWorkDir(folder);
     {
         ModalScript script;
-        script.ThenSystem([&](SystemDialog& dialog) {
-            auto& file = dynamic_cast<FileDialog&>(dialog);
-            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Save);
-            EXPECT_EQ(file.Filter(), "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||");
-            EXPECT_EQ(file.DefaultExtension(), "kvd");
-            EXPECT_EQ(file.InitialFolder(), folder);
-            EXPECT_EQ(file.Path(), ""); // untitled: no initial name
-            EXPECT_EQ(file.Flags(),
-                      static_cast<DWORD>(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                                         OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN));
-            file.AnswerPath(folder + "liste.kvd");
-        });
+        const DWORD flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                            OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN;
+        script.ExpectFileDialog({FileDialog::Kind::Save, NativeFilter, "kvd", flags, folder},
+                                folder + "liste.kvd");
         EXPECT_EQ(window.Document().Save(), 1); // untitled: Save is Save As
         EXPECT_TRUE(script.Finished());
     }
@@ -128,18 +121,8 @@ TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
     window.View().SetDefaultSort(0, 0);
     {
         ModalScript script;
-        script.ThenSystem([&](SystemDialog& dialog) {
-            auto& file = dynamic_cast<FileDialog&>(dialog);
-            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Open);
-            EXPECT_EQ(file.Filter(), "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||");
-            EXPECT_EQ(file.DefaultExtension(), "");
-            EXPECT_EQ(file.Path(), "");
-            EXPECT_EQ(file.InitialFolder(), folder);
-            EXPECT_EQ(file.Flags(),
-                      static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                                         OFN_HIDEREADONLY | OFN_READONLY));
-            file.AnswerPath(path);
-        });
+        script.ExpectFileDialog({FileDialog::Kind::Open, NativeFilter, "", OpenForReading, folder},
+                                path);
         EXPECT_EQ(window.Document().LoadWithDialog(), 1);
     }
     EXPECT_EQ(ArtistColumn(window.View().List().Handle()), "c,b,a");
@@ -149,10 +132,8 @@ TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
 
     // Another filter, as the import window gives it.
     ModalScript script;
-    script.ThenSystem([&](SystemDialog& dialog) {
-        EXPECT_EQ(dynamic_cast<FileDialog&>(dialog).Filter(), "x (*.x)|*.x||");
-        dialog.Answer(IDCANCEL);
-    });
+    script.ExpectFileDialog({FileDialog::Kind::Open, "x (*.x)|*.x||", "", OpenForReading, folder},
+                            "");
     EXPECT_EQ(window.Document().LoadWithDialog("x (*.x)|*.x||"), 0);
     EXPECT_EQ(window.Document().FileName(), "sammlung.kvd"); // a cancel changes nothing
 }

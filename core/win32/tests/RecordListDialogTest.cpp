@@ -208,22 +208,21 @@ TEST_F(RecordListDialogTest, CommandStatesOfTheListCommands) {
     HWND w = window.Handle();
     HWND list = window.View().List().Handle();
     window.RefreshAll();
-    EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_ALL));
-    EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_NONE));
-    EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH));
-    EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH_NEXT));
+    const auto states = [w] {
+        std::string enabled;
+        for (UINT id : {IDM_SELECT_ALL, IDM_SELECT_NONE, IDM_SEARCH, IDM_SEARCH_NEXT})
+            enabled += std::to_string(id) + (MenuEnabled(w, id) ? "+ " : "- ");
+        return enabled;
+    };
+    EXPECT_EQ(states(), "1017- 1018- 1019- 1020- ");
     window.View().AppendAll(Entries({"a", "b"}), false);
     window.RefreshAll();
-    EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL));
-    EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_NONE));
-    EXPECT_TRUE(MenuEnabled(w, IDM_SEARCH));
-    EXPECT_FALSE(MenuEnabled(w, IDM_SEARCH_NEXT));
+    EXPECT_EQ(states(), "1017+ 1018- 1019+ 1020- ");
     ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
     Drain();
-    EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_ALL));
-    EXPECT_TRUE(MenuEnabled(w, IDM_SELECT_NONE));
+    EXPECT_EQ(states(), "1017+ 1018+ 1019+ 1020- ");
     Command(w, IDM_SELECT_ALL);
-    EXPECT_FALSE(MenuEnabled(w, IDM_SELECT_ALL));
+    EXPECT_EQ(states(), "1017- 1018+ 1019+ 1020- ");
 
     EXPECT_TRUE(MenuChecked(w, IDM_GRID));
     EXPECT_NE(ListView_GetExtendedListViewStyle(list) & LVS_EX_GRIDLINES, 0u);

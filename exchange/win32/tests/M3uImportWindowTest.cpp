@@ -61,7 +61,14 @@ protected:
 
     static HWND List(Dialog& d) { return ::GetDlgItem(d.Handle(), M3uImportWindow::ListId); }
     static std::string Status(Dialog& d) { return d.ItemText(M3uImportWindow::StatusId); }
-    static bool ButtonEnabled(Dialog& d, int id) { return d.Item(id).IsEnabled(); }
+    // Whether "&Importieren" is enabled as a button, then as each command:
+    // "button+ 1+ 1017- 1018+".
+    static std::string States(Dialog& d) {
+        std::string states = d.Item(IDOK).IsEnabled() ? "button+" : "button-";
+        for (UINT id : {IDOK, IDM_SELECT_ALL, IDM_SELECT_NONE})
+            states += " " + std::to_string(id) + (MenuEnabled(d.Handle(), id) ? "+" : "-");
+        return states;
+    }
 
     kvtest::TestApp app;
     kvtest::ModalScript script{app};
@@ -82,10 +89,7 @@ TEST_F(M3uImportWindowTest, OpensAtTheDefaultPlaceWithEveryRowSelectedAndOkTakes
         EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{0, 1, 2, 3, 4}));
         EXPECT_EQ(::GetFocus(), List(d));
         EXPECT_EQ(Status(d), "5 Eintr\xE4ge, 5 ausgew\xE4hlt");
-        EXPECT_TRUE(ButtonEnabled(d, IDOK));
-        EXPECT_TRUE(MenuEnabled(d.Handle(), IDOK));
-        EXPECT_FALSE(MenuEnabled(d.Handle(), IDM_SELECT_ALL)); // all are
-        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_NONE));
+        EXPECT_EQ(States(d), "button+ 1+ 1017- 1018+"); // all are selected
         EXPECT_FALSE(MenuChecked(d.Handle(), IDM_M3U_WITH_ARTISTS));
         // One column without a header, as wide as the list.
         EXPECT_NE(Window(List(d)).Style() & LVS_NOCOLUMNHEADER, 0);
@@ -138,10 +142,7 @@ TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothing) {
         PressKey(d, 'U', kvtest::Ctrl);
         EXPECT_EQ(SelectedRows(List(d)), std::vector<int>{});
         EXPECT_EQ(Status(d), "5 Eintr\xE4ge, 0 ausgew\xE4hlt");
-        EXPECT_FALSE(ButtonEnabled(d, IDOK));
-        EXPECT_FALSE(MenuEnabled(d.Handle(), IDOK));
-        EXPECT_FALSE(MenuEnabled(d.Handle(), IDM_SELECT_NONE));
-        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_ALL));
+        EXPECT_EQ(States(d), "button- 1- 1017+ 1018-");
         // Neither Ctrl+Enter, Enter nor the menu item ends the window.
         PressKey(d, VK_RETURN, kvtest::Ctrl);
         PressKey(d, VK_RETURN);
@@ -151,12 +152,10 @@ TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothing) {
 
         PressKey(d, 'A', kvtest::Ctrl);
         EXPECT_EQ(SelectedRows(List(d)).size(), 5u);
-        EXPECT_FALSE(MenuEnabled(d.Handle(), IDM_SELECT_ALL));
+        EXPECT_EQ(States(d), "button+ 1+ 1017- 1018+");
         kvtest::SelectRows(List(d), {4});
         Drain(d);
-        EXPECT_TRUE(ButtonEnabled(d, IDOK));
-        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_ALL));
-        EXPECT_TRUE(MenuEnabled(d.Handle(), IDM_SELECT_NONE));
+        EXPECT_EQ(States(d), "button+ 1+ 1017+ 1018+");
         // Enter on a button reached with Tab presses that button, not the
         // default one.
         ASSERT_TRUE(kvtest::TabTo(d, IDCANCEL));
