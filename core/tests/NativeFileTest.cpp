@@ -72,6 +72,13 @@ protected:
 
     std::vector<std::string> FolderContents() const { return NamesIn(folder.Path()); }
 
+    // The entries read are exactly these.
+    void ExpectLoaded(const DiscCollection& expected) const {
+        ASSERT_EQ(loaded.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(loaded[i].CompareAll(expected[i]), 0) << i;
+    }
+
     kvtest::TempFolder folder;
     std::string path = folder.File("liste.kvd");
     kvtest::RecordingReporter reporter;
@@ -89,9 +96,7 @@ TEST_F(NativeFile, WorkedExampleAndEmptyCollectionBytes) {
         SCOPED_TRACE(entries.size());
         EXPECT_EQ(Save(entries), bytes);
         EXPECT_EQ(Load(bytes), 1);
-        ASSERT_EQ(loaded.size(), entries.size());
-        for (std::size_t i = 0; i < entries.size(); ++i)
-            EXPECT_EQ(loaded[i].CompareAll(entries[i]), 0);
+        ExpectLoaded(entries);
         EXPECT_TRUE(reporter.errors.empty());
     }
 }
@@ -141,8 +146,7 @@ TEST_F(NativeFile, OtherPrefixesWideStringsAndTrailingBytesAreRead) {
     for (const auto& [bytes, entry] : cases) {
         SCOPED_TRACE(entry.Artist);
         EXPECT_EQ(Load(bytes), 1);
-        ASSERT_EQ(loaded.size(), 1u);
-        EXPECT_EQ(loaded[0].CompareAll(entry), 0);
+        ExpectLoaded({entry});
         EXPECT_TRUE(reporter.errors.empty());
     }
 }
@@ -157,9 +161,7 @@ TEST_F(NativeFile, RoundTripKeepsEveryByte) {
     };
     const Bytes first = Save(entries);
     ASSERT_EQ(Load(first), 1);
-    ASSERT_EQ(loaded.size(), entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        EXPECT_EQ(loaded[i].CompareAll(entries[i]), 0) << i;
+    ExpectLoaded(entries);
     EXPECT_EQ(Save(loaded), first);
 }
 
@@ -219,9 +221,7 @@ TEST_F(NativeFile, EndInsideTheEntriesKeepsWhatWasReadAndTheCountOfEntries) {
         reporter.errors.clear();
         EXPECT_EQ(Load(bytes), 0);
         EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_009});
-        ASSERT_EQ(loaded.size(), entries.size());
-        for (std::size_t i = 0; i < entries.size(); ++i)
-            EXPECT_EQ(loaded[i].CompareAll(entries[i]), 0) << i;
+        ExpectLoaded(entries);
     }
 }
 
