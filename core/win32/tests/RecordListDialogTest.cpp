@@ -348,6 +348,13 @@ TEST_F(RecordListDialogTest, SettingsRoundTripWithConversions) {
     EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, 900);
     EXPECT_EQ(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top, 600);
     store->CloseSection();
+
+    // Read again, the window comes back where it was.
+    TestListWindow again;
+    again.Open();
+    const RECT at = Window(again.Handle()).WindowRect();
+    EXPECT_EQ(at.right - at.left, 900);
+    EXPECT_TRUE(again.ShowsSidePane());
 }
 
 // A stored folder keeps its backslash and an empty one becomes one; a huge
