@@ -20,6 +20,7 @@
 #include "testkit/win32/MessageLog.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
+#include "testkit/win32/TestApp.h"
 #include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>
@@ -304,7 +305,9 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
 
 // ---------------------------------------------------------------- in the window
 
-TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuAndCtrlEnter) {
+TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
+    kvtest::TestApp app; // records the help pages asked for
+    app.SetHelpFolder(kvtest::SourceHelpFolder());
     const std::string path = folder.File("cdplayer.ini");
     kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n0=Strange Brew\r\n"
                             "[B2]\r\nArtist=Abba\r\n"
@@ -315,7 +318,7 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuAndCtrlEnter) {
         shown.push_back(entry.Artist);
         shownParent = parent;
     });
-    ModalScript script;
+    ModalScript script(app);
     script.ChooseFile(path).Then([&](Dialog& d) {
         HWND w = d.Handle();
         HWND list = List(d);
@@ -374,6 +377,8 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuAndCtrlEnter) {
 
         PressKey(d, 'A', Ctrl);
         EXPECT_EQ(states(), "1+ 1022- 1017- 1018+ 1019+ 1020- 1043+ button+");
+        PressKey(d, VK_F1);
+        EXPECT_EQ(app.PagesAsked(), std::vector<std::string>{"help/ref_dlg_import.html"});
         PressKey(d, 'I', Ctrl);
         EXPECT_FALSE(MenuChecked(w, IDM_SIDE_PANE));
         EXPECT_FALSE(MenuEnabled(w, IDM_SIDE_PANE_DEFAULT));

@@ -136,7 +136,8 @@ TEST_F(M3uImportWindowTest, TheCheckBoxAndCtrlAltISwitchTheTextsAndKeepTheSelect
     store->CloseSection();
 }
 
-TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothing) {
+TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothingAndHelpOpensTheImportPage) {
+    app.SetHelpFolder(kvtest::SourceHelpFolder());
     M3uImportWindow window;
     const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         PressKey(d, 'U', kvtest::Ctrl);
@@ -156,6 +157,8 @@ TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothing) {
         kvtest::SelectRows(List(d), {4});
         Drain(d);
         EXPECT_EQ(States(d), "button+ 1+ 1017+ 1018+");
+        PressKey(d, VK_F1);
+        kvtest::Press(d, IDC_HELP_BUTTON);
         // Enter on a button reached with Tab presses that button, not the
         // default one.
         ASSERT_TRUE(kvtest::TabTo(d, IDCANCEL));
@@ -163,6 +166,7 @@ TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothing) {
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(window.ResultText(), "");
+    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, "help/ref_dlg_import_m3u.html"));
 }
 
 TEST_F(M3uImportWindowTest, TheContextMenuShowsTheStatesOfTheWindow) {
