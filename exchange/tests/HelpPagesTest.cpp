@@ -196,11 +196,6 @@ std::vector<std::string> AllTopics() {
     return topics;
 }
 
-std::string Page(const std::string& title, const std::string& body) {
-    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-           title + "</title>\n</head>\n<body>\n" + body + "\n</body>\n</html>\n";
-}
-
 TEST(HelpPages, EveryTopicExistsAndThePagesHoldTogetherOffline) {
     EXPECT_EQ(MissingTopics(HelpFolder(), AllTopics()), Problems{});
     EXPECT_EQ(BrokenReferences(HelpFolder()), Problems{});
@@ -222,38 +217,21 @@ TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
     EXPECT_EQ(actual, expected);
 }
 
-// The checks above must notice what they look for; here they run on a broken help folder.
+// The checks above must notice what they look for; here they run on a help
+// folder with every kind of fault.
 TEST(HelpPageChecks, ReportWhatIsMissingBrokenOrUnsafe) {
-    kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("a.html"),
-                      Page("A",
-                           "<h2 id=\"x\">x</h2> <p data-id=\"y\"> <a name=\"here\"></a>"
-                           "<p id=\"here\"><a href=\"#here\">ok</a> <a href='b.html#there'>ok</a>"
-                           " <a href=\"#gone\">1</a> <a href=\"c.html\">2</a>"
-                           " <a href=\"b.html#nowhere\">3</a> <img src=\"https://x.test/i.png\">"
-                           " <a href=\"mailto:someone\">5</a> <script>6</script>"));
-    kvtest::WriteText(folder.File("b.html"), Page("B", "<h2 id=\"there\">t</h2>"));
-    kvtest::WriteText(folder.File("style.css"), "body { background: url(x.png); }\n");
-    EXPECT_EQ(BrokenReferences(folder.Path()),
+    const fs::path broken = fs::path(KV_SOURCE_DIR) / "exchange/tests/data/broken-help";
+    EXPECT_EQ(MissingTopics(broken, {"a.html#x", "a.html#y", "c.html", "a.html#here"}),
+              (Problems{"no anchor for old browsers: a.html#x", "anchor missing: a.html#y",
+                        "page missing: c.html"}));
+    EXPECT_EQ(BrokenReferences(broken),
               (Problems{"a.html: has a script", "a.html: link to a missing anchor: #gone",
                         "a.html: link to a missing file: c.html",
                         "a.html: link to a missing anchor: b.html#nowhere",
                         "a.html: leaves the help folder: mailto:someone",
                         "a.html: leaves the help folder: https://x.test/i.png",
                         "style.css: loads a resource"}));
-    EXPECT_EQ(MissingTopics(folder.Path(), {"a.html#x", "a.html#y", "c.html", "a.html#here"}),
-              (Problems{"no anchor for old browsers: a.html#x", "anchor missing: a.html#y",
-                        "page missing: c.html"}));
-}
-
-TEST(HelpPageChecks, ReportMissingCharsetTitleEncodingAndWayHome) {
-    kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("index.html"), Page("Start", "<a href=\"a.html\">a</a>"));
-    kvtest::WriteText(folder.File("a.html"), "<html><head><title> </title></head>"
-                                             "<body><a href=\"index.html\">home</a></body></html>");
-    kvtest::WriteText(folder.File("b.html"), Page("B", "<p>Gr\xF6\xDF"
-                                                       "e</p>"));
-    EXPECT_EQ(DeclarationProblems(folder.Path()),
+    EXPECT_EQ(DeclarationProblems(broken),
               (Problems{"a.html: no <meta charset=\"utf-8\">", "a.html: no title",
                         "b.html: not UTF-8", "b.html: no link back to the start page",
                         "index.html: no link to b.html"}));
