@@ -102,42 +102,6 @@ TEST_F(DocumentTest, SaveAsWhoseWriteFailsKeepsTheNewNameMarkedModified) {
     EXPECT_EQ(Title(), std::string(" * neu.kvd - ") + App);
 }
 
-TEST_F(DocumentTest, SaveOfANamedCollectionWritesItsFile) {
-    const std::string path = WriteCollection("a.kvd", {"x"});
-    EXPECT_EQ(window.Document().OpenPath(path), 1);
-    window.View().Add(Entry("y"));
-    {
-        ModalScript script; // no dialog at all
-        EXPECT_EQ(window.Document().Save(), 1);
-        EXPECT_TRUE(script.Seen().empty());
-    }
-    EXPECT_EQ(ArtistsOf(path), "x;y;");
-    EXPECT_EQ(Title(), std::string("a.kvd - ") + App);
-}
-
-TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
-    const std::string path = WriteCollection("sammlung.kvd", {"c", "a", "b"});
-    window.Document().SetWorkDir(folder);
-    window.View().SetDefaultSort(0, 0);
-    {
-        ModalScript script;
-        script.ExpectFileDialog({FileDialog::Kind::Open, NativeFilter, "", OpenForReading, folder},
-                                path);
-        EXPECT_EQ(window.Document().LoadWithDialog(), 1);
-    }
-    EXPECT_EQ(ArtistColumn(window.View().List().Handle()), "c,b,a");
-    EXPECT_EQ(window.Document().FileName(), "sammlung.kvd");
-    EXPECT_FALSE(window.View().IsModified());
-    EXPECT_EQ(Title(), std::string("sammlung.kvd - ") + App);
-
-    // Another filter, as the import window gives it.
-    ModalScript script;
-    script.ExpectFileDialog({FileDialog::Kind::Open, "x (*.x)|*.x||", "", OpenForReading, folder},
-                            "");
-    EXPECT_EQ(window.Document().LoadWithDialog("x (*.x)|*.x||"), 0);
-    EXPECT_EQ(window.Document().FileName(), "sammlung.kvd"); // a cancel changes nothing
-}
-
 TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
     const std::string path = WriteCollection("a.kvd", {"x", "y"});
     ASSERT_EQ(window.Document().OpenPath(path), 1);

@@ -90,10 +90,6 @@ void WriteLegacyPair(const std::string& dataPath, const DiscCollection& entries)
                       std::string(entries.size(), '1'));
 }
 
-INT_PTR CALLBACK NoDialogProcedure(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
 void WriteNative(const std::string& path, const DiscCollection& entries) {
     kvtest::RecordingReporter reporter;
     ASSERT_EQ(kolvane::SaveNativeFile(path, entries, reporter), 1);
@@ -133,22 +129,6 @@ protected:
 };
 
 } // namespace
-
-// ---------------------------------------------------------------- resources
-
-// Lines never wrap (Wine wraps a long paragraph in quadratic time): both
-// panes scroll both ways.
-TEST(ImportWindowResources, BothPanesScrollBothWays) {
-    HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMPORT),
-                                       nullptr, &NoDialogProcedure, 0);
-    ASSERT_NE(dialog, nullptr);
-    for (const int pane : {IDC_TRACKS_EDIT, IDC_NOTES_EDIT}) {
-        const LONG_PTR style = ::GetWindowLongPtrA(::GetDlgItem(dialog, pane), GWL_STYLE);
-        EXPECT_EQ(style & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL),
-                  ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL);
-    }
-    ::DestroyWindow(dialog);
-}
 
 // ---------------------------------------------------------------- the three kinds
 
@@ -246,28 +226,13 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
         std::function<void(const std::string& path)> write;
         UINT message; // 0: none
     };
-    const auto text = [](const char* content) {
-        return [content](const std::string& path) { kvtest::WriteText(path, content); };
-    };
     const Case cases[] = {
         {"cancelled file dialog", ImportKind::CdPlayerIni, nullptr, nullptr, 0},
         {"missing ini", ImportKind::CdPlayerIni, "fehlt.ini", nullptr, IDS_ERR_002},
-        {"ini broken after two good sections", ImportKind::CdPlayerIni, "kaputt.ini",
-         text("[A1]\r\nArtist=Cream\r\n[B2]\r\nTitle=Arrival\r\nkein Schluessel\r\n"), IDS_ERR_003},
-        {"empty ini", ImportKind::CdPlayerIni, "leer.ini", text(""), IDS_WARN_503},
-        {"not a native file", ImportKind::NativeFile, "fremd.kvd", text("KOLX"), IDS_ERR_010},
+        {"not a native file", ImportKind::NativeFile, "fremd.kvd",
+         [](const std::string& path) { kvtest::WriteText(path, "KOLX"); }, IDS_ERR_010},
         {"empty native file", ImportKind::NativeFile, "leer.kvd",
          [](const std::string& path) { WriteNative(path, {}); }, IDS_WARN_503},
-        {"legacy data file missing", ImportKind::LegacyV1, "OHNE0.$$$", nullptr, IDS_ERR_004},
-        {"legacy allocation file missing", ImportKind::LegacyV1, "HALB0.$$$",
-         [](const std::string& path) { kvtest::WriteText(FolderOf(path) + "HALB1.$$$", ""); },
-         IDS_ERR_005},
-        {"legacy data file of the wrong length", ImportKind::LegacyV1, "LANG1.$$$",
-         [](const std::string& path) {
-             kvtest::WriteText(path, "x");
-             kvtest::WriteText(FolderOf(path) + "LANG2.$$$", "");
-         },
-         IDS_ERR_003},
         {"empty legacy pair", ImportKind::LegacyV1, "NULL1.$$$",
          [](const std::string& path) { WriteLegacyPair(path, {}); }, IDS_WARN_503},
     };
@@ -336,17 +301,6 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
             ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, kvtest::RowPoint(list, row));
             kvtest::Drain(d);
         };
-        // The buttons: one row, "&Importieren" and "&Abbrechen" from the left,
-        // "&Hilfe" at the right margin.
-        const auto place = [&](int id) { return d.Item(id).RectInParent(); };
-        RECT base{0, 0, 4, 8};
-        ::MapDialogRect(w, &base);
-        EXPECT_EQ(place(IDOK).left, base.right * 7 / 4);
-        EXPECT_EQ(place(IDCANCEL).left, place(IDOK).right + base.right * 5 / 4);
-        EXPECT_EQ(place(IDC_HELP_BUTTON).right, d.ClientRect().right - base.right * 7 / 4);
-        for (int id : {IDCANCEL, IDC_HELP_BUTTON})
-            EXPECT_EQ(place(id).top, place(IDOK).top);
-
         ::SetFocus(list);
         EXPECT_EQ(states(), "1- 1022- 1017+ 1018- 1019+ 1020- 1043+ button-");
         EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
