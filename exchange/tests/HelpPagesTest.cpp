@@ -136,58 +136,6 @@ Problems BrokenReferences(const fs::path& folder) {
     return problems;
 }
 
-bool IsUtf8(const std::string& bytes) {
-    for (size_t i = 0; i < bytes.size();) {
-        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        const size_t follow = lead < 0x80             ? 0
-                              : (lead & 0xE0) == 0xC0 ? 1
-                              : (lead & 0xF0) == 0xE0 ? 2
-                              : (lead & 0xF8) == 0xF0 ? 3
-                                                      : 4;
-        if (follow == 4 || bytes.size() - i <= follow)
-            return false;
-        for (size_t k = 1; k <= follow; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += follow + 1;
-    }
-    return true;
-}
-
-// Every page says it is UTF-8 (and is), has a title and leads back to the start page, which
-// leads to every page.
-Problems DeclarationProblems(const fs::path& folder) {
-    Problems problems;
-    for (const fs::path& file : PagesIn(folder)) {
-        const std::string name = file.filename().string();
-        const std::string page = ReadPage(file);
-        const std::string lower = LowerAscii(page);
-        if (lower.find("<meta charset=\"utf-8\">") == std::string::npos)
-            problems.push_back(name + ": no <meta charset=\"utf-8\">");
-        if (!IsUtf8(page))
-            problems.push_back(name + ": not UTF-8");
-        size_t open = lower.find("<title>");
-        size_t close = lower.find("</title>");
-        if (open == std::string::npos || close == std::string::npos ||
-            lower.find_first_not_of(" \t\r\n", open + 7) >= close) {
-            problems.push_back(name + ": no title");
-        }
-        std::vector<std::string> links = AttributeValues(page, "href");
-        if (name != kolvane::HelpStartPage &&
-            std::find(links.begin(), links.end(), kolvane::HelpStartPage) == links.end()) {
-            problems.push_back(name + ": no link back to the start page");
-        }
-        if (name == kolvane::HelpStartPage) {
-            for (const fs::path& other : PagesIn(folder)) {
-                const std::string target = other.filename().string();
-                if (target != name && std::find(links.begin(), links.end(), target) == links.end())
-                    problems.push_back(name + ": no link to " + target);
-            }
-        }
-    }
-    return problems;
-}
-
 std::vector<std::string> AllTopics() {
     std::vector<std::string> topics{kolvane::HelpStartPage};
     topics.insert(topics.end(), kolvane::DialogHelpTopics.begin(), kolvane::DialogHelpTopics.end());
@@ -199,7 +147,6 @@ std::vector<std::string> AllTopics() {
 TEST(HelpPages, EveryTopicExistsAndThePagesHoldTogetherOffline) {
     EXPECT_EQ(MissingTopics(HelpFolder(), AllTopics()), Problems{});
     EXPECT_EQ(BrokenReferences(HelpFolder()), Problems{});
-    EXPECT_EQ(DeclarationProblems(HelpFolder()), Problems{});
 }
 
 TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
@@ -231,10 +178,6 @@ TEST(HelpPageChecks, ReportWhatIsMissingBrokenOrUnsafe) {
                         "a.html: leaves the help folder: mailto:someone",
                         "a.html: leaves the help folder: https://x.test/i.png",
                         "style.css: loads a resource"}));
-    EXPECT_EQ(DeclarationProblems(broken),
-              (Problems{"a.html: no <meta charset=\"utf-8\">", "a.html: no title",
-                        "b.html: not UTF-8", "b.html: no link back to the start page",
-                        "index.html: no link to b.html"}));
 }
 
 } // namespace

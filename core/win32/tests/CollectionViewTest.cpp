@@ -31,32 +31,17 @@ protected:
 
 } // namespace
 
-TEST_F(CollectionViewTest, ColumnsHeadingsAndCellTextsWithThePlaceholder) {
-    HWND header = ListView_GetHeader(list);
-    ASSERT_EQ(Header_GetItemCount(header), 4);
-    std::string headings;
-    for (int column = 0; column < 4; ++column) {
-        char text[64] = {};
-        LVCOLUMNA info{};
-        info.mask = LVCF_TEXT | LVCF_FMT;
-        info.pszText = text;
-        info.cchTextMax = sizeof(text);
-        ASSERT_TRUE(ListView_GetColumn(list, column, &info));
-        headings += std::string(text) + ",";
-        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
-    }
-    EXPECT_EQ(headings, "Interpret,Titel,Jahr,ID,");
-    EXPECT_NE(ListView_GetExtendedListViewStyle(list) & LVS_EX_FULLROWSELECT, 0u);
-
+// Four columns; an empty field shows the placeholder.
+TEST_F(CollectionViewTest, ColumnsAndCellTextsWithThePlaceholder) {
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 4);
     DiscEntry empty;
     empty.Tracks = "only tracks";
     View().AppendAll({Entry("Sch\xF6nberg", "Pierrot", "1912", "7A2B"), empty}, false);
+    const char* full[] = {"Sch\xF6nberg", "Pierrot", "1912", "7A2B"};
     for (int column = 0; column < 4; ++column) {
-        const char* full[] = {"Sch\xF6nberg", "Pierrot", "1912", "7A2B"};
         EXPECT_EQ(CellText(list, 0, column), full[column]);
         EXPECT_EQ(CellText(list, 1, column), "<ohne>");
     }
-    EXPECT_EQ(ListView_GetItemCount(list), 2);
 }
 
 TEST_F(CollectionViewTest, LongFieldIsCutToTheListsBuffer) {

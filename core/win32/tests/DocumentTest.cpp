@@ -195,15 +195,6 @@ TEST_F(DocumentTest, OpenPathMakesARelativePathAbsolute) {
     EXPECT_EQ(window.Document().WorkDir(), std::string(full));
 }
 
-TEST_F(DocumentTest, OpenPathOfAMissingFileReportsItAndForgetsTheName) {
-    ModalScript script;
-    script.ExpectMessage(IDS_ERR_008);
-    EXPECT_EQ(window.Document().OpenPath(folder + "nicht-da.kvd"), 0);
-    EXPECT_EQ(window.Document().FileName(), "");
-    EXPECT_EQ(window.Document().WorkDir(), folder);
-    EXPECT_EQ(Title(), App);
-}
-
 // Two windows on one file, or another program writing it: a save over a file
 // that changed since this window loaded or saved it asks first, and Enter
 // keeps the other's version.
@@ -258,8 +249,12 @@ TEST_F(DocumentTest, OpeningAMissingFileOffersTheCompleteCopyASaveLeft) {
             Press(d, button);
         };
     };
+    // Declined, the missing file is reported and its name forgotten.
     script.Then(answer(IDCANCEL)).ExpectMessage(IDS_ERR_008);
     EXPECT_EQ(window.Document().OpenPath(path), 0);
+    EXPECT_EQ(window.Document().FileName(), "");
+    EXPECT_EQ(window.Document().WorkDir(), folder);
+    EXPECT_EQ(Title(), App);
     script.Then(answer(IDOK));
     EXPECT_EQ(window.Document().OpenPath(path), 1);
     EXPECT_TRUE(script.Finished());

@@ -81,10 +81,17 @@ TEST_F(SearchTest, DownwardsFromNoFocusInDisplayOrderThenAgainUntilTheEnd) {
 
 // The dialog shows the previous text and direction; Cancel keeps both for
 // "Weitersuchen".
+// The first one opens empty, downwards, with the focus in the edit.
 TEST_F(SearchTest, TheDialogShowsThePreviousSearchAndCancelKeepsIt) {
-    Search("cage", false);
-    EXPECT_EQ(FocusedRow(list), -1); // upwards without a focus finds nothing
     ModalScript script;
+    script.Then([&](Dialog& d) {
+        EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT)), "");
+        EXPECT_TRUE(d.IsItemChecked(IDC_SEARCH_DOWN));
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT));
+        Answer("cage", false)(d);
+    });
+    Command(window.Handle(), IDM_SEARCH);
+    EXPECT_EQ(FocusedRow(list), -1); // upwards without a focus finds nothing
     script.Then([&](Dialog& d) {
         EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT)), "cage");
         EXPECT_TRUE(d.IsItemChecked(IDC_SEARCH_UP));
