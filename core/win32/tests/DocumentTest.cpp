@@ -24,11 +24,10 @@ namespace {
 constexpr char App[] = "Kolvane-Verwaltung";
 constexpr char NativeFilter[] = "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||";
 
-class DocumentTest : public testing::Test {
+class DocumentTest : public ListWindowTest {
 protected:
     void SetUp() override {
-        ListSettings().DeleteSection(TestListWindow::Section);
-        window.Open();
+        ListWindowTest::SetUp();
         folder = folderFiles.Path().string() + "\\";
     }
 
@@ -57,7 +56,6 @@ protected:
 
     TempFolder folderFiles;
     std::string folder; // ends in a backslash
-    TestListWindow window;
 };
 
 } // namespace
@@ -117,7 +115,7 @@ TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
         EXPECT_TRUE(script.Finished());
     }
     EXPECT_TRUE(window.View().Entries().empty());
-    EXPECT_EQ(ListView_GetItemCount(window.ListControl().Handle()), 0); // the list with it
+    EXPECT_EQ(ListView_GetItemCount(list), 0); // the list with it
     EXPECT_EQ(window.Document().FileName(), "");
     EXPECT_FALSE(window.View().IsModified());
     EXPECT_EQ(Title(), App);

@@ -12,12 +12,10 @@ using zul::Windows::Dialog;
 
 namespace {
 
-class SearchTest : public testing::Test {
+class SearchTest : public ListWindowTest {
 protected:
     void SetUp() override {
-        ListSettings().DeleteSection(TestListWindow::Section);
-        window.Open();
-        list = window.View().List().Handle();
+        ListWindowTest::SetUp();
         kolvane::DiscEntry notes = Entry("Mahler");
         notes.Notes = "Zeile\r\nsteht \xDC"
                       "BER allem";
@@ -51,9 +49,6 @@ protected:
         Command(window.Handle(), IDM_SEARCH);
         EXPECT_TRUE(script.Finished());
     }
-
-    TestListWindow window;
-    HWND list = nullptr;
 };
 
 } // namespace

@@ -82,4 +82,17 @@ private:
     int rows_;
 };
 
+// A test with one open list window, its settings section cleared before.
+class ListWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ListSettings().DeleteSection(TestListWindow::Section);
+        window.Open();
+        list = window.View().List().Handle();
+    }
+
+    TestListWindow window;
+    HWND list = nullptr;
+};
+
 } // namespace kvtest
