@@ -98,7 +98,7 @@ TEST_F(M3uImportWindowTest, OpensAtTheDefaultPlaceWithEveryRowSelectedAndOkTakes
     EXPECT_TRUE(script.Finished());
 }
 
-TEST_F(M3uImportWindowTest, TheCheckBoxAndCtrlAltISwitchTheTextsAndKeepTheSelection) {
+TEST_F(M3uImportWindowTest, TheCheckBoxCtrlAltIAndTheContextMenuKeepTheSelection) {
     M3uImportWindow window;
     const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         kvtest::SelectRows(List(d), {1, 3});
@@ -108,6 +108,16 @@ TEST_F(M3uImportWindowTest, TheCheckBoxAndCtrlAltISwitchTheTextsAndKeepTheSelect
         Drain(d);
         EXPECT_EQ(ArtistColumn(List(d)), WithArtists);
         EXPECT_TRUE(MenuChecked(d.Handle(), IDM_M3U_WITH_ARTISTS));
+        EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{1, 3}));
+        // The context menu shows the window's states, by a right click and by
+        // Shift+F10 at the focused row.
+        EXPECT_EQ(kvtest::RowContextMenu(d, List(d), 1), "1209+ 1017+ 1018+ ");
+        ::SetFocus(List(d));
+        const kvtest::OpenedMenu byKey = kvtest::ContextMenuByKey(d, VK_F10, true);
+        EXPECT_EQ(byKey.seen, "1209+ 1017+ 1018+ ");
+        const POINT origin = kvtest::RowMenuOrigin(List(d), kvtest::FocusedRow(List(d)));
+        EXPECT_EQ(byKey.origin.x, origin.x);
+        EXPECT_EQ(byKey.origin.y, origin.y);
         EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{1, 3}));
 
         PressKey(d, 'I', kvtest::Ctrl | kvtest::Alt);
@@ -161,28 +171,6 @@ TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothingAndHelpOpensT
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(window.ResultText(), "");
     EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, "help/ref_dlg_import_m3u.html"));
-}
-
-TEST_F(M3uImportWindowTest, TheContextMenuShowsTheStatesOfTheWindow) {
-    M3uImportWindow window;
-    Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
-        HWND list = List(d);
-        auto rightClick = [&](int row) { return kvtest::RowContextMenu(d, list, row); };
-        // All five selected: nothing more to select.
-        EXPECT_EQ(rightClick(2), "1209+ 1017- 1018+ ");
-        kvtest::Press(d, M3uImportWindow::WithArtistsId);
-        kvtest::SelectRows(list, {1});
-        Drain(d);
-        EXPECT_EQ(rightClick(1), "1209+ 1017+ 1018+ ");
-
-        ::SetFocus(list);
-        const kvtest::OpenedMenu byKey = kvtest::ContextMenuByKey(d, VK_F10, true);
-        EXPECT_EQ(byKey.seen, "1209+ 1017+ 1018+ ");
-        const POINT expected = kvtest::RowMenuOrigin(list, 1);
-        EXPECT_EQ(byKey.origin.x, expected.x);
-        EXPECT_EQ(byKey.origin.y, expected.y);
-        kvtest::Press(d, IDCANCEL);
-    });
 }
 
 TEST_F(M3uImportWindowTest, ARowTextIsCutToTheListsBufferAndOkTakesItWhole) {
