@@ -238,24 +238,6 @@ TEST_F(RecordListDialogTest, DefaultsAndASettingsRoundTripWithConversions) {
     store->CloseSection();
 }
 
-// A stored folder keeps its backslash and an empty one becomes one; a huge
-// stored pane leaves the list one button wide.
-TEST_F(RecordListDialogTest, StoredWorkDirsAndAHugePane) {
-    for (const char* stored : {"D:\\Musik\\", ""}) {
-        ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
-        store->PutString("WorkDir", stored);
-        const int metric[2] = {5000, 60};
-        store->PutIntList("InfoMetric", 2, metric);
-        store->CloseSection();
-        TestListWindow window;
-        window.Open();
-        EXPECT_EQ(window.Document().WorkDir(), *stored ? stored : "\\");
-        const RECT list = RectOf(window.View().List().Handle());
-        EXPECT_EQ(list.right - list.left, BaseUnits(window.Handle()).x * 50 / 4);
-        EXPECT_EQ(RectOf(window.SplitterV().Handle()).left, list.right);
-    }
-}
-
 // One resize moves each control once, in one batch; the window is laid out
 // once when it opens, after its settings are in place.
 TEST_F(RecordListDialogTest, EachControlMovesOncePerResizeAndTheWindowIsLaidOutOnceAtStart) {
