@@ -143,13 +143,18 @@ TEST(Collection, ClearPutsTheChangedDefaultSortIntoForce) {
 // Every field, umlauts in either case as code page 1252 maps them, line
 // breaks as characters; from the row after the focus, without wrap-around.
 TEST(Collection, SearchWalksTheRowsInDisplayOrder) {
-    const std::string uber = "\xFC" "ber";
+    const std::string uber = "\xFC"
+                             "ber";
     DiscEntry notes = Entry("Mahler");
-    notes.Notes = "Zeile eins\r\nsteht \xDC" "BER der zweiten";
+    notes.Notes = "Zeile eins\r\nsteht \xDC"
+                  "BER der zweiten";
     DiscEntry tracks = Entry("Berg");
-    tracks.Tracks = "1. Stra\xDF" "e";
+    tracks.Tracks = "1. Stra\xDF"
+                    "e";
     Collection c;
-    c.AppendAll({Entry("\xE4rger"), notes, tracks, Entry("Adams", "\xDC" "BER alles")});
+    c.AppendAll({Entry("\xE4rger"), notes, tracks,
+                 Entry("Adams", "\xDC"
+                                "BER alles")});
     c.SortColumnClicked(ArtistColumn); // Adams, Berg, Mahler, ärger
     EXPECT_EQ(c.FindRow(uber, -1, true), 0);
     EXPECT_EQ(c.FindRow(uber, 0, true), 2);

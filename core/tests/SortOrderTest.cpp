@@ -68,7 +68,8 @@ TEST(SortOrder, TieBreakSkipsTheChosenColumnAndIgnoresTracksAndNotes) {
 // Byte-wise with only A-Z folded, also where the C runtime's locale would
 // put the umlauts beside their vowels (the Windows runtime's German one).
 TEST(SortOrder, OrderDoesNotDependOnTheCRuntimeLocale) {
-    const DiscCollection entries = {Entry("\xE4"), Entry("z"), Entry("\xC4"), Entry("A"), Entry("b")};
+    const DiscCollection entries = {Entry("\xE4"), Entry("z"), Entry("\xC4"), Entry("A"),
+                                    Entry("b")};
     const std::vector<size_t> bytewise = {3, 4, 1, 2, 0}; // A b z \xC4 \xE4
     EXPECT_EQ(Sorted(entries, ArtistColumn, 1), bytewise);
     const char* old = std::setlocale(LC_ALL, nullptr);

@@ -72,7 +72,8 @@ TEST(DeleteConfirmDialog, TextForOneOrManyAndOnlyYesDeletes) {
         // Enter keeps the entries: the focus is on "Abbrechen".
         EXPECT_EQ(RunAnswered(question,
                               [text = text](Dialog& d) {
-                                  EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_DELETE_TEXT)), text);
+                                  EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_DELETE_TEXT)),
+                                            text);
                                   EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDCANCEL));
                                   PostKey(d, VK_RETURN);
                               }),

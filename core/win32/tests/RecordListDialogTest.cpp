@@ -82,7 +82,8 @@ TEST_F(RecordListDialogTest, OutlineDragMovesThePanesOnlyAtTheEnd) {
     const int notes = window.NotesHeight();
     Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBTRACK, client.bottom - notes - 10);
     EXPECT_EQ(window.NotesHeight(), notes);
-    Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBPOSITION, client.bottom - notes - 10);
+    Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBPOSITION,
+           client.bottom - notes - 10);
     EXPECT_EQ(window.NotesHeight(), notes + 10);
 }
 
@@ -201,11 +202,10 @@ TEST_F(RecordListDialogTest, DefaultsAndASettingsRoundTripWithConversions) {
         const char* name;
         DWORD type;
         DWORD size;
-    } values[] = {{"Columns", REG_BINARY, 16},   {"AddInfo", REG_BINARY, 1},
-                  {"Grid", REG_BINARY, 1},       {"WorkDir", REG_SZ, 10},
-                  {"DefSortBy", REG_BINARY, 4},  {"DefSortUp", REG_BINARY, 1},
-                  {"InfoMetric", REG_BINARY, 8}, {"DragDraw", REG_BINARY, 1},
-                  {"Placement", REG_BINARY, 44}};
+    } values[] = {
+        {"Columns", REG_BINARY, 16},   {"AddInfo", REG_BINARY, 1},   {"Grid", REG_BINARY, 1},
+        {"WorkDir", REG_SZ, 10},       {"DefSortBy", REG_BINARY, 4}, {"DefSortUp", REG_BINARY, 1},
+        {"InfoMetric", REG_BINARY, 8}, {"DragDraw", REG_BINARY, 1},  {"Placement", REG_BINARY, 44}};
     for (const auto& value : values) {
         DWORD type = 0, size = 0;
         EXPECT_EQ(::RegQueryValueExA(key, value.name, nullptr, &type, nullptr, &size),

@@ -33,8 +33,7 @@ protected:
     }
 
     // The search dialog answered with text and direction by a button.
-    static ModalScript::DialogAction Answer(const std::string& text, bool down,
-                                            int button = IDOK) {
+    static ModalScript::DialogAction Answer(const std::string& text, bool down, int button = IDOK) {
         return [=](Dialog& d) {
             d.SetItemText(IDC_SEARCH_TEXT, text);
             const int direction = down ? IDC_SEARCH_DOWN : IDC_SEARCH_UP;
