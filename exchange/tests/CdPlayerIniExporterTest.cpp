@@ -1,6 +1,5 @@
 #include "exchange/CdPlayerIniExporter.h"
 
-#include "exchange/CdPlayerIniImporter.h"
 #include "resources/resource.h"
 #include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
@@ -12,7 +11,6 @@
 #include <filesystem>
 
 using kolvane::CdPlayerIniExporter;
-using kolvane::DiscCollection;
 using kolvane::DiscEntry;
 using testing::ElementsAre;
 
@@ -123,26 +121,4 @@ TEST(CdPlayerIniExporter, FailingWriteStopsAndKeepsWhatWasWritten) {
                                                              "NumPlay=0\r\n"
                                                              "[D]\r\n"
                                                              "EntryType=1\r\n");
-}
-
-TEST(CdPlayerIniExporter, ExportThenImportGivesBackIdTitleArtistAndTrimmedTracks) {
-    kvtest::TempFolder folder;
-    DiscCollection entries = {
-        Entry("0815", " Die \xC4rzte", "Planet Punk", " Intro \r\n\r\nDer Misanthrop\t"),
-        Entry("4711", "", "Ohne Interpret", ""),
-        Entry("AB", "x=y", "\"quoted\" title", "1\r\n2\r\n3")};
-    kvtest::RecordingReporter reporter;
-    CdPlayerIniExporter(reporter).Export(entries, folder.File("cdplayer.ini"));
-    kolvane::CdPlayerIniImporter importer(reporter);
-    ASSERT_TRUE(importer.Import(folder.File("cdplayer.ini")));
-    EXPECT_TRUE(reporter.errors.empty());
-    ASSERT_EQ(importer.Entries().size(), entries.size());
-    const std::vector<std::string> tracks = {"Intro\r\nDer Misanthrop", "", "1\r\n2\r\n3"};
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const DiscEntry& e = entries[i];
-        EXPECT_EQ(importer.Entries()[i].CompareAll(
-                      kvtest::Entry(e.Artist, e.Title, "", e.DiscId, tracks[i])),
-                  0)
-            << i;
-    }
 }

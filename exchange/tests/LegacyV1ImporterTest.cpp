@@ -110,14 +110,6 @@ TEST(LegacyV1Importer, DosLettersArriveAsAnsiLetters) {
     EXPECT_EQ(text, ansi + "plain ASCII ~");
 }
 
-TEST(LegacyV1Importer, EmptyPairIsValidAndHoldsNoEntry) {
-    LegacyPair pair;
-    pair.Write({}, "");
-    EXPECT_TRUE(pair.Import());
-    EXPECT_TRUE(pair.entries.empty());
-    EXPECT_TRUE(pair.reporter.errors.empty());
-}
-
 TEST(LegacyV1Importer, AFullPairOfTwoHundredSlotsWithThirtyEightTracksEachIsRead) {
     std::vector<std::string> tracks;
     std::string expected;
