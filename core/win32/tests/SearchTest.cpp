@@ -114,15 +114,3 @@ TEST_F(SearchTest, EmptyTextIsStoredSearchesNothingAndDisablesSearchAgain) {
     Command(window.Handle(), IDM_SEARCH_NEXT);
     EXPECT_EQ(FocusedRow(list), 4);
 }
-
-TEST_F(SearchTest, UpwardsFromTheLastRowAndNoDialogOnAnEmptyList) {
-    ListView_SetItemState(list, 4, LVIS_FOCUSED, LVIS_FOCUSED);
-    Search("e", false);
-    EXPECT_EQ(FocusedRow(list), 3); // Mahler
-    Command(window.Handle(), IDM_SEARCH_NEXT);
-    EXPECT_EQ(FocusedRow(list), 2); // Cage
-    window.View().Clear();
-    ModalScript none; // no dialog on an empty list
-    Command(window.Handle(), IDM_SEARCH);
-    EXPECT_TRUE(none.Seen().empty());
-}

@@ -45,10 +45,6 @@ public:
             ::DestroyWindow(Handle());
     }
 
-    void UpdateCommandStates() override {
-        ++commandStateUpdates;
-        RecordListDialog::UpdateCommandStates();
-    }
     void RefreshAll() override {
         ++refreshes;
         RecordListDialog::RefreshAll();
@@ -58,7 +54,6 @@ public:
         RecordListDialog::MeasureLayout();
     }
     void Layout(int width, int height) override {
-        ++layouts;
         RecordListDialog::Layout(width, height);
         if (rows_ > 0 && Item(IDOK).Handle() != nullptr) {
             zul::Windows::Window close = Item(IDOK);
@@ -69,8 +64,6 @@ public:
     }
 
     int refreshes = 0;
-    int commandStateUpdates = 0;
-    int layouts = 0;
 
 protected:
     void SetUpWindow() override {
