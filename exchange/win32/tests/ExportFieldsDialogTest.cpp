@@ -53,20 +53,6 @@ Outcome RunDialog(unsigned char bits, ModalScript::DialogAction action) {
 
 } // namespace
 
-TEST(ExportFieldsDialog, OpensWithTheSetTickedAndTheFocusOnAnEnabledOk) {
-    for (unsigned char bits : {0x37, 0x0A, 0x3F, 0x00}) {
-        const Outcome run = RunDialog(bits, [bits](Dialog& d) {
-            EXPECT_EQ(Ticks(d), bits);
-            EXPECT_TRUE(OkEnabled(d));
-            EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDOK));
-            kvtest::Press(d, IDOK);
-        });
-        // A stored set without any field can be confirmed as it is.
-        EXPECT_EQ(run.result, IDOK);
-        EXPECT_EQ(run.bits, bits);
-    }
-}
-
 TEST(ExportFieldsDialog, OkIsDisabledWhileNoBoxIsTickedAndTakesTheTicks) {
     const Outcome run = RunDialog(0x37, [](Dialog& d) {
         for (int field : {0, 1, 2, 4})
