@@ -165,13 +165,6 @@ TEST_F(NativeFile, RoundTripKeepsEveryByte) {
     EXPECT_EQ(Save(loaded), first);
 }
 
-TEST_F(NativeFile, MissingFileIsError008AndLeavesEmptyCollection) {
-    loaded = {Entry("vorher")};
-    EXPECT_EQ(LoadNativeFile(folder.File("fehlt.kvd"), loaded, reporter), 0);
-    EXPECT_TRUE(loaded.empty());
-    EXPECT_EQ(reporter.errors, std::vector<int>{IDS_ERR_008});
-}
-
 TEST_F(NativeFile, HeaderFailuresLeaveEmptyCollection) {
     struct Case {
         const char* what;
