@@ -49,32 +49,6 @@ TEST_F(CollectionViewTest, AppendAllSelectsTheAppendedEntriesWhereverTheyAreShow
     EXPECT_TRUE(SelectedRows(list).empty());
 }
 
-TEST_F(CollectionViewTest, CollectingFollowsDisplayOrder) {
-    View().AppendAll(Entries({"c", "a", "b"}), false);
-    ClickHeader(list, 0);
-    ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
-    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-    DiscCollection selected(1);
-    EXPECT_EQ(View().CollectSelected(selected), 2);
-    ASSERT_EQ(selected.size(), 3u); // appended behind what was there
-    EXPECT_EQ(selected[1].Artist + selected[2].Artist, "ac");
-    EXPECT_EQ(View().FirstSelected().Artist, "a");
-    EXPECT_TRUE(View().Focused().IsEmpty());
-    ListView_SetItemState(list, 1, LVIS_FOCUSED, LVIS_FOCUSED);
-    EXPECT_EQ(View().Focused().Artist, "b");
-}
-
-TEST_F(CollectionViewTest, SelectAllAndNoneWithTheirCommands) {
-    View().AppendAll(Entries({"a", "b", "c"}), false);
-    window.refreshes = 0;
-    Command(window.Handle(), IDM_SELECT_ALL);
-    EXPECT_EQ(SelectedRows(list).size(), 3u);
-    // One refresh for the command, not one per item.
-    EXPECT_EQ(window.refreshes, 1);
-    Command(window.Handle(), IDM_SELECT_NONE);
-    EXPECT_TRUE(SelectedRows(list).empty());
-}
-
 TEST_F(CollectionViewTest, KnownRowOrderIsTheListsItemDataAfterEveryChange) {
     auto sameAsList = [this] {
         if (View().RowCount() != ListView_GetItemCount(list))

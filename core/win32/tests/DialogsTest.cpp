@@ -1,8 +1,7 @@
-// The save prompt, the delete question and the questions from their
-// resources, answered as a person would.
+// The delete question and the questions from their resources, answered as a
+// person would. (The document tests answer the save prompt.)
 #include "core/win32/DeleteConfirmDialog.h"
 #include "core/win32/QuestionDialog.h"
-#include "core/win32/SavePromptDialog.h"
 #include "resources/resource.h"
 #include "testkit/win32/ModalScript.h"
 
@@ -29,10 +28,6 @@ INT_PTR RunAnswered(zul::Windows::Modal& dialog, std::function<void(Dialog&)> an
     return result;
 }
 
-void CloseBox(Dialog& dialog) {
-    ::PostMessageA(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-}
-
 // The height a static control's text needs, wrapped at its width in its font.
 int TextHeight(HWND text) {
     RECT needed{0, 0, Window(text).ClientRect().right, 0};
@@ -46,19 +41,6 @@ int TextHeight(HWND text) {
 }
 
 } // namespace
-
-// The document tests press the prompt's other buttons and Escape.
-TEST(SavePromptDialog, FocusOnYesNoAndTheCloseBox) {
-    kolvane::SavePromptDialog prompt;
-    EXPECT_EQ(RunAnswered(prompt,
-                          [](Dialog& d) {
-                              EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDOK));
-                              PostKey(d, VK_RETURN);
-                          }),
-              IDOK);
-    EXPECT_EQ(RunAnswered(prompt, [](Dialog& d) { Press(d, IDNO); }), IDNO);
-    EXPECT_EQ(RunAnswered(prompt, CloseBox), IDCANCEL);
-}
 
 TEST(DeleteConfirmDialog, TextForOneOrManyAndOnlyYesDeletes) {
     const std::pair<int, const char*> texts[] = {

@@ -122,26 +122,6 @@ TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
     EXPECT_EQ(ArtistsOf(path), "x;y;"); // the file is untouched
 }
 
-TEST_F(DocumentTest, FailedLoadEndsUntitledWithTheDirectoryOfTheRejectedFile) {
-    const std::string good = WriteCollection("good.kvd", {"x"});
-    ASSERT_EQ(window.Document().OpenPath(good), 1);
-    const std::string sub = folder + "anders";
-    ASSERT_TRUE(::CreateDirectoryA(sub.c_str(), nullptr));
-    const std::string bad = sub + "\\kaputt.kvd";
-    WriteText(bad, "KOLX\1\0\0\0");
-    {
-        ModalScript script;
-        script.ChooseFile(bad);
-        script.ExpectMessage(IDS_ERR_010);
-        EXPECT_EQ(window.Document().LoadWithDialog(), 0);
-    }
-    EXPECT_TRUE(window.View().Entries().empty());
-    EXPECT_EQ(window.Document().FileName(), "");
-    EXPECT_EQ(window.Document().WorkDir(), sub + "\\");
-    EXPECT_FALSE(window.View().IsModified());
-    EXPECT_EQ(Title(), App);
-}
-
 TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
     window.RefreshAll();
     EXPECT_EQ(Title(), App);
@@ -176,21 +156,6 @@ TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
     EXPECT_TRUE(window.View().Entries().empty());
     EXPECT_EQ(window.Document().FileName(), "");
     EXPECT_EQ(window.Document().WorkDir(), folder); // stays after New
-}
-
-TEST_F(DocumentTest, OpenPathMakesARelativePathAbsolute) {
-    WriteCollection("rel.kvd", {"r"});
-    char previous[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(::SetCurrentDirectoryA(folder.c_str()));
-    const int result = window.Document().OpenPath("rel.kvd");
-    ::SetCurrentDirectoryA(previous);
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(window.Document().FileName(), "rel.kvd");
-    // The folder as the system spells it, with a backslash at the end.
-    char full[MAX_PATH] = {};
-    ::GetFullPathNameA(folder.c_str(), MAX_PATH, full, nullptr);
-    EXPECT_EQ(window.Document().WorkDir(), std::string(full));
 }
 
 // Two windows on one file, or another program writing it: a save over a file

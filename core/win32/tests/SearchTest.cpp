@@ -52,27 +52,6 @@ protected:
 
 } // namespace
 
-TEST_F(SearchTest, DownwardsFromNoFocusInDisplayOrderThenAgainUntilTheEnd) {
-    ListView_SetItemState(list, 4, LVIS_SELECTED, LVIS_SELECTED);
-    Search("\xFC"
-           "ber",
-           true);                   // über, ignoring case as code page 1252 does
-    EXPECT_EQ(FocusedRow(list), 1); // Berg: tracks "über"
-    EXPECT_EQ(SelectedRows(list), std::vector<int>{4}); // the selection stays
-    EXPECT_EQ(window.SidePaneEntry(), 3);               // Berg, the fourth entry
-    Command(window.Handle(), IDM_SEARCH_NEXT);
-    EXPECT_EQ(FocusedRow(list), 2); // Cage: title "üBERall"
-    Command(window.Handle(), IDM_SEARCH_NEXT);
-    EXPECT_EQ(FocusedRow(list), 3);            // Mahler: notes "ÜBER"
-    Command(window.Handle(), IDM_SEARCH_NEXT); // no further match: only a beep
-    EXPECT_EQ(FocusedRow(list), 3);
-    EXPECT_EQ(window.View().FindNext("\xFC"
-                                     "ber",
-                                     true),
-              0);
-    EXPECT_EQ(FocusedRow(list), 3);
-}
-
 // The dialog shows the previous text and direction; Cancel keeps both for
 // "Weitersuchen".
 // The first one opens empty, downwards, with the focus in the edit.

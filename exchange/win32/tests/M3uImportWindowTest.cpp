@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -147,33 +146,6 @@ TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothingAndHelpOpensT
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(window.ResultText(), "");
     EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, "help/ref_dlg_import_m3u.html"));
-}
-
-TEST_F(M3uImportWindowTest, ARowTextIsCutToTheListsBufferAndOkTakesItWhole) {
-    const std::string title(10000, 'x');
-    M3uImportWindow window;
-    const INT_PTR result =
-        Run(window, Playlist("#EXTM3U\n#EXTINF:1,Band - " + title + "\n"), [&](Dialog& d) {
-            // The list asks with its buffer; the guard behind it stays.
-            char buffer[32];
-            std::memset(buffer, '#', sizeof(buffer));
-            NMLVDISPINFOA info{};
-            info.hdr.hwndFrom = List(d);
-            info.hdr.idFrom = M3uImportWindow::ListId;
-            info.hdr.code = LVN_GETDISPINFOA;
-            info.item.mask = LVIF_TEXT;
-            info.item.pszText = buffer;
-            info.item.cchTextMax = 16;
-            d.Send(WM_NOTIFY, M3uImportWindow::ListId, reinterpret_cast<LPARAM>(&info));
-            EXPECT_EQ(std::string(buffer), std::string(15, 'x'));
-            EXPECT_EQ(std::string(buffer + 16, 16), std::string(16, '#'));
-            // Through the real list view, and drawn.
-            EXPECT_EQ(kvtest::CellText(List(d), 0, 0), std::string(1023, 'x'));
-            ::UpdateWindow(List(d));
-            kvtest::Press(d, IDOK);
-        });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(window.ResultText(), title);
 }
 
 TEST_F(M3uImportWindowTest, APlaylistThatCannotBeReadClosesTheWindowAtOnce) {
