@@ -105,13 +105,6 @@ TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
     EXPECT_EQ(EntryOrder(c), "e3,d");
 }
 
-TEST(Collection, AppendingNothingStillMakesItModified) {
-    Collection c;
-    c.AppendAll({});
-    EXPECT_TRUE(c.IsModified());
-    EXPECT_EQ(c.RowCount(), 0);
-}
-
 TEST(Collection, CollectingFollowsTheRows) {
     Collection c;
     c.AppendAll(Entries({"c", "a", "b"}));
