@@ -105,13 +105,6 @@ TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
     EXPECT_EQ(EntryOrder(c), "e3,d");
 }
 
-TEST(Collection, AppendingNothingStillMakesItModified) {
-    Collection c;
-    c.AppendAll({});
-    EXPECT_TRUE(c.IsModified());
-    EXPECT_EQ(c.RowCount(), 0);
-}
-
 TEST(Collection, CollectingFollowsTheRows) {
     Collection c;
     c.AppendAll(Entries({"c", "a", "b"}));
@@ -140,29 +133,34 @@ TEST(Collection, ClearPutsTheChangedDefaultSortIntoForce) {
     EXPECT_EQ(Rows(c), "a,c,b");
 }
 
+// Every field, umlauts in either case as code page 1252 maps them, line
+// breaks as characters; from the row after the focus, without wrap-around.
 TEST(Collection, SearchWalksTheRowsInDisplayOrder) {
+    const std::string uber = "\xFC"
+                             "ber";
+    DiscEntry notes = Entry("Mahler");
+    notes.Notes = "Zeile eins\r\nsteht \xDC"
+                  "BER der zweiten";
+    DiscEntry tracks = Entry("Berg");
+    tracks.Tracks = "1. Stra\xDF"
+                    "e";
     Collection c;
-    c.AppendAll({Entry("\xE4rger"),
-                 Entry("Berg", "\xFC"
-                               "ber"),
+    c.AppendAll({Entry("\xE4rger"), notes, tracks,
                  Entry("Adams", "\xDC"
-                                "BER")});
-    c.SortColumnClicked(ArtistColumn); // Adams, Berg, ärger
-    // Umlauts match in either case, as code page 1252 maps them.
-    EXPECT_EQ(c.FindRow("\xFC"
-                        "ber",
-                        -1, true),
-              0);
-    EXPECT_EQ(c.FindRow("\xFC"
-                        "ber",
-                        0, true),
-              1);
-    EXPECT_EQ(c.FindRow("\xFC"
-                        "ber",
-                        1, true),
-              -1); // no wrap-around
-    EXPECT_EQ(c.FindRow("\xC4RGER", -1, true), 2);
-    EXPECT_EQ(c.FindRow("\xC4RGER", 2, false), -1);
+                                "BER alles")});
+    c.SortColumnClicked(ArtistColumn); // Adams, Berg, Mahler, ärger
+    EXPECT_EQ(c.FindRow(uber, -1, true), 0);
+    EXPECT_EQ(c.FindRow(uber, 0, true), 2);
+    EXPECT_EQ(c.FindRow(uber, 2, true), -1); // no wrap-around
+    EXPECT_EQ(c.FindRow(uber, 2, false), 0);
+    EXPECT_EQ(c.FindRow("\xC4RGER", -1, true), 3);
+    EXPECT_EQ(c.FindRow("eins\r\nSTEHT", -1, true), 2);
+    EXPECT_EQ(c.FindRow("stra\xDF", -1, true), 1);
+    EXPECT_EQ(c.FindRow("strasse", -1, true), -1);
+    // Upwards without a focus finds nothing; at the edges nothing is left.
+    EXPECT_EQ(c.FindRow("a", -1, false), -1);
+    EXPECT_EQ(c.FindRow("a", 3, true), -1);
+    EXPECT_EQ(c.FindRow("a", 0, false), -1);
 }
 
 TEST(Collection, TheNativeFileAndTheModifiedFlag) {

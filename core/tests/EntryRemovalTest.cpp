@@ -24,15 +24,6 @@ std::string Artists(const DiscCollection& entries) {
 
 } // namespace
 
-TEST(EntryRemoval, RemainingEntriesKeepTheirOrder) {
-    DiscCollection entries = Numbered(5);
-    EXPECT_EQ(RemoveEntries(entries, {0, 2}), 2u);
-    EXPECT_EQ(Artists(entries), "134");
-    entries = Numbered(5);
-    EXPECT_EQ(RemoveEntries(entries, {4, 0, 3}), 3u);
-    EXPECT_EQ(Artists(entries), "12");
-}
-
 TEST(EntryRemoval, DuplicateAndOutOfRangeIndicesRemoveNothingExtra) {
     DiscCollection entries = Numbered(4);
     EXPECT_EQ(RemoveEntries(entries, {1, 1, 9}), 1u);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstring>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -26,31 +27,6 @@ std::vector<size_t> Sorted(const DiscCollection& entries, int column, int ascend
 
 } // namespace
 
-TEST(SortOrder, TitleTiesOfDifferentCaseAreBrokenByYearThenId) {
-    const DiscCollection entries = {Entry("X", "ABD", "", ""), Entry("X", "abc", "1990", "b"),
-                                    Entry("X", "Abc", "1990", "a"), Entry("X", "abc", "1980", "z")};
-    EXPECT_EQ(Sorted(entries, TitleColumn, 1), (std::vector<size_t>{3, 2, 1, 0}));
-}
-
-TEST(SortOrder, DescendingArtistAlsoOrdersEqualArtistsByYearDescending) {
-    const DiscCollection entries = {Entry("B", "t", "1970", ""), Entry("A", "t", "1999"),
-                                    Entry("B", "t", "2001", ""), Entry("B", "t", "1985", "")};
-    EXPECT_EQ(Sorted(entries, ArtistColumn, 0), (std::vector<size_t>{2, 3, 0, 1}));
-}
-
-TEST(SortOrder, AccentedLettersAreNotFoldedAndSortAfterZ) {
-    const DiscCollection entries = {Entry("\334ber"), Entry("Zappa"), Entry("\374ber"),
-                                    Entry("zz")};
-    // Zappa, zz, then Über (DC) before über (FC).
-    EXPECT_EQ(Sorted(entries, ArtistColumn, 1), (std::vector<size_t>{1, 3, 0, 2}));
-}
-
-TEST(SortOrder, YearsCompareAsTextWithTheEmptyYearFirst) {
-    const DiscCollection entries = {Entry("", "", "99", ""), Entry("", "", "1999", ""),
-                                    Entry("", "", "", ""), Entry("", "", "2000", "")};
-    EXPECT_EQ(Sorted(entries, YearColumn, 1), (std::vector<size_t>{2, 1, 3, 0}));
-}
-
 TEST(SortOrder, TieBreakSkipsTheChosenColumnAndIgnoresTracksAndNotes) {
     DiscCollection entries = {Entry("A", "t", "2000", "id2"), Entry("A", "t", "2000", "id1")};
     entries[0].Tracks = "a";
@@ -64,18 +40,27 @@ TEST(SortOrder, TieBreakSkipsTheChosenColumnAndIgnoresTracksAndNotes) {
     EXPECT_EQ(CompareForSort(entries, 0, 1, NoColumn, 1), 0);
 }
 
+// Byte-wise with only A-Z folded, also where the C runtime's locale would
+// put the umlauts beside their vowels (the Windows runtime's German one).
 TEST(SortOrder, OrderDoesNotDependOnTheCRuntimeLocale) {
-    const DiscCollection entries = {Entry("\xE4"), Entry("b"), Entry("B", "", "", "1")};
-    const auto before = Sorted(entries, ArtistColumn, 1);
+    const DiscCollection entries = {Entry("\xE4"), Entry("z"), Entry("\xC4"), Entry("A"),
+                                    Entry("b")};
+    const std::vector<size_t> bytewise = {3, 4, 1, 2, 0}; // A b z \xC4 \xE4
+    EXPECT_EQ(Sorted(entries, ArtistColumn, 1), bytewise);
     const char* old = std::setlocale(LC_ALL, nullptr);
     const std::string saved = old ? old : "C";
     if (!std::setlocale(LC_ALL, "de_DE.ISO-8859-1") && !std::setlocale(LC_ALL, "de_DE@euro") &&
         !std::setlocale(LC_ALL, "German_Germany.1252"))
         std::setlocale(LC_ALL, "");
-    const auto after = Sorted(entries, ArtistColumn, 1);
+#ifdef _WIN32
+    const bool collates = std::strcoll("\xE4", "z") < 0; // else the locale proves nothing
+#else
+    const bool collates = true;
+#endif
+    const auto inLocale = Sorted(entries, ArtistColumn, 1);
     std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_EQ(before, (std::vector<size_t>{1, 2, 0}));
-    EXPECT_EQ(after, before);
+    EXPECT_TRUE(collates);
+    EXPECT_EQ(inLocale, bytewise);
 }
 
 TEST(SortState, ColumnClicksAndTheDefault) {

@@ -92,18 +92,6 @@ TEST(CdPlayerIniImporter, SectionsBecomeEntriesOrTheWholeFileFails) {
     }
 }
 
-TEST(CdPlayerIniImporter, TenMegabyteLineIsReadWhole) {
-    const std::string title(10 * 1024 * 1024, 'x');
-    kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("cdplayer.ini"), "[Long]\r\nTitle=" + title + "\r\n0=after\r\n");
-    kvtest::RecordingReporter reporter;
-    CdPlayerIniImporter importer(reporter);
-    ASSERT_TRUE(importer.Import(folder.File("cdplayer.ini")));
-    ASSERT_EQ(importer.Entries().size(), 1u);
-    EXPECT_TRUE(importer.Entries()[0].Title == title);
-    EXPECT_EQ(importer.Entries()[0].Tracks, "after");
-}
-
 TEST(CdPlayerIniImporter, MissingFileAndReuseAfterFailure) {
     kvtest::TempFolder folder;
     kvtest::RecordingReporter reporter;

@@ -61,11 +61,6 @@ TEST(CsvExporter, AllSixFieldsOfEmptyEntriesAndSingleFieldLines) {
     EXPECT_EQ(ExportText({}, {}), "");
 }
 
-TEST(CsvExporter, BytesAboveSevenBitPassUnchanged) {
-    EXPECT_EQ(ExportText({Entry("\xC4\xD6\xDC\xE4\xF6\xFC\xDF")}, ExportFieldSet::FromByte(1)),
-              "\"\xC4\xD6\xDC\xE4\xF6\xFC\xDF\"\r\n");
-}
-
 TEST(CsvExporter, ExistingFileIsReplacedAndUnopenableFileReported) {
     kvtest::TempFolder folder;
     kvtest::WriteText(folder.File("out.csv"), std::string(5000, 'z'));

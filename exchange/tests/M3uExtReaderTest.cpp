@@ -108,11 +108,3 @@ TEST(M3uExtReader, MissingFileCannotBeOpened) {
     EXPECT_FALSE(M3uExtReader(reporter).Read(folder.File("none.m3u"), list));
     EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_002));
 }
-
-TEST(M3uTrackList, TitleAloneWhenArtistIsEmpty) {
-    M3uTrackList list;
-    list.Add({"", "Only title"});
-    list.Add({"A", ""});
-    EXPECT_THAT(Texts(list, false), ElementsAre("Only title", "A - "));
-    EXPECT_THAT(Texts(list, true), ElementsAre("Only title", ""));
-}

@@ -35,15 +35,6 @@ TEST(TextLineReader, LineEndsAreLfOrCrLfAndTheLastLineNeedsNone) {
     EXPECT_THAT(LinesOf("a\r\r\nb\rc\r"), ElementsAre("a\r", "b\rc\r"));
 }
 
-TEST(TextLineReader, ByteTwentySixEndsTheText) {
-    using testing::ElementsAre;
-    EXPECT_THAT(LinesOf("a\nb\x1A"
-                        "c\nd\n"),
-                ElementsAre("a", "b"));
-    EXPECT_THAT(LinesOf("a\n\x1A\n"), ElementsAre("a"));
-    EXPECT_THAT(LinesOf(std::string("\x1A", 1) + "x"), ElementsAre());
-}
-
 TEST(TextLineReader, LinesLongerThanTheReadBufferComeWhole) {
     // The CR of the CR LF lies at the end of one buffer load, its LF at the
     // start of the next.

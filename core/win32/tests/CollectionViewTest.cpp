@@ -2,11 +2,10 @@
 #include "core/win32/tests/TestListWindow.h"
 
 #include "support/win32/WinApp.h"
+#include "testkit/win32/Input.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstring>
 #include <string>
 
 using namespace kvtest;
@@ -17,86 +16,26 @@ using kolvane::IndexArray;
 
 namespace {
 
-class CollectionViewTest : public testing::Test {
+class CollectionViewTest : public ListWindowTest {
 protected:
-    void SetUp() override {
-        ListSettings().DeleteSection(TestListWindow::Section);
-        window.Open();
-        list = window.View().List().Handle();
-    }
-
     CollectionView& View() { return window.View(); }
-
-    TestListWindow window;
-    HWND list = nullptr;
 };
 
 } // namespace
 
-TEST_F(CollectionViewTest, ColumnsHeadingsAndCellTextsWithThePlaceholder) {
-    HWND header = ListView_GetHeader(list);
-    ASSERT_EQ(Header_GetItemCount(header), 4);
-    const char* headings[] = {"Interpret", "Titel", "Jahr", "ID"};
-    for (int column = 0; column < 4; ++column) {
-        char text[64] = {};
-        LVCOLUMNA info{};
-        info.mask = LVCF_TEXT | LVCF_FMT;
-        info.pszText = text;
-        info.cchTextMax = sizeof(text);
-        ASSERT_TRUE(ListView_GetColumn(list, column, &info));
-        EXPECT_STREQ(text, headings[column]);
-        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
-    }
-    EXPECT_NE(ListView_GetExtendedListViewStyle(list) & LVS_EX_FULLROWSELECT, 0u);
-
-    DiscEntry full = Entry("Sch\xF6"
-                           "nberg",
-                           "Pierrot", "1912", "7A2B");
-    DiscEntry empty;
-    empty.Tracks = "only tracks";
-    View().AppendAll({full, empty}, false);
-    EXPECT_EQ(CellText(list, 0, 0), "Sch\xF6"
-                                    "nberg");
-    EXPECT_EQ(CellText(list, 0, 1), "Pierrot");
-    EXPECT_EQ(CellText(list, 0, 2), "1912");
-    EXPECT_EQ(CellText(list, 0, 3), "7A2B");
-    for (int column = 0; column < 4; ++column)
-        EXPECT_EQ(CellText(list, 1, column), "<ohne>");
-    // The list stores no text of its own.
-    EXPECT_EQ(ListView_GetItemCount(list), 2);
-}
-
-TEST_F(CollectionViewTest, LongFieldIsCutToTheListsBuffer) {
+// Four columns; a long field is cut to the list's buffer, an empty one shows
+// the placeholder.
+TEST_F(CollectionViewTest, LongFieldIsCutToTheListsBufferAndAnEmptyOneShowsThePlaceholder) {
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 4);
     View().Add(Entry(std::string(600, 'x')));
+    View().Add(Entry("", "Titel"));
+    EXPECT_EQ(CellText(list, 1, 0), "<ohne>");
     char buffer[8] = {};
     LVITEMA item{};
     item.pszText = buffer;
     item.cchTextMax = sizeof(buffer);
     ::SendMessageA(list, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
     EXPECT_STREQ(buffer, "xxxxxxx");
-}
-
-TEST_F(CollectionViewTest, AddSelectsFocusesAndShowsTheNewEntryAlone) {
-    DiscCollection many;
-    for (int i = 0; i < 200; ++i)
-        many.push_back(Entry("m" + std::to_string(1000 + i)));
-    View().AppendAll(many, false);
-    ClickHeader(list, 0);
-    ListView_SetItemState(list, 5, LVIS_SELECTED, LVIS_SELECTED);
-    View().Add(Entry("m0500"));
-    EXPECT_EQ(SelectedRows(list), std::vector<int>{0});
-    EXPECT_EQ(FocusedRow(list), 0);
-    EXPECT_EQ(View().EntryIndexAt(0), 200u);
-
-    View().Add(Entry("zzz"));
-    EXPECT_EQ(SelectedRows(list), std::vector<int>{201});
-    EXPECT_EQ(FocusedRow(list), 201);
-    // Scrolled into view, fully.
-    RECT item{}, client{};
-    ListView_GetItemRect(list, 201, &item, LVIR_BOUNDS);
-    ::GetClientRect(list, &client);
-    EXPECT_GE(item.top, 0);
-    EXPECT_LE(item.bottom, client.bottom);
 }
 
 TEST_F(CollectionViewTest, AppendAllSelectsTheAppendedEntriesWhereverTheyAreShown) {
@@ -110,52 +49,6 @@ TEST_F(CollectionViewTest, AppendAllSelectsTheAppendedEntriesWhereverTheyAreShow
     EXPECT_TRUE(SelectedRows(list).empty());
 }
 
-TEST_F(CollectionViewTest, CollectingFollowsDisplayOrder) {
-    View().AppendAll(Entries({"c", "a", "b"}), false);
-    ClickHeader(list, 0);
-    ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
-    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-    DiscCollection selected(1);
-    EXPECT_EQ(View().CollectSelected(selected), 2);
-    ASSERT_EQ(selected.size(), 3u); // appended behind what was there
-    EXPECT_EQ(selected[1].Artist + selected[2].Artist, "ac");
-    EXPECT_EQ(View().FirstSelected().Artist, "a");
-    EXPECT_TRUE(View().Focused().IsEmpty());
-    ListView_SetItemState(list, 1, LVIS_FOCUSED, LVIS_FOCUSED);
-    EXPECT_EQ(View().Focused().Artist, "b");
-}
-
-TEST_F(CollectionViewTest, SelectAllAndNoneWithTheirCommands) {
-    View().AppendAll(Entries({"a", "b", "c"}), false);
-    window.refreshes = 0;
-    Command(window.Handle(), IDM_SELECT_ALL);
-    EXPECT_EQ(SelectedRows(list).size(), 3u);
-    // One refresh for the command, not one per item.
-    EXPECT_EQ(window.refreshes, 1);
-    Command(window.Handle(), IDM_SELECT_NONE);
-    EXPECT_TRUE(SelectedRows(list).empty());
-}
-
-// The sort of the Windows C runtime, where a German locale collates.
-TEST(CollectionSort, DoesNotFollowAGermanCRuntimeLocale) {
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = old != nullptr ? old : "C";
-    // A locale whose collation would put the umlauts beside their vowels.
-    ASSERT_NE(std::setlocale(LC_ALL, "German_Germany.1252"), nullptr);
-    const bool collates = std::strcoll("\xE4", "z") < 0;
-    kolvane::Collection c;
-    c.AppendAll({Entry("\xE4"), Entry("z"), Entry("\xC4"), Entry("A"), Entry("b")});
-    c.SortColumnClicked(0);
-    DiscCollection sorted;
-    c.CollectAll(sorted);
-    std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_TRUE(collates); // else the locale would prove nothing here
-    // Byte-wise with only A-Z folded: both umlauts after z, \xC4 before \xE4.
-    std::string artists;
-    for (const DiscEntry& e : sorted)
-        artists += e.Artist + ",";
-    EXPECT_EQ(artists, "A,b,z,\xC4,\xE4,");
-}
 TEST_F(CollectionViewTest, KnownRowOrderIsTheListsItemDataAfterEveryChange) {
     auto sameAsList = [this] {
         if (View().RowCount() != ListView_GetItemCount(list))
@@ -183,4 +76,39 @@ TEST_F(CollectionViewTest, KnownRowOrderIsTheListsItemDataAfterEveryChange) {
     EXPECT_EQ(ArtistColumn(list), "m,c,b,a0,a");
     View().Clear();
     EXPECT_TRUE(sameAsList());
+}
+
+// A record list window as the import window uses it edits nothing in place:
+// no click opens a cell editor, the side pane takes the focus but stays
+// read-only.
+TEST_F(CollectionViewTest, NoCellEditorAndReadOnlyPanesWhateverIsClickedOrTyped) {
+    ::SetForegroundWindow(window.Handle());
+    kolvane::DiscEntry entry = Entry("Abba", "Arrival");
+    entry.Tracks = "1. Eins";
+    window.View().AppendAll({entry}, false);
+    window.RefreshAll();
+    auto clickAt = [&](HWND target, POINT point) {
+        ::ClientToScreen(target, &point);
+        Click(point);
+        PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0; }, 3000,
+                  [&](MSG& m) { return window.PreTranslateMessage(m); });
+        Drain(window);
+    };
+    RECT cell{};
+    ListView_GetSubItemRect(list, 0, 1, LVIR_BOUNDS, &cell);
+    for (int click = 0; click < 3; ++click)
+        clickAt(list, {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    EXPECT_EQ(SelectedRows(list), std::vector<int>{0});
+    EXPECT_EQ(::FindWindowExA(list, nullptr, "Edit", nullptr), nullptr);
+
+    HWND tracks = window.TracksEdit().Handle();
+    EXPECT_EQ(window.SidePaneEntry(), 0);
+    clickAt(tracks, {10, 6});
+    EXPECT_EQ(::GetFocus(), tracks);
+    EXPECT_NE(::GetWindowLongPtrA(tracks, GWL_STYLE) & ES_READONLY, 0);
+    Type("x");
+    Drain(window);
+    clickAt(list, {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    EXPECT_EQ(window.View().Entries()[0].Tracks, "1. Eins");
+    EXPECT_EQ(window.View().Entries()[0].Title, "Arrival");
 }

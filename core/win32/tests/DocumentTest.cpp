@@ -22,12 +22,12 @@ using zul::Windows::SystemDialog;
 namespace {
 
 constexpr char App[] = "Kolvane-Verwaltung";
+constexpr char NativeFilter[] = "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||";
 
-class DocumentTest : public testing::Test {
+class DocumentTest : public ListWindowTest {
 protected:
     void SetUp() override {
-        ListSettings().DeleteSection(TestListWindow::Section);
-        window.Open();
+        ListWindowTest::SetUp();
         folder = folderFiles.Path().string() + "\\";
     }
 
@@ -56,50 +56,19 @@ protected:
 
     TempFolder folderFiles;
     std::string folder; // ends in a backslash
-    TestListWindow window;
 };
 
 } // namespace
-
-TEST_F(DocumentTest, TitleInEveryStateOfTheDocument) {
-    window.RefreshAll();
-    EXPECT_EQ(Title(), App);
-    MakeModified();
-    EXPECT_EQ(Title(), std::string(" * ") + App);
-    {
-        ModalScript script;
-        script.ChooseFile(folder + "discs.kvd");
-        EXPECT_EQ(window.Document().SaveAs(), 1);
-    }
-    EXPECT_EQ(Title(), std::string("discs.kvd - ") + App);
-    MakeModified();
-    EXPECT_EQ(Title(), std::string(" * discs.kvd - ") + App);
-    EXPECT_EQ(Title()[0], ' ');
-    {
-        ModalScript script;
-        script.Press(IDNO);
-        EXPECT_EQ(window.Document().NewCollection(), 1);
-    }
-    EXPECT_EQ(Title(), App);
-}
 
 TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
     window.View().AppendAll(Entries({"b", "a"}), false);
     window.Document().SetWorkDir(folder);
     {
         ModalScript script;
-        script.ThenSystem([&](SystemDialog& dialog) {
-            auto& file = dynamic_cast<FileDialog&>(dialog);
-            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Save);
-            EXPECT_EQ(file.Filter(), "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||");
-            EXPECT_EQ(file.DefaultExtension(), "kvd");
-            EXPECT_EQ(file.InitialFolder(), folder);
-            EXPECT_EQ(file.Path(), ""); // untitled: no initial name
-            EXPECT_EQ(file.Flags(),
-                      static_cast<DWORD>(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                                         OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN));
-            file.AnswerPath(folder + "liste.kvd");
-        });
+        const DWORD flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                            OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN;
+        script.ExpectFileDialog({FileDialog::Kind::Save, NativeFilter, "kvd", flags, folder},
+                                folder + "liste.kvd");
         EXPECT_EQ(window.Document().Save(), 1); // untitled: Save is Save As
         EXPECT_TRUE(script.Finished());
     }
@@ -131,54 +100,6 @@ TEST_F(DocumentTest, SaveAsWhoseWriteFailsKeepsTheNewNameMarkedModified) {
     EXPECT_EQ(Title(), std::string(" * neu.kvd - ") + App);
 }
 
-TEST_F(DocumentTest, SaveOfANamedCollectionWritesItsFile) {
-    const std::string path = WriteCollection("a.kvd", {"x"});
-    EXPECT_EQ(window.Document().OpenPath(path), 1);
-    window.View().Add(Entry("y"));
-    {
-        ModalScript script; // no dialog at all
-        EXPECT_EQ(window.Document().Save(), 1);
-        EXPECT_TRUE(script.Seen().empty());
-    }
-    EXPECT_EQ(ArtistsOf(path), "x;y;");
-    EXPECT_EQ(Title(), std::string("a.kvd - ") + App);
-}
-
-TEST_F(DocumentTest, LoadWithDialogOpensTheFileInTheWorkDirSortedByTheDefault) {
-    const std::string path = WriteCollection("sammlung.kvd", {"c", "a", "b"});
-    window.Document().SetWorkDir(folder);
-    window.View().SetDefaultSort(0, 0);
-    {
-        ModalScript script;
-        script.ThenSystem([&](SystemDialog& dialog) {
-            auto& file = dynamic_cast<FileDialog&>(dialog);
-            EXPECT_EQ(file.GetKind(), FileDialog::Kind::Open);
-            EXPECT_EQ(file.Filter(), "Kolvane-Dateien (*.kvd)|*.kvd|Alle Dateien (*.*)|*.*||");
-            EXPECT_EQ(file.DefaultExtension(), "");
-            EXPECT_EQ(file.Path(), "");
-            EXPECT_EQ(file.InitialFolder(), folder);
-            EXPECT_EQ(file.Flags(),
-                      static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                                         OFN_HIDEREADONLY | OFN_READONLY));
-            file.AnswerPath(path);
-        });
-        EXPECT_EQ(window.Document().LoadWithDialog(), 1);
-    }
-    EXPECT_EQ(ArtistColumn(window.View().List().Handle()), "c,b,a");
-    EXPECT_EQ(window.Document().FileName(), "sammlung.kvd");
-    EXPECT_FALSE(window.View().IsModified());
-    EXPECT_EQ(Title(), std::string("sammlung.kvd - ") + App);
-
-    // Another filter, as the import window gives it.
-    ModalScript script;
-    script.ThenSystem([&](SystemDialog& dialog) {
-        EXPECT_EQ(dynamic_cast<FileDialog&>(dialog).Filter(), "x (*.x)|*.x||");
-        dialog.Answer(IDCANCEL);
-    });
-    EXPECT_EQ(window.Document().LoadWithDialog("x (*.x)|*.x||"), 0);
-    EXPECT_EQ(window.Document().FileName(), "sammlung.kvd"); // a cancel changes nothing
-}
-
 TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
     const std::string path = WriteCollection("a.kvd", {"x", "y"});
     ASSERT_EQ(window.Document().OpenPath(path), 1);
@@ -194,35 +115,18 @@ TEST_F(DocumentTest, NoDiscardsAtOnceEvenWhenTheOpenDialogIsThenCancelled) {
         EXPECT_TRUE(script.Finished());
     }
     EXPECT_TRUE(window.View().Entries().empty());
-    EXPECT_EQ(ListView_GetItemCount(window.ListControl().Handle()), 0); // the list with it
+    EXPECT_EQ(ListView_GetItemCount(list), 0); // the list with it
     EXPECT_EQ(window.Document().FileName(), "");
     EXPECT_FALSE(window.View().IsModified());
     EXPECT_EQ(Title(), App);
     EXPECT_EQ(ArtistsOf(path), "x;y;"); // the file is untouched
 }
 
-TEST_F(DocumentTest, FailedLoadEndsUntitledWithTheDirectoryOfTheRejectedFile) {
-    const std::string good = WriteCollection("good.kvd", {"x"});
-    ASSERT_EQ(window.Document().OpenPath(good), 1);
-    const std::string sub = folder + "anders";
-    ASSERT_TRUE(::CreateDirectoryA(sub.c_str(), nullptr));
-    const std::string bad = sub + "\\kaputt.kvd";
-    WriteText(bad, "KOLX\1\0\0\0");
-    {
-        ModalScript script;
-        script.ChooseFile(bad);
-        script.ExpectMessage(IDS_ERR_010);
-        EXPECT_EQ(window.Document().LoadWithDialog(), 0);
-    }
-    EXPECT_TRUE(window.View().Entries().empty());
-    EXPECT_EQ(window.Document().FileName(), "");
-    EXPECT_EQ(window.Document().WorkDir(), sub + "\\");
-    EXPECT_FALSE(window.View().IsModified());
-    EXPECT_EQ(Title(), App);
-}
-
 TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
+    window.RefreshAll();
+    EXPECT_EQ(Title(), App);
     MakeModified();
+    EXPECT_EQ(Title(), std::string(" * ") + App);
     {
         // "&Ja" on an untitled collection: Save As, cancelled: New stops.
         ModalScript script;
@@ -252,30 +156,6 @@ TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
     EXPECT_TRUE(window.View().Entries().empty());
     EXPECT_EQ(window.Document().FileName(), "");
     EXPECT_EQ(window.Document().WorkDir(), folder); // stays after New
-}
-
-TEST_F(DocumentTest, OpenPathMakesARelativePathAbsolute) {
-    WriteCollection("rel.kvd", {"r"});
-    char previous[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(::SetCurrentDirectoryA(folder.c_str()));
-    const int result = window.Document().OpenPath("rel.kvd");
-    ::SetCurrentDirectoryA(previous);
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(window.Document().FileName(), "rel.kvd");
-    // The folder as the system spells it, with a backslash at the end.
-    char full[MAX_PATH] = {};
-    ::GetFullPathNameA(folder.c_str(), MAX_PATH, full, nullptr);
-    EXPECT_EQ(window.Document().WorkDir(), std::string(full));
-}
-
-TEST_F(DocumentTest, OpenPathOfAMissingFileReportsItAndForgetsTheName) {
-    ModalScript script;
-    script.ExpectMessage(IDS_ERR_008);
-    EXPECT_EQ(window.Document().OpenPath(folder + "nicht-da.kvd"), 0);
-    EXPECT_EQ(window.Document().FileName(), "");
-    EXPECT_EQ(window.Document().WorkDir(), folder);
-    EXPECT_EQ(Title(), App);
 }
 
 // Two windows on one file, or another program writing it: a save over a file
@@ -332,8 +212,12 @@ TEST_F(DocumentTest, OpeningAMissingFileOffersTheCompleteCopyASaveLeft) {
             Press(d, button);
         };
     };
+    // Declined, the missing file is reported and its name forgotten.
     script.Then(answer(IDCANCEL)).ExpectMessage(IDS_ERR_008);
     EXPECT_EQ(window.Document().OpenPath(path), 0);
+    EXPECT_EQ(window.Document().FileName(), "");
+    EXPECT_EQ(window.Document().WorkDir(), folder);
+    EXPECT_EQ(Title(), App);
     script.Then(answer(IDOK));
     EXPECT_EQ(window.Document().OpenPath(path), 1);
     EXPECT_TRUE(script.Finished());

@@ -12,12 +12,10 @@ using zul::Windows::Dialog;
 
 namespace {
 
-class SearchTest : public testing::Test {
+class SearchTest : public ListWindowTest {
 protected:
     void SetUp() override {
-        ListSettings().DeleteSection(TestListWindow::Section);
-        window.Open();
-        list = window.View().List().Handle();
+        ListWindowTest::SetUp();
         kolvane::DiscEntry notes = Entry("Mahler");
         notes.Notes = "Zeile\r\nsteht \xDC"
                       "BER allem";
@@ -34,73 +32,51 @@ protected:
         ASSERT_EQ(ArtistColumn(list), "Adams,Berg,Cage,Mahler,Zappa");
     }
 
+    // The search dialog answered with text and direction by a button.
+    static ModalScript::DialogAction Answer(const std::string& text, bool down, int button = IDOK) {
+        return [=](Dialog& d) {
+            d.SetItemText(IDC_SEARCH_TEXT, text);
+            const int direction = down ? IDC_SEARCH_DOWN : IDC_SEARCH_UP;
+            ::SendDlgItemMessageA(d.Handle(), direction, BM_CLICK, 0, 0);
+            Press(d, button);
+        };
+    }
     // The search command, its dialog answered with text and direction.
     void Search(const std::string& text, bool down) {
         ModalScript script;
-        script.Then([text, down](Dialog& d) {
-            d.SetItemText(IDC_SEARCH_TEXT, text);
-            ::SendDlgItemMessageA(d.Handle(), down ? IDC_SEARCH_DOWN : IDC_SEARCH_UP, BM_CLICK, 0,
-                                  0);
-            Press(d, IDOK);
-        });
+        script.Then(Answer(text, down));
         Command(window.Handle(), IDM_SEARCH);
         EXPECT_TRUE(script.Finished());
     }
-
-    TestListWindow window;
-    HWND list = nullptr;
 };
 
 } // namespace
 
-TEST_F(SearchTest, DownwardsFromNoFocusInDisplayOrderThenAgainUntilTheEnd) {
-    ListView_SetItemState(list, 4, LVIS_SELECTED, LVIS_SELECTED);
-    Search("\xFC"
-           "ber",
-           true);                   // über, ignoring case as code page 1252 does
-    EXPECT_EQ(FocusedRow(list), 1); // Berg: tracks "über"
-    EXPECT_EQ(SelectedRows(list), std::vector<int>{4}); // the selection stays
-    EXPECT_EQ(window.SidePaneEntry(), 3);               // Berg, the fourth entry
-    Command(window.Handle(), IDM_SEARCH_NEXT);
-    EXPECT_EQ(FocusedRow(list), 2); // Cage: title "üBERall"
-    Command(window.Handle(), IDM_SEARCH_NEXT);
-    EXPECT_EQ(FocusedRow(list), 3);            // Mahler: notes "ÜBER"
-    Command(window.Handle(), IDM_SEARCH_NEXT); // no further match: only a beep
-    EXPECT_EQ(FocusedRow(list), 3);
-    EXPECT_EQ(window.View().FindNext("\xFC"
-                                     "ber",
-                                     true),
-              0);
-    EXPECT_EQ(FocusedRow(list), 3);
-}
-
-TEST_F(SearchTest, SecondSearchShowsThePreviousTextAndDirection) {
-    Search("cage", false);
-    EXPECT_EQ(FocusedRow(list), -1); // upwards without a focus finds nothing
+// The dialog shows the previous text and direction; Cancel keeps both for
+// "Weitersuchen".
+// The first one opens empty, downwards, with the focus in the edit.
+TEST_F(SearchTest, TheDialogShowsThePreviousSearchAndCancelKeepsIt) {
     ModalScript script;
-    script.Then([](Dialog& d) {
-        EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT)), "cage");
-        EXPECT_TRUE(d.IsItemChecked(IDC_SEARCH_UP));
-        ::SendDlgItemMessageA(d.Handle(), IDC_SEARCH_DOWN, BM_CLICK, 0, 0);
-        Press(d, IDOK);
+    script.Then([&](Dialog& d) {
+        EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT)), "");
+        EXPECT_TRUE(d.IsItemChecked(IDC_SEARCH_DOWN));
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT));
+        Answer("cage", false)(d);
     });
     Command(window.Handle(), IDM_SEARCH);
-    EXPECT_EQ(FocusedRow(list), 2);
-    EXPECT_TRUE(window.LastSearchDown());
-}
-
-TEST_F(SearchTest, CancelKeepsThePreviousTextForSearchAgain) {
-    Search("a", true);
+    EXPECT_EQ(FocusedRow(list), -1); // upwards without a focus finds nothing
+    script.Then([&](Dialog& d) {
+        EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_SEARCH_TEXT)), "cage");
+        EXPECT_TRUE(d.IsItemChecked(IDC_SEARCH_UP));
+        Answer("a", true)(d);
+    });
+    Command(window.Handle(), IDM_SEARCH);
     EXPECT_EQ(FocusedRow(list), 0);
-    {
-        ModalScript script;
-        script.Then([](Dialog& d) {
-            d.SetItemText(IDC_SEARCH_TEXT, "zzz");
-            Press(d, IDCANCEL);
-        });
-        Command(window.Handle(), IDM_SEARCH);
-    }
+    script.Then(Answer("zzz", false, IDCANCEL));
+    Command(window.Handle(), IDM_SEARCH);
+    EXPECT_TRUE(script.Finished());
     EXPECT_EQ(window.LastSearchText(), "a");
+    EXPECT_TRUE(window.LastSearchDown());
     Command(window.Handle(), IDM_SEARCH_NEXT);
     EXPECT_EQ(FocusedRow(list), 1); // "Berg": "über Nacht" has an a
 }
@@ -116,16 +92,4 @@ TEST_F(SearchTest, EmptyTextIsStoredSearchesNothingAndDisablesSearchAgain) {
     ModalScript none; // search again opens nothing and does nothing
     Command(window.Handle(), IDM_SEARCH_NEXT);
     EXPECT_EQ(FocusedRow(list), 4);
-}
-
-TEST_F(SearchTest, UpwardsFromTheLastRowAndNoDialogOnAnEmptyList) {
-    ListView_SetItemState(list, 4, LVIS_FOCUSED, LVIS_FOCUSED);
-    Search("e", false);
-    EXPECT_EQ(FocusedRow(list), 3); // Mahler
-    Command(window.Handle(), IDM_SEARCH_NEXT);
-    EXPECT_EQ(FocusedRow(list), 2); // Cage
-    window.View().Clear();
-    ModalScript none; // no dialog on an empty list
-    Command(window.Handle(), IDM_SEARCH);
-    EXPECT_TRUE(none.Seen().empty());
 }

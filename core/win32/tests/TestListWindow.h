@@ -45,10 +45,6 @@ public:
             ::DestroyWindow(Handle());
     }
 
-    void UpdateCommandStates() override {
-        ++commandStateUpdates;
-        RecordListDialog::UpdateCommandStates();
-    }
     void RefreshAll() override {
         ++refreshes;
         RecordListDialog::RefreshAll();
@@ -58,7 +54,6 @@ public:
         RecordListDialog::MeasureLayout();
     }
     void Layout(int width, int height) override {
-        ++layouts;
         RecordListDialog::Layout(width, height);
         if (rows_ > 0 && Item(IDOK).Handle() != nullptr) {
             zul::Windows::Window close = Item(IDOK);
@@ -69,8 +64,6 @@ public:
     }
 
     int refreshes = 0;
-    int commandStateUpdates = 0;
-    int layouts = 0;
 
 protected:
     void SetUpWindow() override {
@@ -80,6 +73,19 @@ protected:
 
 private:
     int rows_;
+};
+
+// A test with one open list window, its settings section cleared before.
+class ListWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ListSettings().DeleteSection(TestListWindow::Section);
+        window.Open();
+        list = window.View().List().Handle();
+    }
+
+    TestListWindow window;
+    HWND list = nullptr;
 };
 
 } // namespace kvtest

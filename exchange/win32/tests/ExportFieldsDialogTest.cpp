@@ -6,7 +6,6 @@
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
-#include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -53,76 +52,6 @@ Outcome RunDialog(unsigned char bits, ModalScript::DialogAction action) {
 }
 
 } // namespace
-
-TEST(ExportFieldsDialog, ResourceHasTheCaptionTextsAndPositionsInDialogUnits) {
-    RunDialog(0x37, [](Dialog& d) {
-        EXPECT_EQ(d.GetText(), "Zu exportierende Felder");
-        const LONG style = ::GetWindowLongA(d.Handle(), GWL_STYLE);
-        EXPECT_FALSE(style & WS_THICKFRAME);
-        EXPECT_TRUE(style & WS_SYSMENU);
-        const struct {
-            int id;
-            const char* text;
-            RECT units; // x, y, width, height
-        } controls[] = {
-            {IDC_EXPORT_ARTIST, "Interpret", {11, 11, 42, 10}},
-            {IDC_EXPORT_TITLE, "Titel", {11, 23, 29, 10}},
-            {IDC_EXPORT_YEAR, "Jahr", {11, 35, 29, 10}},
-            {IDC_EXPORT_DISC_ID, "ID (aus cdplayer.ini)", {11, 47, 78, 10}},
-            {IDC_EXPORT_TRACKS, "Tracks", {11, 59, 38, 10}},
-            {IDC_EXPORT_NOTES, "Anmerkungen", {11, 71, 60, 10}},
-            {IDOK, "OK", {7, 93, 50, 14}},
-            {IDCANCEL, "Abbrechen", {62, 93, 50, 14}},
-            {IDC_HELP_BUTTON, "&Hilfe", {122, 93, 50, 14}},
-        };
-        for (const auto& c : controls) {
-            HWND control = ::GetDlgItem(d.Handle(), c.id);
-            ASSERT_NE(control, nullptr) << c.id;
-            EXPECT_EQ(kvtest::TextOf(control), c.text);
-            RECT pixels = c.units;
-            ::MapDialogRect(d.Handle(), &pixels);
-            const RECT actual = zul::Windows::Window(control).RectInParent();
-            EXPECT_EQ(actual.left, pixels.left) << c.text;
-            EXPECT_EQ(actual.top, pixels.top) << c.text;
-            EXPECT_EQ(actual.right - actual.left, pixels.right) << c.text;
-            EXPECT_EQ(actual.bottom - actual.top, pixels.bottom) << c.text;
-            const LONG type = ::GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-            if (c.id == IDOK)
-                EXPECT_EQ(type, BS_DEFPUSHBUTTON);
-            else if (c.id == IDCANCEL || c.id == IDC_HELP_BUTTON)
-                EXPECT_EQ(type, BS_PUSHBUTTON);
-            else
-                EXPECT_EQ(type, BS_AUTOCHECKBOX) << c.text;
-        }
-        // The etched frame and the client area.
-        RECT frame{7, 7, 165, 80};
-        ::MapDialogRect(d.Handle(), &frame);
-        HWND etched = kvtest::FindChild(d.Handle(), "Static", "");
-        ASSERT_NE(etched, nullptr);
-        EXPECT_EQ(::GetWindowLongA(etched, GWL_STYLE) & SS_TYPEMASK, SS_ETCHEDFRAME);
-        EXPECT_EQ(zul::Windows::Window(etched).RectInParent().right, frame.left + frame.right);
-        RECT size{0, 0, 179, 114};
-        ::MapDialogRect(d.Handle(), &size);
-        const RECT client = zul::Windows::Window(d.Handle()).ClientRect();
-        EXPECT_EQ(client.right, size.right);
-        EXPECT_EQ(client.bottom, size.bottom);
-        kvtest::Press(d, IDCANCEL);
-    });
-}
-
-TEST(ExportFieldsDialog, OpensWithTheSetTickedAndTheFocusOnAnEnabledOk) {
-    for (unsigned char bits : {0x37, 0x0A, 0x3F, 0x00}) {
-        const Outcome run = RunDialog(bits, [bits](Dialog& d) {
-            EXPECT_EQ(Ticks(d), bits);
-            EXPECT_TRUE(OkEnabled(d));
-            EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDOK));
-            kvtest::Press(d, IDOK);
-        });
-        // A stored set without any field can be confirmed as it is.
-        EXPECT_EQ(run.result, IDOK);
-        EXPECT_EQ(run.bits, bits);
-    }
-}
 
 TEST(ExportFieldsDialog, OkIsDisabledWhileNoBoxIsTickedAndTakesTheTicks) {
     const Outcome run = RunDialog(0x37, [](Dialog& d) {
@@ -179,18 +108,4 @@ TEST(ExportFieldsDialog, CancelButtonEscapeAndCloseBoxLeaveTheSet) {
         EXPECT_EQ(run.result, IDCANCEL);
         EXPECT_EQ(run.bits, 0x37u);
     }
-}
-
-TEST(ExportFieldsDialog, F1AndTheHelpButtonOpenItsPage) {
-    kvtest::TestApp app;
-    app.SetHelpFolder(kvtest::SourceHelpFolder());
-    ModalScript script(app);
-    script.Then([](Dialog& d) {
-        kvtest::PostKey(d, VK_F1);
-        d.Item(IDC_HELP_BUTTON).Post(BM_CLICK);
-        d.Item(IDCANCEL).Post(BM_CLICK);
-    });
-    ExportFieldsDialog dialog(ExportFieldSet{});
-    EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
-    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, "help/ref_dlg_expfields.html"));
 }
