@@ -2,9 +2,9 @@
 // text up, arguments quoted the way the C runtime reads them must split into
 // themselves again, and the file and switches must follow the rule (the first
 // argument that does not begin with "-" or "/" names the file).
+#include "fuzz/Harness.h"
 #include "support/CommandLine.h"
 
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,21 +34,18 @@ std::string Quoted(const std::string& argument) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     std::string_view line(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> arguments = zul::SplitCommandLine(line);
-    if (arguments.empty())
-        std::abort();
+    kvfuzz::FailIf(arguments.empty());
     size_t characters = 0;
     for (const std::string& argument : arguments)
         characters += argument.size();
-    if (characters > size)
-        std::abort();
+    kvfuzz::FailIf(characters > size);
 
     std::string rebuilt = "\"kolvane.exe\"";
     for (size_t i = 1; i < arguments.size(); ++i)
         rebuilt += " " + Quoted(arguments[i]);
     std::vector<std::string> again = zul::SplitCommandLine(rebuilt);
     again[0] = arguments[0];
-    if (again != arguments)
-        std::abort();
+    kvfuzz::FailIf(again != arguments);
 
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
     const zul::CommandLineInfo info = zul::ParseCommandLineArguments(rest);
@@ -57,15 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     bool fileSeen = false;
     for (const std::string& argument : rest) {
         if (isSwitch(argument)) {
-            if (info.switches.at(switches++) != argument)
-                std::abort();
+            kvfuzz::FailIf(info.switches.at(switches++) != argument);
         } else if (!fileSeen) {
             fileSeen = true;
-            if (info.fileName != argument)
-                std::abort();
+            kvfuzz::FailIf(info.fileName != argument);
         }
     }
-    if (switches != info.switches.size() || (!fileSeen && !info.fileName.empty()))
-        std::abort();
+    kvfuzz::FailIf(switches != info.switches.size() || (!fileSeen && !info.fileName.empty()));
     return 0;
 }

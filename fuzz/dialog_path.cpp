@@ -3,10 +3,10 @@
 // the extension, added exactly when the name part has no dot), begin with
 // the folder, the folder's drive or the typed drive by the kind of name, and
 // stay the same when put together again from a path with a drive.
+#include "fuzz/Harness.h"
 #include "support/DialogPath.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,13 +28,7 @@ bool StartsWith(std::string_view text, std::string_view start) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     if (size > 4096)
         return 0;
-    std::vector<std::string> parts(1);
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] == 0 && parts.size() < 3)
-            parts.emplace_back();
-        else
-            parts.back() += static_cast<char>(data[i]);
-    }
+    std::vector<std::string> parts = kvfuzz::Fields(data, size, 0, 3);
     parts.resize(3);
     const std::string& folder = parts[0];
     const std::string& typed = parts[1];
@@ -65,15 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
                        whole.substr(whole.size() - typed.size()) == typed &&
                        headFits(whole.substr(0, whole.size() - typed.size())) &&
                        (extension.empty() || nameHasDot(whole));
-    const std::string_view base = whole.substr(0, whole.size() - std::min(added.size(), whole.size()));
+    const std::string_view base =
+        whole.substr(0, whole.size() - std::min(added.size(), whole.size()));
     const bool extended = !extension.empty() && whole.size() >= added.size() + typed.size() &&
                           whole.substr(base.size()) == added &&
                           base.substr(base.size() - typed.size()) == typed &&
                           headFits(base.substr(0, base.size() - typed.size())) && !nameHasDot(base);
-    if (!plain && !extended)
-        std::abort();
+    kvfuzz::FailIf(!plain && !extended);
 
-    if (HasDrive(path) && zul::DialogPath(folder, path, extension) != path)
-        std::abort();
+    kvfuzz::FailIf(HasDrive(path) && zul::DialogPath(folder, path, extension) != path);
     return 0;
 }

@@ -8,7 +8,7 @@
 #include "exchange/CdPlayerIniExporter.h"
 #include "exchange/CdPlayerIniImporter.h"
 #include "exchange/CsvExporter.h"
-#include "fuzz/ScratchFolder.h"
+#include "fuzz/Harness.h"
 #include "resources/resource.h"
 #include "support/ProfileText.h"
 #include "support/WhiteSpace.h"
@@ -24,24 +24,11 @@ namespace {
 
 using kolvane::DiscCollection;
 using kolvane::DiscEntry;
-
-class RecordingReporter : public zul::MessageReporter {
-public:
-    void ReportError(int id) override { errors.push_back(id); }
-    void ReportWarning(int id) override { warnings.push_back(id); }
-    std::vector<int> errors;
-    std::vector<int> warnings;
-};
+using kvfuzz::RecordingReporter;
 
 DiscCollection EntriesOf(const unsigned char* data, size_t size) {
     DiscCollection entries;
-    std::vector<std::string> fields(1);
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] == 0x1F)
-            fields.emplace_back();
-        else
-            fields.back().push_back(static_cast<char>(data[i]));
-    }
+    const std::vector<std::string> fields = kvfuzz::Fields(data, size, 0x1F);
     for (size_t i = 0; i < fields.size() && entries.size() < 64; i += DiscEntry::FieldCount) {
         DiscEntry entry;
         for (int f = 0; f < DiscEntry::FieldCount && i + f < fields.size(); ++f)
@@ -59,12 +46,10 @@ std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
     while (i < text.size()) {
         std::vector<std::string> record;
         for (;;) {
-            if (text[i] != '"')
-                std::abort();
+            kvfuzz::FailIf(text[i] != '"');
             std::string field;
             for (++i;; ++i) {
-                if (i >= text.size())
-                    std::abort();
+                kvfuzz::FailIf(i >= text.size());
                 if (text[i] == '"') {
                     if (i + 1 < text.size() && text[i + 1] == '"') {
                         field.push_back('"');
@@ -81,8 +66,7 @@ std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
                 i += 2;
                 break;
             }
-            if (i >= text.size() || text[i] != ',')
-                std::abort();
+            kvfuzz::FailIf(i >= text.size() || text[i] != ',');
             ++i;
         }
         records.push_back(record);
@@ -94,22 +78,20 @@ void CheckCsv(kvfuzz::ScratchFolder& folder, const DiscCollection& entries, unsi
     const std::string path = folder.File("export.csv");
     RecordingReporter reporter;
     const auto fields = kolvane::ExportFieldSet::FromByte(bits);
-    if (!kolvane::CsvExporter(reporter).Export(entries, path, fields) || !reporter.errors.empty())
-        std::abort();
+    kvfuzz::FailIf(!kolvane::CsvExporter(reporter).Export(entries, path, fields) ||
+                   !reporter.errors.empty());
     const std::string text = kvfuzz::FileContent(path);
     if (fields.IsEmpty())
         return;
     const auto records = ParseCsv(text);
-    if (records.size() != entries.size())
-        std::abort();
+    kvfuzz::FailIf(records.size() != entries.size());
     for (size_t e = 0; e < entries.size(); ++e) {
         std::vector<std::string> expected;
         for (int f = 0; f < DiscEntry::FieldCount; ++f) {
             if (fields.Has(f))
                 expected.push_back(entries[e].Field(f));
         }
-        if (records[e] != expected)
-            std::abort();
+        kvfuzz::FailIf(records[e] != expected);
     }
     std::remove(path.c_str());
 }
@@ -135,7 +117,8 @@ bool TracksFitLines(const std::string& tracks) {
         size_t end = tracks.find('\n', start);
         if (end == std::string::npos)
             end = tracks.size();
-        std::string_view line = zul::TrimWhiteSpace(std::string_view(tracks).substr(start, end - start));
+        std::string_view line =
+            zul::TrimWhiteSpace(std::string_view(tracks).substr(start, end - start));
         if (line.find('\r') != std::string_view::npos)
             return false;
         start = end + 1;
@@ -166,31 +149,27 @@ void CheckCdPlayerIni(kvfuzz::ScratchFolder& folder, const DiscCollection& entri
                  TracksFitLines(entry.Tracks);
     }
     if (!anyId) {
-        if (reporter.warnings != std::vector<int>{IDS_WARN_501} || !reporter.errors.empty())
-            std::abort();
+        kvfuzz::FailIf(reporter.warnings != std::vector<int>{IDS_WARN_501} ||
+                       !reporter.errors.empty());
         return;
     }
-    if (!reporter.warnings.empty() ||
-        (!reporter.errors.empty() && reporter.errors != std::vector<int>{IDS_ERR_001}))
-        std::abort();
+    kvfuzz::FailIf(!reporter.warnings.empty() ||
+                   (!reporter.errors.empty() && reporter.errors != std::vector<int>{IDS_ERR_001}));
     if (!allFit || !idsDistinct)
         return;
     // Every write fits: the file is written and the importer finds each disc.
-    if (!reporter.errors.empty())
-        std::abort();
+    kvfuzz::FailIf(!reporter.errors.empty());
     RecordingReporter importReporter;
     kolvane::CdPlayerIniImporter importer(importReporter);
-    if (!importer.Import(path))
-        std::abort();
+    kvfuzz::FailIf(!importer.Import(path));
     size_t e = 0;
     for (const DiscEntry& entry : entries) {
         if (entry.DiscId.empty())
             continue;
-        if (e >= importer.Entries().size())
-            std::abort();
+        kvfuzz::FailIf(e >= importer.Entries().size());
         const DiscEntry& read = importer.Entries()[e++];
-        if (read.DiscId != entry.DiscId || read.Title != entry.Title || read.Artist != entry.Artist)
-            std::abort();
+        kvfuzz::FailIf(read.DiscId != entry.DiscId || read.Title != entry.Title ||
+                       read.Artist != entry.Artist);
     }
 }
 
@@ -198,12 +177,11 @@ void CheckNative(kvfuzz::ScratchFolder& folder, const DiscCollection& entries) {
     const std::string path = folder.File("export.kvd");
     RecordingReporter reporter;
     DiscCollection loaded;
-    if (kolvane::SaveNativeFile(path, entries, reporter) != 1 ||
-        kolvane::LoadNativeFile(path, loaded, reporter) != 1 || loaded.size() != entries.size())
-        std::abort();
+    kvfuzz::FailIf(kolvane::SaveNativeFile(path, entries, reporter) != 1 ||
+                   kolvane::LoadNativeFile(path, loaded, reporter) != 1 ||
+                   loaded.size() != entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (loaded[i].CompareAll(entries[i]) != 0)
-            std::abort();
+        kvfuzz::FailIf(loaded[i].CompareAll(entries[i]) != 0);
     }
     std::remove(path.c_str());
 }

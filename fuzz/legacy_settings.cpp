@@ -4,7 +4,7 @@
 // when there is one (cut to the read buffer), a block or list only when one of
 // its bytes is set, the sort column only when it is not -1.
 #include "exchange/LegacySettingsCopy.h"
-#include "fuzz/ScratchFolder.h"
+#include "fuzz/Harness.h"
 #include "support/ProfileSettingsStore.h"
 #include "support/ProfileText.h"
 
@@ -50,7 +50,9 @@ public:
     bool PutBool(std::string_view key, bool value) override {
         return Put(key, {'b', value ? "1" : "0", {}, {}});
     }
-    bool PutInt(std::string_view key, int value) override { return Put(key, {'i', "", {value}, {}}); }
+    bool PutInt(std::string_view key, int value) override {
+        return Put(key, {'i', "", {value}, {}});
+    }
     bool PutIntList(std::string_view key, int count, const int* values) override {
         return Put(key, {'l', "", std::vector<int>(values, values + count), {}});
     }
@@ -75,41 +77,35 @@ void CheckSection(const std::map<std::string, RecordingStore::Value>& values,
                   const std::set<std::string>& flags, const std::set<std::string>& texts,
                   const zul::ProfileText& file, const std::string& section) {
     for (const std::string& flag : flags) {
-        if (!values.count(flag) || values.at(flag).kind != 'b')
-            std::abort();
+        kvfuzz::FailIf(!values.count(flag) || values.at(flag).kind != 'b');
     }
     for (const auto& [key, value] : values) {
-        const bool anySet = std::any_of(value.numbers.begin(), value.numbers.end(),
-                                        [](int n) { return n != 0; }) ||
-                            std::any_of(value.bytes.begin(), value.bytes.end(),
-                                        [](unsigned char b) { return b != 0; });
+        const bool anySet =
+            std::any_of(value.numbers.begin(), value.numbers.end(), [](int n) { return n != 0; }) ||
+            std::any_of(value.bytes.begin(), value.bytes.end(),
+                        [](unsigned char b) { return b != 0; });
         std::string stored;
         const bool found = file.Find(section, key, stored);
         switch (value.kind) {
         case 'b':
-            if (!flags.count(key))
-                std::abort();
+            kvfuzz::FailIf(!flags.count(key));
             break;
         case 's':
             // The file's text, cut to the read buffer.
-            if (!texts.count(key) || value.text.empty() || !found ||
-                value.text != stored.substr(0, kolvane::LegacyReadBufferSize - 1))
-                std::abort();
+            kvfuzz::FailIf(!texts.count(key) || value.text.empty() || !found ||
+                           value.text != stored.substr(0, kolvane::LegacyReadBufferSize - 1));
             break;
         case 'i':
-            if (key != "DefSortBy" || value.numbers.at(0) == -1 || !found)
-                std::abort();
+            kvfuzz::FailIf(key != "DefSortBy" || value.numbers.at(0) == -1 || !found);
             break;
         case 'l':
-            if ((key == "Columns" ? value.numbers.size() != 4
-                 : key == "InfoMetric" ? value.numbers.size() != 2
-                                       : true) ||
-                !anySet)
-                std::abort();
+            kvfuzz::FailIf((key == "Columns"      ? value.numbers.size() != 4
+                            : key == "InfoMetric" ? value.numbers.size() != 2
+                                                  : true) ||
+                           !anySet);
             break;
         case 'x':
-            if (key != "Placement" || value.bytes.size() != 44 || !anySet || !found)
-                std::abort();
+            kvfuzz::FailIf(key != "Placement" || value.bytes.size() != 44 || !anySet || !found);
             break;
         default:
             std::abort();
@@ -126,9 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     RecordingStore store;
     kolvane::CopyLegacySettings(profile, store);
 
-    if (store.sections.size() != 2 || !store.sections.count("MainDlg") ||
-        !store.sections.count("ImportDlg"))
-        std::abort();
+    kvfuzz::FailIf(store.sections.size() != 2 || !store.sections.count("MainDlg") ||
+                   !store.sections.count("ImportDlg"));
     const zul::ProfileText file(std::string_view(reinterpret_cast<const char*>(data), size));
     std::set<std::string> mainFlags = ListWindowFlags;
     mainFlags.insert({"DelChk", "HotEdit"});

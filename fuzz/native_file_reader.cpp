@@ -6,7 +6,7 @@
 // a temporary file: the input's length decides whether a leftover of an
 // earlier save lies there or the target is read-only.
 #include "core/NativeFile.h"
-#include "fuzz/ScratchFolder.h"
+#include "fuzz/Harness.h"
 #include "resources/resource.h"
 
 #include <cstdio>
@@ -22,18 +22,12 @@ using kolvane::DiscCollection;
 using kolvane::SerializeNativeFile;
 using zul::FileArchive;
 
-class RecordingReporter : public zul::MessageReporter {
-public:
-    void ReportError(int id) override { errors.push_back(id); }
-    void ReportWarning(int id) override { errors.push_back(id); }
-    std::vector<int> errors;
-};
+using kvfuzz::RecordingReporter;
 
 int LoadFromMemory(const void* data, size_t size, DiscCollection& entries) {
     static char nothing;
     std::FILE* file = fmemopen(size > 0 ? const_cast<void*>(data) : &nothing, size, "rb");
-    if (file == nullptr)
-        std::abort();
+    kvfuzz::FailIf(file == nullptr);
     int error;
     {
         FileArchive archive(file, FileArchive::Mode::Load);
@@ -44,24 +38,10 @@ int LoadFromMemory(const void* data, size_t size, DiscCollection& entries) {
 }
 
 void ExpectSame(const DiscCollection& a, const DiscCollection& b) {
-    if (a.size() != b.size())
-        std::abort();
+    kvfuzz::FailIf(a.size() != b.size());
     for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i].CompareAll(b[i]) != 0)
-            std::abort();
+        kvfuzz::FailIf(a[i].CompareAll(b[i]) != 0);
     }
-}
-
-std::vector<unsigned char> ReadAll(const std::string& path) {
-    std::vector<unsigned char> bytes;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        unsigned char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
-            bytes.insert(bytes.end(), buffer, buffer + got);
-        std::fclose(file);
-    }
-    return bytes;
 }
 
 // Saving and loading through the file calls.
@@ -72,9 +52,9 @@ void ThroughFiles(kvfuzz::ScratchFolder& folder, const unsigned char* data, size
     DiscCollection loaded;
     const int result = kolvane::LoadNativeFile(input, loaded, reporter);
     // The same outcome as from memory, with exactly one message on failure.
-    if (result != (memoryResult == 0 ? 1 : 0) ||
-        reporter.errors != (result == 1 ? std::vector<int>{} : std::vector<int>{memoryResult}))
-        std::abort();
+    kvfuzz::FailIf(result != (memoryResult == 0 ? 1 : 0) || !reporter.warnings.empty() ||
+                   reporter.errors !=
+                       (result == 1 ? std::vector<int>{} : std::vector<int>{memoryResult}));
     ExpectSame(loaded, fromMemory);
     if (result != 1)
         return;
@@ -84,7 +64,9 @@ void ThroughFiles(kvfuzz::ScratchFolder& folder, const unsigned char* data, size
     const unsigned char earlier[] = {'K', 'O', 'L', 'V', 1, 0, 0, 0, 0, 0, 0, 0};
     folder.Write("out.kvd", earlier, sizeof(earlier));
     chmod(target.c_str(), 0644);
-    if (size % 3 == 0)
+    const bool leftover = size % 3 == 0;
+    std::remove(folder.File("out.kv~").c_str());
+    if (leftover)
         folder.Write("out.kv~", data, size);
     const bool readOnly = size % 7 == 0;
     if (readOnly)
@@ -93,21 +75,22 @@ void ThroughFiles(kvfuzz::ScratchFolder& folder, const unsigned char* data, size
     reporter.errors.clear();
     const int saved = kolvane::SaveNativeFile(target, loaded, reporter);
     if (readOnly) {
-        if (saved != 0 || reporter.errors != std::vector<int>{IDS_ERR_012} ||
-            ReadAll(target) != std::vector<unsigned char>(earlier, earlier + sizeof(earlier)))
-            std::abort();
+        kvfuzz::FailIf(saved != 0 || !reporter.warnings.empty() ||
+                       reporter.errors != std::vector<int>{IDS_ERR_012} ||
+                       kvfuzz::FileContent(target) !=
+                           std::string(earlier, earlier + sizeof(earlier)));
         chmod(target.c_str(), 0644);
         return;
     }
-    if (saved != 1 || !reporter.errors.empty())
-        std::abort();
-    // No temporary file stays beside the target.
+    kvfuzz::FailIf(saved != 1 || !reporter.errors.empty() || !reporter.warnings.empty());
+    // A leftover stays untouched, and no temporary file of this save stays.
     struct stat status;
-    if (stat(folder.File("out.kv~").c_str(), &status) == 0)
-        std::abort();
+    kvfuzz::FailIf(leftover ? kvfuzz::FileContent(folder.File("out.kv~")) !=
+                                  std::string(data, data + size)
+                            : stat(folder.File("out.kv~").c_str(), &status) == 0);
+    kvfuzz::FailIf(stat(folder.File("out.k~1").c_str(), &status) == 0);
     DiscCollection reloaded;
-    if (kolvane::LoadNativeFile(target, reloaded, reporter) != 1)
-        std::abort();
+    kvfuzz::FailIf(kolvane::LoadNativeFile(target, reloaded, reporter) != 1);
     ExpectSame(reloaded, loaded);
 }
 
@@ -124,18 +107,15 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     char* written = nullptr;
     size_t writtenSize = 0;
     std::FILE* out = open_memstream(&written, &writtenSize);
-    if (out == nullptr)
-        std::abort();
+    kvfuzz::FailIf(out == nullptr);
     {
         FileArchive archive(out, FileArchive::Mode::Store);
-        if (SerializeNativeFile(archive, entries) != 0 || !archive.Flush())
-            std::abort();
+        kvfuzz::FailIf(SerializeNativeFile(archive, entries) != 0 || !archive.Flush());
     }
     std::fclose(out);
 
     DiscCollection reloaded;
-    if (LoadFromMemory(written, writtenSize, reloaded) != 0)
-        std::abort();
+    kvfuzz::FailIf(LoadFromMemory(written, writtenSize, reloaded) != 0);
     ExpectSame(reloaded, entries);
     std::free(written);
     return 0;

@@ -4,7 +4,7 @@
 // the reading rules (a value is cut to the buffer size less one), a write must
 // be found again by the next read with nothing else of the text changed
 // around it, and the typed writes through the file must read back as written.
-#include "fuzz/ScratchFolder.h"
+#include "fuzz/Harness.h"
 #include "support/ProfileFile.h"
 #include "support/ProfileText.h"
 
@@ -46,13 +46,11 @@ Query ParseQuery(std::string_view line) {
 void CheckTextEdit(std::string_view content, const Query& q) {
     zul::ProfileText text(content);
     if (!text.SetValue(q.section, q.key, "fuzz value")) {
-        if (text.Content() != content)
-            std::abort();
+        kvfuzz::FailIf(text.Content() != content);
         return;
     }
     std::string again;
-    if (!text.Find(q.section, q.key, again) || again != "fuzz value")
-        std::abort();
+    kvfuzz::FailIf(!text.Find(q.section, q.key, again) || again != "fuzz value");
     // Only the key's own line, or lines added at one place, may differ.
     std::string after = text.Content();
     size_t prefix = 0;
@@ -63,8 +61,7 @@ void CheckTextEdit(std::string_view content, const Query& q) {
            content[content.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
     std::string_view removed = content.substr(prefix, content.size() - prefix - suffix);
-    if (removed.find('\n') != removed.npos)
-        std::abort();
+    kvfuzz::FailIf(removed.find('\n') != removed.npos);
 }
 
 // Typed writes through the file, each read back, then the key and the section
@@ -74,20 +71,18 @@ void CheckFileWrites(zul::ProfileFile& profile, zul::ProfileText& model, const Q
     const int numbers[4] = {-2147483647 - 1, 0, 120, 2147483647};
     const unsigned char bytes[5] = {0x00, 0x2C, 0x7F, 0x80, 0xFF};
     const bool gathered = q.bufferSize % 2 == 0;
-    if (gathered && !profile.BeginUpdate())
-        std::abort();
+    kvfuzz::FailIf(gathered && !profile.BeginUpdate());
     bool wrote = profile.WriteInt(q.section, q.key, -42);
     bool modelled = model.SetValue(q.section, q.key, "-42");
     wrote = wrote && profile.WriteIntList(q.section, q.key + "L", numbers);
-    modelled = modelled && model.SetValue(q.section, q.key + "L", "-2147483648, 0, 120, 2147483647");
+    modelled =
+        modelled && model.SetValue(q.section, q.key + "L", "-2147483648, 0, 120, 2147483647");
     wrote = wrote && profile.WriteBytes(q.section, q.key + "B", bytes);
     modelled = modelled && model.SetValue(q.section, q.key + "B", "002C7F80FF");
     wrote = wrote && profile.WriteBool(q.section, q.key + "F", true);
     modelled = modelled && model.SetValue(q.section, q.key + "F", "1");
-    if (gathered && !profile.EndUpdate())
-        std::abort();
-    if (wrote != modelled || kvfuzz::FileContent(profile.FileName()) != model.Content())
-        std::abort();
+    kvfuzz::FailIf(gathered && !profile.EndUpdate());
+    kvfuzz::FailIf(wrote != modelled || kvfuzz::FileContent(profile.FileName()) != model.Content());
     if (!wrote)
         return;
     int list[4] = {};
@@ -99,27 +94,24 @@ void CheckFileWrites(zul::ProfileFile& profile, zul::ProfileText& model, const Q
     // Short buffers cut the texts: "-42" to "-4", "-" (no number: 0) or
     // nothing (the default).
     const int cutInt[] = {7, 7, 0, -4};
-    if (profile.ReadInt(q.section, q.key, 7) != (q.bufferSize > 3 ? -42 : cutInt[q.bufferSize]) ||
-        (q.bufferSize > 31 && !std::equal(list, list + 4, numbers)) ||
-        (q.bufferSize > 10 && !std::equal(block, block + 5, bytes)) ||
-        profile.ReadBool(q.section, q.key + "F", false) != (q.bufferSize > 1))
-        std::abort();
+    kvfuzz::FailIf(profile.ReadInt(q.section, q.key, 7) !=
+                       (q.bufferSize > 3 ? -42 : cutInt[q.bufferSize]) ||
+                   (q.bufferSize > 31 && !std::equal(list, list + 4, numbers)) ||
+                   (q.bufferSize > 10 && !std::equal(block, block + 5, bytes)) ||
+                   profile.ReadBool(q.section, q.key + "F", false) != (q.bufferSize > 1));
 
     // A duplicate of the key or the section may come to light afterwards.
     const size_t longest = static_cast<size_t>(std::max(q.bufferSize - 1, 0));
     std::string left;
-    if (!profile.DeleteKey(q.section, q.key))
-        std::abort();
+    kvfuzz::FailIf(!profile.DeleteKey(q.section, q.key));
     model.DeleteKey(q.section, q.key);
-    if (kvfuzz::FileContent(profile.FileName()) != model.Content() ||
+    kvfuzz::FailIf(
+        kvfuzz::FileContent(profile.FileName()) != model.Content() ||
         (!model.Find(q.section, q.key, left) &&
-         profile.ReadString(q.section, q.key, "weg") != std::string("weg").substr(0, longest)))
-        std::abort();
-    if (!profile.DeleteSection(q.section))
-        std::abort();
+         profile.ReadString(q.section, q.key, "weg") != std::string("weg").substr(0, longest)));
+    kvfuzz::FailIf(!profile.DeleteSection(q.section));
     model.DeleteSection(q.section);
-    if (kvfuzz::FileContent(profile.FileName()) != model.Content())
-        std::abort();
+    kvfuzz::FailIf(kvfuzz::FileContent(profile.FileName()) != model.Content());
 }
 
 } // namespace
@@ -133,12 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         lineEnd == input.npos ? std::string_view() : input.substr(lineEnd + 1);
 
     zul::ProfileText text(content);
-    if (text.Content() != content)
-        std::abort();
+    kvfuzz::FailIf(text.Content() != content);
     std::string value;
     bool found = text.Find(q.section, q.key, value);
-    if (found && value.size() > content.size())
-        std::abort();
+    kvfuzz::FailIf(found && value.size() > content.size());
 
     // The typed reads through a real file.
     std::string path = folder.Write("p.ini", reinterpret_cast<const unsigned char*>(content.data()),
@@ -146,10 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     zul::ProfileFile profile(path, q.bufferSize);
     const size_t longest = static_cast<size_t>(q.bufferSize - 1);
     std::string read = profile.ReadString(q.section, q.key, "default");
-    if (read.size() > longest ||
-        (!found && read != std::string("default").substr(0, longest)) ||
-        (found && read != value.substr(0, longest)))
-        std::abort();
+    kvfuzz::FailIf(read.size() > longest ||
+                   (!found && read != std::string("default").substr(0, longest)) ||
+                   (found && read != value.substr(0, longest)));
     profile.ReadInt(q.section, q.key, 7);
     profile.ReadBool(q.section, q.key, true);
     int numbers[4] = {1, 2, 3, 4};

@@ -4,10 +4,10 @@
 // plain search over upper-cased copies), and the row found is the first
 // matching one after the focused row in the direction of the search.
 #include "core/RecordSearch.h"
+#include "fuzz/Harness.h"
 #include "support/TextCase.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,21 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     if (size < 1 || size > 8192)
         return 0;
     const unsigned choices = data[0];
-    std::vector<std::string> parts(1);
-    for (size_t i = 1; i < size; ++i) {
-        if (data[i] == 0)
-            parts.emplace_back();
-        else
-            parts.back() += static_cast<char>(data[i]);
-    }
+    const std::vector<std::string> parts = kvfuzz::Fields(data + 1, size - 1, 0);
     const std::string& text = parts[0];
     kolvane::DiscCollection entries((parts.size() - 1 + 5) / 6);
     for (size_t i = 1; i < parts.size(); ++i)
         entries[(i - 1) / 6].Field(static_cast<int>((i - 1) % 6)) = parts[i];
 
     const kolvane::SearchText search(text);
-    if (search.Empty() != text.empty())
-        std::abort();
+    kvfuzz::FailIf(search.Empty() != text.empty());
     // An empty text is never searched for.
     if (text.empty())
         return 0;
@@ -68,8 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     std::vector<bool> matches;
     for (const kolvane::DiscEntry& entry : entries) {
         matches.push_back(PlainMatch(entry, upperText));
-        if (search.Matches(entry) != matches.back())
-            std::abort();
+        kvfuzz::FailIf(search.Matches(entry) != matches.back());
     }
 
     const int count = static_cast<int>(entries.size());
@@ -83,7 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
             break;
         }
     }
-    if (kolvane::FindMatchingRow(entries, order, focused, down, search) != expected)
-        std::abort();
+    kvfuzz::FailIf(kolvane::FindMatchingRow(entries, order, focused, down, search) != expected);
     return 0;
 }

@@ -5,6 +5,7 @@
 // in a backslash, no export field beyond the six, a layout from the stored
 // side pane sizes without overflow), and what they read must be written and
 // read back unchanged.
+#include "fuzz/Harness.h"
 #include "core/RecordListLayout.h"
 #include "core/RecordListSettings.h"
 #include "core/SortOrder.h"
@@ -12,7 +13,6 @@
 #include "support/PathName.h"
 #include "testkit/MemorySettingsStore.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <span>
@@ -41,8 +41,7 @@ void Store(kvtest::MemorySettingsStore& store, const unsigned char* data, size_t
         const size_t length = std::min<size_t>(data[at + 2], size - at - 3);
         const unsigned char* value = data + at + 3;
         at += 3 + length;
-        if (!store.OpenSection(section))
-            std::abort();
+        kvfuzz::FailIf(!store.OpenSection(section));
         switch (kind) {
         case 0:
             store.PutString(key, std::string(reinterpret_cast<const char*>(value), length));
@@ -76,16 +75,14 @@ void Store(kvtest::MemorySettingsStore& store, const unsigned char* data, size_t
 void CheckRoundTrip(const char* section, std::span<const zul::Setting> read,
                     std::span<const zul::Setting> fresh) {
     kvtest::MemorySettingsStore first, second;
-    if (!zul::WriteSection(first, section, read) || !zul::ReadSection(first, section, fresh) ||
-        !zul::WriteSection(second, section, fresh) ||
-        first.Dump(section) != second.Dump(section))
-        std::abort();
+    kvfuzz::FailIf(
+        !zul::WriteSection(first, section, read) || !zul::ReadSection(first, section, fresh) ||
+        !zul::WriteSection(second, section, fresh) || first.Dump(section) != second.Dump(section));
 }
 
 void CheckFolder(const std::string& folder) {
     const std::string stored = zul::WithTrailingBackslash(folder);
-    if (stored.empty() || stored.back() != '\\')
-        std::abort();
+    kvfuzz::FailIf(stored.empty() || stored.back() != '\\');
 }
 
 // What a record list window does with its values: the default sort, its
@@ -94,9 +91,8 @@ void CheckFolder(const std::string& folder) {
 void UseListSettings(const kolvane::RecordListSettings& settings) {
     kolvane::SortState sort;
     sort.SetDefault(settings.defSortBy, settings.defSortUp ? 1 : 0);
-    if (sort.defaultColumn < -1 || sort.defaultColumn > 3 ||
-        (sort.defaultAscending != 0 && sort.defaultAscending != 1))
-        std::abort();
+    kvfuzz::FailIf(sort.defaultColumn < -1 || sort.defaultColumn > 3 ||
+                   (sort.defaultAscending != 0 && sort.defaultAscending != 1));
     CheckFolder(settings.workDir);
     for (const int baseX : {6, 12}) {
         const int baseY = baseX * 13 / 6;
@@ -113,8 +109,8 @@ void UseListSettings(const kolvane::RecordListSettings& settings) {
         for (const int width : {0, 300, 1280, 4000}) {
             const kolvane::RecordListPlacement p =
                 kolvane::PlaceRecordList(m, width, width * 3 / 4, true, paneWidth, notesHeight);
-            if (width >= 1280 && (p.list.Width() < m.buttonWidth || p.tracks.right > width))
-                std::abort();
+            kvfuzz::FailIf(width >= 1280 &&
+                           (p.list.Width() < m.buttonWidth || p.tracks.right > width));
         }
     }
 }
@@ -160,8 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         store, kolvane::MainWindowSection,
         {&MainWindowSettings::exportDirKvd, &MainWindowSettings::exportDirCsv,
          &MainWindowSettings::exportDirIni});
-    if ((kolvane::ExportFieldSet::FromByte(main.exportFields[0]).ToByte() & 0xC0) != 0)
-        std::abort();
+    kvfuzz::FailIf((kolvane::ExportFieldSet::FromByte(main.exportFields[0]).ToByte() & 0xC0) != 0);
     ReadAfterList<ImportFolderSettings>(store, kolvane::ImportWindowSection,
                                         {&ImportFolderSettings::workDirIni,
                                          &ImportFolderSettings::workDirKvd,
