@@ -1,3 +1,5 @@
+#include "support/win32/tests/TestResources.h"
+#include "support/win32/MessageDialog.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
 #include "testkit/TempFolder.h"
@@ -6,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 using namespace zul::Windows;
@@ -119,4 +122,91 @@ TEST(Help, CompiledHelpModeAsksTheHelpViewerForTheHelpFileAndTopic) {
     });
     app.ShowHelp("ref_dlg_such.html");
     EXPECT_TRUE(app.helpCalls.empty());
+}
+
+TEST(MessageDialog, HelpButtonAndF1OpenTheMessagesPageAtTheMessagesAnchorAndKeepTheBoxOpen) {
+    kvtest::TestApp app;
+    HelpFolder pages(app, {"ref_meldungen.html"});
+    ASSERT_TRUE(app.RegisterHelpTopic(IDS_TEST_ERR_003, "ref_meldungen.html#l_e003"));
+    const std::string expected = pages.Address("ref_meldungen.html", "#l_e003");
+
+    kvtest::ModalScript script(app);
+    script.Then([&](Dialog& dialog) {
+        kvtest::Press(dialog, 9);
+        ASSERT_EQ(app.helpCalls.size(), 1u);
+        EXPECT_EQ(app.helpCalls[0].address, expected);
+        EXPECT_TRUE(dialog.Exists());
+        kvtest::PostKey(dialog, VK_F1);
+        dialog.Item(IDOK).Post(BM_CLICK); // after the key, in queue order
+    });
+    EXPECT_EQ(app.ShowError(IDS_TEST_ERR_003), IDOK);
+    ASSERT_EQ(app.helpCalls.size(), 2u);
+    EXPECT_EQ(app.helpCalls[1].address, expected);
+}
+
+TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHasItAgain) {
+    kvtest::TestApp app;
+    HelpFolder pages(app, {"ref_meldungen.html"});
+    kvtest::ModalScript script(app);
+    auto withoutHelp = [&](const std::string& text) {
+        script.Then([text](Dialog& dialog) {
+            auto& box = dynamic_cast<MessageDialog&>(dialog);
+            EXPECT_EQ(box.Text(), text);
+            EXPECT_EQ(box.GetText(), "FEHLER");
+            EXPECT_FALSE(box.HasHelp());
+            EXPECT_EQ(box.Item(9).Handle(), nullptr);
+            kvtest::PostKey(dialog, VK_F1); // consumed, nothing happens
+            dialog.Item(IDOK).Post(BM_CLICK);
+        });
+    };
+    script.ExpectMessage(IDS_TEST_ERR_002);
+    app.ShowError(IDS_TEST_ERR_002);
+    withoutHelp("Datei C:\\x.kvd: 100% fehlt");
+    EXPECT_EQ(app.ShowErrorText("Datei %s: %d%% fehlt", "C:\\x.kvd", 100), IDOK);
+
+    char raw[512] = {};
+    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), raw,
+                     sizeof(raw), nullptr);
+    std::string systemText = raw;
+    ASSERT_FALSE(systemText.empty());
+    ASSERT_TRUE(systemText.back() == '\n' || systemText.back() == ' '); // the line break it loses
+    while (!systemText.empty() && std::isspace(static_cast<unsigned char>(systemText.back()))) {
+        systemText.pop_back();
+    }
+    withoutHelp(systemText);
+    ::SetLastError(ERROR_FILE_NOT_FOUND);
+    app.ShowSystemError();
+    EXPECT_TRUE(app.helpCalls.empty());
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_002); // free texts leave it alone
+
+    script.Then([](Dialog& dialog) {
+        EXPECT_TRUE(dynamic_cast<MessageDialog&>(dialog).HasHelp());
+        EXPECT_NE(dialog.Item(9).Handle(), nullptr);
+        kvtest::Press(dialog, IDOK);
+    });
+    app.ShowError(IDS_TEST_ERR_004);
+}
+
+TEST(HelpTopicMap, FirstRegistrationWinsAndUnknownIdsHaveNoTopic) {
+    kvtest::TestApp app;
+    EXPECT_TRUE(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"));
+    EXPECT_TRUE(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"));
+    EXPECT_FALSE(app.RegisterHelpTopic(2503, "andere.html"));
+    EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
+    EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
+    EXPECT_EQ(app.HelpTopicOf(2505), "");
+}
+
+TEST(HelpTopicMap, HelpForAMessageWithoutTopicOpensTheStartPage) {
+    kvtest::TestApp app;
+    HelpFolder pages(app, {"index.html"});
+    kvtest::ModalScript script(app);
+    script.Then([](Dialog& dialog) {
+        kvtest::Press(dialog, 9);
+        kvtest::Press(dialog, IDOK);
+    });
+    app.ShowError(IDS_TEST_ERR_005);
+    ASSERT_EQ(app.helpCalls.size(), 1u);
+    EXPECT_EQ(app.helpCalls[0].address, pages.Address("index.html"));
 }

@@ -109,18 +109,13 @@ TEST(ResizableDialog, SizeTrackingKeepsTheMinimumWithTheOppositeSideFixedForEach
     for (const Case& c : cases) {
         RECT rect = small;
         ResizableDialog::KeepMinimumSize(c.edge, rect, minW, minH);
-        EXPECT_EQ(rect.left, c.expected.left) << "edge " << c.edge;
-        EXPECT_EQ(rect.top, c.expected.top) << "edge " << c.edge;
-        EXPECT_EQ(rect.right, c.expected.right) << "edge " << c.edge;
-        EXPECT_EQ(rect.bottom, c.expected.bottom) << "edge " << c.edge;
+        EXPECT_TRUE(::EqualRect(&rect, &c.expected)) << "edge " << c.edge;
     }
     // Large enough: nothing changes.
-    RECT large{0, 0, 400, 300};
+    const RECT largeBefore{0, 0, 400, 300};
+    RECT large = largeBefore;
     ResizableDialog::KeepMinimumSize(WMSZ_TOPLEFT, large, minW, minH);
-    EXPECT_EQ(large.left, 0);
-    EXPECT_EQ(large.top, 0);
-    EXPECT_EQ(large.right, 400);
-    EXPECT_EQ(large.bottom, 300);
+    EXPECT_TRUE(::EqualRect(&large, &largeBefore));
 }
 
 TEST(ResizableDialog, EachSizeChangeLaysOutAndTheLayoutSizeNeverFallsBelowTheInitialClient) {
