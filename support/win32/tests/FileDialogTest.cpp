@@ -67,7 +67,7 @@ private:
             return;
         }
         const HWND nameBox = ::GetDlgItem(box, cmb13) != nullptr ? ::GetDlgItem(box, cmb13)
-                                                                  : ::GetDlgItem(box, edt1);
+                                                                 : ::GetDlgItem(box, edt1);
         ::SetWindowTextA(nameBox, names_.front().c_str());
         names_.pop_front();
         ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
@@ -82,7 +82,8 @@ private:
             ::GetCurrentThreadId(),
             [](HWND window, LPARAM result) -> BOOL {
                 if (!::IsWindowVisible(window) || kvtest::ClassOf(window) != "#32770" ||
-                    (::GetDlgItem(window, cmb13) == nullptr && ::GetDlgItem(window, edt1) == nullptr))
+                    (::GetDlgItem(window, cmb13) == nullptr &&
+                     ::GetDlgItem(window, edt1) == nullptr))
                     return TRUE;
                 *reinterpret_cast<HWND*>(result) = window;
                 return FALSE;
@@ -126,7 +127,8 @@ TEST(FileDialog, ANameTheDialogOrTheCheckRefusesKeepsItOpenForAnotherUpToTheLong
         {FileDialog::Kind::Open,
          OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY,
          {folderPath + "\\" + std::string(300 - folderPath.size() - 1, 'n'), "da.kvd"},
-         "da.kvd", IDS_TEST_ERR_008},
+         "da.kvd",
+         IDS_TEST_ERR_008},
         {save, saveFlags, {"offen", "neu"}, "neu.kvd", 0}, // the path check refuses "offen"
         {save, saveFlags, {longest}, longest + ".kvd", 0},
     };

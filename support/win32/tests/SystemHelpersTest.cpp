@@ -123,20 +123,6 @@ TEST_F(FitTextInDeviceContext, LongestPrefixThatFitsInTheFont) {
     EXPECT_EQ(FitText(dc, text, Width(text)), text);
 }
 
-TEST_F(FitTextInDeviceContext, ProportionalWidthsDecide) {
-    const int maxWidth = Width("WWWW...");
-    const std::string narrow = FitText(dc, std::string(40, 'i'), maxWidth);
-    const std::string wide = FitText(dc, std::string(40, 'W'), maxWidth);
-    EXPECT_EQ(wide, "WWWW...");
-    EXPECT_GT(narrow.size(), wide.size() + 4) << narrow;
-}
-
-TEST_F(FitTextInDeviceContext, TooNarrowGivesFirstCharacterAndDots) {
-    const std::string fitted = FitText(dc, "Interpret", 2);
-    EXPECT_EQ(fitted, "I...");
-    EXPECT_GT(Width(fitted), 2);
-}
-
 TEST(CodePage1252, AgreesWithTheSystemConversionForEveryUnit) {
     int differences = 0;
     for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
