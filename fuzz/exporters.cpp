@@ -180,9 +180,8 @@ void CheckNative(kvfuzz::ScratchFolder& folder, const DiscCollection& entries) {
     kvfuzz::FailIf(kolvane::SaveNativeFile(path, entries, reporter) != 1 ||
                    kolvane::LoadNativeFile(path, loaded, reporter) != 1 ||
                    loaded.size() != entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
+    for (size_t i = 0; i < entries.size(); ++i)
         kvfuzz::FailIf(loaded[i].CompareAll(entries[i]) != 0);
-    }
     std::remove(path.c_str());
 }
 

@@ -76,9 +76,8 @@ const std::set<std::string> ListWindowFlags = {"AddInfo", "Grid", "DefSortUp", "
 void CheckSection(const std::map<std::string, RecordingStore::Value>& values,
                   const std::set<std::string>& flags, const std::set<std::string>& texts,
                   const zul::ProfileText& file, const std::string& section) {
-    for (const std::string& flag : flags) {
+    for (const std::string& flag : flags)
         kvfuzz::FailIf(!values.count(flag) || values.at(flag).kind != 'b');
-    }
     for (const auto& [key, value] : values) {
         const bool anySet =
             std::any_of(value.numbers.begin(), value.numbers.end(), [](int n) { return n != 0; }) ||

@@ -13,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     kvfuzz::FailIf(ok != (list.Count() > 0) || messages > 1 || (ok && messages != 0));
     for (int titlesOnly = 0; titlesOnly < 2; ++titlesOnly) {
         list.SetTitlesOnly(titlesOnly != 0);
-        for (int i = 0; i < list.Count(); ++i) {
+        for (int i = 0; i < list.Count(); ++i)
             kvfuzz::FailIf(list.ItemText(i).size() > size);
-        }
     }
     return 0;
 }

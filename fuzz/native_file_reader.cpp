@@ -39,9 +39,8 @@ int LoadFromMemory(const void* data, size_t size, DiscCollection& entries) {
 
 void ExpectSame(const DiscCollection& a, const DiscCollection& b) {
     kvfuzz::FailIf(a.size() != b.size());
-    for (size_t i = 0; i < a.size(); ++i) {
+    for (size_t i = 0; i < a.size(); ++i)
         kvfuzz::FailIf(a[i].CompareAll(b[i]) != 0);
-    }
 }
 
 // Saving and loading through the file calls.

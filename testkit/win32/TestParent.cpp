@@ -94,9 +94,8 @@ POINT TestParent::ToScreen(HWND window, POINT point) const {
 
 int TestParent::Count(UINT code) const {
     int count = 0;
-    for (const Notification& notification : notifications) {
+    for (const Notification& notification : notifications)
         count += notification.code == code ? 1 : 0;
-    }
     return count;
 }
 
@@ -159,9 +158,8 @@ LRESULT CALLBACK TestParent::Procedure(HWND window, UINT message, WPARAM wParam,
             self->commands.push_back(LOWORD(wParam));
             return 0;
         case WM_TIMER:
-            if (self->onTimer) {
+            if (self->onTimer)
                 self->onTimer();
-            }
             return 0;
         case WM_NCDESTROY:
             ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);

@@ -38,9 +38,8 @@ protected:
     bool OnInitDialog() override {
         AppDialog::OnInitDialog();
         events.push_back("init");
-        if (throwInInit) {
+        if (throwInInit)
             throw std::runtime_error("init");
-        }
         return true;
     }
     bool OnCommand(int id, int code, HWND control) override {
@@ -48,9 +47,8 @@ protected:
             events.push_back("bad_alloc");
             throw std::bad_alloc();
         }
-        if (id == ThrowOther) {
+        if (id == ThrowOther)
             throw std::logic_error("other");
-        }
         return AppDialog::OnCommand(id, code, control);
     }
     void OnDestroy() override { events.push_back("destroy"); }
@@ -298,9 +296,8 @@ public:
 
 protected:
     bool OnNotify(int id, NMHDR& header, LRESULT&) override {
-        if (id == IDC_TEST_LIST && header.code == LVN_ITEMCHANGED) {
+        if (id == IDC_TEST_LIST && header.code == LVN_ITEMCHANGED)
             seen.push_back("changed");
-        }
         return false;
     }
 };
@@ -351,7 +348,9 @@ TEST(Dialog, CommandTableRunsItsRowsForMenusAcceleratorsAndButtonsAndAnswersThei
                 {IDM_TEST_SAVE, [this] { runs.push_back("save"); },
                  [this] { return CommandState{saveEnabled}; }},
                 {IDM_TEST_TOGGLE, [this] { runs.push_back("toggle"); },
-                 [this] { return CommandState{true, toggled}; }},
+                 [this] {
+                     return CommandState{true, toggled};
+                 }},
                 {IDOK, [this] { runs.push_back("ok"); }}, // replaces the base's row
             });
         }
@@ -360,14 +359,16 @@ TEST(Dialog, CommandTableRunsItsRowsForMenusAcceleratorsAndButtonsAndAnswersThei
         bool toggled = true;
 
     protected:
-        void OnCommandStarting(int id) override { runs.push_back("starting " + std::to_string(id)); }
+        void OnCommandStarting(int id) override {
+            runs.push_back("starting " + std::to_string(id));
+        }
     };
     kvtest::TestApp app;
     TableDialog dialog;
     ASSERT_TRUE(dialog.Create());
     const std::string save = "starting " + std::to_string(IDM_TEST_SAVE);
-    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 0)); // menu
-    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 1)); // accelerator
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 0));         // menu
+    dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, 1));         // accelerator
     dialog.Send(WM_COMMAND, MAKEWPARAM(IDM_TEST_SAVE, EN_CHANGE)); // another notification
     EXPECT_EQ(dialog.runs, (std::vector<std::string>{save, "save", save, "save"}));
 

@@ -82,9 +82,8 @@ protected:
     }
 
     void AddItems(bool callback) {
-        if (callback) {
+        if (callback)
             parent.callbackTexts = Texts;
-        }
         for (int item = 0; item < static_cast<int>(Texts.size()); ++item) {
             LVITEMA row{};
             row.mask = LVIF_TEXT;
@@ -103,9 +102,8 @@ protected:
     RECT CellRect(int item, int column) const {
         RECT rect{};
         ListView_GetSubItemRect(list, item, column, LVIR_BOUNDS, &rect);
-        if (column == 0) {
+        if (column == 0)
             rect.right = rect.left + ListView_GetColumnWidth(list, 0);
-        }
         return rect;
     }
 
@@ -127,9 +125,8 @@ protected:
     // One click when the item is already the one clicked before, else two.
     HWND OpenEditor(int item, int column) {
         ClickCell(item, column);
-        if (Editor() == nullptr) {
+        if (Editor() == nullptr)
             ClickCell(item, column);
-        }
         return Editor();
     }
 
@@ -146,18 +143,16 @@ protected:
     std::vector<UINT> Codes() const {
         std::vector<UINT> codes;
         for (const auto& notification : parent.notifications) {
-            if (notification.code != static_cast<UINT>(NM_CLICK)) {
+            if (notification.code != static_cast<UINT>(NM_CLICK))
                 codes.push_back(notification.code);
-            }
         }
         return codes;
     }
 
     const kvtest::Notification* Find(UINT code) const {
         for (const auto& notification : parent.notifications) {
-            if (notification.code == code) {
+            if (notification.code == code)
                 return &notification;
-            }
         }
         return nullptr;
     }
@@ -207,9 +202,8 @@ TEST_F(EditableList, ColumnWidthsAreWrittenAndReadAsIntArrays) {
     EXPECT_TRUE(control.GetColumnWidths(widths, 4));
     EXPECT_EQ(std::vector<int>(widths, widths + 4), (std::vector<int>{61, 62, 63, 64}));
 
-    for (int column = 3; column >= 0; --column) {
+    for (int column = 3; column >= 0; --column)
         ListView_DeleteColumn(list, column);
-    }
     EXPECT_FALSE(control.GetColumnWidths(all, -1));
 }
 

@@ -18,18 +18,16 @@ namespace {
 // A help folder in a temporary folder with the given pages.
 struct HelpFolder {
     explicit HelpFolder(kvtest::TestApp& app, std::initializer_list<const char*> pages) {
-        for (const char* page : pages) {
+        for (const char* page : pages)
             kvtest::WriteText(temp.File(page), "<html><body>Hilfe</body></html>");
-        }
         path = temp.Path().string() + "\\";
         app.SetHelpFolder(path);
     }
     // The address form: quoted, "file:///", forward slashes, anchor kept.
     std::string Address(const std::string& page, const std::string& anchor = "") const {
         std::string address = "\"file:///";
-        for (char c : path + page) {
+        for (char c : path + page)
             address.push_back(c == '\\' ? '/' : c);
-        }
         return address + anchor + "\"";
     }
     kvtest::TempFolder temp;
@@ -171,9 +169,8 @@ TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHa
     std::string systemText = raw;
     ASSERT_FALSE(systemText.empty());
     ASSERT_TRUE(systemText.back() == '\n' || systemText.back() == ' '); // the line break it loses
-    while (!systemText.empty() && std::isspace(static_cast<unsigned char>(systemText.back()))) {
+    while (!systemText.empty() && std::isspace(static_cast<unsigned char>(systemText.back())))
         systemText.pop_back();
-    }
     withoutHelp(systemText);
     ::SetLastError(ERROR_FILE_NOT_FOUND);
     app.ShowSystemError();

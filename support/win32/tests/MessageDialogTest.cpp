@@ -49,9 +49,8 @@ TEST(MessageDialog, NumberedErrorHasCaptionTextIconAndBothButtonsWhereTheLayoutS
 
         HWND iconStatic = nullptr;
         for (HWND child : kvtest::ChildWindows(box)) {
-            if ((Window(child).Style() & SS_TYPEMASK) == SS_ICON) {
+            if ((Window(child).Style() & SS_TYPEMASK) == SS_ICON)
                 iconStatic = child;
-            }
         }
         ASSERT_NE(iconStatic, nullptr);
         EXPECT_EQ(Static(iconStatic).GetIcon(), ::LoadIconA(nullptr, IDI_HAND));
@@ -94,9 +93,8 @@ TEST(MessageDialog, WarningHasItsCaptionAndTheExclamationIcon) {
         // The text keeps its line feeds as single characters.
         EXPECT_NE(box.Text().find("vorhanden.\n\nDer Export"), std::string::npos);
         bool exclamation = false;
-        for (HWND child : kvtest::ChildWindows(box.Handle())) {
+        for (HWND child : kvtest::ChildWindows(box.Handle()))
             exclamation |= Static(child).GetIcon() == ::LoadIconA(nullptr, IDI_EXCLAMATION);
-        }
         EXPECT_TRUE(exclamation);
         kvtest::Press(dialog, IDOK);
     });

@@ -1,6 +1,6 @@
 #include "support/win32/RegistrySettingsStore.h"
 
-#include "testkit/win32/TestRegistry.h"
+#include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

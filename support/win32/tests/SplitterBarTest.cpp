@@ -64,9 +64,8 @@ int NonWhitePixels(HWND window, const RECT& rect) {
     HDC dc = ::GetDC(window);
     int count = 0;
     for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) {
+        for (int x = rect.left; x < rect.right; ++x)
             count += ::GetPixel(dc, x, y) != RGB(255, 255, 255) ? 1 : 0;
-        }
     }
     ::ReleaseDC(window, dc);
     return count;
@@ -85,9 +84,8 @@ void RealDrag(TestParent& parent, POINT press, const std::vector<POINT>& moves,
     size_t tick = 0;
     bool released = false;
     parent.onTimer = [&] {
-        if (tick > 0 && tick <= moves.size() && observe) {
+        if (tick > 0 && tick <= moves.size() && observe)
             observe(tick - 1);
-        }
         if (tick < moves.size()) {
             MoveCursor(parent.ToScreen(window, moves[tick]));
         } else if (tick == moves.size()) {
@@ -153,8 +151,7 @@ TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
     const RECT right{300, 20, 450, 380};
     EXPECT_TRUE(SameRect(bar.SetRange(&right), range));
     EXPECT_EQ(bar.Position(), 300);
-    EXPECT_TRUE(SameRect(bar.RectInParent(), {297, 20, 303, 380}))
-        << Describe(bar.RectInParent());
+    EXPECT_TRUE(SameRect(bar.RectInParent(), {297, 20, 303, 380})) << Describe(bar.RectInParent());
 
     // No range: the parent's client rectangle as it is now.
     bar.SetPosition(440);

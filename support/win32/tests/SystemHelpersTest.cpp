@@ -134,10 +134,11 @@ TEST(CodePage1252, AgreesWithTheSystemConversionForEveryUnit) {
         if (length != 1)
             expected = '?';
         const char actual = zul::CodePage1252FromUtf16(static_cast<std::uint16_t>(unit));
-        if (actual != expected && ++differences <= 10)
+        if (actual != expected && ++differences <= 10) {
             ADD_FAILURE() << std::hex << "U+" << unit << ": system "
                           << static_cast<int>(static_cast<unsigned char>(expected)) << ", ours "
                           << static_cast<int>(static_cast<unsigned char>(actual));
+        }
     }
     EXPECT_EQ(differences, 0);
 }
