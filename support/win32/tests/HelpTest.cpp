@@ -75,34 +75,27 @@ TEST(Help, ATopicWithTwoHashesSplitsAtTheLastOne) {
     EXPECT_EQ(app.helpCalls[0].address, help.Address("seite#zwei.html", "#anker"));
 }
 
-TEST(Help, AMissingPageShowsTheSystemMessageBoxNamingThePageFile) {
-    kvtest::TestApp app;
-    HelpFolder help(app, {});
-    kvtest::ModalScript script(app);
-    script.ThenSystem([&](SystemDialog& dialog) {
-        auto& box = dynamic_cast<SystemMessageBox&>(dialog);
-        EXPECT_EQ(box.Text(), "Die Hilfedatei \"" + help.path +
-                                  "ref_dlg_einst.html\" kann nicht angezeigt werden.");
-        EXPECT_EQ(box.Caption(), "Kolvane-Verwaltung");
-        EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
-        box.Answer(IDOK);
-    });
-    app.ShowHelp("ref_dlg_einst.html#oben");
-    EXPECT_TRUE(app.helpCalls.empty());
-    EXPECT_TRUE(script.Finished());
-}
-
-TEST(Help, AProgramThatCannotBeStartedShowsTheSameMessage) {
+TEST(Help, AMissingPageOrAProgramThatCannotStartShowsTheSystemMessageBoxNamingThePage) {
     kvtest::TestApp app;
     HelpFolder help(app, {"index.html"});
-    app.SetHelpLauncher([](const std::string&, const std::string&) { return false; });
     kvtest::ModalScript script(app);
-    script.ThenSystem([&](SystemDialog& dialog) {
-        EXPECT_EQ(dynamic_cast<SystemMessageBox&>(dialog).Text(),
-                  "Die Hilfedatei \"" + help.path + "index.html\" kann nicht angezeigt werden.");
-        dialog.Answer(IDOK);
-    });
+    auto expectMessage = [&](const std::string& page) {
+        script.ThenSystem([&help, page](SystemDialog& dialog) {
+            auto& box = dynamic_cast<SystemMessageBox&>(dialog);
+            EXPECT_EQ(box.Text(),
+                      "Die Hilfedatei \"" + help.path + page + "\" kann nicht angezeigt werden.");
+            EXPECT_EQ(box.Caption(), "Kolvane-Verwaltung");
+            EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
+            box.Answer(IDOK);
+        });
+    };
+    expectMessage("ref_dlg_einst.html");
+    app.ShowHelp("ref_dlg_einst.html#oben");
+    EXPECT_TRUE(app.helpCalls.empty());
+    app.SetHelpLauncher([](const std::string&, const std::string&) { return false; });
+    expectMessage("index.html");
     app.ShowHelp("");
+    EXPECT_TRUE(script.Finished());
 }
 
 TEST(Help, CompiledHelpModeAsksTheHelpViewerForTheHelpFileAndTopic) {
