@@ -79,48 +79,27 @@ TEST(DebugTrace, FormatsAnyLengthToTheDebuggerOutput) {
     EXPECT_EQ(texts[2], "100%");
 }
 
-namespace {
-
-class FitTextInDeviceContext : public testing::Test {
-protected:
-    void SetUp() override {
-        dc = CreateCompatibleDC(nullptr);
-        ASSERT_NE(dc, nullptr);
-        font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           VARIABLE_PITCH | FF_SWISS, "Arial");
-        ASSERT_NE(font, nullptr);
-        previous = SelectObject(dc, font);
-    }
-    void TearDown() override {
-        SelectObject(dc, previous);
-        DeleteObject(font);
-        DeleteDC(dc);
-    }
-    int Width(const std::string& text) const {
+TEST(FitText, LongestPrefixThatFitsInTheDeviceContextsFont) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    auto width = [dc](const std::string& text) {
         SIZE size{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return size.cx;
-    }
-
-    HDC dc = nullptr;
-    HFONT font = nullptr;
-    HGDIOBJ previous = nullptr;
-};
-
-} // namespace
-
-TEST_F(FitTextInDeviceContext, LongestPrefixThatFitsInTheFont) {
+        return static_cast<int>(size.cx);
+    };
     const std::string text = "Wolfgang Amadeus Mozart: Die Zauberfl\xF6te";
-    const int maxWidth = Width(text) / 2;
+    const int maxWidth = width(text) / 2;
     const std::string fitted = FitText(dc, text, maxWidth);
     ASSERT_GE(fitted.size(), 4u);
     const std::string prefix = fitted.substr(0, fitted.size() - 3);
     EXPECT_EQ(fitted.substr(prefix.size()), "...");
     EXPECT_EQ(text.compare(0, prefix.size(), prefix), 0);
-    EXPECT_LE(Width(fitted), maxWidth);
-    EXPECT_GT(Width(text.substr(0, prefix.size() + 1) + "..."), maxWidth);
-    EXPECT_EQ(FitText(dc, text, Width(text)), text);
+    EXPECT_LE(width(fitted), maxWidth);
+    EXPECT_GT(width(text.substr(0, prefix.size() + 1) + "..."), maxWidth);
+    EXPECT_EQ(FitText(dc, text, width(text)), text);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
 }
 
 TEST(CodePage1252, AgreesWithTheSystemConversionForEveryUnit) {
