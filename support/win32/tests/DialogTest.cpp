@@ -351,7 +351,7 @@ TEST(Dialog, CommandTableRunsItsRowsForMenusAcceleratorsAndButtonsAndAnswersThei
                  [this] {
                      return CommandState{true, toggled};
                  }},
-                {IDOK, [this] { runs.push_back("ok"); }}, // replaces the base's row
+                {IDOK, [this] { runs.push_back("ok"); }, {}}, // replaces the base's row
             });
         }
         std::vector<std::string> runs;
