@@ -24,6 +24,14 @@ inline void FailIf(bool broken) {
         std::abort();
 }
 
+// Stops unless two lists of entries hold the same entries in the same order.
+template <class Entries>
+void FailIfDifferent(const Entries& a, const Entries& b) {
+    FailIf(a.size() != b.size());
+    for (size_t i = 0; i < a.size(); ++i)
+        FailIf(a[i].CompareAll(b[i]) != 0);
+}
+
 class ScratchFolder {
 public:
     ScratchFolder() {
@@ -58,19 +66,6 @@ private:
     std::string path_;
     std::set<std::string> files_;
 };
-
-// The whole content of a file the program wrote; empty when there is none.
-inline std::string FileContent(const std::string& path) {
-    std::string content;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
-            content.append(buffer, got);
-        std::fclose(file);
-    }
-    return content;
-}
 
 // The bytes cut at each separator into at least one field; after the last
 // field allowed, separators are kept as bytes of it.
