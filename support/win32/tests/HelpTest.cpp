@@ -41,22 +41,6 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 
 } // namespace
 
-TEST(Help, PageModeOpensThePageFileWithTheAnchorThroughTheAssociatedProgram) {
-    kvtest::TestApp app;
-    HelpFolder help(app, {"ref_meldungen.html", "ref_dlg_such.html", "index.html"});
-    app.ShowHelp("ref_meldungen.html#l_w502");
-    app.ShowHelp("ref_dlg_such.html");
-    app.ShowHelp("");
-    ASSERT_EQ(app.helpCalls.size(), 3u);
-    EXPECT_EQ(app.helpCalls[0].address, help.Address("ref_meldungen.html", "#l_w502"));
-    EXPECT_EQ(app.helpCalls[1].address, help.Address("ref_dlg_such.html"));
-    EXPECT_EQ(app.helpCalls[2].address, help.Address("index.html"));
-    // The system found the program for the page file itself (an anchor would
-    // have made it a missing file).
-    EXPECT_NE(::GetFileAttributesA(app.helpCalls[0].program.c_str()), INVALID_FILE_ATTRIBUTES)
-        << app.helpCalls[0].program;
-}
-
 TEST(Help, TheProgramsHelpFolderLiesBesideIt) {
     kvtest::TestApp app;
     EXPECT_EQ(app.HelpFolder(), app.ProgramFolder() + "help\\");
@@ -65,14 +49,6 @@ TEST(Help, TheProgramsHelpFolderLiesBesideIt) {
     EXPECT_TRUE(EndsWith(app.CompiledHelpFile(), ".chm"));
     EXPECT_EQ(app.CompiledHelpFile().substr(0, app.CompiledHelpFile().size() - 4),
               app.ProgramPath().substr(0, app.ProgramPath().rfind('.')));
-}
-
-TEST(Help, ATopicWithTwoHashesSplitsAtTheLastOne) {
-    kvtest::TestApp app;
-    HelpFolder help(app, {"seite#zwei.html"});
-    app.ShowHelp("seite#zwei.html#anker");
-    ASSERT_EQ(app.helpCalls.size(), 1u);
-    EXPECT_EQ(app.helpCalls[0].address, help.Address("seite#zwei.html", "#anker"));
 }
 
 TEST(Help, AMissingPageOrAProgramThatCannotStartShowsTheSystemMessageBoxNamingThePage) {
@@ -186,17 +162,4 @@ TEST(HelpTopicMap, FirstRegistrationWinsAndUnknownIdsHaveNoTopic) {
     EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
     EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
     EXPECT_EQ(app.HelpTopicOf(2505), "");
-}
-
-TEST(HelpTopicMap, HelpForAMessageWithoutTopicOpensTheStartPage) {
-    kvtest::TestApp app;
-    HelpFolder pages(app, {"index.html"});
-    kvtest::ModalScript script(app);
-    script.Then([](Dialog& dialog) {
-        kvtest::Press(dialog, 9);
-        kvtest::Press(dialog, IDOK);
-    });
-    app.ShowError(IDS_TEST_ERR_005);
-    ASSERT_EQ(app.helpCalls.size(), 1u);
-    EXPECT_EQ(app.helpCalls[0].address, pages.Address("index.html"));
 }

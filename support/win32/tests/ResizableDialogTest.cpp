@@ -12,20 +12,15 @@ using namespace zul::Windows;
 
 namespace {
 
-// The test window's template (resizable frame) with its layout calls recorded.
+// The test window's template (resizable frame) with its sizing edges recorded.
 class TrackedDialog : public ResizableDialog {
 public:
     TrackedDialog() : ResizableDialog(IDD_TEST_WINDOW) {}
-    std::vector<std::pair<int, int>> layouts;
 
     std::vector<UINT> sizingEdges; // one per WM_SIZING
     bool OnSizing(UINT edge, RECT& rect) override {
         sizingEdges.push_back(edge);
         return ResizableDialog::OnSizing(edge, rect);
-    }
-    void Layout(int width, int height) override {
-        layouts.emplace_back(width, height);
-        ResizableDialog::Layout(width, height);
     }
 };
 
@@ -56,38 +51,6 @@ void DragBorder(Dialog& dialog, UINT edge, POINT from, POINT to, int steps = 8) 
 
 } // namespace
 
-TEST(ResizableDialog, MetricsComeFromTheDialogsOwnFont) {
-    TrackedDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    RECT units{0, 0, 4, 8};
-    ::MapDialogRect(dialog.Handle(), &units);
-    const LayoutMetrics& m = dialog.Metrics();
-    EXPECT_EQ(m.baseUnitX, units.right);
-    EXPECT_EQ(m.baseUnitY, units.bottom);
-    EXPECT_EQ(m.marginX, units.right * 7 / 4);
-    EXPECT_EQ(m.marginY, units.bottom * 7 / 8);
-    EXPECT_EQ(m.buttonWidth, units.right * 50 / 4);
-    const RECT outer = dialog.WindowRect();
-    const RECT client = dialog.ClientRect();
-    EXPECT_EQ(m.minimumWidth, Width(outer));
-    EXPECT_EQ(m.minimumHeight, Height(outer));
-    EXPECT_EQ(m.initialClientWidth, Width(client));
-    EXPECT_EQ(m.initialClientHeight, Height(client));
-    // The template is 386 x 220 units.
-    RECT size{0, 0, 386, 220};
-    ::MapDialogRect(dialog.Handle(), &size);
-    EXPECT_EQ(m.initialClientWidth, size.right);
-    EXPECT_EQ(m.initialClientHeight, size.bottom);
-}
-
-TEST(ResizableDialog, TheCommonDialogFontGivesTheKnownPixelMetrics) {
-    LayoutMetrics m;
-    m.DeriveFromBaseUnits(6, 13); // 8 points at 96 dots per inch
-    EXPECT_EQ(std::make_pair(m.marginX, m.marginY), std::make_pair(10, 11));
-    EXPECT_EQ(std::make_pair(m.gapX, m.gapY), std::make_pair(7, 8));
-    EXPECT_EQ(std::make_pair(m.buttonWidth, m.buttonHeight), std::make_pair(75, 22));
-}
-
 TEST(ResizableDialog, SizeTrackingKeepsTheMinimumWithTheOppositeSideFixedForEachEdge) {
     const int minW = 300;
     const int minH = 200;
@@ -116,34 +79,6 @@ TEST(ResizableDialog, SizeTrackingKeepsTheMinimumWithTheOppositeSideFixedForEach
     RECT large = largeBefore;
     ResizableDialog::KeepMinimumSize(WMSZ_TOPLEFT, large, minW, minH);
     EXPECT_TRUE(::EqualRect(&large, &largeBefore));
-}
-
-TEST(ResizableDialog, EachSizeChangeLaysOutAndTheLayoutSizeNeverFallsBelowTheInitialClient) {
-    TrackedDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    const LayoutMetrics& m = dialog.Metrics();
-    dialog.layouts.clear();
-    const RECT outer = dialog.WindowRect();
-    ::SetWindowPos(dialog.Handle(), nullptr, 0, 0, Width(outer) + 120, Height(outer) + 60,
-                   SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_EQ(dialog.layouts.size(), 1u);
-    EXPECT_EQ(dialog.layouts[0],
-              std::make_pair(m.initialClientWidth + 120, m.initialClientHeight + 60));
-    EXPECT_EQ(m.layoutWidth, m.initialClientWidth + 120);
-    EXPECT_EQ(m.layoutHeight, m.initialClientHeight + 60);
-
-    // Made smaller by the program (no size tracking): the layout still takes
-    // the initial client size.
-    ::SetWindowPos(dialog.Handle(), nullptr, 0, 0, Width(outer) - 100, Height(outer) - 50,
-                   SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(dialog.layouts.back(),
-              std::make_pair(m.initialClientWidth - 100, m.initialClientHeight - 50));
-    EXPECT_EQ(m.layoutWidth, m.initialClientWidth);
-    EXPECT_EQ(m.layoutHeight, m.initialClientHeight);
-
-    dialog.Relayout();
-    EXPECT_EQ(dialog.layouts.back(),
-              std::make_pair(m.initialClientWidth - 100, m.initialClientHeight - 50));
 }
 
 TEST(ResizableDialog, DraggingABorderPastTheMinimumStopsThereWithTheOtherSideInPlace) {
@@ -179,14 +114,4 @@ TEST(ResizableDialog, DraggingABorderPastTheMinimumStopsThereWithTheOtherSideInP
     });
     app.RunModal(dialog);
     EXPECT_TRUE(script.Finished());
-}
-
-TEST(ResizableDialog, AWindowCreatedAgainIsMeasuredAgain) {
-    TrackedDialog dialog;
-    ASSERT_TRUE(dialog.Create());
-    const int first = dialog.Metrics().minimumWidth;
-    dialog.EndModal(IDOK);
-    ASSERT_TRUE(dialog.Create());
-    EXPECT_EQ(dialog.Metrics().minimumWidth, first);
-    EXPECT_EQ(dialog.Metrics().layoutWidth, 0); // no layout yet in the new window
 }

@@ -101,23 +101,3 @@ TEST(FitText, LongestPrefixThatFitsInTheDeviceContextsFont) {
     SelectObject(dc, previous);
     DeleteDC(dc);
 }
-
-TEST(CodePage1252, AgreesWithTheSystemConversionForEveryUnit) {
-    int differences = 0;
-    for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
-        const wchar_t wide = static_cast<wchar_t>(unit);
-        char expected = 0;
-        BOOL usedDefault = FALSE;
-        int length = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &wide, 1, &expected, 1, "?",
-                                         &usedDefault);
-        if (length != 1)
-            expected = '?';
-        const char actual = zul::CodePage1252FromUtf16(static_cast<std::uint16_t>(unit));
-        if (actual != expected && ++differences <= 10) {
-            ADD_FAILURE() << std::hex << "U+" << unit << ": system "
-                          << static_cast<int>(static_cast<unsigned char>(expected)) << ", ours "
-                          << static_cast<int>(static_cast<unsigned char>(actual));
-        }
-    }
-    EXPECT_EQ(differences, 0);
-}
