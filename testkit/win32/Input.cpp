@@ -30,7 +30,7 @@ void MouseButton(bool down) {
     Send(&input, 1);
 }
 
-void Click(POINT screen, bool withControl) {
+void Click(POINT screen) {
     const int nearX = ::GetSystemMetrics(SM_CXDOUBLECLK);
     const int nearY = ::GetSystemMetrics(SM_CYDOUBLECLK);
     const bool nearby = std::abs(screen.x - lastClickPoint.x) <= nearX &&
@@ -45,12 +45,8 @@ void Click(POINT screen, bool withControl) {
     }
     MoveCursor(screen);
     Drain();
-    if (withControl)
-        KeyState(VK_CONTROL, true);
     MouseButton(true);
     MouseButton(false);
-    if (withControl)
-        KeyState(VK_CONTROL, false);
     lastClickTime = ::GetTickCount();
     lastClickPoint = screen;
 }
