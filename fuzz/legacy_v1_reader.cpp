@@ -3,21 +3,9 @@
 // is the data file. The import must never crash, read out of bounds or
 // allocate from the files' lengths; what it accepts fits the record layout.
 #include "exchange/LegacyV1Importer.h"
-#include "fuzz/ScratchFolder.h"
+#include "fuzz/Harness.h"
 
 #include <algorithm>
-#include <cstdlib>
-
-namespace {
-
-class CountingReporter : public zul::MessageReporter {
-public:
-    void ReportError(int) override { ++errors; }
-    void ReportWarning(int) override {}
-    int errors = 0;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     static kvfuzz::ScratchFolder folder;
@@ -27,19 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     folder.Write("DISKS2.$$$", data + 2, mapLength);
     folder.Write("DISKS1.$$$", data + 2 + mapLength, size - 2 - mapLength);
 
-    CountingReporter reporter;
+    kvfuzz::RecordingReporter reporter;
     kolvane::LegacyV1Importer importer(reporter);
     bool ok = importer.Import(folder.File("DISKS0.$$$"));
-    if (ok != (reporter.errors == 0) || reporter.errors > 1)
-        std::abort();
-    if (!ok && !importer.Entries().empty())
-        std::abort();
-    if (importer.Entries().size() > static_cast<size_t>(kolvane::LegacyV1Importer::MaxSlots))
-        std::abort();
+    kvfuzz::FailIf(ok != (reporter.errors.empty()) || reporter.errors.size() > 1);
+    kvfuzz::FailIf(!ok && !importer.Entries().empty());
+    kvfuzz::FailIf(importer.Entries().size() >
+                   static_cast<size_t>(kolvane::LegacyV1Importer::MaxSlots));
     for (const kolvane::DiscEntry& entry : importer.Entries()) {
-        if (entry.Artist.size() > 40 || entry.Title.size() > 40 || entry.Year.size() > 4 ||
-            entry.Tracks.size() > 38 * 38 + 37 * 2 || !entry.DiscId.empty())
-            std::abort();
+        kvfuzz::FailIf(entry.Artist.size() > 40 || entry.Title.size() > 40 ||
+                       entry.Year.size() > 4 || entry.Tracks.size() > 38 * 38 + 37 * 2 ||
+                       !entry.DiscId.empty());
     }
     return 0;
 }

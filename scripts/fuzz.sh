@@ -3,10 +3,10 @@
 #
 # Builds every libFuzzer target of fuzz/ in a clang tree (build/fuzz, or the
 # folder KV_FUZZ_TREE names) and runs each (or only the named ones), one at a
-# time, for the given time (default 60 s) from its seed corpus: the files a
-# seeds_<name> program writes, plus any checked-in files in fuzz/corpus/<name>/,
-# with the dictionary fuzz/<name>.dict where there is one. Crashes land in
-# <tree>/crashes/<name>/. Exits non-zero when a fuzzer failed.
+# time, for the given time (default 60 s) from its seed corpus, the checked-in
+# files in fuzz/corpus/<name>/, with the dictionary fuzz/<name>.dict where
+# there is one.
+# Crashes land in <tree>/crashes/<name>/. Exits non-zero when a fuzzer failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -30,9 +30,6 @@ for fuzzer in "$tree"/fuzz/fuzz_*; do
     corpus="$tree/corpus/$name"
     crashes="$tree/crashes/$name"
     mkdir -p "$corpus" "$crashes"
-    if [ -x "$tree/fuzz/seeds_$name" ]; then
-        "$tree/fuzz/seeds_$name" "$corpus" || { echo "seeds_$name failed"; failed=1; }
-    fi
     if [ -d "$root/fuzz/corpus/$name" ]; then
         cp -n "$root/fuzz/corpus/$name"/* "$corpus"/ 2>/dev/null
     fi

@@ -25,7 +25,6 @@ bool MemorySettingsStore::NoCase::operator()(const std::string& a, const std::st
 
 bool MemorySettingsStore::OpenSection(std::string_view section) {
     CloseSection();
-    ++opens_;
     if (refused_ || section.empty())
         return false;
     open_ = &sections_[std::string(section)];
@@ -93,41 +92,24 @@ void MemorySettingsStore::GetBinary(std::string_view key, int count, const unsig
 }
 
 bool MemorySettingsStore::PutString(std::string_view key, std::string_view text) {
-    Value value;
-    value.text = std::string(text);
-    return Put(key, std::move(value));
+    return Put(key, {Kind::Text, std::string(text), {}});
 }
 
 bool MemorySettingsStore::PutBool(std::string_view key, bool flag) {
-    Value value;
-    value.kind = Kind::Flag;
-    value.numbers = {flag ? 1 : 0};
-    return Put(key, std::move(value));
+    return Put(key, {Kind::Flag, "", {flag ? 1 : 0}});
 }
 
 bool MemorySettingsStore::PutInt(std::string_view key, int number) {
-    Value value;
-    value.kind = Kind::Number;
-    value.numbers = {number};
-    return Put(key, std::move(value));
+    return Put(key, {Kind::Number, "", {number}});
 }
 
 bool MemorySettingsStore::PutIntList(std::string_view key, int count, const int* values) {
-    if (count <= 0)
-        return false;
-    Value value;
-    value.kind = Kind::NumberList;
-    value.numbers.assign(values, values + count);
-    return Put(key, std::move(value));
+    return count > 0 && Put(key, {Kind::NumberList, "", std::vector<int>(values, values + count)});
 }
 
 bool MemorySettingsStore::PutBinary(std::string_view key, int count, const unsigned char* bytes) {
-    if (count <= 0)
-        return false;
-    Value value;
-    value.kind = Kind::Bytes;
-    value.text.assign(reinterpret_cast<const char*>(bytes), static_cast<size_t>(count));
-    return Put(key, std::move(value));
+    const auto* text = reinterpret_cast<const char*>(bytes);
+    return count > 0 && Put(key, {Kind::Bytes, std::string(text, text + count), {}});
 }
 
 bool MemorySettingsStore::DeleteValue(std::string_view key) {

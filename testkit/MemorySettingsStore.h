@@ -41,8 +41,6 @@ public:
     int ValueCount(std::string_view section) const;
     // A section that cannot be opened, as a store without access would behave.
     void SetRefused(bool refused) { refused_ = refused; }
-    // The number of OpenSection calls so far.
-    int Opens() const { return opens_; }
     // Every value of a section in the order of the names, one line each with
     // its kind: "Grid flag 0", "Sort int -3", "Columns ints 120 150",
     // "Placement bytes 2C00FF", "WorkDir text C:\Daten\".
@@ -66,7 +64,6 @@ private:
     std::map<std::string, Section, NoCase> sections_;
     Section* open_ = nullptr;
     bool refused_ = false;
-    int opens_ = 0;
 };
 
 } // namespace kvtest

@@ -29,7 +29,9 @@ TempFolder::~TempFolder() {
     fs::remove_all(path_, ignored);
 }
 
-std::string TempFolder::File(const std::string& name) const { return (path_ / name).string(); }
+std::string TempFolder::File(const std::string& name) const {
+    return (path_ / name).string();
+}
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -38,7 +40,8 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void WriteText(const std::string& path, const std::string& text) {

@@ -1,18 +1,14 @@
 #include "support/ProfileFile.h"
 
+#include "testkit/FileSizeLimit.h"
 #include "testkit/TempFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <csignal>
 #include <filesystem>
 #include <iterator>
-
-#if defined(__linux__)
-#include <sys/resource.h>
-#endif
 
 using zul::ProfileFile;
 
@@ -164,24 +160,17 @@ TEST(ProfileFile, UpdateGathersWritesInMemoryUntilItEnds) {
     EXPECT_FALSE(nowhere.EndUpdate());
 }
 
-#if defined(__linux__)
+#ifndef _WIN32
 // A save that fails half way (here: beyond the process's file size limit, as
 // on a full disc) leaves the previous file whole and no temporary file.
 TEST(ProfileFile, FailedSaveKeepsThePreviousFile) {
+    kvtest::FileSizeLimit limit;
+    ASSERT_NE(limit.Bytes(), 0u);
     kvtest::TempFolder folder;
     const std::string before = "; another program's\r\n[Disc]\r\nTitle=old\r\n";
     kvtest::WriteText(folder.File("cdplayer.ini"), before);
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit limited = previous;
-    limited.rlim_cur = 64 * 1024;
-    auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     ProfileFile profile(folder.File("cdplayer.ini"), 1024);
-    const bool written = profile.WriteString("Disc", "0", std::string(100 * 1024, 't'));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, handler);
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(profile.WriteString("Disc", "0", std::string(limit.Bytes() + 1024, 't')));
     EXPECT_EQ(kvtest::ReadText(folder.File("cdplayer.ini")), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                             std::filesystem::directory_iterator()),

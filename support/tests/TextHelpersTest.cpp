@@ -1,4 +1,5 @@
 #include "support/TextHelpers.h"
+#include "support/FormatText.h"
 
 #include <gtest/gtest.h>
 
@@ -125,4 +126,10 @@ TEST(IsAllDigits, EmptyTextCountsAsDigits) {
     EXPECT_FALSE(IsAllDigits("12a"));
     EXPECT_FALSE(IsAllDigits(" 1"));
     EXPECT_FALSE(IsAllDigits("\xB2")); // superscript two is no decimal digit
+}
+
+TEST(FormatText, TakesTheTextAsItStandsWithoutArguments) {
+    // A message with a percent sign but no arguments must not read any.
+    EXPECT_EQ(zul::FormatText("100% sicher"), "100% sicher");
+    EXPECT_EQ(zul::FormatText("%d Eintr\xE4ge", 3), "3 Eintr\xE4ge");
 }

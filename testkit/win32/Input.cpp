@@ -30,7 +30,7 @@ void MouseButton(bool down) {
     Send(&input, 1);
 }
 
-void Click(POINT screen, bool withControl) {
+void Click(POINT screen) {
     const int nearX = ::GetSystemMetrics(SM_CXDOUBLECLK);
     const int nearY = ::GetSystemMetrics(SM_CYDOUBLECLK);
     const bool nearby = std::abs(screen.x - lastClickPoint.x) <= nearX &&
@@ -45,14 +45,8 @@ void Click(POINT screen, bool withControl) {
     }
     MoveCursor(screen);
     Drain();
-    if (withControl) {
-        KeyState(VK_CONTROL, true);
-    }
     MouseButton(true);
     MouseButton(false);
-    if (withControl) {
-        KeyState(VK_CONTROL, false);
-    }
     lastClickTime = ::GetTickCount();
     lastClickPoint = screen;
 }
@@ -63,42 +57,36 @@ void KeyState(WORD key, bool down) {
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    if (key == VK_DELETE) {
+    if (key == VK_DELETE)
         input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    }
     Send(&input, 1);
 }
 
 void Key(WORD key, bool withControl) {
-    if (withControl) {
+    if (withControl)
         KeyState(VK_CONTROL, true);
-    }
     KeyState(key, true);
     KeyState(key, false);
-    if (withControl) {
+    if (withControl)
         KeyState(VK_CONTROL, false);
-    }
 }
 
 void Type(const std::string& text) {
     for (const char c : text) {
         const SHORT scan = ::VkKeyScanA(c);
         const bool shift = (HIBYTE(scan) & 1) != 0;
-        if (shift) {
+        if (shift)
             KeyState(VK_SHIFT, true);
-        }
         Key(LOBYTE(scan));
-        if (shift) {
+        if (shift)
             KeyState(VK_SHIFT, false);
-        }
     }
 }
 
 void PostKey(zul::Windows::Dialog& dialog, UINT virtualKey) {
     HWND target = ::GetFocus();
-    if (target == nullptr || (target != dialog.Handle() && !::IsChild(dialog.Handle(), target))) {
+    if (target == nullptr || (target != dialog.Handle() && !::IsChild(dialog.Handle(), target)))
         target = dialog.Handle();
-    }
     const UINT scan = ::MapVirtualKeyA(virtualKey, 0);
     ::PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
     ::PostMessageA(target, WM_KEYUP, virtualKey,

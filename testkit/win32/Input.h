@@ -17,7 +17,7 @@ void MoveCursor(POINT screen);
 void MouseButton(bool down);
 // A click at the point; waits out the double-click time after a previous
 // click, so that two clicks are two single clicks.
-void Click(POINT screen, bool withControl = false);
+void Click(POINT screen);
 void KeyState(WORD key, bool down);
 void Key(WORD key, bool withControl = false);
 void Type(const std::string& text);

@@ -62,28 +62,27 @@ void CALLBACK ReadOpenPopupMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     ::EndMenu();
 }
 
+// Reads the next pop-up menu that opens while it lives into popupSeen and
+// popupOrigin, then closes it. Menus run a loop of their own, so this works
+// from a timer.
+class PopupMenuReader {
+public:
+    PopupMenuReader() {
+        popupSeen.clear();
+        popupOrigin = {};
+        popupDeadline = ::GetTickCount64() + 3000;
+        popupTimer = ::SetTimer(nullptr, 0, 20, &ReadOpenPopupMenu);
+    }
+    PopupMenuReader(const PopupMenuReader&) = delete;
+    PopupMenuReader& operator=(const PopupMenuReader&) = delete;
+    ~PopupMenuReader() {
+        if (popupTimer != 0)
+            ::KillTimer(nullptr, popupTimer);
+        popupTimer = 0;
+    }
+};
+
 } // namespace
-
-PopupMenuReader::PopupMenuReader() {
-    popupSeen.clear();
-    popupOrigin = {};
-    popupDeadline = ::GetTickCount64() + 3000;
-    popupTimer = ::SetTimer(nullptr, 0, 20, &ReadOpenPopupMenu);
-}
-
-PopupMenuReader::~PopupMenuReader() {
-    if (popupTimer != 0)
-        ::KillTimer(nullptr, popupTimer);
-    popupTimer = 0;
-}
-
-const std::string& PopupMenuReader::Seen() const {
-    return popupSeen;
-}
-
-POINT PopupMenuReader::Origin() const {
-    return popupOrigin;
-}
 
 bool MenuEnabled(HWND window, UINT command) {
     return (::GetMenuState(::GetMenu(window), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) ==
@@ -136,21 +135,21 @@ std::string AcceleratorResource(UINT id) {
 
 std::string RowContextMenu(zul::Windows::Dialog& dialog, HWND list, int row) {
     const LPARAM point = RowPoint(list, row);
-    PopupMenuReader menu;
+    PopupMenuReader reader;
     ::PostMessageA(list, WM_RBUTTONUP, 0, point);
     ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, point);
     Drain(dialog);
-    return menu.Seen();
+    return popupSeen;
 }
 
 OpenedMenu ContextMenuByKey(zul::Windows::Dialog& dialog, WORD key, bool withShift) {
-    PopupMenuReader menu;
+    PopupMenuReader reader;
     KeyState(VK_SHIFT, withShift);
     Key(key);
     KeyState(VK_SHIFT, false);
-    PumpUntil([&] { return !menu.Seen().empty(); }, 3000,
+    PumpUntil([] { return !popupSeen.empty(); }, 3000,
               [&](MSG& m) { return dialog.PreTranslateMessage(m); });
-    return {menu.Seen(), menu.Origin()};
+    return {popupSeen, popupOrigin};
 }
 
 void Command(HWND window, int id) {

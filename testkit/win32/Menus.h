@@ -29,29 +29,15 @@ std::string AcceleratorResource(UINT id);
 // A WM_COMMAND as a menu item sends it.
 void Command(HWND window, int id);
 
-// Reads the next pop-up menu that opens while it lives: each item's id and
-// whether it is enabled ("1007+ 1005- "), then closes the menu without a
-// choice. Menus run a loop of their own, so this works from a timer.
-class PopupMenuReader {
-public:
-    PopupMenuReader();
-    PopupMenuReader(const PopupMenuReader&) = delete;
-    PopupMenuReader& operator=(const PopupMenuReader&) = delete;
-    ~PopupMenuReader();
-
-    const std::string& Seen() const;
-    // The screen point of the menu's top left corner (where it was opened).
-    POINT Origin() const;
-};
-
 // A right click on a row of a list in the dialog (the release queued first,
-// so the list sees a click and no drag); the context menu it opened as
-// PopupMenuReader reads it.
+// so the list sees a click and no drag); the context menu it opened, as each
+// item's id and whether it is enabled ("1007+ 1005- "). The menu is closed
+// without a choice.
 std::string RowContextMenu(zul::Windows::Dialog& dialog, HWND list, int row);
 
 struct OpenedMenu {
-    std::string seen; // as PopupMenuReader::Seen
-    POINT origin;
+    std::string seen; // as RowContextMenu gives it
+    POINT origin;     // the screen point of its top left corner
 };
 // A key pressed through the input queue (Shift held if asked) and handled by
 // the dialog's own loop, with the context menu it opened.

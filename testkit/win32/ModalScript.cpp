@@ -15,21 +15,16 @@ constexpr UINT_PTR TimeLimitTimer = 0x4B56;
 
 std::string Describe(zul::Windows::Modal& modal) {
     using namespace zul::Windows;
-    if (auto* box = dynamic_cast<MessageDialog*>(&modal)) {
+    if (auto* box = dynamic_cast<MessageDialog*>(&modal))
         return "message " + box->Caption() + ": " + box->Text();
-    }
-    if (auto* dialog = dynamic_cast<Dialog*>(&modal)) {
+    if (auto* dialog = dynamic_cast<Dialog*>(&modal))
         return "dialog " + std::to_string(dialog->TemplateId()) + " \"" + dialog->GetText() + "\"";
-    }
-    if (auto* file = dynamic_cast<FileDialog*>(&modal)) {
+    if (auto* file = dynamic_cast<FileDialog*>(&modal))
         return file->GetKind() == FileDialog::Kind::Open ? "file open" : "file save";
-    }
-    if (auto* box = dynamic_cast<SystemMessageBox*>(&modal)) {
+    if (auto* box = dynamic_cast<SystemMessageBox*>(&modal))
         return "system message " + box->Caption() + ": " + box->Text();
-    }
-    if (dynamic_cast<PrintDialog*>(&modal) != nullptr) {
+    if (dynamic_cast<PrintDialog*>(&modal) != nullptr)
         return "print";
-    }
     return "modal";
 }
 
@@ -37,9 +32,8 @@ void CALLBACK TimeLimitReached(HWND window, UINT, UINT_PTR id, DWORD) {
     ::KillTimer(window, id);
     zul::Windows::Dialog* dialog = zul::Windows::Dialog::FromHandle(window);
     ADD_FAILURE() << "a dialog was still open at the time limit: \"" << TextOf(window) << "\"";
-    if (dialog != nullptr) {
+    if (dialog != nullptr)
         dialog->EndModal(IDCANCEL);
-    }
 }
 
 } // namespace
@@ -87,9 +81,8 @@ ModalScript& ModalScript::ChooseFile(const std::string& path) {
     return ThenSystem([path](zul::Windows::SystemDialog& dialog) {
         auto* file = dynamic_cast<zul::Windows::FileDialog*>(&dialog);
         EXPECT_NE(file, nullptr) << "expected a file dialog";
-        if (file != nullptr) {
+        if (file != nullptr)
             file->AnswerPath(path);
-        }
     });
 }
 
@@ -144,11 +137,10 @@ void ModalScript::Handle(zul::Windows::Modal& modal) {
         }
         ADD_FAILURE() << "the answer does not fit " << seen_.back();
     }
-    if (dialog != nullptr) {
+    if (dialog != nullptr)
         dialog->EndModal(IDCANCEL);
-    } else if (system != nullptr) {
+    else if (system != nullptr)
         system->Answer(IDCANCEL);
-    }
 }
 
 void Press(zul::Windows::Dialog& dialog, int buttonId) {
@@ -180,9 +172,8 @@ std::string TextOf(HWND window) {
 
 HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
     for (HWND child : ChildWindows(parent)) {
-        if (::lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0 && TextOf(child) == text) {
+        if (::lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0 && TextOf(child) == text)
             return child;
-        }
     }
     return nullptr;
 }

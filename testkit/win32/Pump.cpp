@@ -7,9 +7,8 @@ namespace kvtest {
 namespace {
 
 bool DispatchOne(MSG& message, const PreTranslate& preTranslate) {
-    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         return false;
-    }
     if (!preTranslate || !preTranslate(message)) {
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
@@ -24,12 +23,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs,
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
     MSG message{};
     while (!done()) {
-        if (::GetTickCount64() >= end) {
+        if (::GetTickCount64() >= end)
             return false;
-        }
-        if (!DispatchOne(message, preTranslate)) {
+        if (!DispatchOne(message, preTranslate))
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
     }
     return true;
 }

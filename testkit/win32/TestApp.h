@@ -1,7 +1,6 @@
 #pragma once
 
 #include "support/win32/WinApp.h"
-#include "testkit/win32/TestRegistry.h"
 
 #include <windows.h>
 
@@ -10,13 +9,21 @@
 
 namespace kvtest {
 
+// Where the tests keep their settings: every test program has a registry key
+// of its own, HKEY_CURRENT_USER\Software\KvTests\<program>-<process id>, which
+// goes with everything beneath it when the program ends. Nothing a test does
+// touches the settings of a real installation or of another test program.
+// This is a base key for a registry settings store, below "Software": the
+// program's test key, or a sub-key of it when a name is given.
+std::string TestRegistryBase(const std::string& name = std::string());
+
 // The program's help pages in the source tree, as a Windows path ending in
 // a backslash, for SetHelpFolder.
 std::string SourceHelpFolder();
 
 // An application object of the program's kind (WinApp or one derived from it)
 // started up as the program would, but with a registry base key of its own
-// below the test program's key (TestRegistry.h), deleted when the object goes,
+// below the test program's key (TestRegistryBase), deleted when the object goes,
 // and help pages recorded instead of opened in a browser. Nothing it does
 // touches the settings of a real installation.
 template <class App> class IsolatedApp : public App {

@@ -18,9 +18,8 @@ namespace {
 // the process starts: the first run in a new prefix writes it and runs the
 // program again. Returns true when this process is to run the tests itself.
 bool UseUnmanagedWindowsUnderWine(int& exitCode) {
-    if (::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr) {
+    if (::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr)
         return true; // Windows itself
-    }
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name = path;
@@ -34,9 +33,8 @@ bool UseUnmanagedWindowsUnderWine(int& exitCode) {
     }
     ::RegSetValueExA(handle, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
     ::RegCloseKey(handle);
-    if (disposition != REG_CREATED_NEW_KEY) {
+    if (disposition != REG_CREATED_NEW_KEY)
         return true;
-    }
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -72,9 +70,8 @@ void EnsureHtmlFileType() {
 
 int main(int argc, char** argv) {
     int exitCode = 0;
-    if (!UseUnmanagedWindowsUnderWine(exitCode)) {
+    if (!UseUnmanagedWindowsUnderWine(exitCode))
         return exitCode;
-    }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     testing::InitGoogleTest(&argc, argv);

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 
 namespace kvtest {
 
@@ -94,46 +92,17 @@ POINT TestParent::ToScreen(HWND window, POINT point) const {
 
 int TestParent::Count(UINT code) const {
     int count = 0;
-    for (const Notification& notification : notifications) {
+    for (const Notification& notification : notifications)
         count += notification.code == code ? 1 : 0;
-    }
     return count;
 }
 
 LRESULT TestParent::OnNotify(NMHDR& header) {
-    if (header.code == static_cast<UINT>(LVN_GETDISPINFOA)) {
-        auto& info = reinterpret_cast<NMLVDISPINFOA&>(header);
-        const auto item = static_cast<size_t>(info.item.iItem);
-        const auto column = static_cast<size_t>(info.item.iSubItem);
-        if ((info.item.mask & LVIF_TEXT) != 0 && item < callbackTexts.size() &&
-            column < callbackTexts[item].size() && info.item.cchTextMax > 0) {
-            const std::string& text = callbackTexts[item][column];
-            const size_t length =
-                std::min(text.size(), static_cast<size_t>(info.item.cchTextMax) - 1);
-            std::memcpy(info.item.pszText, text.data(), length);
-            info.item.pszText[length] = '\0';
-        }
-        return 0;
-    }
-    if (header.code == static_cast<UINT>(NM_CLICK) ||
-        header.code == static_cast<UINT>(LVN_ENDLABELEDITA) ||
-        header.code == static_cast<UINT>(LVN_SETDISPINFOA)) {
-        Notification record;
-        record.code = header.code;
-        if (header.code == static_cast<UINT>(NM_CLICK)) {
-            const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
-            record.item = click.iItem;
-            record.subItem = click.iSubItem;
-        } else {
-            const auto& info = reinterpret_cast<const NMLVDISPINFOA&>(header);
-            record.item = info.item.iItem;
-            record.subItem = info.item.iSubItem;
-            record.hasText = info.item.pszText != nullptr;
-            record.text = record.hasText ? info.item.pszText : "";
-            record.editorAlive =
-                ::FindWindowExA(header.hwndFrom, nullptr, "Edit", nullptr) != nullptr;
-        }
-        notifications.push_back(record);
+    if (header.code == static_cast<UINT>(NM_CLICK)) {
+        notifications.push_back({header.code, {}});
+    } else if (header.code == static_cast<UINT>(LVN_ENDLABELEDITA)) {
+        const char* text = reinterpret_cast<const NMLVDISPINFOA&>(header).item.pszText;
+        notifications.push_back({header.code, text != nullptr ? text : ""});
     }
     // Hand the notification back to the control, as the program's dialogs do.
     LRESULT result = 0;
@@ -159,9 +128,8 @@ LRESULT CALLBACK TestParent::Procedure(HWND window, UINT message, WPARAM wParam,
             self->commands.push_back(LOWORD(wParam));
             return 0;
         case WM_TIMER:
-            if (self->onTimer) {
+            if (self->onTimer)
                 self->onTimer();
-            }
             return 0;
         case WM_NCDESTROY:
             ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);

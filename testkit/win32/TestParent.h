@@ -20,11 +20,7 @@ struct Scroll {
 
 struct Notification {
     UINT code;
-    int item = -1;
-    int subItem = -1;
-    bool hasText = false;
-    std::string text;
-    bool editorAlive = false; // for LVN_ENDLABELEDIT: the editor window still existed
+    std::string text; // the edited text of LVN_ENDLABELEDITA
 };
 
 // Whether ClipCursor confines the cursor here: a rectangle is taken and the
@@ -52,10 +48,8 @@ public:
     int Count(UINT code) const;
 
     std::vector<Scroll> scrolls;
-    std::vector<Notification> notifications; // NM_CLICK, LVN_ENDLABELEDITA, LVN_SETDISPINFOA
+    std::vector<Notification> notifications; // NM_CLICK, LVN_ENDLABELEDITA
     std::vector<int> commands;
-    // Cell texts for LVN_GETDISPINFOA: callbackTexts[item][subItem].
-    std::vector<std::vector<std::string>> callbackTexts;
     std::function<void()> onTimer;
 
 private:

@@ -1,3 +1,5 @@
+#include "support/win32/tests/TestResources.h"
+#include "support/win32/MessageDialog.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/WinApp.h"
 #include "testkit/TempFolder.h"
@@ -6,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 using namespace zul::Windows;
@@ -15,18 +18,16 @@ namespace {
 // A help folder in a temporary folder with the given pages.
 struct HelpFolder {
     explicit HelpFolder(kvtest::TestApp& app, std::initializer_list<const char*> pages) {
-        for (const char* page : pages) {
+        for (const char* page : pages)
             kvtest::WriteText(temp.File(page), "<html><body>Hilfe</body></html>");
-        }
         path = temp.Path().string() + "\\";
         app.SetHelpFolder(path);
     }
     // The address form: quoted, "file:///", forward slashes, anchor kept.
     std::string Address(const std::string& page, const std::string& anchor = "") const {
         std::string address = "\"file:///";
-        for (char c : path + page) {
+        for (char c : path + page)
             address.push_back(c == '\\' ? '/' : c);
-        }
         return address + anchor + "\"";
     }
     kvtest::TempFolder temp;
@@ -40,22 +41,6 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 
 } // namespace
 
-TEST(Help, PageModeOpensThePageFileWithTheAnchorThroughTheAssociatedProgram) {
-    kvtest::TestApp app;
-    HelpFolder help(app, {"ref_meldungen.html", "ref_dlg_such.html", "index.html"});
-    app.ShowHelp("ref_meldungen.html#l_w502");
-    app.ShowHelp("ref_dlg_such.html");
-    app.ShowHelp("");
-    ASSERT_EQ(app.helpCalls.size(), 3u);
-    EXPECT_EQ(app.helpCalls[0].address, help.Address("ref_meldungen.html", "#l_w502"));
-    EXPECT_EQ(app.helpCalls[1].address, help.Address("ref_dlg_such.html"));
-    EXPECT_EQ(app.helpCalls[2].address, help.Address("index.html"));
-    // The system found the program for the page file itself (an anchor would
-    // have made it a missing file).
-    EXPECT_NE(::GetFileAttributesA(app.helpCalls[0].program.c_str()), INVALID_FILE_ATTRIBUTES)
-        << app.helpCalls[0].program;
-}
-
 TEST(Help, TheProgramsHelpFolderLiesBesideIt) {
     kvtest::TestApp app;
     EXPECT_EQ(app.HelpFolder(), app.ProgramFolder() + "help\\");
@@ -66,42 +51,27 @@ TEST(Help, TheProgramsHelpFolderLiesBesideIt) {
               app.ProgramPath().substr(0, app.ProgramPath().rfind('.')));
 }
 
-TEST(Help, ATopicWithTwoHashesSplitsAtTheLastOne) {
-    kvtest::TestApp app;
-    HelpFolder help(app, {"seite#zwei.html"});
-    app.ShowHelp("seite#zwei.html#anker");
-    ASSERT_EQ(app.helpCalls.size(), 1u);
-    EXPECT_EQ(app.helpCalls[0].address, help.Address("seite#zwei.html", "#anker"));
-}
-
-TEST(Help, AMissingPageShowsTheSystemMessageBoxNamingThePageFile) {
-    kvtest::TestApp app;
-    HelpFolder help(app, {});
-    kvtest::ModalScript script(app);
-    script.ThenSystem([&](SystemDialog& dialog) {
-        auto& box = dynamic_cast<SystemMessageBox&>(dialog);
-        EXPECT_EQ(box.Text(), "Die Hilfedatei \"" + help.path +
-                                  "ref_dlg_einst.html\" kann nicht angezeigt werden.");
-        EXPECT_EQ(box.Caption(), "Kolvane-Verwaltung");
-        EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
-        box.Answer(IDOK);
-    });
-    app.ShowHelp("ref_dlg_einst.html#oben");
-    EXPECT_TRUE(app.helpCalls.empty());
-    EXPECT_TRUE(script.Finished());
-}
-
-TEST(Help, AProgramThatCannotBeStartedShowsTheSameMessage) {
+TEST(Help, AMissingPageOrAProgramThatCannotStartShowsTheSystemMessageBoxNamingThePage) {
     kvtest::TestApp app;
     HelpFolder help(app, {"index.html"});
-    app.SetHelpLauncher([](const std::string&, const std::string&) { return false; });
     kvtest::ModalScript script(app);
-    script.ThenSystem([&](SystemDialog& dialog) {
-        EXPECT_EQ(dynamic_cast<SystemMessageBox&>(dialog).Text(),
-                  "Die Hilfedatei \"" + help.path + "index.html\" kann nicht angezeigt werden.");
-        dialog.Answer(IDOK);
-    });
+    auto expectMessage = [&](const std::string& page) {
+        script.ThenSystem([&help, page](SystemDialog& dialog) {
+            auto& box = dynamic_cast<SystemMessageBox&>(dialog);
+            EXPECT_EQ(box.Text(),
+                      "Die Hilfedatei \"" + help.path + page + "\" kann nicht angezeigt werden.");
+            EXPECT_EQ(box.Caption(), "Kolvane-Verwaltung");
+            EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
+            box.Answer(IDOK);
+        });
+    };
+    expectMessage("ref_dlg_einst.html");
+    app.ShowHelp("ref_dlg_einst.html#oben");
+    EXPECT_TRUE(app.helpCalls.empty());
+    app.SetHelpLauncher([](const std::string&, const std::string&) { return false; });
+    expectMessage("index.html");
     app.ShowHelp("");
+    EXPECT_TRUE(script.Finished());
 }
 
 TEST(Help, CompiledHelpModeAsksTheHelpViewerForTheHelpFileAndTopic) {
@@ -119,4 +89,77 @@ TEST(Help, CompiledHelpModeAsksTheHelpViewerForTheHelpFileAndTopic) {
     });
     app.ShowHelp("ref_dlg_such.html");
     EXPECT_TRUE(app.helpCalls.empty());
+}
+
+TEST(MessageDialog, HelpButtonAndF1OpenTheMessagesPageAtTheMessagesAnchorAndKeepTheBoxOpen) {
+    kvtest::TestApp app;
+    HelpFolder pages(app, {"ref_meldungen.html"});
+    ASSERT_TRUE(app.RegisterHelpTopic(IDS_TEST_ERR_003, "ref_meldungen.html#l_e003"));
+    const std::string expected = pages.Address("ref_meldungen.html", "#l_e003");
+
+    kvtest::ModalScript script(app);
+    script.Then([&](Dialog& dialog) {
+        kvtest::Press(dialog, 9);
+        ASSERT_EQ(app.helpCalls.size(), 1u);
+        EXPECT_EQ(app.helpCalls[0].address, expected);
+        EXPECT_TRUE(dialog.Exists());
+        kvtest::PostKey(dialog, VK_F1);
+        dialog.Item(IDOK).Post(BM_CLICK); // after the key, in queue order
+    });
+    EXPECT_EQ(app.ShowError(IDS_TEST_ERR_003), IDOK);
+    ASSERT_EQ(app.helpCalls.size(), 2u);
+    EXPECT_EQ(app.helpCalls[1].address, expected);
+}
+
+TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHasItAgain) {
+    kvtest::TestApp app;
+    HelpFolder pages(app, {"ref_meldungen.html"});
+    kvtest::ModalScript script(app);
+    auto withoutHelp = [&](const std::string& text) {
+        script.Then([text](Dialog& dialog) {
+            auto& box = dynamic_cast<MessageDialog&>(dialog);
+            EXPECT_EQ(box.Text(), text);
+            EXPECT_EQ(box.GetText(), "FEHLER");
+            EXPECT_FALSE(box.HasHelp());
+            EXPECT_EQ(box.Item(9).Handle(), nullptr);
+            kvtest::PostKey(dialog, VK_F1); // consumed, nothing happens
+            dialog.Item(IDOK).Post(BM_CLICK);
+        });
+    };
+    script.ExpectMessage(IDS_TEST_ERR_002);
+    app.ShowError(IDS_TEST_ERR_002);
+    withoutHelp("Datei C:\\x.kvd: 100% fehlt");
+    EXPECT_EQ(app.ShowErrorText("Datei %s: %d%% fehlt", "C:\\x.kvd", 100), IDOK);
+
+    char raw[512] = {};
+    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), raw,
+                     sizeof(raw), nullptr);
+    std::string systemText = raw;
+    ASSERT_FALSE(systemText.empty());
+    ASSERT_TRUE(systemText.back() == '\n' || systemText.back() == ' '); // the line break it loses
+    while (!systemText.empty() && std::isspace(static_cast<unsigned char>(systemText.back())))
+        systemText.pop_back();
+    withoutHelp(systemText);
+    ::SetLastError(ERROR_FILE_NOT_FOUND);
+    app.ShowSystemError();
+    EXPECT_TRUE(app.helpCalls.empty());
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_002); // free texts leave it alone
+
+    script.Then([](Dialog& dialog) {
+        EXPECT_TRUE(dynamic_cast<MessageDialog&>(dialog).HasHelp());
+        EXPECT_NE(dialog.Item(9).Handle(), nullptr);
+        kvtest::Press(dialog, IDOK);
+    });
+    app.ShowError(IDS_TEST_ERR_004);
+}
+
+TEST(HelpTopicMap, FirstRegistrationWinsAndUnknownIdsHaveNoTopic) {
+    kvtest::TestApp app;
+    EXPECT_TRUE(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"));
+    EXPECT_TRUE(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"));
+    EXPECT_FALSE(app.RegisterHelpTopic(2503, "andere.html"));
+    EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
+    EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
+    EXPECT_EQ(app.HelpTopicOf(2505), "");
 }

@@ -34,9 +34,8 @@ protected:
 
     std::vector<UINT> StatesOf(HMENU popup) const {
         std::vector<UINT> states;
-        for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+        for (int i = 0; i < ::GetMenuItemCount(popup); ++i)
             states.push_back(::GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION));
-        }
         return states;
     }
 

@@ -1,11 +1,12 @@
 #include "support/win32/RegistrySettingsStore.h"
 
-#include "testkit/win32/TestRegistry.h"
+#include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -65,21 +66,19 @@ TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSize) {
     EXPECT_TRUE(store.PutBinary("Placement", 3, bytes));
     store.CloseSection();
 
-    const Raw text = Query("MainDlg", "WorkDir");
-    EXPECT_EQ(text.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(text.bytes,
-              (std::vector<unsigned char>{'C', ':', '\\', 'M', 0xFC, 's', 'i', 'k', '\\', 0}));
-    const Raw flag = Query("MainDlg", "Grid");
-    EXPECT_EQ(flag.type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(flag.bytes, (std::vector<unsigned char>{1}));
-    const Raw number = Query("MainDlg", "Sort");
-    EXPECT_EQ(number.type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(number.bytes, (std::vector<unsigned char>{0xFE, 0xFF, 0xFF, 0xFF}));
-    const Raw list = Query("MainDlg", "Columns");
-    EXPECT_EQ(list.type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(list.bytes, (std::vector<unsigned char>{120, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
-    const Raw block = Query("MainDlg", "Placement");
-    EXPECT_EQ(block.bytes, (std::vector<unsigned char>{1, 2, 3}));
+    // Texts as REG_SZ, everything else as little-endian binary of its size.
+    const std::vector<std::pair<const char*, Raw>> stored = {
+        {"WorkDir", {REG_SZ, {'C', ':', '\\', 'M', 0xFC, 's', 'i', 'k', '\\', 0}}},
+        {"Grid", {REG_BINARY, {1}}},
+        {"Sort", {REG_BINARY, {0xFE, 0xFF, 0xFF, 0xFF}}},
+        {"Columns", {REG_BINARY, {120, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}}},
+        {"Placement", {REG_BINARY, {1, 2, 3}}},
+    };
+    for (const auto& [name, expected] : stored) {
+        const Raw raw = Query("MainDlg", name);
+        EXPECT_EQ(raw.type, expected.type) << name;
+        EXPECT_EQ(raw.bytes, expected.bytes) << name;
+    }
 
     RegistrySettingsStore again(base);
     ASSERT_TRUE(again.OpenSection("MainDlg"));

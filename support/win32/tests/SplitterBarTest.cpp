@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 using kvtest::CursorClippingWorks;
@@ -64,9 +65,8 @@ int NonWhitePixels(HWND window, const RECT& rect) {
     HDC dc = ::GetDC(window);
     int count = 0;
     for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) {
+        for (int x = rect.left; x < rect.right; ++x)
             count += ::GetPixel(dc, x, y) != RGB(255, 255, 255) ? 1 : 0;
-        }
     }
     ::ReleaseDC(window, dc);
     return count;
@@ -85,9 +85,8 @@ void RealDrag(TestParent& parent, POINT press, const std::vector<POINT>& moves,
     size_t tick = 0;
     bool released = false;
     parent.onTimer = [&] {
-        if (tick > 0 && tick <= moves.size() && observe) {
+        if (tick > 0 && tick <= moves.size() && observe)
             observe(tick - 1);
-        }
         if (tick < moves.size()) {
             MoveCursor(parent.ToScreen(window, moves[tick]));
         } else if (tick == moves.size()) {
@@ -153,8 +152,7 @@ TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
     const RECT right{300, 20, 450, 380};
     EXPECT_TRUE(SameRect(bar.SetRange(&right), range));
     EXPECT_EQ(bar.Position(), 300);
-    EXPECT_TRUE(SameRect(bar.RectInParent(), {297, 20, 303, 380}))
-        << Describe(bar.RectInParent());
+    EXPECT_TRUE(SameRect(bar.RectInParent(), {297, 20, 303, 380})) << Describe(bar.RectInParent());
 
     // No range: the parent's client rectangle as it is now.
     bar.SetPosition(440);
@@ -242,16 +240,12 @@ TEST(SplitterBar, NotificationsArePostedAndTheReleasePointCountsWithoutATrack) {
     const std::vector<Report> expected{
         {SB_THUMBTRACK, 230}, {SB_THUMBTRACK, 600}, {SB_THUMBPOSITION, 600}};
     EXPECT_EQ(Reports(parent, WM_HSCROLL, bar), expected);
-}
 
-TEST(SplitterBar, PressWhileAnotherWindowHoldsTheCaptureStartsNoDrag) {
-    TestParent parent(ParentWidth, ParentHeight);
-    SplitterBar bar;
-    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3));
+    // A press while another window holds the capture starts no drag.
+    parent.scrolls.clear();
     HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 50, 50,
                                    parent.Handle(), nullptr, nullptr, nullptr);
-    MoveCursor(parent.ToScreen(parent.Handle(), {200, 50}));
-    Drain();
+    bar.SetPosition(200);
     ::SetCapture(other);
     ::SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, AtBar(bar, 200, 50));
     EXPECT_EQ(::GetCapture(), other);
@@ -299,15 +293,13 @@ TEST(SplitterBar, SizingCursorOverTheBar) {
     ASSERT_TRUE(vertical.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3));
     ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 300, 3));
 
-    MoveCursor(parent.ToScreen(parent.Handle(), {201, 100}));
-    Drain();
-    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_SIZEWE));
-    MoveCursor(parent.ToScreen(parent.Handle(), {450, 299}));
-    Drain();
-    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_SIZENS));
-    MoveCursor(parent.ToScreen(parent.Handle(), {450, 100}));
-    Drain();
-    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));
+    const std::pair<POINT, const char*> cases[] = {
+        {{201, 100}, IDC_SIZEWE}, {{450, 299}, IDC_SIZENS}, {{450, 100}, IDC_ARROW}};
+    for (const auto& [point, cursor] : cases) {
+        MoveCursor(parent.ToScreen(parent.Handle(), point));
+        Drain();
+        EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, cursor)) << point.x << ", " << point.y;
+    }
 }
 
 TEST(SplitterBar, BackgroundColourFillsTheBar) {

@@ -79,79 +79,25 @@ TEST(DebugTrace, FormatsAnyLengthToTheDebuggerOutput) {
     EXPECT_EQ(texts[2], "100%");
 }
 
-namespace {
-
-class FitTextInDeviceContext : public testing::Test {
-protected:
-    void SetUp() override {
-        dc = CreateCompatibleDC(nullptr);
-        ASSERT_NE(dc, nullptr);
-        font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           VARIABLE_PITCH | FF_SWISS, "Arial");
-        ASSERT_NE(font, nullptr);
-        previous = SelectObject(dc, font);
-    }
-    void TearDown() override {
-        SelectObject(dc, previous);
-        DeleteObject(font);
-        DeleteDC(dc);
-    }
-    int Width(const std::string& text) const {
+TEST(FitText, LongestPrefixThatFitsInTheDeviceContextsFont) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    auto width = [dc](const std::string& text) {
         SIZE size{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return size.cx;
-    }
-
-    HDC dc = nullptr;
-    HFONT font = nullptr;
-    HGDIOBJ previous = nullptr;
-};
-
-} // namespace
-
-TEST_F(FitTextInDeviceContext, LongestPrefixThatFitsInTheFont) {
+        return static_cast<int>(size.cx);
+    };
     const std::string text = "Wolfgang Amadeus Mozart: Die Zauberfl\xF6te";
-    const int maxWidth = Width(text) / 2;
+    const int maxWidth = width(text) / 2;
     const std::string fitted = FitText(dc, text, maxWidth);
     ASSERT_GE(fitted.size(), 4u);
     const std::string prefix = fitted.substr(0, fitted.size() - 3);
     EXPECT_EQ(fitted.substr(prefix.size()), "...");
     EXPECT_EQ(text.compare(0, prefix.size(), prefix), 0);
-    EXPECT_LE(Width(fitted), maxWidth);
-    EXPECT_GT(Width(text.substr(0, prefix.size() + 1) + "..."), maxWidth);
-    EXPECT_EQ(FitText(dc, text, Width(text)), text);
-}
-
-TEST_F(FitTextInDeviceContext, ProportionalWidthsDecide) {
-    const int maxWidth = Width("WWWW...");
-    const std::string narrow = FitText(dc, std::string(40, 'i'), maxWidth);
-    const std::string wide = FitText(dc, std::string(40, 'W'), maxWidth);
-    EXPECT_EQ(wide, "WWWW...");
-    EXPECT_GT(narrow.size(), wide.size() + 4) << narrow;
-}
-
-TEST_F(FitTextInDeviceContext, TooNarrowGivesFirstCharacterAndDots) {
-    const std::string fitted = FitText(dc, "Interpret", 2);
-    EXPECT_EQ(fitted, "I...");
-    EXPECT_GT(Width(fitted), 2);
-}
-
-TEST(CodePage1252, AgreesWithTheSystemConversionForEveryUnit) {
-    int differences = 0;
-    for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
-        const wchar_t wide = static_cast<wchar_t>(unit);
-        char expected = 0;
-        BOOL usedDefault = FALSE;
-        int length = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &wide, 1, &expected, 1, "?",
-                                         &usedDefault);
-        if (length != 1)
-            expected = '?';
-        const char actual = zul::CodePage1252FromUtf16(static_cast<std::uint16_t>(unit));
-        if (actual != expected && ++differences <= 10)
-            ADD_FAILURE() << std::hex << "U+" << unit << ": system "
-                          << static_cast<int>(static_cast<unsigned char>(expected)) << ", ours "
-                          << static_cast<int>(static_cast<unsigned char>(actual));
-    }
-    EXPECT_EQ(differences, 0);
+    EXPECT_LE(width(fitted), maxWidth);
+    EXPECT_GT(width(text.substr(0, prefix.size() + 1) + "..."), maxWidth);
+    EXPECT_EQ(FitText(dc, text, width(text)), text);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
 }
