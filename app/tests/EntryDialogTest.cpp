@@ -186,28 +186,6 @@ TEST(EntryDialog, ShowModeIsReadOnlyWithOnlyTheCloseButtonAndHandsNothingBack) {
     EXPECT_TRUE(script.Finished());
 }
 
-TEST(EntryDialog, HelpOpensThePageOfTheMode) {
-    const struct {
-        int mode;
-        const char* page;
-    } cases[] = {{EntryDialog::AddMode, "help/ref_dlg_einf.html"},
-                 {EntryDialog::ChangeMode, "help/ref_dlg_aend.html"},
-                 {EntryDialog::ShowMode, "help/ref_dlg_anz.html"}};
-    for (const auto& c : cases) {
-        kvtest::TestApp app;
-        app.SetHelpFolder(kvtest::SourceHelpFolder());
-        kvtest::ModalScript script(app);
-        EntryDialog dialog(c.mode);
-        script.Then([&](Dialog& d) {
-            kvtest::PostKey(d, VK_F1);
-            d.Item(IDC_HELP_BUTTON).Post(BM_CLICK);
-            d.Item(IDOK).Post(BM_CLICK);
-        });
-        app.RunModal(dialog);
-        EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, c.page));
-    }
-}
-
 TEST(EntryDialog, PlaylistLinesAreAddedToTheTracksOnANewLine) {
     kvtest::TempFolder folder;
     const std::string playlist = folder.File("Liste.m3u");

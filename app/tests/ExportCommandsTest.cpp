@@ -344,6 +344,8 @@ TEST_F(ExportCommandsTest, CdPlayerIniWithoutADiscIdAmongTheSelectedIsWarnedAndN
     EXPECT_EQ(FolderContents(work.Path() / "ini"), std::vector<std::string>{"cdplayer.ini"});
     EXPECT_EQ(script.Seen().back(),
               "message WARNUNG: " + zul::Windows::LoadResourceText(IDS_WARN_501));
+    // The string table's line breaks arrive as single characters.
+    EXPECT_NE(script.Seen().back().find("vorhanden.\n\nDer Export"), std::string::npos);
 }
 
 TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceStays) {

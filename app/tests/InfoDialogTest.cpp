@@ -121,22 +121,3 @@ TEST(InfoDialog, AFileWithoutVersionResourceLeavesTheTextsEmpty) {
     EXPECT_EQ(shown.libraries, "");
     EXPECT_TRUE(shown.closeHasFocus);
 }
-
-TEST(InfoDialog, TheResourceHasTheButtonsAndHelpOpensTheInfoPage) {
-    kvtest::TestApp app;
-    app.SetHelpFolder(kvtest::SourceHelpFolder());
-    kvtest::ModalScript script(app);
-    InfoDialog dialog;
-    script.Then([&](Dialog& d) {
-        EXPECT_EQ(d.ItemText(IDOK), "&Schlie\xDF"
-                                    "en");
-        EXPECT_EQ(d.ItemText(IDC_HELP_BUTTON), "&Hilfe");
-        EXPECT_NE(::GetDlgItem(d.Handle(), IDC_INFO_ICON), nullptr);
-        EXPECT_NE(kvtest::FindChild(d.Handle(), "Button", "LIBs"), nullptr);
-        kvtest::PostKey(d, VK_F1);
-        d.Item(IDC_HELP_BUTTON).Post(BM_CLICK);
-        d.Item(IDOK).Post(BM_CLICK);
-    });
-    app.RunModal(dialog);
-    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, "help/ref_dlg_info.html"));
-}

@@ -84,70 +84,6 @@ std::string Stored(zul::SettingsStore& store, const char* section, const char* k
 
 // ---------------------------------------------------------------- the dialog
 
-TEST(SettingsDialogResource, ControlsTextsAndPositionsInDialogUnits) {
-    ModalScript script;
-    script.Then([](Dialog& d) {
-        EXPECT_EQ(d.GetText(), "Einstellungen");
-        struct Control {
-            int id;
-            const char* text;
-            RECT units; // x, y, width, height
-        };
-        const Control controls[] = {
-            {IDC_SETTINGS_DEL_CHK, "Sicherheitsabfrage beim L\xF6schen", {11, 31, 121, 10}},
-            {IDC_SETTINGS_HOT_EDIT, "Hot-Edit aktivieren", {11, 43, 74, 10}},
-            {IDC_SETTINGS_MAIN_ADD_INFO,
-             "Tracks und Anmerkungen im Hauptfenster anzeigen",
-             {11, 55, 180, 10}},
-            {IDC_SETTINGS_IMPORT_ADD_INFO,
-             "Tracks und Anmerkungen im Import-Dialogfenster anzeigen",
-             {11, 67, 202, 10}},
-            {IDC_SETTINGS_DRAG_DRAW,
-             "Gr\xF6\xDF"
-             "en\xE4nderungen beim Ziehen anzeigen",
-             {11, 79, 154, 10}},
-            {IDC_SETTINGS_MAIN_GRID, "Gitternetz im Hauptfenster anzeigen", {11, 91, 128, 10}},
-            {IDC_SETTINGS_IMPORT_GRID,
-             "Gitternetz im Import-Dialogfenster anzeigen",
-             {11, 103, 150, 10}},
-            {IDC_SETTINGS_MAIN_BUTTONS, "Buttons im Hauptfenster anzeigen", {11, 115, 122, 10}},
-            {IDOK, "&OK", {7, 136, 50, 14}},
-            {IDCANCEL, "&Abbrechen", {62, 136, 50, 14}},
-            {IDC_HELP_BUTTON, "&Hilfe", {167, 136, 50, 14}},
-            // A combo box's own height is its closed one.
-            {SortBy, nullptr, {79, 10, 66, 0}},
-            {Direction, nullptr, {149, 10, 53, 0}},
-        };
-        for (const Control& c : controls) {
-            // Position and size are mapped each on its own, as for the template.
-            RECT expected = c.units;
-            ::MapDialogRect(d.Handle(), &expected);
-            const RECT r = zul::Windows::Window(ItemOf(d, c.id)).RectInParent();
-            if (c.text != nullptr) {
-                EXPECT_EQ(TextOf(ItemOf(d, c.id)), c.text) << c.id;
-            }
-            EXPECT_EQ(r.left, expected.left) << c.id;
-            EXPECT_EQ(r.top, expected.top) << c.id;
-            EXPECT_EQ(r.right - r.left, expected.right) << c.id;
-            if (c.units.bottom != 0) {
-                EXPECT_EQ(r.bottom - r.top, expected.bottom) << c.id;
-            }
-        }
-        EXPECT_NE(::GetWindowLongPtrA(ItemOf(d, IDOK), GWL_STYLE) & BS_DEFPUSHBUTTON, 0);
-        EXPECT_NE(kvtest::FindChild(d.Handle(), "Static", "Standard-Sortierung:"), nullptr);
-        RECT client{};
-        ::GetClientRect(d.Handle(), &client);
-        RECT size{0, 0, 224, 157};
-        ::MapDialogRect(d.Handle(), &size);
-        EXPECT_EQ(client.right, size.right);
-        EXPECT_EQ(client.bottom, size.bottom);
-        kvtest::Press(d, IDCANCEL);
-    });
-    SettingsDialog dialog;
-    WinApp::Current()->RunModal(dialog);
-    EXPECT_TRUE(script.Finished());
-}
-
 // The sort column shown clamped; "<keine>" disables the direction and gives
 // ascending back whatever the direction box shows; each box gives its value.
 TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
@@ -203,19 +139,6 @@ TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
             t = t == '1' ? '0' : '1';
         EXPECT_EQ(Ticks(dialog.Values()), flipped);
     }
-}
-
-TEST(SettingsDialog, F1AndTheHelpButtonOpenItsPage) {
-    kvtest::TestApp app;
-    ModalScript script(app);
-    script.Then([](Dialog& d) {
-        kvtest::PressKey(d, VK_F1);
-        kvtest::Press(d, IDC_HELP_BUTTON);
-        kvtest::Press(d, IDCANCEL);
-    });
-    SettingsDialog dialog;
-    app.RunModal(dialog);
-    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, "help/ref_dlg_einst.html"));
 }
 
 // ---------------------------------------------------------------- from the main window
