@@ -52,7 +52,6 @@ TEST(EntryDialog, AddModeStartsInTheArtistEditAndOkHandsBackTheSixTexts) {
         }
         EXPECT_TRUE(d.Item(EntryDialog::PlaylistButtonId).IsVisible());
         EXPECT_TRUE(d.Item(IDCANCEL).IsVisible());
-        EXPECT_EQ(d.Item(IDOK).GetText(), "&OK");
         for (int field = 0; field < DiscEntry::FieldCount; ++field)
             ::SetWindowTextA(EditOf(d, field), wanted.Field(field).c_str());
         kvtest::Press(d, IDOK);
