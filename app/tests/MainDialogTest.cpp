@@ -28,7 +28,6 @@
 #include <string>
 #include <vector>
 
-using kolvane::DiscEntry;
 using kolvane::MainDialog;
 using kvtest::ModalScript;
 using kvtest::TextOf;

@@ -28,7 +28,6 @@ using kolvane::MainDialog;
 using kolvane::SettingsDialog;
 using kolvane::SettingsValues;
 using kvtest::ModalScript;
-using kvtest::TextOf;
 using zul::Windows::ComboBox;
 using zul::Windows::Dialog;
 using zul::Windows::WinApp;
