@@ -20,11 +20,7 @@ kv_kvd expect "$KV_DEMO" "$KV_WORK/expected.kvd" \
     'add:Testband|Erste Platte|2026|00C0FFEE|Intro\nMitte\nEnde|Gekauft am Markt' \
     'append-artist:Die :(Remaster)' 'del:Herbert Gr'
 
-# A click on a row gives the list the focus.
-xdotool mousemove --window "$main" 60 80 click 1
-sleep 0.3
-kv_keys Insert
-dlg=$(kv_wait_window '^Eintrag hinzuf.*gen$' 50) || { kv_fail "Insert opens the entry dialog in add mode"; kv_finish; }
+dlg=$(kv_open_insert) || { kv_fail "Insert opens the entry dialog in add mode"; kv_finish; }
 kv_pass "Insert opens the entry dialog in add mode"
 kv_focus "$dlg"
 kv_type "Testband"; kv_keys Tab

@@ -185,3 +185,12 @@ kv_start_with() {
     kv_pass "main window with the file name in its title"
     kv_focus "$main"
 }
+
+# kv_open_insert: a click on a row gives the list the focus, Insert opens the
+# entry dialog; prints its window id, fails when it does not come.
+kv_open_insert() {
+    xdotool mousemove --window "$main" 60 80 click 1
+    sleep 0.3
+    kv_keys Insert
+    kv_wait_window '^Eintrag hinzuf.*gen$' 50
+}
