@@ -9,13 +9,11 @@
 #include "support/win32/Controls.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
-#include "testkit/MemorySettingsStore.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
 #include "testkit/win32/Menus.h"
 #include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
-#include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -175,8 +173,8 @@ protected:
 } // namespace
 
 // Ctrl+E: the dialog shows the main window's state and the import window's
-// stored switches; after OK every value is in force at once, the import
-// window's go to its section, the main window's to its own when it closes.
+// stored switches; after OK every value is in force at once and the import
+// window's go to its section.
 TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
     ASSERT_TRUE(store->OpenSection(kolvane::ImportWindowSection));
     store->PutBool("AddInfo", false);
@@ -208,20 +206,6 @@ TEST_F(SettingsCommandTest, CtrlEShowsTheStateAndOkPutsEveryValueInForce) {
     EXPECT_GT(listAfter.right, listBefore.right) << "the list took the side pane's place";
     EXPECT_LT(listAfter.bottom, listBefore.bottom) << "and left room for the buttons";
     EXPECT_EQ(StoredImport(), "100");
-
-    ::DestroyWindow(main.Handle());
-    for (const auto& [key, value] :
-         std::vector<std::pair<const char*, const char*>>{{"DelChk", "0"},
-                                                          {"HotEdit", "0"},
-                                                          {"AddInfo", "0"},
-                                                          {"Grid", "0"},
-                                                          {"DragDraw", "0"},
-                                                          {"MainButtons", "1"},
-                                                          {"DefSortUp", "0"}})
-        EXPECT_EQ(Stored(*store, kolvane::MainWindowSection, key), value) << key;
-    ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
-    EXPECT_EQ(store->GetInt("DefSortBy", -7), 0);
-    store->CloseSection();
 }
 
 TEST_F(SettingsCommandTest, CancelAfterChangingEveryControlChangesNothing) {
@@ -239,35 +223,4 @@ TEST_F(SettingsCommandTest, CancelAfterChangingEveryControlChangesNothing) {
     EXPECT_EQ(MainState(), before);
     EXPECT_EQ(StoredImport(), "---");
     EXPECT_FALSE(main.View().IsModified());
-}
-
-// Without access to the import window's section its boxes start ticked and
-// nothing is written there; the main window's values still apply.
-TEST_F(SettingsCommandTest, AnImportSectionThatCannotBeOpenedStartsTickedAndStaysUnwritten) {
-    struct WindowWithOwnStore : MainDialog {
-        zul::SettingsStore* Settings() const override { return &memory; }
-        mutable kvtest::MemorySettingsStore memory;
-    } window;
-    ASSERT_TRUE(window.memory.OpenSection(kolvane::ImportWindowSection));
-    window.memory.PutBool("AddInfo", false);
-    window.memory.PutBool("Grid", false);
-    window.memory.CloseSection();
-    ASSERT_TRUE(window.Create(nullptr));
-    window.memory.SetRefused(true);
-
-    ModalScript script;
-    script.Then([](Dialog& d) {
-        EXPECT_TRUE(d.IsItemChecked(IDC_SETTINGS_IMPORT_ADD_INFO));
-        EXPECT_TRUE(d.IsItemChecked(IDC_SETTINGS_IMPORT_GRID));
-        kvtest::Press(d, IDC_SETTINGS_DEL_CHK);
-        kvtest::Press(d, IDOK);
-    });
-    kvtest::Command(window.Handle(), IDM_SETTINGS);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_FALSE(window.AsksBeforeDelete());
-    window.memory.SetRefused(false);
-    EXPECT_EQ(window.memory.ValueCount(kolvane::ImportWindowSection), 2);
-    EXPECT_EQ(Stored(window.memory, kolvane::ImportWindowSection, "AddInfo"), "0");
-    EXPECT_EQ(Stored(window.memory, kolvane::ImportWindowSection, "Grid"), "0");
-    ::DestroyWindow(window.Handle());
 }
