@@ -182,6 +182,8 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
     char shortName[MAX_PATH] = {};
     ASSERT_NE(::GetShortPathNameA(open.c_str(), shortName, MAX_PATH), 0u);
     const std::string spellings[] = {open, work.File("KVD\\.\\csv\\..\\SAMMLUNG.KVD"), shortName};
+    // The cdplayer.ini exists already: another file than the collection's.
+    kvtest::WriteText(File("ini\\cdplayer.ini"), "");
     ModalScript script;
     for (int i = 0; i < 3; ++i) {
         const Export& e = Exports[i];
@@ -226,6 +228,24 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
         EXPECT_EQ((main.*e.folder)(), missing) << e.target;
     }
     EXPECT_FALSE(std::filesystem::exists(work.Path() / "fehlt"));
+
+    // A target another program holds open without sharing: the native file
+    // stays as it was, byte for byte, and no temporary file is left; the CSV
+    // file cannot be opened.
+    for (int i = 0; i < 2; ++i) {
+        const std::string target = File(Exports[i].target);
+        kvtest::WriteText(target, "vorher");
+        HANDLE held = ::CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        if (Exports[i].command == IDM_EXPORT_CSV)
+            script.Then(ToggleFields({}));
+        script.ExpectFileDialog(Exports[i].offer(missing), target).ExpectMessage(IDS_ERR_012);
+        Command(Exports[i].command);
+        ::CloseHandle(held);
+        EXPECT_EQ(kvtest::ReadText(target), "vorher") << target;
+        EXPECT_EQ(FolderContents(FolderOf(Exports[i])).size(), 1u) << target;
+    }
 
     kvtest::SelectRows(List(), {1}); // Kraftwerk, without a disc id
     const std::string before = "; fremd\r\n\r\n[X]\r\nTitle=y\r\n";

@@ -5,10 +5,13 @@
 #include "app/EntryDialog.h"
 #include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
+#include "core/NativeFile.h"
 #include "resources/resource.h"
 #include "support/win32/CellEdit.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
+#include "testkit/RecordingReporter.h"
+#include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ListRows.h"
 #include "testkit/win32/Menus.h"
@@ -300,6 +303,28 @@ TEST_F(MainDialogTest, DoubleClickInsertsOrChangesAndNoEmptyOrUnchangedEntryIsSt
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(script.Seen().size(), 2u);
     EXPECT_FALSE(main.View().IsModified());
+}
+
+// Saving a collection whose file was removed since it was loaded asks
+// nothing and writes the file anew. (Loading and saving otherwise are the
+// flows'.)
+TEST_F(MainDialogTest, CtrlSWritesAFileRemovedSinceLoadingAnew) {
+    kvtest::TempFolder folder;
+    const std::string path = folder.File("Haupt.kvd");
+    kvtest::RecordingReporter reporter;
+    ASSERT_EQ(kolvane::SaveNativeFile(path, kvtest::Entries({"Nena", "Falco"}), reporter), 1);
+    Open();
+    ASSERT_EQ(main.Document().OpenPath(path), 1);
+    ASSERT_TRUE(::DeleteFileA(path.c_str()));
+    main.SetAskBeforeDelete(false);
+    SelectRows(List(), {0});
+    PressKey(main, VK_DELETE);
+    ModalScript script; // no question
+    PressKey(main, 'S', Ctrl);
+    EXPECT_FALSE(main.View().IsModified());
+    kolvane::DiscCollection written;
+    EXPECT_EQ(kolvane::LoadNativeFile(path, written, reporter), 1);
+    EXPECT_EQ(written.size(), 1u);
 }
 
 // ---------------------------------------------------------------- keys, closing
