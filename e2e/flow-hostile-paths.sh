@@ -9,10 +9,7 @@ source "$(dirname "$0")/lib.sh"
 kv_deadline 90
 kv_start_with "$KV_DEMO"
 
-xdotool mousemove --window "$main" 60 80 click 1
-sleep 0.3
-kv_keys Insert
-dlg=$(kv_wait_window '^Eintrag hinzuf.*gen$' 50) || { kv_fail "Insert opens the entry dialog"; kv_finish; }
+dlg=$(kv_open_insert) || { kv_fail "Insert opens the entry dialog"; kv_finish; }
 kv_focus "$dlg"
 kv_type "Neu"
 kv_keys Return

@@ -7,9 +7,6 @@ can state the bytes it expects the program to write.
       add:A|T|Y|D|TRACKS|NOTES         append an entry ("\\n" in a field = CR LF)
       del:ARTIST-PREFIX                remove the first entry whose artist starts so
       append-artist:PREFIX:SUFFIX      add SUFFIX to that entry's artist
-      set-field:PREFIX:N:TEXT          field N (0..5) of that entry := TEXT
-      append-field:PREFIX:N:SUFFIX     add SUFFIX to field N of that entry
-  kvd.py same A B                      exit 0 when the two files are equal
   kvd.py count FILE                    the entry count of a file that holds
                                        exactly its entries (exit 1 otherwise)
 """
@@ -81,8 +78,6 @@ def main(args):
             print(f"not a collection file: {error}", file=sys.stderr)
             return 1
         return 0
-    if args[0] == "same":
-        return 0 if open(args[1], "rb").read() == open(args[2], "rb").read() else 1
     entries = read(args[1])
     for op in args[3:]:
         kind, _, rest = op.partition(":")
@@ -95,12 +90,6 @@ def main(args):
         elif kind == "append-artist":
             prefix, _, suffix = rest.partition(":")
             entries[find(entries, prefix)][0] += suffix.encode("cp1252")
-        elif kind in ("set-field", "append-field"):
-            prefix, _, rest = rest.partition(":")
-            field, _, text = rest.partition(":")
-            text = text.replace("\\n", "\r\n").encode("cp1252")
-            entry = entries[find(entries, prefix)]
-            entry[int(field)] = text if kind == "set-field" else entry[int(field)] + text
         else:
             raise SystemExit(f"unknown operation {op}")
     open(args[2], "wb").write(serialize(entries))

@@ -83,13 +83,11 @@ kv_wait_window() {
     return 1
 }
 
-# kv_none <title regex>: no visible window has that title.
-kv_none() { kv_find "$1" >/dev/null; [ $? -eq 1 ]; }
-
 # kv_wait_gone <title regex>: waits until no visible window has that title.
 kv_wait_gone() {
     for _ in $(seq 1 150); do
-        kv_none "$1" && return 0
+        kv_find "$1" >/dev/null
+        [ $? -eq 1 ] && return 0
         sleep 0.1
     done
     return 1
@@ -188,9 +186,11 @@ kv_start_with() {
     kv_focus "$main"
 }
 
-# kv_setting <section> <value>: the data of a stored setting as reg shows it
-# (hex digits for a flag), empty when there is none.
-kv_setting() {
-    wine reg query "HKCU\\Software\\ZulApps\\Kolvane-Verwaltung\\$1" /v "$2" </dev/null 2>/dev/null |
-        tr -d '\r' | awk -v name="$2" '$1 == name { print $NF }'
+# kv_open_insert: a click on a row gives the list the focus, Insert opens the
+# entry dialog; prints its window id, fails when it does not come.
+kv_open_insert() {
+    xdotool mousemove --window "$main" 60 80 click 1
+    sleep 0.3
+    kv_keys Insert
+    kv_wait_window '^Eintrag hinzuf.*gen$' 50
 }

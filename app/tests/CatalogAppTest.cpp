@@ -35,14 +35,3 @@ TEST(CatalogApp, StartUpRegistersTheMessageTopicsAndRunsTheMainWindowAsTheParent
     EXPECT_EQ(app.HelpTopicOf(IDS_WARN_503), "ref_meldungen.html#l_w503");
     EXPECT_EQ(app.RegistryBaseKey().rfind(kvtest::TestRegistryBase(), 0), 0u);
 }
-
-TEST(CatalogApp, MainWindowHelpCommandOpensItsPage) {
-    kvtest::IsolatedApp<kolvane::CatalogApp> app;
-    kvtest::ModalScript script(app);
-    script.Then([&](Dialog& main) {
-        kvtest::PostKey(main, VK_F1); // accelerator table 133
-        ::PostMessageA(main.Handle(), WM_CLOSE, 0, 0);
-    });
-    app.InitInstance();
-    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>{"help/ref_dlg_main.html"});
-}

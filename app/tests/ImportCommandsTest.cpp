@@ -71,13 +71,10 @@ protected:
 } // namespace
 
 // The chosen rows arrive in the import list's order at the end of the
-// collection, shown in the main window's own order, selected, the first of
-// them in that order focused and scrolled into view.
-TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedSelectedAndTheFirstShownOneFocused) {
-    std::vector<std::string> artists;
-    for (int i = 0; i < 60; ++i)
-        artists.push_back(std::to_string(10 + i).insert(0, 1, 'M'));
-    OpenCollection(artists);
+// collection, shown in the main window's own order and selected. (Where the
+// focus goes and that it is scrolled into view is CollectionViewTest's.)
+TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedInTheImportListsOrderAndSelected) {
+    OpenCollection({"M10", "M11"});
     main.View().SortColumnClicked(0);
     ModalScript script;
     script.ChooseFile(Ini("[0]\r\nArtist=Yes\r\n[1]\r\nArtist=Abba\r\n[2]\r\nArtist=Zappa\r\n"))
@@ -93,39 +90,16 @@ TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedSelectedAndTheFirstShownOneFo
     EXPECT_TRUE(script.Finished());
 
     const DiscCollection& entries = main.View().Entries();
-    ASSERT_EQ(entries.size(), 62u);
-    EXPECT_EQ(entries[60].Artist, "Zappa");
-    EXPECT_EQ(entries[60].DiscId, "2");
-    EXPECT_EQ(entries[61].Artist, "Yes");
-    EXPECT_EQ(kvtest::CellText(List(), 60, 0), "Yes");
-    EXPECT_EQ(kvtest::CellText(List(), 61, 0), "Zappa");
-    EXPECT_EQ(SelectedRows(List()), (std::vector<int>{60, 61}));
-    EXPECT_EQ(kvtest::FocusedRow(List()), 60);
-    RECT row{}, client{};
-    ListView_GetItemRect(List(), 60, &row, LVIR_BOUNDS);
-    ::GetClientRect(List(), &client);
-    EXPECT_GE(row.top, 0);
-    EXPECT_LE(row.bottom, client.bottom) << "the focused row is scrolled into view";
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[2].Artist, "Zappa");
+    EXPECT_EQ(entries[2].DiscId, "2");
+    EXPECT_EQ(entries[3].Artist, "Yes");
+    EXPECT_EQ(ArtistColumn(List()), "M10,M11,Yes,Zappa");
+    EXPECT_EQ(SelectedRows(List()), (std::vector<int>{2, 3}));
     EXPECT_TRUE(main.View().IsModified());
     EXPECT_EQ(main.GetText(), " * Sammlung.kvd - Kolvane-Verwaltung");
     EXPECT_EQ(kvtest::TextOf(::GetDlgItem(main.Handle(), MainDialog::StatusId)),
-              "62 Eintr\xE4ge, 2 ausgew\xE4hlt");
-}
-
-// The very file the main window shows, imported again: its chosen entries
-// come in a second time, as copies.
-TEST_F(ImportCommandsTest, TheOpenFileImportedAgainAddsCopies) {
-    OpenCollection({"Abba", "Beatles"});
-    ModalScript script;
-    script.ChooseFile(collection).Then([](Dialog& d) {
-        PressKey(d, 'A', Ctrl);
-        PressKey(d, VK_RETURN, Ctrl);
-    });
-    Command(main.Handle(), IDM_IMPORT_NATIVE);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(ArtistColumn(List()), "Abba,Beatles,Abba,Beatles");
-    EXPECT_EQ(SelectedRows(List()), (std::vector<int>{2, 3}));
-    EXPECT_TRUE(main.View().IsModified());
+              "4 Eintr\xE4ge, 2 ausgew\xE4hlt");
 }
 
 // Enter in the import window shows the entry in the entry dialog's show mode,
@@ -143,7 +117,6 @@ TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
             kvtest::Press(d, IDCANCEL);
         })
         .Then([&](Dialog& d) {
-            EXPECT_EQ(d.GetText(), "Eintrag anzeigen");
             EXPECT_EQ(::GetWindow(d.Handle(), GW_OWNER), importWindow);
             EXPECT_EQ(kvtest::TextOf(::GetDlgItem(d.Handle(), IDC_ENTRY_ARTIST)), "Cream");
             kvtest::Press(d, IDOK);
@@ -154,28 +127,23 @@ TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     EXPECT_FALSE(main.View().IsModified());
 }
 
-// No way out of an import changes the main collection: a cancelled file
-// dialog, a reader failing halfway, an empty file, a missing legacy pair,
-// the import window cancelled after its rows were picked.
+// No way out of an import changes the main collection: a reader failing
+// halfway, a missing legacy pair, the import window cancelled after its rows
+// were picked. (Every way out of the import window is ImportWindowTest's; a
+// cancelled file dialog is the next test's.)
 TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
     OpenCollection({"Abba", "Beatles"});
     main.View().SelectAll(false);
     const std::string broken = folder.File("kaputt.ini");
     kvtest::WriteText(broken, "[1]\r\nArtist=Cream\r\n[2]\r\nArtist=Doors\r\n;Kommentar\r\n");
-    const std::string empty = folder.File("leer.ini");
-    kvtest::WriteText(empty, "");
     struct Case {
         const char* what;
         int command;
         std::function<void(ModalScript&)> answers;
     };
     const Case cases[] = {
-        {"file dialog cancelled", IDM_IMPORT_CDPLAYER,
-         [](ModalScript& s) { s.CancelSystemDialog(); }},
         {"reader fails halfway", IDM_IMPORT_CDPLAYER,
          [&](ModalScript& s) { s.ChooseFile(broken).ExpectMessage(IDS_ERR_003); }},
-        {"empty file", IDM_IMPORT_CDPLAYER,
-         [&](ModalScript& s) { s.ChooseFile(empty).ExpectMessage(IDS_WARN_503); }},
         {"legacy pair missing", IDM_IMPORT_LEGACY,
          [&](ModalScript& s) {
              s.ChooseFile(folder.File("NICHT0.$$$")).ExpectMessage(IDS_ERR_004);

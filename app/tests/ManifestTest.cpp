@@ -1,5 +1,5 @@
-// The program's manifest (in the program's test programs, as in Kolvane.exe): the
-// list views and buttons come from version 6 of the common controls, and
+// The program's manifest (in the program's test programs, as in Kolvane.exe):
+// the list views and buttons come from version 6 of the common controls, and
 // the program says it scales for the screen itself.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,23 +7,16 @@
 
 #include <string>
 
-TEST(Manifest, AsksForCommonControlsSixAndDeclaresItselfDpiAware) {
+TEST(Manifest, ButtonsComeFromCommonControlsSixAndTheProgramIsDpiAware) {
     HMODULE self = ::GetModuleHandleA(nullptr);
     HRSRC found = ::FindResourceA(self, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
     ASSERT_NE(found, nullptr);
     const char* data = static_cast<const char*>(::LockResource(::LoadResource(self, found)));
     const std::string manifest(data, ::SizeofResource(self, found));
-    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
-              std::string::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
-}
 
-TEST(Manifest, ButtonsComeFromCommonControlsSix) {
-    HWND button = ::CreateWindowExA(0, "BUTTON",
-                                    "Schlie\xDF"
-                                    "en",
-                                    WS_POPUP | BS_PUSHBUTTON, 0, 0, 80, 24, nullptr, nullptr,
-                                    ::GetModuleHandleA(nullptr), nullptr);
+    HWND button = ::CreateWindowExA(0, "BUTTON", "Schlie\xDF" "en", WS_POPUP | BS_PUSHBUTTON, 0, 0,
+                                    80, 24, nullptr, nullptr, self, nullptr);
     ASSERT_NE(button, nullptr);
     // Only the buttons of version 6 answer the question for their ideal size.
     SIZE ideal{};
