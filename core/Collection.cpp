@@ -44,11 +44,7 @@ void Collection::LayOutRows() {
 
 // Stable, so that rows the sort cannot tell apart keep their order.
 void Collection::SortRows() {
-    if (sort_.column < 0)
-        return;
-    std::stable_sort(rows_.begin(), rows_.end(), [this](std::size_t a, std::size_t b) {
-        return CompareForSort(entries_, a, b, sort_.column, sort_.ascending) < 0;
-    });
+    SortStable(entries_, rows_, sort_.column, sort_.ascending);
 }
 
 void Collection::AppendAll(const DiscCollection& entries) {
