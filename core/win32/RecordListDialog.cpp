@@ -380,11 +380,17 @@ bool RecordListDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
         view_.SortColumnClicked(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
         return ReportToList(result);
     case LVN_ITEMCHANGED:
+    case LVN_ODSTATECHANGED:
         // A bulk change refreshes once at its end, through its caller; a
         // burst of changes by the user (Shift+End over many rows) once after.
         if (!view_.IsChangingInBulk())
             RequestRefresh();
         return ReportToList(result);
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+        result = view_.FindItem(reinterpret_cast<const NMLVFINDITEMA&>(header),
+                                header.code == LVN_ODFINDITEMW);
+        return true;
     case LVN_DELETEALLITEMS:
         // No LVN_DELETEITEM for each of them: nothing hangs on the items.
         result = TRUE;
