@@ -23,19 +23,48 @@ void FieldOrder(int column, int (&fields)[KeyFields]) {
     }
 }
 
-constexpr std::size_t PrefixBytes = sizeof(std::uint64_t);
+constexpr std::size_t WordBytes = sizeof(std::uint64_t);
 
-// The first bytes of a field, folded as CompareFoldingAscii folds them, the
-// first in the highest byte and zeros after the end: two prefixes that differ
-// compare as the fields do, since an ended field is a prefix of the other.
-std::uint64_t FoldedPrefix(const std::string& field) {
-    std::uint64_t prefix = 0;
-    for (std::size_t i = 0; i < PrefixBytes; ++i) {
-        prefix <<= 8;
+// Eight bytes of a field from offset on, folded as CompareFoldingAscii folds
+// them, the first in the highest byte and zeros after the end: two words
+// that differ compare as the fields do, since an ended field is a prefix of
+// the other.
+std::uint64_t FoldedWord(const std::string& field, std::size_t offset) {
+    std::uint64_t word = 0;
+    for (std::size_t i = offset; i < offset + WordBytes; ++i) {
+        word <<= 8;
         if (i < field.size())
-            prefix |= zul::FoldAscii(static_cast<unsigned char>(field[i]));
+            word |= zul::FoldAscii(static_cast<unsigned char>(field[i]));
     }
-    return prefix;
+    return word;
+}
+
+// What a sort compares first, per entry: the folded prefixes of the fields in
+// the order of the sort, the chosen column's two words long, the others one;
+// and which of them hold their field whole, so that equal prefixes of two
+// such fields mean equal fields without a look at the texts.
+constexpr int FirstFieldWords = 2;
+constexpr int KeyWords = FirstFieldWords + KeyFields - 1;
+
+struct SortKey {
+    std::uint64_t words[KeyWords];
+    unsigned whole; // bit k: field k of the order
+};
+
+SortKey MakeSortKey(const DiscEntry& entry, const int (&fields)[KeyFields]) {
+    SortKey key{};
+    int word = 0;
+    for (int k = 0; k < KeyFields; ++k) {
+        const std::string& field = entry.Field(fields[k]);
+        const int words = k == 0 ? FirstFieldWords : 1;
+        for (int w = 0; w < words; ++w)
+            key.words[word++] = FoldedWord(field, static_cast<std::size_t>(w) * WordBytes);
+        // A NUL byte would look like the zeros after the end.
+        if (field.size() <= static_cast<std::size_t>(words) * WordBytes &&
+            field.find('\0') == std::string::npos)
+            key.whole |= 1u << k;
+    }
+    return key;
 }
 
 } // namespace
@@ -83,32 +112,33 @@ int CompareForSort(const DiscCollection& entries, std::size_t a, std::size_t b, 
 }
 
 // Most comparisons end at the first prefix that differs, reading neither the
-// entries nor their texts; the prefixes of all four fields of an entry lie
-// side by side.
+// entries nor their texts.
 void SortStable(const DiscCollection& entries, std::vector<std::size_t>& indices, int column,
                 int ascending) {
     if (column < 0)
         return;
     int fields[KeyFields];
     FieldOrder(column, fields);
-    std::vector<std::uint64_t> prefixes(entries.size() * KeyFields);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        for (int k = 0; k < KeyFields; ++k)
-            prefixes[i * KeyFields + k] = FoldedPrefix(entries[i].Field(fields[k]));
-    }
+    std::vector<SortKey> keys(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys[i] = MakeSortKey(entries[i], fields);
     const int direction = ascending == 1 ? 1 : -1;
     auto compare = [&](std::size_t a, std::size_t b) {
-        const std::uint64_t* keyA = &prefixes[a * KeyFields];
-        const std::uint64_t* keyB = &prefixes[b * KeyFields];
+        const SortKey& keyA = keys[a];
+        const SortKey& keyB = keys[b];
+        int word = 0;
         for (int k = 0; k < KeyFields; ++k) {
-            if (keyA[k] != keyB[k])
-                return keyA[k] < keyB[k] ? -direction : direction;
-            // Equal prefixes: the fields differ only in what follows them.
-            const std::string& fieldA = entries[a].Field(fields[k]);
-            const std::string& fieldB = entries[b].Field(fields[k]);
-            if (fieldA.size() == fieldB.size() && fieldA.size() <= PrefixBytes)
+            const int words = k == 0 ? FirstFieldWords : 1;
+            for (int w = 0; w < words; ++w, ++word) {
+                if (keyA.words[word] != keyB.words[word])
+                    return keyA.words[word] < keyB.words[word] ? -direction : direction;
+            }
+            if ((keyA.whole & keyB.whole & (1u << k)) != 0)
                 continue;
-            if (int result = zul::CompareFoldingAscii(fieldA, fieldB))
+            // Equal prefixes: the fields differ only in what follows them.
+            const int result = zul::CompareFoldingAscii(entries[a].Field(fields[k]),
+                                                        entries[b].Field(fields[k]));
+            if (result != 0)
                 return result * direction;
         }
         return 0;
