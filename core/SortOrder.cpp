@@ -111,8 +111,8 @@ int CompareForSort(const DiscCollection& entries, std::size_t a, std::size_t b, 
     return 0;
 }
 
-// Most comparisons end at the first prefix that differs, reading neither the
-// entries nor their texts.
+// Most comparisons end at the chosen column's prefix, which is sorted along
+// with each index, so that they read neither the entries nor the other keys.
 void SortStable(const DiscCollection& entries, std::vector<std::size_t>& indices, int column,
                 int ascending) {
     if (column < 0)
@@ -123,15 +123,16 @@ void SortStable(const DiscCollection& entries, std::vector<std::size_t>& indices
     for (std::size_t i = 0; i < entries.size(); ++i)
         keys[i] = MakeSortKey(entries[i], fields);
     const int direction = ascending == 1 ? 1 : -1;
-    auto compare = [&](std::size_t a, std::size_t b) {
+    // The order of two entries whose prefixes of the chosen column are equal.
+    auto compareTie = [&](std::size_t a, std::size_t b) {
         const SortKey& keyA = keys[a];
         const SortKey& keyB = keys[b];
-        int word = 0;
+        int word = FirstFieldWords;
         for (int k = 0; k < KeyFields; ++k) {
-            const int words = k == 0 ? FirstFieldWords : 1;
-            for (int w = 0; w < words; ++w, ++word) {
+            if (k > 0) {
                 if (keyA.words[word] != keyB.words[word])
                     return keyA.words[word] < keyB.words[word] ? -direction : direction;
+                ++word;
             }
             if ((keyA.whole & keyB.whole & (1u << k)) != 0)
                 continue;
@@ -143,8 +144,41 @@ void SortStable(const DiscCollection& entries, std::vector<std::size_t>& indices
         }
         return 0;
     };
-    std::stable_sort(indices.begin(), indices.end(),
-                     [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
+    struct Item {
+        std::uint64_t prefix[FirstFieldWords];
+        std::size_t index;
+    };
+    std::vector<Item> items(indices.size());
+    for (std::size_t i = 0; i < indices.size(); ++i) {
+        const std::uint64_t* words = keys[indices[i]].words;
+        items[i] = Item{{words[0], words[1]}, indices[i]};
+    }
+    std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+        for (int w = 0; w < FirstFieldWords; ++w) {
+            if (a.prefix[w] != b.prefix[w])
+                return (a.prefix[w] < b.prefix[w]) == (direction > 0);
+        }
+        return compareTie(a.index, b.index) < 0;
+    });
+    for (std::size_t i = 0; i < indices.size(); ++i)
+        indices[i] = items[i].index;
+}
+
+void OrderTiesByIndex(const DiscCollection& entries, std::vector<std::size_t>& indices,
+                      int column, int ascending) {
+    if (column < 0) {
+        std::sort(indices.begin(), indices.end());
+        return;
+    }
+    for (std::size_t first = 0; first < indices.size();) {
+        std::size_t end = first + 1;
+        while (end < indices.size() &&
+               CompareForSort(entries, indices[first], indices[end], column, ascending) == 0)
+            ++end;
+        std::sort(indices.begin() + static_cast<std::ptrdiff_t>(first),
+                  indices.begin() + static_cast<std::ptrdiff_t>(end));
+        first = end;
+    }
 }
 
 } // namespace kolvane
