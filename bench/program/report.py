@@ -6,7 +6,8 @@ same run, and whether each goal holds.
   report.py RESULTS RUNS     RESULTS: lines "<size|empty> <run> <name> <value>"
 
 A goal on the open is on the median across layouts, above the empty program's
-median start; a goal on memory is on the maximum across layouts, since the
+quickest start (on a busy machine the empty start alone varies by hundreds of
+milliseconds); a goal on memory is on the maximum across layouts, since the
 heap layout alone moves it; the other goals are on the median.
 """
 import statistics
@@ -30,8 +31,8 @@ FLOORS = [
     ("peak_mb", "empty program: peak memory (MB), Wine's own share"),
 ]
 GOALS = [  # name, size, what is compared, limit, label
-    ("open_ms", 100000, "median above empty", 1000, "open 100,000, above the empty start"),
-    ("open_ms", 10000, "median above empty", 150, "open 10,000, above the empty start"),
+    ("open_ms", 100000, "median - empty min", 1000, "open 100,000, above the empty start"),
+    ("open_ms", 10000, "median - empty min", 150, "open 10,000, above the empty start"),
     ("peak_open_mb", 100000, "max", 150, "peak memory after the open, 100,000 (MB)"),
     ("select_all_ms", 100000, "median", 100, "Select all, 100,000"),
     ("delete_ms", 100000, "median", 200, "Delete of 1,000 rows, 100,000"),
@@ -73,8 +74,8 @@ def main(path, runs):
             figure = max(v)
         else:
             figure = statistics.median(v)
-        if kind == "median above empty":
-            figure -= statistics.median(values.get(("empty", name), [0]))
+        if kind == "median - empty min":
+            figure -= min(values.get(("empty", name), [0]))
         met = figure <= limit
         print("  %-44s %-20s %8.0f <= %-6d %s"
               % (label, kind, figure, limit, "met" if met else "NOT MET"))
