@@ -76,12 +76,16 @@ public:
         auto row = [&rowOf](std::size_t index) {
             return index < rowOf.size() ? rowOf[index] : -1;
         };
+        // Row -1 would mean every row to the list.
+        auto set = [&list](int row, UINT state, UINT mask) {
+            if (row >= 0)
+                list.SetItemState(row, state, mask);
+        };
         for (std::size_t i = 0; i < rows_.Size(); ++i)
-            list.SetItemState(static_cast<int>(rows_[i]), 0, LVIS_SELECTED);
+            set(static_cast<int>(rows_[i]), 0, LVIS_SELECTED);
         for (std::size_t index : selected_)
-            list.SetItemState(row(index), LVIS_SELECTED, LVIS_SELECTED);
-        if (row(focused_) >= 0)
-            list.SetItemState(row(focused_), LVIS_FOCUSED, LVIS_FOCUSED);
+            set(row(index), LVIS_SELECTED, LVIS_SELECTED);
+        set(row(focused_), LVIS_FOCUSED, LVIS_FOCUSED);
         list.SetSelectionMark(row(mark_));
     }
 
