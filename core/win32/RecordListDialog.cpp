@@ -137,14 +137,6 @@ void RecordListDialog::SetUpWindow() {
 
 void RecordListDialog::OnDestroy() {
     SaveSettings();
-    if (endsProgram_) {
-        // A message-only window is no child of this one any more, so it is
-        // not destroyed with it; the process's end removes it.
-        HWND list = list_.Handle();
-        list_.Detach();
-        ::ShowWindow(list, SW_HIDE);
-        ::SetParent(list, HWND_MESSAGE);
-    }
     AppDialog::OnDestroy();
 }
 
