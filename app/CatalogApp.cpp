@@ -24,7 +24,6 @@ bool CatalogApp::InitInstance() {
     TakeOverLegacySettings(*this);
 
     MainDialog main;
-    main.SetEndsProgram(true);
     SetMainWindow(&main);
     RunModal(main);
     SetMainWindow(nullptr);

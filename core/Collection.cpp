@@ -44,11 +44,7 @@ void Collection::LayOutRows() {
 
 // Stable, so that rows the sort cannot tell apart keep their order.
 void Collection::SortRows() {
-    if (sort_.column < 0)
-        return;
-    std::stable_sort(rows_.begin(), rows_.end(), [this](std::size_t a, std::size_t b) {
-        return CompareForSort(entries_, a, b, sort_.column, sort_.ascending) < 0;
-    });
+    SortStable(entries_, rows_, sort_.column, sort_.ascending);
 }
 
 void Collection::AppendAll(const DiscCollection& entries) {
@@ -91,16 +87,32 @@ bool Collection::StoreField(int row, int field, const std::string& text) {
     return true;
 }
 
+// The rows left keep their order, which is that of the sort in force; only
+// ties go into the order of the entries, as a new layout puts them. That
+// spares a sort of all rows.
 void Collection::DeleteRows(const IndexArray& rows) {
+    constexpr std::size_t Removed = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> newIndex(entries_.size(), 0);
     IndexArray indices;
     for (std::size_t i = 0; i < rows.Size(); ++i) {
         const std::size_t index = EntryIndexAt(static_cast<int>(rows[i]));
-        if (index < entries_.size())
+        if (index < entries_.size()) {
             indices.Add(static_cast<std::uint32_t>(index));
+            newIndex[index] = Removed;
+        }
     }
+    std::size_t next = 0;
+    for (std::size_t& index : newIndex)
+        index = index == Removed ? Removed : next++;
     RemoveEntries(entries_, indices.Values());
     modified_ = true;
-    LayOutRows();
+    std::size_t kept = 0;
+    for (std::size_t index : rows_) {
+        if (newIndex[index] != Removed)
+            rows_[kept++] = newIndex[index];
+    }
+    rows_.resize(kept);
+    OrderTiesByIndex(entries_, rows_, sort_.column, sort_.ascending);
 }
 
 void Collection::Clear() {

@@ -34,4 +34,38 @@ int FindMatchingRow(const DiscCollection& entries, const DisplayOrder& order, in
     return -1;
 }
 
+namespace {
+
+bool ArtistMatches(std::string_view shown, const ArtistLookup& lookup) {
+    const std::string_view text = lookup.text;
+    if (shown.size() < text.size() || (lookup.whole && shown.size() != text.size()))
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (zul::UpperCase1252(static_cast<unsigned char>(shown[i])) !=
+            zul::UpperCase1252(static_cast<unsigned char>(text[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int FindArtistRow(const DiscCollection& entries, const DisplayOrder& order, int start,
+                  const ArtistLookup& lookup) {
+    const int count = order.RowCount();
+    if (start < 0 || start >= count)
+        start = 0;
+    const int searched = lookup.wrap ? count : count - start;
+    for (int i = 0; i < searched; ++i) {
+        const int row = (start + i) % count;
+        const std::size_t index = order.EntryIndexAt(row);
+        if (index >= entries.size())
+            continue;
+        const std::string& artist = entries[index].Artist;
+        if (ArtistMatches(artist.empty() ? lookup.emptyText : std::string_view(artist), lookup))
+            return row;
+    }
+    return -1;
+}
+
 } // namespace kolvane

@@ -41,4 +41,19 @@ private:
 int FindMatchingRow(const DiscCollection& entries, const DisplayOrder& order, int focusedRow,
                     bool down, const SearchText& text);
 
+// What a list's type-to-find looks for: the text of the artist column (an
+// empty artist shows as emptyText) begins with, or with whole set is, text,
+// ignoring case as code page 1252 does.
+struct ArtistLookup {
+    std::string_view text;
+    std::string_view emptyText;
+    bool whole = false;
+    bool wrap = true;
+};
+
+// The first row from start on (a negative start is the first row) that
+// matches, going on from the first row when wrap is set; -1 for none.
+int FindArtistRow(const DiscCollection& entries, const DisplayOrder& order, int start,
+                  const ArtistLookup& lookup);
+
 } // namespace kolvane

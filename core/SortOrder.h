@@ -3,6 +3,7 @@
 #include "core/DiscEntry.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace kolvane {
 
@@ -30,5 +31,18 @@ struct SortState {
 // runtime's locale. Tracks and notes never take part.
 int CompareForSort(const DiscCollection& entries, std::size_t a, std::size_t b, int column,
                    int ascending);
+
+// Sorts entry indices stably into the order of CompareForSort (nothing for
+// column -1). Each field is first compared by a folded prefix packed into an
+// integer, made once per sort; only equal prefixes compare the fields.
+void SortStable(const DiscCollection& entries, std::vector<std::size_t>& indices, int column,
+                int ascending);
+
+// For indices already in the order of CompareForSort: puts each run that
+// CompareForSort cannot tell apart into ascending order, which makes the
+// order SortStable gives ascending indices, at the cost of one comparison
+// per index.
+void OrderTiesByIndex(const DiscCollection& entries, std::vector<std::size_t>& indices,
+                      int column, int ascending);
 
 } // namespace kolvane

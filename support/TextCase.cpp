@@ -96,11 +96,11 @@ bool ContainsUpperCased1252(std::string_view text, std::string_view upperNeedle)
     return UpperCaseFinder(upperNeedle).FoundIn(text);
 }
 
-namespace {
-
 unsigned char FoldAscii(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
 }
+
+namespace {
 
 template <typename Map> int CompareMapped(std::string_view a, std::string_view b, Map map) {
     const size_t common = a.size() < b.size() ? a.size() : b.size();

@@ -32,6 +32,8 @@ private:
 // Sort order without regard to case: A-Z folded to a-z only, bytes compared as
 // unsigned values, a prefix first. Independent of the C runtime's locale.
 int CompareFoldingAscii(std::string_view a, std::string_view b);
+// The byte as CompareFoldingAscii compares it: A-Z as a-z, any other as it is.
+unsigned char FoldAscii(unsigned char c);
 
 // Byte-wise comparison with unsigned bytes; a prefix first.
 int CompareBytes(std::string_view a, std::string_view b);

@@ -26,9 +26,11 @@ inline HWND CreateParentWindow(WNDPROC procedure) {
                              800, 600, nullptr, nullptr, type.hInstance, nullptr);
 }
 
-inline HWND CreateBareList(HWND parent, RECT area, int columnWidth) {
+// style: more list styles, such as LVS_OWNERDATA.
+inline HWND CreateBareList(HWND parent, RECT area, int columnWidth, DWORD style = 0) {
     HWND list = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, area.left,
+                                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS | style,
+                                  area.left,
                                   area.top, area.right - area.left, area.bottom - area.top, parent,
                                   nullptr, nullptr, nullptr);
     for (int column = 0; column < 4; ++column) {

@@ -107,7 +107,6 @@ int main() {
                     whole ? "" : " (NOT WHOLE)", back);
         failed += whole ? 0 : 1;
     }
-    window.SetEndsProgram(true);
     ::DestroyWindow(window.Handle());
     return failed == 0 ? 0 : 1;
 }

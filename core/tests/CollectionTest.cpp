@@ -103,6 +103,22 @@ TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
     c.DeleteRows(IndexArray{4, 0, 2, 4, 7}); // e4, b, e1; repeated and past the end ignored
     EXPECT_EQ(Rows(c), "d,e3");
     EXPECT_EQ(EntryOrder(c), "e3,d");
+
+    // An edit leaves ties in their rows; a deletion lays them out anew, in the
+    // order of the entries, in either direction.
+    for (int clicks = 1; clicks <= 2; ++clicks) {
+        Collection t;
+        t.AppendAll({Entry("b", "", "", "", "first"), Entry("a", "", "", "", "second"),
+                     Entry("c"), Entry("a", "", "", "", "third")});
+        for (int i = 0; i < clicks; ++i)
+            t.SortColumnClicked(ArtistColumn);
+        t.SetField(t.RowOfEntry(0), ArtistColumn, "a"); // ties with "second" and "third"
+        t.DeleteRows(IndexArray{static_cast<std::uint32_t>(t.RowOfEntry(2))});
+        std::string tracks;
+        for (int row = 0; row < t.RowCount(); ++row)
+            tracks += t.GetAt(row).Tracks + ",";
+        EXPECT_EQ(tracks, "first,second,third,") << clicks;
+    }
 }
 
 TEST(Collection, CollectingFollowsTheRows) {

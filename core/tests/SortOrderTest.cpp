@@ -63,6 +63,40 @@ TEST(SortOrder, OrderDoesNotDependOnTheCRuntimeLocale) {
     EXPECT_EQ(inLocale, bytewise);
 }
 
+// The prefixes compared first must never decide otherwise than the fields:
+// ties within and beyond the prefix, case, bytes above 127, NUL bytes, empty
+// fields and numbers, in every column and direction.
+TEST(SortOrder, SortStableKeepsTheOrderOfTheFullComparison) {
+    using std::string;
+    const string nul("ab\0", 3), nulMore("ab\0c", 4), eight = "abcdefgh";
+    const DiscCollection entries = {
+        Entry("abcdefghij", "x", "1999", "b"), Entry("ABCDEFGHIJ", "x", "1999", "a"),
+        Entry("abcdefghi", "", "2000"),        Entry(eight, "X", "1999", "b"),
+        Entry("ABCDEFGH", "x", "", ""),       Entry("abcdefgh", "x", "1999", "b"),
+        Entry("abcdefghIJ", "x", "99"),        Entry("", "", "", ""),
+        Entry("\xC4rzte", "\xE4", "1999"),     Entry("\xE4rzte", "\xC4", "1999"),
+        Entry("\xFF", "\x80", "0"),            Entry("\x80", "\xFF", "00"),
+        Entry(nul, "t", "1", "n"),             Entry(nulMore, "t", "1", "n"),
+        Entry("ab", "t", "1", "n"),            Entry("Ab", "T", "1", "N"),
+        Entry("abcdefgh\xFF", "t", "1"),       Entry("abcdefgh\x01", "t", "1"),
+        Entry("same prefix, long tail a", "same prefix, long tail b", "2000", "x"),
+        Entry("same prefix, long tail b", "same prefix, long tail a", "2000", "x"),
+        Entry("", "", "", ""),
+    };
+    for (int column = ArtistColumn; column <= DiscIdColumn; ++column) {
+        for (int ascending = 0; ascending <= 1; ++ascending) {
+            std::vector<size_t> order(entries.size());
+            std::iota(order.begin(), order.end(), size_t{0});
+            SortStable(entries, order, column, ascending);
+            EXPECT_EQ(order, Sorted(entries, column, ascending))
+                << "column " << column << ", ascending " << ascending;
+        }
+    }
+    std::vector<size_t> unsorted = {2, 0, 1};
+    SortStable(entries, unsorted, NoColumn, 1);
+    EXPECT_EQ(unsorted, (std::vector<size_t>{2, 0, 1}));
+}
+
 TEST(SortState, ColumnClicksAndTheDefault) {
     SortState s;
     EXPECT_EQ(s.column, -1);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace kolvane {
 
@@ -47,6 +48,55 @@ private:
 
 } // namespace
 
+// Selection, focus and selection mark by entry, taken before the collection
+// changes its order of rows: an owner-data list keeps them by row, where a
+// list that sorts its own items keeps them with the items.
+class CollectionView::KeptSelection {
+public:
+    explicit KeptSelection(const CollectionView& view)
+        : focused_(view.EntryIndexAt(view.FocusedPosition())),
+          mark_(view.EntryIndexAt(view.list_.SelectionMark())) {
+        const int selected = view.SelectedCount();
+        all_ = selected > 0 && selected == view.RowCount();
+        if (all_)
+            return;
+        rows_ = view.SelectedRows();
+        for (std::size_t i = 0; i < rows_.Size(); ++i)
+            selected_.push_back(view.EntryIndexAt(static_cast<int>(rows_[i])));
+    }
+
+    // Row by row, so that the cost follows the size of the selection, not
+    // that of the list; all rows selected stay so.
+    void Restore(const CollectionView& view) const {
+        const zul::Windows::ListView& list = view.list_;
+        const Collection& collection = view.collection_;
+        std::vector<int> rowOf(collection.Entries().size(), -1);
+        for (int row = 0; row < collection.RowCount(); ++row)
+            rowOf[collection.EntryIndexAt(row)] = row;
+        auto row = [&rowOf](std::size_t index) {
+            return index < rowOf.size() ? rowOf[index] : -1;
+        };
+        // Row -1 would mean every row to the list.
+        auto set = [&list](int row, UINT state, UINT mask) {
+            if (row >= 0)
+                list.SetItemState(row, state, mask);
+        };
+        for (std::size_t i = 0; i < rows_.Size(); ++i)
+            set(static_cast<int>(rows_[i]), 0, LVIS_SELECTED);
+        for (std::size_t index : selected_)
+            set(row(index), LVIS_SELECTED, LVIS_SELECTED);
+        set(row(focused_), LVIS_FOCUSED, LVIS_FOCUSED);
+        list.SetSelectionMark(row(mark_));
+    }
+
+private:
+    bool all_ = false;
+    IndexArray rows_;                   // the selected rows before
+    std::vector<std::size_t> selected_; // their entries
+    std::size_t focused_;
+    std::size_t mark_;
+};
+
 void CollectionView::Attach(HWND list) {
     list_.Attach(list);
     placeholder_ = zul::Windows::LoadResourceText(IDS_PLACEHOLDER);
@@ -76,13 +126,15 @@ void CollectionView::AppendAll(const DiscCollection& entries, bool select,
 }
 
 void CollectionView::Replace(int position, const DiscEntry& entry) {
+    const KeptSelection kept(*this);
     if (collection_.Replace(position, entry))
-        Resort();
+        ShowNewOrder(kept);
 }
 
 void CollectionView::SetField(int position, int column, const std::string& text) {
+    const KeptSelection kept(*this);
     if (collection_.SetField(position, column, text))
-        Resort();
+        ShowNewOrder(kept);
 }
 
 void CollectionView::DeleteAt(const IndexArray& positions) {
@@ -123,26 +175,13 @@ int CollectionView::FocusedPosition() const {
 void CollectionView::FillList(zul::Progress* progress) {
     Bulk bulk(*this);
     RedrawOff redrawOff(list_);
+    // Emptying first drops selection, focus and selection mark, and scrolls
+    // to the top; the list then only learns the number of rows.
     list_.DeleteAllItems();
-    // Room for all items at once instead of growing row by row.
     const int rows = collection_.RowCount();
-    list_.SetItemCount(rows);
-    // Only the item's own text is marked as a callback: a list view asks its
-    // owner for the text of every column that has none of its own, as the
-    // system's example of callback items relies on, so marking columns 1 to 3
-    // as well would cost three more messages and allocations per row.
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.pszText = LPSTR_TEXTCALLBACKA;
-    for (int row = 0; row < rows; ++row) {
-        item.iItem = row;
-        item.lParam = static_cast<LPARAM>(collection_.EntryIndexAt(row));
-        // An item that does not go in would shift every later row.
-        if (list_.InsertItem(item) < 0)
-            break;
-        if (progress != nullptr)
-            progress->Advance(static_cast<std::uint64_t>(row) + 1, static_cast<std::uint64_t>(rows));
-    }
+    list_.SetItemCount(rows, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    if (progress != nullptr)
+        progress->Advance(static_cast<std::uint64_t>(rows), static_cast<std::uint64_t>(rows));
 }
 
 void CollectionView::SelectAll(bool on) {
@@ -177,39 +216,29 @@ void CollectionView::EnsureFocusVisible() const {
         list_.EnsureVisible(row, false);
 }
 
-// The collection has worked out the order with its own stable sort; the list
-// sorts its items by each entry's row in that order, through its comparison
-// callback, and so ends up in exactly that order.
-void CollectionView::Resort() {
+void CollectionView::ShowNewOrder(const KeptSelection& kept) {
     if (Sort().column < 0) {
         list_.Invalidate(true);
         return;
     }
-    ranks_.assign(collection_.Entries().size(), 0);
-    for (int row = 0; row < collection_.RowCount(); ++row)
-        ranks_[collection_.EntryIndexAt(row)] = static_cast<std::size_t>(row);
-    list_.SortItems(&CollectionView::CompareRanks, reinterpret_cast<LPARAM>(this));
-    ranks_ = {};
+    {
+        Bulk bulk(*this);
+        RedrawOff redrawOff(list_);
+        kept.Restore(*this);
+    }
     EnsureFocusVisible();
 }
 
 void CollectionView::SortColumnClicked(int column) {
+    const KeptSelection kept(*this);
     if (collection_.SortColumnClicked(column))
-        Resort();
+        ShowNewOrder(kept);
 }
 
 void CollectionView::SetDefaultSort(int column, int ascending) {
+    const KeptSelection kept(*this);
     collection_.SetDefaultSort(column, ascending);
-    Resort();
-}
-
-int CALLBACK CollectionView::CompareRanks(LPARAM first, LPARAM second, LPARAM view) {
-    // Allocates nothing and cannot throw, so nothing has to be caught here.
-    const std::vector<std::size_t>& ranks = reinterpret_cast<const CollectionView*>(view)->ranks_;
-    const auto a = static_cast<std::size_t>(first), b = static_cast<std::size_t>(second);
-    if (a >= ranks.size() || b >= ranks.size())
-        return 0;
-    return ranks[a] < ranks[b] ? -1 : (ranks[a] > ranks[b] ? 1 : 0);
+    ShowNewOrder(kept);
 }
 
 int CollectionView::FindNext(const std::string& text, bool down) {
@@ -227,11 +256,10 @@ void CollectionView::SupplyCellText(NMLVDISPINFOA& info) const {
     LVITEMA& item = info.item;
     if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0)
         return;
-    const DiscCollection& entries = collection_.Entries();
-    const std::size_t index = static_cast<std::size_t>(item.lParam);
+    const DiscEntry* entry = collection_.At(item.iItem);
     const std::string* text = &placeholder_;
-    if (index < entries.size() && item.iSubItem >= 0 && item.iSubItem < ColumnCount) {
-        const std::string& field = entries[index].Field(item.iSubItem);
+    if (entry != nullptr && item.iSubItem >= 0 && item.iSubItem < ColumnCount) {
+        const std::string& field = entry->Field(item.iSubItem);
         if (!field.empty())
             text = &field;
     }
@@ -242,15 +270,40 @@ void CollectionView::SupplyCellText(NMLVDISPINFOA& info) const {
     item.pszText[length] = '\0';
 }
 
+// Windows sends the ANSI form to a window that takes ANSI notifications; Wine
+// sends the Unicode form to every window.
+int CollectionView::FindItem(const NMLVFINDITEMA& find, bool unicode) const {
+    const LVFINDINFOA& info = find.lvfi;
+    if ((info.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || info.psz == nullptr)
+        return -1;
+    std::string text;
+    if (unicode) {
+        const auto* wide = reinterpret_cast<const wchar_t*>(info.psz);
+        const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        if (size <= 1)
+            return -1;
+        text.resize(static_cast<std::size_t>(size));
+        ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), size, nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(size - 1));
+    } else {
+        text = info.psz;
+    }
+    ArtistLookup lookup;
+    lookup.text = text;
+    lookup.emptyText = placeholder_;
+    lookup.whole = (info.flags & LVFI_PARTIAL) == 0;
+    lookup.wrap = (info.flags & LVFI_WRAP) != 0;
+    return FindArtistRow(collection_.Entries(), collection_, find.iStart, lookup);
+}
+
 // The list is emptied before reading, so that it never shows rows of entries
-// being read over.
+// being read over. Showing them takes no time worth a progress.
 int CollectionView::LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
                                    zul::Progress* progress) {
     WaitCursor wait;
     Clear();
-    zul::ProgressPart reading(progress, 0, 2), showing(progress, 1, 2);
-    const int result = collection_.LoadNativeFile(path, reporter, reading.Get());
-    FillList(showing.Get());
+    const int result = collection_.LoadNativeFile(path, reporter, progress);
+    FillList();
     return result;
 }
 

@@ -14,12 +14,14 @@
 
 namespace kolvane {
 
-// A collection, owned elsewhere (by a document), bound to the report list
-// that shows it. Every list item carries its entry index as item data and
-// asks for its texts on demand; the items stand in the collection's order of
-// rows, so positions below are rows of both. Every change of the items and
-// their order goes through this class, which makes the collection's change
-// and then brings the list into step.
+// A collection, owned elsewhere (by a document), bound to the owner-data
+// report list that shows it: the list holds only the number of rows and the
+// state of each (selection, focus), and asks for every cell's text, which
+// this class answers from the collection's order of rows; positions below
+// are rows of both. Every change of the rows and their order goes through
+// this class, which makes the collection's change and then brings the list
+// into step, keeping selection, focus and selection mark with their entries
+// when the rows only change their order.
 class CollectionView {
 public:
     static constexpr int ColumnCount = Collection::ColumnCount;
@@ -29,7 +31,7 @@ public:
     CollectionView& operator=(const CollectionView&) = delete;
 
     // Loads the placeholder, switches on full-row selection and inserts the
-    // four columns.
+    // four columns. The list must have been made with LVS_OWNERDATA.
     void Attach(HWND list);
     const zul::Windows::ListView& List() const { return list_; }
 
@@ -58,8 +60,8 @@ public:
     DiscEntry Focused() const;
 
     // The list.
-    // Rebuilds the items from the collection's rows; a progress is told of
-    // each row put in.
+    // Shows the collection's rows anew, nothing selected or focused; a
+    // progress is told when they are in.
     void FillList(zul::Progress* progress = nullptr);
     void SelectAll(bool on);
     // Selects the rows of the entries from firstIndex on and focuses the first.
@@ -72,8 +74,6 @@ public:
     std::size_t EntryIndexAt(int row) const { return collection_.EntryIndexAt(row); }
 
     // Sorting and searching.
-    // Puts the items into the collection's order of rows.
-    void Resort();
     void SortColumnClicked(int column);
     void SetDefaultSort(int column, int ascending);
     int DefaultSortColumn() const { return Sort().defaultColumn; }
@@ -84,10 +84,12 @@ public:
 
     // The text of a cell the list asks for (LVN_GETDISPINFO).
     void SupplyCellText(NMLVDISPINFOA& info) const;
+    // The row a type-to-find of the list looks for (LVN_ODFINDITEM, in its
+    // ANSI or Unicode form), -1 for none.
+    int FindItem(const NMLVFINDITEMA& find, bool unicode) const;
 
-    // Reads the native file under the wait cursor (Collection.h); ends with
-    // the list rebuilt from what was read. Reading is the first half of the
-    // progress, filling the list the second.
+    // Reads the native file under the wait cursor (Collection.h), told to
+    // the progress; ends with the list showing what was read.
     int LoadNativeFile(const std::string& path, zul::MessageReporter& reporter,
                        zul::Progress* progress = nullptr);
 
@@ -97,14 +99,15 @@ public:
 
 private:
     class Bulk;
-    static int CALLBACK CompareRanks(LPARAM first, LPARAM second, LPARAM view);
+    class KeptSelection;
+    // Shows the collection's new order of rows; selection, focus and
+    // selection mark go with their entries to the rows those now have.
+    void ShowNewOrder(const KeptSelection& kept);
     // The selected rows, in display order.
     IndexArray SelectedRows() const;
 
     zul::Windows::ListView list_;
     Collection& collection_;
-    // While the list sorts: the row each entry index is to have.
-    std::vector<std::size_t> ranks_;
     std::string placeholder_;
     int bulk_ = 0;
 };

@@ -137,14 +137,6 @@ void RecordListDialog::SetUpWindow() {
 
 void RecordListDialog::OnDestroy() {
     SaveSettings();
-    if (endsProgram_) {
-        // A message-only window is no child of this one any more, so it is
-        // not destroyed with it; the process's end removes it.
-        HWND list = list_.Handle();
-        list_.Detach();
-        ::ShowWindow(list, SW_HIDE);
-        ::SetParent(list, HWND_MESSAGE);
-    }
     AppDialog::OnDestroy();
 }
 
@@ -380,11 +372,17 @@ bool RecordListDialog::OnNotify(int id, NMHDR& header, LRESULT& result) {
         view_.SortColumnClicked(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
         return ReportToList(result);
     case LVN_ITEMCHANGED:
+    case LVN_ODSTATECHANGED:
         // A bulk change refreshes once at its end, through its caller; a
         // burst of changes by the user (Shift+End over many rows) once after.
         if (!view_.IsChangingInBulk())
             RequestRefresh();
         return ReportToList(result);
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+        result = view_.FindItem(reinterpret_cast<const NMLVFINDITEMA&>(header),
+                                header.code == LVN_ODFINDITEMW);
+        return true;
     case LVN_DELETEALLITEMS:
         // No LVN_DELETEITEM for each of them: nothing hangs on the items.
         result = TRUE;

@@ -74,12 +74,6 @@ public:
     virtual void SaveSettings();
     int LoadFile(const std::string& path) override;
 
-    // The program ends when this window closes. The list is then left to the
-    // end of the process rather than emptied item by item: Wine's list view
-    // takes time quadratic in the number of items for that (seconds for
-    // 100,000), the end of the process none.
-    void SetEndsProgram(bool ends) { endsProgram_ = ends; }
-
     void MeasureLayout() override;
     void Layout(int width, int height) override;
 
@@ -155,7 +149,6 @@ private:
     bool keepHidden_ = false;
     int placedShowCommand_ = SW_SHOWNORMAL;
     bool refreshPending_ = false;
-    bool endsProgram_ = false;
     std::string lastSearchText_;
     bool lastSearchDown_ = true;
     zul::Windows::SplitterBar splitterV_;

@@ -172,6 +172,9 @@ void EditableListCtrl::OpenTextEditor(int item, int subItem, int maxLength) {
 }
 
 bool EditableListCtrl::IsCallbackText(int item, int subItem) const {
+    // Every text of an owner-data list is its owner's.
+    if ((List().Style() & LVS_OWNERDATA) != 0)
+        return true;
     char buffer[2] = {};
     LVITEMA cell{};
     cell.mask = LVIF_TEXT | LVIF_NORECOMPUTE;

@@ -31,12 +31,6 @@ public:
     }
     bool DeleteItem(int index) const { return ListView_DeleteItem(window_, index) != FALSE; }
     bool DeleteAllItems() const { return ListView_DeleteAllItems(window_) != FALSE; }
-    LPARAM ItemData(int index) const {
-        LVITEMA item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = index;
-        return GetItem(item) ? item.lParam : 0;
-    }
     void SetItemState(int index, UINT state, UINT mask) const {
         ListView_SetItemState(window_, index, state, mask);
     }
@@ -48,9 +42,6 @@ public:
     }
     bool RedrawItems(int first, int last) const {
         return ListView_RedrawItems(window_, first, last) != FALSE;
-    }
-    bool SortItems(PFNLVCOMPARE compare, LPARAM data) const {
-        return ListView_SortItems(window_, compare, data) != FALSE;
     }
     int HitTest(LVHITTESTINFO& info) const { return ListView_SubItemHitTest(window_, &info); }
     bool ItemRect(int index, RECT& rect, int code = LVIR_BOUNDS) const {

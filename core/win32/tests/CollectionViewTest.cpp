@@ -49,12 +49,38 @@ TEST_F(CollectionViewTest, AppendAllSelectsTheAppendedEntriesWhereverTheyAreShow
     EXPECT_TRUE(SelectedRows(list).empty());
 }
 
-TEST_F(CollectionViewTest, KnownRowOrderIsTheListsItemDataAfterEveryChange) {
+// The list keeps selection, focus and selection mark by row: every change of
+// the order puts them on the rows of the same entries, as a list sorting its
+// own items would; type-to-find looks in the order shown.
+TEST_F(CollectionViewTest, SelectionFocusAndMarkGoWithTheirEntriesWhenTheOrderChanges) {
+    View().AppendAll(Entries({"d", "b", "e", "a", "c"}), false);
+    ClickHeader(list, 0); // a b c d e
+    SelectRows(list, {1, 2});
+    ListView_SetSelectionMark(list, 1); // on b, the focus on c
+    auto expect = [this](std::vector<int> selected, int focused, int mark) {
+        EXPECT_EQ(SelectedRows(list), selected);
+        EXPECT_EQ(FocusedRow(list), focused);
+        EXPECT_EQ(ListView_GetSelectionMark(list), mark);
+    };
+    ClickHeader(list, 0); // e d c b a
+    expect({2, 3}, 2, 3);
+    View().SetField(0, 0, "ba"); // d c ba b a
+    expect({1, 3}, 1, 3);
+    View().Replace(0, Entry("bb")); // c bb ba b a
+    expect({0, 3}, 0, 3);
+
+    ::SetFocus(list);
+    ::SendMessageA(list, WM_CHAR, 'B', 1);
+    expect({1}, 1, 1);
+    EXPECT_EQ(View().Focused().Artist, "bb");
+}
+
+TEST_F(CollectionViewTest, KnownRowOrderIsWhatTheListShowsAfterEveryChange) {
     auto sameAsList = [this] {
         if (View().RowCount() != ListView_GetItemCount(list))
             return false;
         for (int row = 0; row < View().RowCount(); ++row) {
-            if (View().EntryIndexAt(row) != static_cast<size_t>(View().List().ItemData(row)))
+            if (View().GetAt(row).Artist != CellText(list, row, 0))
                 return false;
         }
         return true;
