@@ -50,7 +50,10 @@ scripts/wine-session.sh "$cross" bash -c '
 
 # gcovr per tree, then merged; the product's sources only.
 gcov_filter=(-r "$root" --filter "$root/(core|exchange|app|support)/" --exclude '.*/tests/.*'
-             --exclude-directories '.*/CMakeFiles/[0-9.]+' --exclude-unreachable-branches --exclude-throw-branches)
+             --exclude-directories '.*/CMakeFiles/[0-9.]+'
+             # The Wine prefix's z: drive leads to / and to every other tree's .gcda files.
+             --exclude-directories '.*/wineprefix'
+             --exclude-unreachable-branches --exclude-throw-branches)
 gcovr "${gcov_filter[@]}" --object-directory "$native" --json "$native/coverage.json" "$native" || exit 1
 gcovr "${gcov_filter[@]}" --object-directory "$cross" --gcov-executable x86_64-w64-mingw32-gcov \
     --json "$cross/coverage.json" "$cross" || exit 1
