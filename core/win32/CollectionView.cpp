@@ -57,8 +57,8 @@ public:
         : focused_(view.EntryIndexAt(view.FocusedPosition())),
           mark_(view.EntryIndexAt(view.list_.SelectionMark())) {
         const int selected = view.SelectedCount();
-        all_ = selected > 0 && selected == view.RowCount();
-        if (all_)
+        // All rows selected stay so: nothing to note.
+        if (selected > 0 && selected == view.RowCount())
             return;
         rows_ = view.SelectedRows();
         for (std::size_t i = 0; i < rows_.Size(); ++i)
@@ -90,7 +90,6 @@ public:
     }
 
 private:
-    bool all_ = false;
     IndexArray rows_;                   // the selected rows before
     std::vector<std::size_t> selected_; // their entries
     std::size_t focused_;
