@@ -3,7 +3,7 @@
 
     scripts/mutants.py [--seed S] [--count N] [--kind portable|win32]
                        [--part K/N] [--limit M] [--flows] [--list | --report]
-                       [--caught-in STATE]
+                       [--caught-in STATE] [--only PREFIX]
 
 Makes --count single-point mutants (default 160, 60 % in portable code) of the
 program's .cpp files (core, exchange, app, support; not the tests), the same
@@ -22,7 +22,8 @@ can be stopped and resumed; --part K/N and --limit M take a share of the
 pending mutants, --kind one part of the code. --report prints the summary.
 --caught-in takes the state file of an earlier run (of the same program code,
 e.g. before the tests changed): only the mutants it caught are tested, and the
-summary lists every one of them that survives now.
+summary lists every one of them that survives now. --only app/ (a path
+prefix, repeatable) tests only the mutants of those files.
 Run it in the background, e.g.
     nice -n 10 scripts/mutants.py --kind portable --limit 40 >build/mutants.log 2>&1 &
 """
@@ -389,11 +390,15 @@ def main():
     parser.add_argument("--list", action="store_true", help="print the mutants, test none")
     parser.add_argument("--report", action="store_true", help="print the summary, test none")
     parser.add_argument("--caught-in", metavar="STATE", help="test only what this earlier run caught")
+    parser.add_argument("--only", action="append", metavar="PREFIX", help="only the files under this path")
     args = parser.parse_args()
     mutants = make_mutants(args.seed, args.count)
     before = caught(args.caught_in) if args.caught_in else None
     if before is not None:
         mutants = [m for m in mutants if m["id"] in before]
+    if args.only:
+        mutants = [m for m in mutants if m["file"].startswith(tuple(args.only))]
+        before = before and {id for id in before if id.startswith(tuple(args.only))}
     path = state_path()
     if args.list:
         for i, m in enumerate(mutants):
