@@ -129,12 +129,11 @@ void MainDialog::SetUpWindow() {
     TracksEdit().SetEnabled(settings_.hotEdit);
     NotesEdit().SetEnabled(settings_.hotEdit);
 
-    if (const WinApp* app = WinApp::Current()) {
-        const std::string& start = app->CommandLine().fileName;
-        if (!start.empty())
-            Document().OpenPath(start);
-    }
-    RefreshAll();
+    const WinApp* app = WinApp::Current();
+    if (app != nullptr && !app->CommandLine().fileName.empty())
+        Document().OpenPath(app->CommandLine().fileName); // refreshes the window itself
+    else
+        RefreshAll();
 }
 
 void MainDialog::LoadSettings() {

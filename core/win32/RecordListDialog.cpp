@@ -60,6 +60,13 @@ void ScaleSizeForScreen(unsigned char (&placement)[PlacementSize]) {
     std::memcpy(placement, &place, sizeof(place));
 }
 
+// Setting a text puts an edit back to its first line and costs a repaint:
+// only a new text is set.
+void ShowText(zul::Windows::Window& edit, const std::string& text) {
+    if (edit.GetText() != text)
+        edit.SetText(text);
+}
+
 } // namespace
 
 RecordListDialog::RecordListDialog(std::string sectionName, UINT templateId, UINT acceleratorsId,
@@ -203,8 +210,8 @@ void RecordListDialog::UpdateInfoPane() {
     const std::size_t index = view_.EntryIndexAt(view_.FocusedPosition());
     const int entry = index < view_.Entries().size() ? static_cast<int>(index) : -1;
     const DiscEntry shown = view_.Focused();
-    tracksEdit_.SetText(shown.Tracks);
-    notesEdit_.SetText(shown.Notes);
+    ShowText(tracksEdit_, shown.Tracks);
+    ShowText(notesEdit_, shown.Notes);
     tracksEdit_.SetEntry(entry);
     notesEdit_.SetEntry(entry);
 }

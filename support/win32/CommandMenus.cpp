@@ -7,8 +7,8 @@
 namespace zul::Windows {
 
 void ApplyCommandStatesToWindow(HWND window, const CommandStateOf& stateOf) {
-    if (HMENU menu = ::GetMenu(window)) {
-        ApplyCommandStates(menu, stateOf);
+    HMENU menu = ::GetMenu(window);
+    if (menu != nullptr && ApplyCommandStatesToMenuBar(menu, stateOf)) {
         ::DrawMenuBar(window);
     }
     ApplyCommandStatesToButtons(window, stateOf);

@@ -22,6 +22,10 @@ using CommandStateOf = std::function<CommandState(int command)>;
 // Returns whether any item of the menu is enabled.
 bool ApplyCommandStates(HMENU menu, const CommandStateOf& stateOf);
 
+// The same for a window's menu bar; returns whether an item of the bar itself
+// changed, so that the bar has to be drawn again.
+bool ApplyCommandStatesToMenuBar(HMENU menu, const CommandStateOf& stateOf);
+
 // The push buttons among the window's children enabled as the states of their
 // ids say; a focused button that is disabled hands the focus to the next
 // control of the window's tab order.
