@@ -1,6 +1,8 @@
 #include "support/win32/tests/TestResources.h"
 #include "support/win32/MessageDialog.h"
 #include "support/win32/SystemDialogs.h"
+#include "support/win32/SystemErrorText.h"
+#include "support/win32/Controls.h"
 #include "support/win32/WinApp.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
@@ -8,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 
 using namespace zul::Windows;
@@ -34,19 +35,14 @@ struct HelpFolder {
     std::string path;
 };
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 } // namespace
 
 TEST(Help, TheProgramsHelpFolderLiesBesideIt) {
     kvtest::TestApp app;
     EXPECT_EQ(app.HelpFolder(), app.ProgramFolder() + "help\\");
-    EXPECT_TRUE(EndsWith(app.ProgramFolder(), "\\"));
+    EXPECT_TRUE(app.ProgramFolder().ends_with("\\"));
     EXPECT_EQ(app.ProgramPath().rfind(app.ProgramFolder(), 0), 0u);
-    EXPECT_TRUE(EndsWith(app.CompiledHelpFile(), ".chm"));
+    EXPECT_TRUE(app.CompiledHelpFile().ends_with(".chm"));
     EXPECT_EQ(app.CompiledHelpFile().substr(0, app.CompiledHelpFile().size() - 4),
               app.ProgramPath().substr(0, app.ProgramPath().rfind('.')));
 }
@@ -131,16 +127,7 @@ TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHa
     withoutHelp("Datei C:\\x.kvd: 100% fehlt");
     EXPECT_EQ(app.ShowErrorText("Datei %s: %d%% fehlt", "C:\\x.kvd", 100), IDOK);
 
-    char raw[512] = {};
-    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), raw,
-                     sizeof(raw), nullptr);
-    std::string systemText = raw;
-    ASSERT_FALSE(systemText.empty());
-    ASSERT_TRUE(systemText.back() == '\n' || systemText.back() == ' '); // the line break it loses
-    while (!systemText.empty() && std::isspace(static_cast<unsigned char>(systemText.back())))
-        systemText.pop_back();
-    withoutHelp(systemText);
+    withoutHelp(SystemErrorText(ERROR_FILE_NOT_FOUND)); // checked apart to have no line break
     ::SetLastError(ERROR_FILE_NOT_FOUND);
     app.ShowSystemError();
     EXPECT_TRUE(app.helpCalls.empty());
@@ -162,4 +149,36 @@ TEST(HelpTopicMap, FirstRegistrationWinsAndUnknownIdsHaveNoTopic) {
     EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
     EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
     EXPECT_EQ(app.HelpTopicOf(2505), "");
+}
+
+TEST(MessageDialog, WarningHasItsCaptionAndTheExclamationIcon) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    script.Then([](Dialog& dialog) {
+        auto& box = dynamic_cast<MessageDialog&>(dialog);
+        EXPECT_EQ(box.GetText(), "WARNUNG");
+        EXPECT_EQ(box.Kind(), MessageKind::Warning);
+        EXPECT_TRUE(box.HasHelp());
+        // The text keeps its line feeds as single characters.
+        EXPECT_NE(box.Text().find("vorhanden.\n\nDer Export"), std::string::npos);
+        bool exclamation = false;
+        for (HWND child : kvtest::ChildWindows(box.Handle())) {
+            const HICON icon = Static(child).GetIcon();
+            exclamation |= icon == ::LoadIconA(nullptr, IDI_EXCLAMATION);
+            if (icon == nullptr)
+                EXPECT_EQ(Window(child).GetFont(), box.GetFont()) << "text in the box's font";
+        }
+        EXPECT_TRUE(exclamation);
+        kvtest::Press(dialog, IDOK);
+    });
+    EXPECT_EQ(app.ShowWarning(IDS_TEST_WARN_501), IDOK);
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_WARN_501);
+}
+
+TEST(MessageDialog, StringWithoutEntryShowsAnEmptyBox) {
+    kvtest::TestApp app;
+    kvtest::ModalScript script(app);
+    script.ExpectMessage("", IDOK);
+    EXPECT_EQ(app.ShowError(2599), IDOK);
+    EXPECT_EQ(app.LastMessageId(), 2599);
 }
