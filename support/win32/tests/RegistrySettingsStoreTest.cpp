@@ -25,29 +25,23 @@ protected:
         DWORD type = REG_NONE;
         std::vector<unsigned char> bytes;
     };
+    std::string Key(const char* section) const { return "Software\\" + base + "\\" + section; }
     Raw Query(const char* section, const char* value) const {
         Raw raw;
-        HKEY key = nullptr;
-        const std::string path = "Software\\" + base + "\\" + section;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return raw;
         DWORD size = 0;
-        if (::RegQueryValueExA(key, value, nullptr, &raw.type, nullptr, &size) == ERROR_SUCCESS) {
+        if (::RegGetValueA(HKEY_CURRENT_USER, Key(section).c_str(), value, RRF_RT_ANY, &raw.type,
+                           nullptr, &size) == ERROR_SUCCESS) {
             raw.bytes.resize(size);
-            ::RegQueryValueExA(key, value, nullptr, &raw.type, raw.bytes.data(), &size);
+            ::RegGetValueA(HKEY_CURRENT_USER, Key(section).c_str(), value, RRF_RT_ANY, &raw.type,
+                           raw.bytes.data(), &size);
         }
-        ::RegCloseKey(key);
         return raw;
     }
     void SetRaw(const char* section, const char* value, DWORD type,
                 const std::vector<unsigned char>& bytes) const {
-        HKEY key = nullptr;
-        const std::string path = "Software\\" + base + "\\" + section;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                    nullptr, &key, nullptr),
+        ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, Key(section).c_str(), value, type,
+                                    bytes.data(), static_cast<DWORD>(bytes.size())),
                   ERROR_SUCCESS);
-        ::RegSetValueExA(key, value, 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
-        ::RegCloseKey(key);
     }
 
     std::string base = kvtest::TestRegistryBase("Store");
@@ -138,8 +132,7 @@ TEST_F(RegistryStore, DeletingAValueOrASectionAndReopening) {
     SetRaw("B\\Unter", "w", REG_BINARY, {1});
     EXPECT_TRUE(store.DeleteSection("B"));
     HKEY gone = nullptr;
-    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\" + base + "\\B").c_str(), 0, KEY_READ,
-                              &gone),
+    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, Key("B").c_str(), 0, KEY_READ, &gone),
               ERROR_SUCCESS);
     EXPECT_EQ(Query("A", "y").bytes.size(), 4u);
     EXPECT_FALSE(store.PutInt("x", 1)) << "nothing is written while no section is open";
