@@ -55,9 +55,6 @@ protected:
                              const_cast<char*>(name)};
             ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
         }
-    }
-
-    void AddItems() {
         for (int item = 0; item < static_cast<int>(Texts.size()); ++item) {
             for (int column = 0; column < 4; ++column) {
                 LVITEMA row{LVIF_TEXT, item, column};
@@ -104,11 +101,6 @@ protected:
         Drain(keys);
     }
 
-    void Write(const std::string& text) {
-        Type(text);
-        Drain(keys);
-    }
-
     TestParent parent{500, 300};
     HWND list = nullptr;
     EditableListCtrl control;
@@ -143,7 +135,6 @@ TEST_F(EditableList, ColumnWidthsAreWrittenAndReadAsIntArrays) {
     EXPECT_FALSE(control.GetColumnWidths(widths, -1));
 }
 TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
-    AddItems();
     ClickCell(1, 0);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
@@ -182,10 +173,10 @@ TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
 // editor, not the dialog. Then a cell partly scrolled out of view is scrolled
 // to the left edge for editing.
 TEST_F(EditableList, EnterStoresTheTextAndACellOutOfViewIsScrolledIn) {
-    AddItems();
     HWND editor = OpenEditor(0, 1);
     ASSERT_NE(editor, nullptr);
-    Write("Neu ");
+    Type("Neu ");
+    Drain(keys);
     Press(VK_DELETE);
     EXPECT_EQ(Window(editor).GetText(), "Neu rrival");
     Press(VK_RETURN);
