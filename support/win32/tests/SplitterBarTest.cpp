@@ -45,13 +45,6 @@ Edges EdgesOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-POINT InParent(HWND parent) {
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    ::ScreenToClient(parent, &cursor);
-    return cursor;
-}
-
 int NonWhitePixels(HWND window, const RECT& rect) {
     HDC dc = ::GetDC(window);
     int count = 0;
@@ -67,9 +60,9 @@ int NonWhitePixels(HWND window, const RECT& rect) {
 // moves the cursor through `moves`, one per timer tick, and releases where the
 // last move ended. A timer message comes only once the queue holds no input,
 // so each move has been handled, and its notification delivered, before the
-// next; observe(i) runs at that point for move i.
+// next; observe() runs at that point after each move.
 void RealDrag(TestParent& parent, POINT press, const std::vector<POINT>& moves,
-              const std::function<void(size_t)>& observe = {}) {
+              const std::function<void()>& observe = {}) {
     HWND window = parent.Handle();
     MoveCursor(parent.ToScreen(window, press));
     Drain();
@@ -77,7 +70,7 @@ void RealDrag(TestParent& parent, POINT press, const std::vector<POINT>& moves,
     bool released = false;
     parent.onTimer = [&] {
         if (tick > 0 && tick <= moves.size() && observe)
-            observe(tick - 1);
+            observe();
         if (tick < moves.size()) {
             MoveCursor(parent.ToScreen(window, moves[tick]));
         } else if (tick == moves.size()) {
@@ -160,8 +153,10 @@ TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
 
     // Pressed 2 pixels left of the dividing line, so the cursor runs 2 behind the position.
     std::vector<LONG> cursorSeen;
-    RealDrag(parent, {198, 100}, {{258, 100}, {700, 120}, {100, 100}, {-100, 100}}, [&](size_t) {
-        cursorSeen.push_back(InParent(parent.Handle()).x);
+    RealDrag(parent, {198, 100}, {{258, 100}, {700, 120}, {100, 100}, {-100, 100}}, [&] {
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
+        cursorSeen.push_back(cursor.x - parent.ToScreen(parent.Handle(), {0, 0}).x);
         RECT clip{};
         ::GetClipCursor(&clip);
         EXPECT_EQ(EdgesOf(clip), EdgesOf(rangeOnScreen));
@@ -237,7 +232,7 @@ TEST(SplitterBar, OutlineIsDrawnWhileDraggingOnlyWithTheFlag) {
         const RECT at400{397, 20, 403, 60};
         // Whether each place shows an outline, after each move.
         std::vector<bool> seen;
-        RealDrag(parent, {200, 100}, {{300, 100}, {400, 100}}, [&](size_t) {
+        RealDrag(parent, {200, 100}, {{300, 100}, {400, 100}}, [&] {
             seen.push_back(NonWhitePixels(parent.Handle(), at300) > 0);
             seen.push_back(NonWhitePixels(parent.Handle(), at400) > 0);
         });
