@@ -134,6 +134,7 @@ TEST_F(EditableList, ColumnWidthsAreWrittenAndReadAsIntArrays) {
         ListView_DeleteColumn(list, column);
     EXPECT_FALSE(control.GetColumnWidths(widths, -1));
 }
+
 TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
     ClickCell(1, 0);
     EXPECT_EQ(Editor(), nullptr);
