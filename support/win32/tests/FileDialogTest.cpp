@@ -116,7 +116,7 @@ TEST(FileDialog, ANameTheDialogOrTheCheckRefusesKeepsItOpenForAnother) {
     const Case cases[] = {
         // A full path of 300 characters in the open dialog.
         {FileDialog::Kind::Open,
-         OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY,
+         kvtest::OpenForReading,
          {folderPath + "\\" + std::string(300 - folderPath.size() - 1, 'n'), "da.kvd"},
          "da.kvd",
          IDS_TEST_ERR_008},

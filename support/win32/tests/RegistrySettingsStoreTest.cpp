@@ -47,7 +47,7 @@ protected:
     std::string base = kvtest::TestRegistryBase("Store");
 };
 
-TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSize) {
+TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSizeAndDeleted) {
     RegistrySettingsStore store(base);
     EXPECT_FALSE(store.IsOpen());
     ASSERT_TRUE(store.OpenSection("MainDlg"));
@@ -82,6 +82,27 @@ TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSize) {
     int readWidths[2] = {};
     again.GetIntList("Columns", 2, widths, readWidths);
     EXPECT_EQ(std::to_array(readWidths), (std::array<int, 2>{120, -1}));
+
+    // Deleting a value or a section, and reopening.
+    ASSERT_TRUE(store.OpenSection("A"));
+    EXPECT_TRUE(store.PutInt("x", 1));
+    EXPECT_TRUE(store.PutInt("y", 2));
+    EXPECT_TRUE(store.DeleteValue("x"));
+    EXPECT_EQ(store.GetInt("x", -1), -1);
+    ASSERT_TRUE(store.OpenSection("B")); // opening closes A first
+    EXPECT_TRUE(store.PutInt("z", 3));
+    ASSERT_TRUE(store.OpenSection("A"));
+    EXPECT_EQ(store.GetInt("y", -1), 2);
+    EXPECT_EQ(store.GetInt("z", -1), -1);
+    store.CloseSection();
+
+    SetRaw("B\\Unter", "w", REG_BINARY, {1});
+    EXPECT_TRUE(store.DeleteSection("B"));
+    HKEY gone = nullptr;
+    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, Key("B").c_str(), 0, KEY_READ, &gone),
+              ERROR_SUCCESS);
+    EXPECT_EQ(Query("A", "y").bytes.size(), 4u);
+    EXPECT_FALSE(store.PutInt("x", 1)) << "nothing is written while no section is open";
 }
 
 TEST_F(RegistryStore, ValuesOfAnotherTypeOrSizeReadAsTheDefault) {
@@ -113,29 +134,6 @@ TEST_F(RegistryStore, ValuesOfAnotherTypeOrSizeReadAsTheDefault) {
     unsigned char block[3] = {};
     store.GetBinary("Bytes", 3, byteDefaults, block);
     EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 3>{0xA, 0xB, 0xC}));
-}
-
-TEST_F(RegistryStore, DeletingAValueOrASectionAndReopening) {
-    RegistrySettingsStore store(base);
-    ASSERT_TRUE(store.OpenSection("A"));
-    EXPECT_TRUE(store.PutInt("x", 1));
-    EXPECT_TRUE(store.PutInt("y", 2));
-    EXPECT_TRUE(store.DeleteValue("x"));
-    EXPECT_EQ(store.GetInt("x", -1), -1);
-    ASSERT_TRUE(store.OpenSection("B")); // opening closes A first
-    EXPECT_TRUE(store.PutInt("z", 3));
-    ASSERT_TRUE(store.OpenSection("A"));
-    EXPECT_EQ(store.GetInt("y", -1), 2);
-    EXPECT_EQ(store.GetInt("z", -1), -1);
-    store.CloseSection();
-
-    SetRaw("B\\Unter", "w", REG_BINARY, {1});
-    EXPECT_TRUE(store.DeleteSection("B"));
-    HKEY gone = nullptr;
-    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, Key("B").c_str(), 0, KEY_READ, &gone),
-              ERROR_SUCCESS);
-    EXPECT_EQ(Query("A", "y").bytes.size(), 4u);
-    EXPECT_FALSE(store.PutInt("x", 1)) << "nothing is written while no section is open";
 }
 
 } // namespace
