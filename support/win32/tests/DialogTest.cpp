@@ -25,7 +25,8 @@ constexpr int ThrowOther = 5002;
 // The test form as a plain framework dialog whose commands can fail.
 class FailingDialog : public AppDialog {
 public:
-    FailingDialog() : AppDialog(0, IDR_TEST_ACCEL_FORM, IDD_TEST_FORM) {}
+    explicit FailingDialog(UINT accelerators = IDR_TEST_ACCEL_FORM)
+        : AppDialog(0, accelerators, IDD_TEST_FORM) {}
     std::vector<std::string> events;
     bool throwInInit = false;
 
@@ -56,7 +57,7 @@ protected:
 // initialisation is reported while the window is created, and it still opens.
 TEST(Dialog, IconAndExceptionsInHandlersOrInitialisation) {
     kvtest::TestApp app;
-    FailingDialog dialog;
+    FailingDialog dialog(0); // without accelerators
     EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
     EXPECT_FALSE(dialog.SetIcon(4711));
     EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
@@ -129,9 +130,12 @@ TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHas
     ListView list;
     dialog.BindItem(list, IDC_TEST_LIST);
     ASSERT_NE(list.Handle(), nullptr);
-    LVCOLUMNA column{LVCF_WIDTH, 0, 100};
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = 100;
     list.InsertColumn(0, column);
-    LVITEMA item{LVIF_TEXT};
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
     item.pszText = const_cast<char*>("eins");
     list.InsertItem(item);
 

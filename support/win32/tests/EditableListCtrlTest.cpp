@@ -51,13 +51,19 @@ protected:
                                                              {"ID", 70, LVCFMT_CENTER}};
         for (int i = 0; i < 4; ++i) {
             const auto& [name, width, format] = columns[i];
-            LVCOLUMNA column{LVCF_TEXT | LVCF_WIDTH | LVCF_FMT, format, width,
-                             const_cast<char*>(name)};
+            LVCOLUMNA column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+            column.fmt = format;
+            column.cx = width;
+            column.pszText = const_cast<char*>(name);
             ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
         }
         for (int item = 0; item < static_cast<int>(Texts.size()); ++item) {
             for (int column = 0; column < 4; ++column) {
-                LVITEMA row{LVIF_TEXT, item, column};
+                LVITEMA row{};
+                row.mask = LVIF_TEXT;
+                row.iItem = item;
+                row.iSubItem = column;
                 row.pszText = const_cast<char*>(Texts[item][column].c_str());
                 ::SendMessageA(list, column == 0 ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
                                reinterpret_cast<LPARAM>(&row));

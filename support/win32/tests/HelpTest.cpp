@@ -142,8 +142,9 @@ TEST(MessageDialog, WarningHasItsCaptionAndIconAndAStringWithoutEntryAnEmptyBox)
         for (HWND child : kvtest::ChildWindows(box.Handle())) {
             const HICON icon = Static(child).GetIcon();
             exclamation |= icon == ::LoadIconA(nullptr, IDI_EXCLAMATION);
-            if (icon == nullptr)
+            if (icon == nullptr) {
                 EXPECT_EQ(Window(child).GetFont(), box.GetFont()) << "text in the box's font";
+            }
         }
         EXPECT_TRUE(exclamation);
         kvtest::Press(dialog, IDOK);
