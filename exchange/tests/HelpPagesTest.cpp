@@ -59,14 +59,10 @@ std::set<std::string> IdsOf(const std::string& page) {
     return {ids.begin(), ids.end()};
 }
 
-std::vector<fs::path> PagesIn(const fs::path& folder) {
-    std::vector<fs::path> pages;
-    for (const auto& item : fs::directory_iterator(folder)) {
-        if (item.is_regular_file() && item.path().extension() == ".html")
-            pages.push_back(item.path());
-    }
-    std::sort(pages.begin(), pages.end());
-    return pages;
+std::vector<fs::path> FilesIn(const fs::path& folder) {
+    std::vector<fs::path> files{fs::directory_iterator(folder), fs::directory_iterator()};
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 // A topic is "page" or "page#anchor"; the program splits at the last "#". An
@@ -101,9 +97,13 @@ Problems BrokenReferences(const fs::path& folder) {
             found = idsByFile.emplace(file, IdsOf(ReadPage(file))).first;
         return found->second;
     };
-    for (const fs::path& file : PagesIn(folder)) {
+    for (const fs::path& file : FilesIn(folder)) {
         const std::string name = file.filename().string();
         const std::string page = ReadPage(file);
+        if (file.extension() == ".css" && page.find("url(") != std::string::npos)
+            problems.push_back(name + ": loads a resource");
+        if (file.extension() != ".html")
+            continue;
         if (LowerAscii(page).find("<script") != std::string::npos)
             problems.push_back(name + ": has a script");
         std::vector<std::string> refs = AttributeValues(page, "href");
@@ -125,12 +125,6 @@ Problems BrokenReferences(const fs::path& folder) {
             } else if (!anchor.empty() && idsOf(targetFile).count(anchor) == 0) {
                 problems.push_back(name + ": link to a missing anchor: " + ref);
             }
-        }
-    }
-    for (const auto& item : fs::directory_iterator(folder)) {
-        if (item.path().extension() == ".css" &&
-            ReadPage(item.path()).find("url(") != std::string::npos) {
-            problems.push_back(item.path().filename().string() + ": loads a resource");
         }
     }
     return problems;
