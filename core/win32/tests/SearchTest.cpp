@@ -17,11 +17,9 @@ protected:
     void SetUp() override {
         ListWindowTest::SetUp();
         // Rows after sorting by artist: Adams, Berg, Cage, Mahler, Zappa.
-        window.View().AppendAll(
-            {Entry("Zappa"), Entry("Mahler", "", "", "", "", "Zeile\r\nsteht \xDC" "BER allem"),
-             Entry("Cage", "\xFC" "BERall"), Entry("Berg", "", "", "", "1. \xFC" "ber Nacht"),
-             Entry("Adams")},
-            false);
+        window.View().AppendAll({Entry("Zappa"), Entry("Mahler"), Entry("Cage"),
+                                 Entry("Berg", "", "", "", "1. Nacht"), Entry("Adams")},
+                                false);
         ClickHeader(list, 0);
         ASSERT_EQ(ArtistColumn(list), "Adams,Berg,Cage,Mahler,Zappa");
     }
@@ -71,7 +69,7 @@ TEST_F(SearchTest, TheDialogShowsThePreviousSearchAndCancelKeepsIt) {
     EXPECT_EQ(window.LastSearchText(), "a");
     EXPECT_TRUE(window.LastSearchDown());
     Command(window.Handle(), IDM_SEARCH_NEXT);
-    EXPECT_EQ(FocusedRow(list), 1); // "Berg": "über Nacht" has an a
+    EXPECT_EQ(FocusedRow(list), 1); // "Berg": its track "Nacht" has an a
 }
 
 TEST_F(SearchTest, EmptyTextIsStoredSearchesNothingAndDisablesSearchAgain) {
