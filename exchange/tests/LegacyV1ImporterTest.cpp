@@ -118,7 +118,7 @@ TEST(LegacyV1Importer, AFullPairOfTwoHundredSlotsWithThirtyEightTracksEachIsRead
     EXPECT_EQ(pair.entries[199].Tracks, expected);
 }
 
-TEST(LegacyV1Importer, WrongLengthsAreRefusedBeforeAnythingIsRead) {
+TEST(LegacyV1Importer, WrongLengthsAndMissingFilesAreRefusedBeforeAnythingIsRead) {
     LegacyPair pair;
     std::vector<Bytes> records(201, Record("a", "b", "c"));
     pair.Write(records, std::string(201, '1'));
@@ -137,20 +137,19 @@ TEST(LegacyV1Importer, WrongLengthsAreRefusedBeforeAnythingIsRead) {
     kvtest::WriteBytes(pair.DataPath(), Bytes(199 * RecordSize, 0));
     EXPECT_FALSE(pair.Import());
 
+    EXPECT_TRUE(pair.entries.empty());
+
+    // Missing files of the pair. No name part, so no character to replace:
+    // no data file to derive.
+    LegacyPair missing;
+    EXPECT_FALSE(missing.Import());
+    kvtest::WriteBytes(missing.DataPath(), {});
+    EXPECT_FALSE(missing.Import());
+    kvtest::WriteText(missing.folder.File(".$$$"), "");
+    EXPECT_FALSE(missing.Import(".$$$"));
     EXPECT_THAT(pair.reporter.errors,
                 ElementsAre(IDS_ERR_003, IDS_ERR_003, IDS_ERR_003, IDS_ERR_003));
-    EXPECT_TRUE(pair.entries.empty());
-}
-
-TEST(LegacyV1Importer, MissingFilesOfThePair) {
-    LegacyPair pair;
-    EXPECT_FALSE(pair.Import());
-    kvtest::WriteBytes(pair.DataPath(), {});
-    EXPECT_FALSE(pair.Import());
-    // No name part, so no character to replace: no data file to derive.
-    kvtest::WriteText(pair.folder.File(".$$$"), "");
-    EXPECT_FALSE(pair.Import(".$$$"));
-    EXPECT_THAT(pair.reporter.errors, ElementsAre(IDS_ERR_004, IDS_ERR_005, IDS_ERR_004));
+    EXPECT_THAT(missing.reporter.errors, ElementsAre(IDS_ERR_004, IDS_ERR_005, IDS_ERR_004));
 }
 
 #if !defined(_WIN32)
