@@ -74,8 +74,7 @@ void WriteLegacyPair(const std::string& dataPath, const DiscCollection& entries)
         data.insert(data.end(), record.begin(), record.end());
     }
     WriteBytes(dataPath, data);
-    WriteText(dataPath.substr(0, dataPath.size() - 5) + "2.$$$",
-                      std::string(entries.size(), '1'));
+    WriteText(dataPath.substr(0, dataPath.size() - 5) + "2.$$$", std::string(entries.size(), '1'));
 }
 
 void WriteNative(const std::string& path, const DiscCollection& entries) {
@@ -158,9 +157,8 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
 
         ImportWindow window(c.kind, nullptr);
         ModalScript script;
-        script.ExpectFileDialog({FileDialog::Kind::Open,
-                                 FileTypeTable::Shared().Filter(c.fileKind), "",
-                                 OpenForReading, c.startFolder},
+        script.ExpectFileDialog({FileDialog::Kind::Open, FileTypeTable::Shared().Filter(c.fileKind),
+                                 "", OpenForReading, c.startFolder},
                                 path);
         script.Then([&](Dialog& d) {
             EXPECT_TRUE(d.IsVisible());
@@ -248,9 +246,8 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
     TestApp app; // records the help pages asked for
     app.SetHelpFolder(SourceHelpFolder());
     const std::string path = folder.File("cdplayer.ini");
-    WriteText(path, "[A1]\r\nArtist=Cream\r\n0=Strange Brew\r\n"
-                            "[B2]\r\nArtist=Abba\r\n"
-                            "[C3]\r\nArtist=Beatles\r\n");
+    WriteText(path, "[A1]\r\nArtist=Cream\r\n0=Strange Brew\r\n[B2]\r\nArtist=Abba\r\n"
+                    "[C3]\r\nArtist=Beatles\r\n");
     std::vector<std::string> shown;
     HWND shownParent = nullptr;
     ImportWindow window(ImportKind::CdPlayerIni, nullptr, [&](const DiscEntry& entry, HWND parent) {
