@@ -30,9 +30,10 @@ TEST(DiscEntry, ClearAllIsEmptyAndMatchesText) {
     e.Artist = "y";
     e.ClearAll();
     EXPECT_TRUE(e.IsEmpty());
-    e.Tracks = "1. Stra\xDF" "e\r\n2. \xE4rger";
-    EXPECT_TRUE(e.MatchesText("\xC4RGER")); // Ä matches ä
-    EXPECT_TRUE(e.MatchesText("\r\n2"));    // line breaks are characters
+    e.Artist = "\xE4rger";
+    e.Notes = "1. Stra\xDF" "e\r\n2";
+    EXPECT_TRUE(e.MatchesText("\xC4RGER")); // Ä matches ä, in the first field
+    EXPECT_TRUE(e.MatchesText("\r\n2"));    // line breaks are characters, in the last
     EXPECT_FALSE(e.MatchesText("STRASSE"));
 }
 

@@ -86,16 +86,16 @@ TEST_F(CollectionViewTest, KnownRowOrderIsWhatTheListShowsAfterEveryChange) {
         [&] { View().Replace(0, Entry("a0")); },
         [&] { View().DeleteAt(IndexArray{1, 3}); },
         [&] { View().Add(Entry("m")); },
-        [&] { View().Clear(); },
     };
     for (std::size_t step = 0; step < std::size(changes); ++step) {
         changes[step]();
         ASSERT_EQ(View().RowCount(), ListView_GetItemCount(list)) << step;
         for (int row = 0; row < View().RowCount(); ++row)
             EXPECT_EQ(View().GetAt(row).Artist, CellText(list, row, 0)) << step;
-        if (step == 6)
-            EXPECT_EQ(ArtistColumn(list), "m,c,b,a0,a");
     }
+    EXPECT_EQ(ArtistColumn(list), "m,c,b,a0,a");
+    View().Clear();
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
 }
 
 // A record list window as the import window uses it edits nothing in place:
