@@ -150,7 +150,7 @@ TEST(Collection, ClearPutsTheChangedDefaultSortIntoForce) {
 TEST(Collection, SearchWalksTheRowsInDisplayOrder) {
     const std::string uber = "\xFC" "ber";
     Collection c;
-    c.AppendAll({Entry("\xE4rger"), Entry("Mahler", "", "", "", "", "Zeile eins\r\nsteht \xDC" "BER"),
+    c.AppendAll({Entry("\xE4rger"), Entry("Mahler", "", "", "", "", "eins\r\nsteht \xDC" "BER"),
                  Entry("Berg", "", "", "", "1. Stra\xDF" "e"), Entry("Adams", "\xDC" "BER alles")});
     c.SortColumnClicked(ArtistColumn); // Adams, Berg, Mahler, ärger
     EXPECT_EQ(c.FindRow(uber, -1, true), 0);

@@ -118,7 +118,8 @@ TEST_F(NativeFile, SavedBytesAndLengthPrefixBoundaries) {
 // length prefixes for short texts, wide strings, bytes after the last entry),
 // and every failure, with the error and the entries it leaves.
 TEST_F(NativeFile, WhatAFileLeavesAfterReadingOrFailing) {
-    const Bytes lastFieldTooLong = Bytes(29, 0) + Bytes{5};
+    const Bytes one = HeaderWithCount(1);
+    const Bytes three = HeaderWithCount(3);
     struct Case {
         const char* what;
         Bytes bytes;
@@ -126,19 +127,18 @@ TEST_F(NativeFile, WhatAFileLeavesAfterReadingOrFailing) {
         DiscCollection entries;
     };
     const Case cases[] = {
-        {"long prefixes", HeaderWithCount(1) + Bytes{0xFF, 0x03, 0x00, 'a', 'b', 'c'} +
+        {"long prefixes", one + Bytes{0xFF, 0x03, 0x00, 'a', 'b', 'c'} +
              Bytes{0xFF, 0xFF, 0xFF, 0x02, 0, 0, 0, 'd', 'e'} + Bytes{0, 0, 0, 0},
          0, {Entry("abc", "de")}},
         // The euro sign, a CJK character and a surrogate pair have one, no
         // and no 1252 byte; then the unit count in its 16-bit form, and an
         // empty wide string.
-        {"wide strings", HeaderWithCount(1) + Bytes{0xFF, 0xFE, 0xFF, 0x02, 0xE4, 0x00, 0x62, 0x00} +
+        {"wide strings", one + Bytes{0xFF, 0xFE, 0xFF, 0x02, 0xE4, 0x00, 0x62, 0x00} +
              Bytes{0xFF, 0xFE, 0xFF, 0x04, 0xAC, 0x20, 0x2D, 0x4E, 0x3D, 0xD8, 0x00, 0xDE} +
              Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x41, 0x00} + Bytes{0xFF, 0xFE, 0xFF, 0x00} +
              Bytes{0, 0},
          0, {Entry("\xE4\x62", "\x80???", "A")}},
-        {"trailing bytes", HeaderWithCount(1) + Bytes{1, 'x', 0, 0, 0, 0, 0} + Bytes{'K', 'O', 9, 9},
-         0, {Entry("x")}},
+        {"trailing bytes", one + Bytes{1, 'x', 0, 0, 0, 0, 0, 'K', 'O', 9, 9}, 0, {Entry("x")}},
         {"empty file", {}, IDS_ERR_010, {}},
         {"fewer than four bytes", {'K', 'O', 'L'}, IDS_ERR_010, {}},
         {"other magic", Bytes{'K', 'O', 'L', 'W', 1, 0, 0, 0, 0, 0, 0, 0}, IDS_ERR_010, {}},
@@ -149,29 +149,29 @@ TEST_F(NativeFile, WhatAFileLeavesAfterReadingOrFailing) {
         {"count beyond the file", HeaderWithCount(2147483647) + Bytes(100, 0), IDS_ERR_009, {}},
         // An end inside the entries keeps what was read and the count of
         // entries: here two fields and a part of the third of the second one.
-        {"end in a field", HeaderWithCount(3) + Bytes{1, 'a', 1, 'b', 1, 'c', 1, 'd', 1, 'e', 1, 'f'} +
+        {"end in a field", three + Bytes{1, 'a', 1, 'b', 1, 'c', 1, 'd', 1, 'e', 1, 'f'} +
              Bytes{2, 'g', 'g', 1, 'h', 5, 'i', 'i'},
          IDS_ERR_009, {Entry("a", "b", "c", "d", "e", "f"), Entry("gg", "h"), Entry("")}},
         // Count 3 and one entry in 18 bytes, room for three entries of six
         // empty strings.
-        {"end after an entry", HeaderWithCount(3) +
+        {"end after an entry", three +
              Bytes{3, 'a', 'b', 'c', 9, 'T', 'i', 't', 'e', 'l', ' ', 'e', 'i', 'n', 0, 0, 0, 0},
          IDS_ERR_009, {Entry("abc", "Titel ein"), Entry(""), Entry("")}},
         // The count is bound by six bytes per entry.
         {"six bytes each", HeaderWithCount(5) + Bytes(30, 0), 0, DiscCollection(5)},
-        {"fits, fails in the last field", HeaderWithCount(5) + lastFieldTooLong, IDS_ERR_009,
+        {"fits, fails in the last field", HeaderWithCount(5) + Bytes(29, 0) + Bytes{5}, IDS_ERR_009,
          DiscCollection(5)},
         {"one entry more than the bytes hold", HeaderWithCount(6) + Bytes(35, 0), IDS_ERR_009, {}},
         {"a megabyte of zeros for a million", HeaderWithCount(1000000) + Bytes(1000000, 0),
          IDS_ERR_009, {}},
         // Lengths beyond the file are refused before allocating: 4 GB - 1, a
         // wide one of 2 x 2 GB, one byte more than the rest of the file.
-        {"32-bit length", HeaderWithCount(1) + Bytes{1, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'x'},
+        {"32-bit length", one + Bytes{1, 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'x'},
          IDS_ERR_009, {Entry("a")}},
-        {"wide length", HeaderWithCount(1) + Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 'x', 0},
+        {"wide length", one + Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 'x', 0},
          IDS_ERR_009, {Entry("")}},
-        {"one byte more", HeaderWithCount(1) + Bytes{1, 'a', 9, 'b', 'c', 'd', 'e', 'f', 'g', 'h'},
-         IDS_ERR_009, {Entry("a")}},
+        {"one byte more", one + Bytes{1, 'a', 9, 'b', 'c', 'd', 'e', 'f', 'g', 'h'}, IDS_ERR_009,
+         {Entry("a")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

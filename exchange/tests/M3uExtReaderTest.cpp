@@ -73,9 +73,9 @@ TEST(M3uExtReader, BadHeaderOrInfoLineRejectsTheFile) {
     ReadResult lower = Read("#extm3u  \t\n#EXTINF:1,x\n");
     EXPECT_TRUE(lower.ok);
     EXPECT_EQ(lower.list.Count(), 1);
-    for (const char* text :
-         {"", " #EXTM3U\n#EXTINF:1,x\n", "\xEF\xBB\xBF#EXTM3U\n#EXTINF:1,x\n", "#EXTM3U x\n#EXTINF:1,x\n",
-          "#EXTINF:1,x\n", "#EXTM3U\n#EXTINF:1,good\n#EXTINF:5 no comma\n#EXTINF:2,later\n"}) {
+    for (const char* text : {"", " #EXTM3U\n#EXTINF:1,x\n", "\xEF\xBB\xBF#EXTM3U\n#EXTINF:1,x\n",
+                             "#EXTM3U x\n#EXTINF:1,x\n", "#EXTINF:1,x\n",
+                             "#EXTM3U\n#EXTINF:1,good\n#EXTINF:5 no comma\n#EXTINF:2,later\n"}) {
         SCOPED_TRACE(text);
         ReadResult result = Read(text);
         EXPECT_FALSE(result.ok);

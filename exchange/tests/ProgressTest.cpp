@@ -64,7 +64,8 @@ const std::pair<const char*, Operation> Operations[] = {
          kolvane::CdPlayerIniExporter(reporter).Export(entries, folder.File("i.ini"));
          kolvane::CdPlayerIniImporter importer(reporter);
          importer.SetProgress(progress);
-         return importer.Import(folder.File("i.ini")) && importer.Entries().size() == entries.size();
+         return importer.Import(folder.File("i.ini")) &&
+                importer.Entries().size() == entries.size();
      }},
     {"CSV export",
      [](const auto& entries, const auto& folder, auto& reporter, zul::Progress* progress) {
