@@ -13,11 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
 using zul::Windows::Dialog;
 
 TEST(DialogHelp, F1AndTheHelpButtonOpenTheDialogsOwnPage) {

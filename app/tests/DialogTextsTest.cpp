@@ -10,8 +10,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using kolvane::DiscEntry;
 using kolvane::EntryDialog;
 using kvtest::Drain;

@@ -4,31 +4,18 @@
 // export hands its writer the selected rows in the list's order, offers its
 // dialog in its folder, keeps the folder and the field choice, refuses the
 // open collection's file, and shows the writer's messages.
-#include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "exchange/CdPlayerIniExporter.h"
 #include "exchange/CsvExporter.h"
 #include "exchange/win32/ExportFieldsDialog.h"
-#include "resources/resource.h"
 #include "support/win32/ResourceText.h"
 #include "support/win32/SystemDialogs.h"
-#include "support/win32/WinApp.h"
-#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 using kolvane::DiscCollection;
 using kolvane::MainDialog;

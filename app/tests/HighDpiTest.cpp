@@ -13,7 +13,6 @@
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <string>
 
 using kolvane::MainDialog;
 

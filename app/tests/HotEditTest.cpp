@@ -3,23 +3,7 @@
 // pre-translation, the real list view and edits. The collection, the list
 // order and the modified flag are checked afterwards.
 #include "app/EntryDialog.h"
-#include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
-#include "resources/resource.h"
-#include "testkit/Entries.h"
-#include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
-
-#include <functional>
-#include <string>
-#include <vector>
 
 using kolvane::MainDialog;
 using kvtest::ArtistColumn;
@@ -84,8 +68,6 @@ protected:
 };
 
 } // namespace
-
-// ---------------------------------------------------------------- cells
 
 TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
     Open({Entry("Abba", "Arrival", "1976"), Entry("Beatles", "Revolver", "1966"),

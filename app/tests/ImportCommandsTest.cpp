@@ -2,30 +2,15 @@
 // RunModal (file dialog, rows picked, "&Importieren"), then the main
 // collection, its list, selection and title.
 #include "app/EntryDialog.h"
-#include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
-#include "resources/resource.h"
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
-#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
-#include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
 #include "testkit/win32/MessageLog.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 
-#include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
-
-#include <functional>
-#include <string>
 #include <utility>
-#include <vector>
 
 using kolvane::DiscCollection;
 using kolvane::MainDialog;

@@ -14,8 +14,6 @@
 #include <windows.h>
 
 #include <array>
-#include <string>
-#include <vector>
 
 using kolvane::InfoDialog;
 using zul::Windows::Dialog;

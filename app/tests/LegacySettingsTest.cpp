@@ -14,8 +14,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
-
 using kolvane::CopyLegacySettings;
 using kolvane::LegacySettingsPath;
 using zul::Windows::Dialog;
@@ -133,8 +131,6 @@ TEST(LegacySettings, EmptyOrUnsetValuesLeaveTheStoredOnesButMissingFlagsTurnOn) 
                                        "DragDraw flag 1\n"
                                        "Grid flag 1\n");
 }
-
-// ---------------------------------------------------------------- start-up
 
 namespace {
 

@@ -2,25 +2,9 @@
 // its help) and as the main window runs it with Ctrl+E: filled from the main
 // window and the import window's section, applied at once after OK, nothing
 // after Cancel, and the registry afterwards.
-#include "app/MainDialog.h"
 #include "app/SettingsDialog.h"
 #include "app/tests/MainWindowTest.h"
-#include "resources/resource.h"
 #include "support/win32/Controls.h"
-#include "support/win32/WinApp.h"
-#include "testkit/Entries.h"
-#include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
-
-#include <string>
-#include <vector>
 
 using kolvane::MainDialog;
 using kolvane::SettingsDialog;
@@ -79,8 +63,6 @@ std::string Stored(zul::SettingsStore& store, const char* section, const char* k
 
 } // namespace
 
-// ---------------------------------------------------------------- the dialog
-
 // The sort column shown clamped; "<keine>" disables the direction and gives
 // ascending back whatever the direction box shows; each box gives its value.
 TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
@@ -133,8 +115,6 @@ TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
         EXPECT_EQ(Ticks(dialog.Values()), flipped);
     }
 }
-
-// ---------------------------------------------------------------- from the main window
 
 namespace {
 
