@@ -1,7 +1,5 @@
-// Editing in place in the main window, driven as a person does it: real mouse
-// clicks and key strokes through the system's input queue, the window's own
-// pre-translation, the real list view and edits. The collection, the list
-// order and the modified flag are checked afterwards.
+// Editing in place in the main window, driven as a person does it: real clicks
+// and key strokes through the input queue and the window's own pre-translation.
 #include "app/EntryDialog.h"
 #include "app/tests/MainWindowTest.h"
 
@@ -64,6 +62,15 @@ protected:
     void Retype(const std::string& text) {
         ::SendMessageA(::GetFocus(), EM_SETSEL, 0, -1);
         Write(text);
+    }
+    // Both panes take the focus and stay read-only when typed into.
+    void TypeIntoReadOnlyPanes() {
+        for (HWND pane : {Tracks(), Notes()}) {
+            ClickInto(pane);
+            EXPECT_EQ(::GetFocus(), pane);
+            EXPECT_TRUE(IsReadOnly(pane));
+            Write("x");
+        }
     }
 };
 
@@ -161,12 +168,7 @@ TEST_F(HotEditTest, WithHotEditOffNoClickEditsButAnEditOpenAtTheSwitchIsStored) 
     main.View().SetModified(false);
     ClickCell(0, 0);
     EXPECT_EQ(CellEditor(), nullptr);
-    for (HWND pane : {Tracks(), Notes()}) {
-        ClickInto(pane);
-        EXPECT_EQ(::GetFocus(), pane);
-        EXPECT_TRUE(IsReadOnly(pane));
-        Write("x");
-    }
+    TypeIntoReadOnlyPanes();
     ClickCell(0, 0);
     EXPECT_FALSE(main.View().IsModified());
 
@@ -181,21 +183,20 @@ TEST_F(HotEditTest, WithHotEditOffNoClickEditsButAnEditOpenAtTheSwitchIsStored) 
 TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks) {
     Open({Entry("Abba", "", "", "", "1. Eins")});
     ClickCell(0, 0);
-    ClickInto(Tracks());
-    Keys(VK_END, true);
-    Keys(VK_RETURN);
-    Write("2. Zwei");
+    const auto addALine = [this] {
+        ClickInto(Tracks());
+        Keys(VK_END, true);
+        Keys(VK_RETURN);
+        Write("2. Zwei");
+    };
+    addALine();
     EXPECT_EQ(TextOf(Tracks()), "1. Eins\r\n2. Zwei");
     EXPECT_EQ(::GetFocus(), Tracks()) << "Enter neither ends the edit nor opens a dialog";
     Keys(VK_ESCAPE);
     EXPECT_EQ(TextOf(Tracks()), "1. Eins");
     EXPECT_TRUE(IsReadOnly(Tracks()));
     EXPECT_FALSE(main.View().IsModified());
-
-    ClickInto(Tracks());
-    Keys(VK_END, true);
-    Keys(VK_RETURN);
-    Write("2. Zwei");
+    addALine();
     Keys(VK_RETURN, true);
     EXPECT_NE(::GetFocus(), Tracks());
     EXPECT_EQ(main.View().Entries()[0].Tracks, "1. Eins\r\n2. Zwei");
@@ -245,13 +246,8 @@ TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
     main.SetAskBeforeDelete(false);
     Keys(VK_DELETE);
     ASSERT_EQ(main.View().RowCount(), 0);
-    for (HWND pane : {Tracks(), Notes()}) {
-        ClickInto(pane);
-        EXPECT_EQ(::GetFocus(), pane);
-        EXPECT_TRUE(IsReadOnly(pane));
-        Write("x");
-        EXPECT_EQ(TextOf(pane), "");
-    }
+    TypeIntoReadOnlyPanes();
+    EXPECT_EQ(TextOf(Tracks()) + TextOf(Notes()), "");
     ClickAt(List(), {20, 40});
     EXPECT_EQ(main.View().RowCount(), 0);
 }

@@ -1,6 +1,5 @@
-// The main window's import commands: the import window answered through
-// RunModal (file dialog, rows picked, "&Importieren"), then the main
-// collection, its list, selection and title.
+// The main window's import commands, the import window answered through
+// RunModal: the main collection, its list, selection and title afterwards.
 #include "app/EntryDialog.h"
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
@@ -37,13 +36,11 @@ protected:
         MainWindowTest::SetUp();
         Show();
     }
-    // A saved collection of these artists, opened in the main window.
     void OpenCollection(const std::vector<std::string>& artists) {
         kvtest::RecordingReporter reporter;
         ASSERT_EQ(kolvane::SaveNativeFile(collection, kvtest::Entries(artists), reporter), 1);
         ASSERT_EQ(main.Document().OpenPath(collection), 1);
     }
-    // A cdplayer.ini of this text.
     std::string Ini(const std::string& text) {
         const std::string path = folder.File("cdplayer.ini");
         kvtest::WriteText(path, text);
@@ -55,9 +52,8 @@ protected:
 
 } // namespace
 
-// The chosen rows arrive in the import list's order at the end of the
-// collection, shown in the main window's own order and selected. (Where the
-// focus goes and that it is scrolled into view is CollectionViewTest's.)
+// Shown in the main window's own order. (Where the focus goes and that it is
+// scrolled into view is CollectionViewTest's.)
 TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedInTheImportListsOrderAndSelected) {
     OpenCollection({"M10", "M11"});
     main.View().SortColumnClicked(0);
@@ -87,8 +83,7 @@ TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedInTheImportListsOrderAndSelec
               "4 Eintr\xE4ge, 2 ausgew\xE4hlt");
 }
 
-// Enter in the import window shows the entry in the entry dialog's show mode,
-// owned by the import window; nothing comes back from it.
+// The entry dialog, owned by the import window; nothing comes back from it.
 TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     OpenCollection({"Abba"});
     HWND importWindow = nullptr;
@@ -112,10 +107,8 @@ TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     EXPECT_FALSE(main.View().IsModified());
 }
 
-// No way out of an import changes the main collection: a reader failing
-// halfway, a missing legacy pair, the import window cancelled after its rows
-// were picked. (Every way out of the import window is ImportWindowTest's; a
-// cancelled file dialog is the next test's.)
+// (Every way out of the import window is ImportWindowTest's; a cancelled
+// file dialog is the next test's.)
 TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
     OpenCollection({"Abba", "Beatles"});
     main.View().SelectAll(false);

@@ -252,7 +252,8 @@ TEST(ListPrinter, AFailingJobCallShowsItsSystemErrorAndAbortsTheDocument) {
         {"text", 194, ERROR_DISK_FULL, {doc, "page", "end page", "page", "end page", "abort"}},
         {"text", 5, ERROR_WRITE_FAULT, {doc, "page", "end page", "abort"}},
         {"end doc", 1, ERROR_NOT_READY, {doc, "page", "end page", "page", "end page", "page",
-                                         "end page", "page", "end page", "end doc failed", "abort"}},
+                                         "end page", "page", "end page", "end doc failed",
+                                         "abort"}},
     };
     for (const Case& c : cases) {
         kvtest::TestApp app;

@@ -275,9 +275,7 @@ TEST_F(MainDialogTest, DoubleClickInsertsOrChangesAndNoEmptyOrUnchangedEntryIsSt
     EXPECT_FALSE(main.View().IsModified());
 }
 
-// Saving a collection whose file was removed since it was loaded asks
-// nothing and writes the file anew. (Loading and saving otherwise are the
-// flows'.)
+// Saving asks nothing. (Loading and saving otherwise are the flows'.)
 TEST_F(MainDialogTest, CtrlSWritesAFileRemovedSinceLoadingAnew) {
     kvtest::TempFolder folder;
     const std::string path = folder.File("Haupt.kvd");
@@ -297,8 +295,7 @@ TEST_F(MainDialogTest, CtrlSWritesAFileRemovedSinceLoadingAnew) {
     EXPECT_EQ(written.size(), 1u);
 }
 
-// Escape does nothing, also with the button row shown; New and closing ask
-// to save a changed collection first.
+// Escape does nothing, also with the button row shown.
 TEST_F(MainDialogTest, EscapeDoesNothingAndNewOrClosingAsksToSaveAChangedCollection) {
     Open({"Abba"});
     main.View().Add(Entry("Beatles"));
@@ -333,8 +330,7 @@ TEST_F(MainDialogTest, EscapeDoesNothingAndNewOrClosingAsksToSaveAChangedCollect
     EXPECT_EQ(script.Seen().size(), 3u);
 }
 
-// Enter on a button of the button row, reached with Tab, presses that button
-// and changes no entry.
+// Enter on a button of the button row presses it and changes no entry.
 TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPageAndEnterPressesAButton) {
     kvtest::TestApp app; // records the pages asked for
     store = app.Settings();
@@ -435,8 +431,8 @@ TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
     EXPECT_EQ(script.Seen().size(), 2u);
 }
 
-// At the focused row while it shows; scrolled out of view above or below, at
-// the list's top left corner.
+// Scrolled out of view above or below, the focused row's menu is at the
+// list's top left corner.
 TEST_F(MainDialogTest, ShiftF10AndTheMenuKeyOpenTheContextMenuAtTheFocusedRow) {
     std::vector<std::string> artists;
     for (int i = 0; i < 60; ++i)
