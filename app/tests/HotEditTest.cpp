@@ -4,9 +4,7 @@
 #include "app/tests/MainWindowTest.h"
 
 using kolvane::MainDialog;
-using kvtest::ArtistColumn;
-using kvtest::Entry;
-using kvtest::TextOf;
+using namespace kvtest;
 
 namespace {
 

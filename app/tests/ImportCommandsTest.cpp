@@ -13,18 +13,10 @@
 
 using kolvane::DiscCollection;
 using kolvane::MainDialog;
-using kvtest::ModalScript;
+using namespace kvtest;
 using zul::Windows::Dialog;
 
 namespace {
-
-using kvtest::ArtistColumn;
-using kvtest::Command;
-using kvtest::Ctrl;
-using kvtest::Drain;
-using kvtest::PressKey;
-using kvtest::SelectedRows;
-using kvtest::SelectRows;
 
 HWND ListOf(Dialog& d) {
     return ::GetDlgItem(d.Handle(), MainDialog::ListId);

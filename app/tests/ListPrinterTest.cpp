@@ -14,8 +14,7 @@ using kolvane::DiscCollection;
 using kolvane::ListPrinter;
 using kolvane::PrintCommand;
 using kolvane::PrintLayout;
-using kvtest::Entry;
-using kvtest::ModalScript;
+using namespace kvtest;
 
 namespace {
 

@@ -9,23 +9,10 @@
 #include "testkit/win32/TestApp.h"
 
 using kolvane::MainDialog;
-using kvtest::ModalScript;
-using kvtest::TextOf;
+using namespace kvtest;
 using zul::Windows::Dialog;
 
 namespace {
-
-using kvtest::Alt;
-using kvtest::Command;
-using kvtest::Ctrl;
-using kvtest::Drain;
-using kvtest::Entry;
-using kvtest::MenuChecked;
-using kvtest::MenuEnabled;
-using kvtest::MenuResource;
-using kvtest::PressKey;
-using kvtest::SelectedRows;
-using kvtest::SelectRows;
 
 bool ExportMenuEnabled(HWND window) {
     return kvtest::MenuPositionEnabled(::GetSubMenu(::GetMenu(window), 3), 1);
