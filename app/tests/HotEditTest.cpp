@@ -115,8 +115,6 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
     EXPECT_TRUE(main.View().IsModified());
 }
 
-// An empty cell shows the placeholder "<ohne>"; its editor starts empty, and
-// a cell left as it was changes nothing.
 // Unchanged also where the editor cannot show the whole field: a NUL byte
 // ends an edit's text.
 TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
@@ -140,10 +138,8 @@ TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
     EXPECT_TRUE(main.View().IsModified());
 }
 
-// Ctrl+Alt+H switches editing in place off and on: no click opens an editor,
-// the panes take the focus but stay read-only, the menu shows the state. An
-// edit open at the switch stays open, and what is typed in it is stored on
-// the entry shown, without sorting, when the list is clicked.
+// What is typed in an edit open at the switch is stored on the entry shown,
+// without sorting, when the list is clicked.
 TEST_F(HotEditTest, WithHotEditOffNoClickEditsButAnEditOpenAtTheSwitchIsStored) {
     Open(kvtest::Entries({"Cream", "Abba", "Beatles"}));
     main.View().SortColumnClicked(0);
@@ -201,10 +197,8 @@ TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks)
     EXPECT_TRUE(main.View().IsModified());
 }
 
-// With entries selected, Delete in a pane deletes a character, never an
-// entry; Insert still opens the entry dialog. Looking into a pane without
-// typing changes nothing, also where the pane cannot show the whole field
-// (a NUL byte ends the text of an edit).
+// With entries selected. Looking into a pane without typing changes nothing,
+// also where the pane cannot show the whole field (a NUL byte ends its text).
 TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) {
     const std::string abc("abc\0z", 5), def("def\0z", 5);
     Open({Entry("Abba", "", "", "", abc), Entry("Beatles", "", "", "", def)});
@@ -356,8 +350,7 @@ TEST_F(HotEditTest, APaneEditLandsOnTheEntryItShowedWhateverMovedTheRows) {
     }
 }
 
-// A field longer than an edit's own limit (some 30,000 characters) can be
-// typed into in both panes and in a cell.
+// An edit's own limit is some 30,000 characters.
 TEST_F(HotEditTest, AFieldLongerThanAnEditsOwnLimitTakesTypedText) {
     std::string lines; // many lines: an edit is slow with one long one
     while (lines.size() <= 30000)

@@ -1,6 +1,5 @@
-// Taking over the settings file of the older versions: the copy rules by
-// kind into a settings store, and the start-up step that finds the file
-// beside the program and removes it.
+// Taking over the settings file of the older versions: the copy rules, and
+// the start-up step that finds the file beside the program and removes it.
 #include "app/CatalogApp.h"
 #include "app/LegacySettings.h"
 #include "app/MainDialog.h"

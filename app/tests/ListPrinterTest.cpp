@@ -204,7 +204,6 @@ TEST(ListPrinter, EveryPageHasTheHeadingAndTheNextEntriesInOrder) {
     EXPECT_EQ(log.alignAfterJob, static_cast<UINT>(TA_BASELINE | TA_RIGHT));
 }
 
-// A page too small for a line under the heading still takes one entry.
 TEST(ListPrinter, CopiesFollowEachOtherInOneDocumentEachFromANewPage) {
     kvtest::TestApp app;
     ModalScript noMessages(app);
@@ -233,8 +232,7 @@ TEST(ListPrinter, CopiesFollowEachOtherInOneDocumentEachFromANewPage) {
     }
 }
 
-// A failing job call shows the system's text for its error, aborts the
-// document once it was started, and prints nothing after it.
+// The document is aborted once it was started; nothing is printed after it.
 TEST(ListPrinter, AFailingJobCallShowsItsSystemErrorAndAbortsTheDocument) {
     struct Case {
         const char* kind;

@@ -149,10 +149,7 @@ protected:
 
 } // namespace
 
-// The dialog shows the main window's state and the import window's stored
-// switches; Cancel after changing every control changes and stores nothing;
-// after OK every value is in force at once and the import window's go to its
-// section.
+// The import window's switches come from and go to its section.
 TEST_F(SettingsCommandTest, CtrlEShowsTheStateCancelChangesNothingAndOkPutsEveryValueInForce) {
     ASSERT_TRUE(store->OpenSection(kolvane::ImportWindowSection));
     store->PutBool("AddInfo", false);
