@@ -286,30 +286,7 @@ TEST(PrintCommand, TheCopiesComeFromThePrinterSettingsWhenTheDialogKeptThemThere
 
 namespace {
 
-// The main window with entries, its print command printing on a recording
-// device over whatever context the print dialog's answer hands over.
-class PrintCommandTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        Show();
-        main.Printing().SetDeviceFactory([this](HDC dc) {
-            devices.push_back(dc);
-            auto device = std::make_unique<RecordingDevice>(log);
-            if (!failKind.empty())
-                device->FailAt(failKind, 1, ERROR_PRINT_CANCELLED);
-            return device;
-        });
-    }
-    void Print() {
-        kvtest::PressKey(main, 'P', kvtest::Ctrl);
-        kvtest::Drain(main);
-    }
-
-    PrintLog log;
-    std::vector<HDC> devices;
-    std::string failKind;
-};
+using PrintCommandTest = MainWindowTest;
 
 constexpr DWORD AlwaysAsked =
     PD_RETURNDC | PD_NOPAGENUMS | PD_COLLATE | PD_USEDEVMODECOPIESANDCOLLATE;
@@ -328,13 +305,28 @@ void ChooseTwoCopies(zul::Windows::SystemDialog& dialog) {
 
 } // namespace
 
+// On a recording device over whatever context the dialog's answer hands over.
 // An empty list or a cancelled dialog prints nothing. Printed or failed, the
-// command releases the printer's context; a failed job shows the system's
-// text for its error.
+// command releases the printer's context.
 TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesThePrinter) {
+    PrintLog log;
+    std::vector<HDC> devices;
+    std::string failKind;
+    Show();
+    main.Printing().SetDeviceFactory([&](HDC dc) {
+        devices.push_back(dc);
+        auto device = std::make_unique<RecordingDevice>(log);
+        if (!failKind.empty())
+            device->FailAt(failKind, 1, ERROR_PRINT_CANCELLED);
+        return device;
+    });
+    const auto print = [this] {
+        kvtest::PressKey(main, 'P', kvtest::Ctrl);
+        kvtest::Drain(main);
+    };
     {
         ModalScript script;
-        Print();
+        print();
         EXPECT_TRUE(script.Seen().empty()); // no dialog for an empty list
         Load(kvtest::Entries({"Abba"}));    // the menu item, and with it Ctrl+P, enabled
         DWORD flags = 0;
@@ -342,7 +334,7 @@ TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesTheP
             flags = dynamic_cast<zul::Windows::PrintDialog&>(dialog).Data().Flags;
             dialog.Answer(IDCANCEL);
         });
-        Print();
+        print();
         EXPECT_EQ(script.Seen(), (std::vector<std::string>{"print"}));
         // Nothing selected: no selection choice, all pages.
         EXPECT_EQ(flags, AlwaysAsked | PD_ALLPAGES | PD_NOSELECTION);
@@ -357,7 +349,7 @@ TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesTheP
         script.ThenSystem(&ChooseTwoCopies);
         if (!fail.empty())
             script.ExpectMessage(zul::Windows::SystemErrorText(ERROR_PRINT_CANCELLED));
-        Print();
+        print();
         EXPECT_TRUE(script.Finished());
         const std::vector<std::string> printed = {"doc -  -", "page",     "end page",
                                                   "page",     "end page", "end doc"};
