@@ -14,35 +14,18 @@ cups="$KV_WORK/cups"
 jobs="$cups/jobs"
 cupsd_pid=""
 
-# The printer as Wine stored it in the prefix goes with the server.
-kv_forget_printer() {
-    local reg="$KV_WORK/forget-printer.reg"
-    cat >"$reg" <<EOF
-REGEDIT4
-
-[-HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Print\\Printers\\$printer]
-
-[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Devices]
-"$printer"=-
-
-[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\PrinterPorts]
-"$printer"=-
-
-EOF
-    wine regedit /s "$reg" </dev/null >/dev/null 2>&1
-    wine reg delete 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v device /f \
-        </dev/null >/dev/null 2>&1
-    return 0
-}
-
+# The server goes at the end, and the printer as Wine stored it in the prefix.
+cupsd_gone() { ! kill -0 "$cupsd_pid" 2>/dev/null; }
 kv_print_cleanup() {
-    if [ -n "$cupsd_pid" ]; then
-        kill "$cupsd_pid" 2>/dev/null
-        for _ in $(seq 1 50); do kill -0 "$cupsd_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$cupsd_pid" 2>/dev/null
-        cupsd_pid=""
-        kv_forget_printer
-    fi
+    [ -n "$cupsd_pid" ] || return
+    kill "$cupsd_pid" 2>/dev/null
+    kv_until 50 cupsd_gone || kill -9 "$cupsd_pid" 2>/dev/null
+    cupsd_pid=""
+    local version='HKCU\Software\Microsoft\Windows NT\CurrentVersion'
+    quietly wine reg delete "HKLM\System\CurrentControlSet\Control\Print\Printers\\$printer" /f
+    quietly wine reg delete "$version\Devices" /v "$printer" /f
+    quietly wine reg delete "$version\PrinterPorts" /v "$printer" /f
+    quietly wine reg delete "$version\Windows" /v device /f
 }
 trap 'kill "$KV_DEADLINE_PID" 2>/dev/null; kv_print_cleanup; kv_cleanup' EXIT
 
@@ -65,11 +48,6 @@ echo "$4" >"$dir/job-$1.copies"
 if [ -n "${6:-}" ]; then cat "$6"; else cat; fi >"$dir/job-$1.tmp" && mv "$dir/job-$1.tmp" "$dir/job-$1.ps"
 EOF
     chmod 755 "$cups/bin/backend/kvfile"
-    local user_lines=""
-    if [ "$(id -u)" -ne 0 ]; then
-        user_lines="User $(id -un)
-Group $(id -gn)"
-    fi
     cat >"$cups/conf/cups-files.conf" <<EOF
 ServerRoot $cups/conf
 ServerBin $cups/bin
@@ -81,7 +59,7 @@ AccessLog $cups/log/access_log
 ErrorLog $cups/log/error_log
 PageLog $cups/log/page_log
 SystemGroup $(id -gn)
-$user_lines
+$([ "$(id -u)" -ne 0 ] && printf 'User %s\nGroup %s' "$(id -un)" "$(id -gn)")
 EOF
     cat >"$cups/conf/cupsd.conf" <<EOF
 Listen $cups/cups.sock
@@ -103,29 +81,17 @@ EOF
         </dev/null >"$cups/log/cupsd.out" 2>&1 &
     cupsd_pid=$!
     export CUPS_SERVER="$cups/cups.sock"
-    for _ in $(seq 1 100); do
-        lpstat -r >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+    kv_until 100 quietly lpstat -r
     lpadmin -p "$printer" -E -v "kvfile:$jobs" >/dev/null 2>&1 &&
         lpadmin -d "$printer" >/dev/null 2>&1 &&
         lpstat -p "$printer" 2>/dev/null | grep -q enabled
 }
 
-# kv_wait_job <n>: waits for the n-th job's file.
-kv_wait_job() {
-    for _ in $(seq 1 200); do
-        [ -f "$jobs/job-$1.ps" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# kv_check_job <job> <heading> <copies> [rows...]: the job's checks (printed.py).
+# kv_check_job <job> <copies> [rows...]: the job's checks (printed.py).
 kv_check_job() {
-    local job="$1" heading="$2" copies="$3" status what
-    shift 3
-    if ! kv_wait_job "$job"; then
+    local job="$1" copies="$2" status what
+    shift 2
+    if ! kv_until 200 test -f "$jobs/job-$job.ps"; then
         kv_fail "job $job reaches the printer"
         return
     fi
@@ -139,44 +105,38 @@ kv_check_job() {
     while read -r status what; do
         if [ "$status" = PASS ]; then kv_pass "job $job: $what"; else kv_fail "job $job: $what"; fi
     done < <(python3 "$(dirname "$0")/printed.py" check "$jobs/job-$job.ps" "$jobs/job-$job.pdf" \
-        "$file" "$heading" "$copies" "$@" 2>&1 || echo "FAIL the check ran through")
+        "$file" "- Liste.kvd -" "$copies" "$@" 2>&1 || echo "FAIL the check ran through")
 }
 
-# kv_print_dialog: Ctrl+P in the main window; prints the dialog's window id.
-kv_print_dialog() {
+# kv_print_with <keys...>: Ctrl+P in the main window, the keys in the print
+# dialog; a dialog that does not come ends the flow.
+kv_print_with() {
+    local dialog
     kv_focus "$main"
     kv_keys ctrl+p
-    kv_wait_window '^(Print|Drucken)$' 80
+    dialog=$(kv_wait_window '^(Print|Drucken)$' 80) || { kv_fail "Ctrl+P opens the print dialog"; kv_finish; }
+    kv_focus "$dialog"
+    kv_keys "$@"
 }
 
 kv_check "the print server starts with its printer" kv_start_print_server
 [ "$KV_FAILED" -eq 0 ] || kv_finish
 
-collection="$KV_WORK/input/Liste.kvd"
 mkdir -p "$KV_WORK/input"
-python3 "$(dirname "$0")/printed.py" make "$collection"
-kv_start_with "$collection"
+python3 "$(dirname "$0")/printed.py" make "$KV_WORK/input/Liste.kvd"
+kv_start_with "$KV_WORK/input/Liste.kvd"
 
 # 1. All 300 entries, one copy, as the dialog offers it.
-dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog"; kv_finish; }
-kv_pass "Ctrl+P opens the print dialog"
-kv_focus "$dialog"
-kv_keys Return
+kv_print_with Return
 kv_check "the print dialog closes" kv_wait_gone '^(Print|Drucken)$'
-kv_check_job 1 "- Liste.kvd -" 1
+kv_check_job 1 1
 
 # 2. Two copies, typed into the dialog's copies field.
-dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog again"; kv_finish; }
-kv_focus "$dialog"
-kv_keys alt+c ctrl+a
-kv_type 2
-kv_keys Return
-kv_check_job 2 "- Liste.kvd -" 2
+kv_print_with alt+c ctrl+a 2 Return
+kv_check_job 2 2
 
 # A cancelled dialog prints nothing: the next job to arrive is number 3.
-dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog a third time"; kv_finish; }
-kv_focus "$dialog"
-kv_keys Escape
+kv_print_with Escape
 kv_check "Escape cancels the print dialog" kv_wait_gone '^(Print|Drucken)$'
 
 # 3. Sorted by artist (a click on its column), three rows that are not next
@@ -188,10 +148,8 @@ sleep 0.5
 xdotool mousemove --window "$main" 40 50 click 1
 sleep 0.3
 kv_keys ctrl+Down ctrl+Down ctrl+space ctrl+Down ctrl+Down ctrl+Down ctrl+space
-dialog=$(kv_print_dialog) || { kv_fail "Ctrl+P opens the print dialog with a selection"; kv_finish; }
-kv_focus "$dialog"
-kv_keys alt+s Return
-kv_check_job 3 "- Liste.kvd -" 1 6 1 4
+kv_print_with alt+s Return
+kv_check_job 3 1 6 1 4
 kv_check "three jobs in all: the cancelled dialog printed nothing" \
     test "$(ls "$jobs"/job-*.ps | wc -l)" = 3
 

@@ -20,7 +20,7 @@ settings_key='HKCU\Software\ZulApps\Kolvane-Verwaltung'
 
 # Without a window manager Wine's X11 driver waits about 2 s at every window
 # closing; Windows does not.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 
 # reg_values <key>: the key's values as "name<TAB>data" lines; reg_value
 # <name> picks one of them from its input ("(Default)" for the key's own).
@@ -29,7 +29,7 @@ reg_values() {
         sed -n 's/^    \(.*\)    REG_[A-Z_]*    \(.*\)$/\1\t\2/p'
 }
 reg_value() { awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
-key_exists() { wine reg query "$1" </dev/null >/dev/null 2>&1; }
+key_exists() { quietly wine reg query "$1"; }
 key_gone() { ! key_exists "$1"; }
 
 # check_equal <description> <actual> <expected>: shows both when they differ.
@@ -51,13 +51,7 @@ prefix_pids() {
         tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
     done
 }
-wait_prefix_done() {
-    for _ in $(seq 1 200); do
-        [ -z "$(prefix_pids "$1")" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+prefix_done() { [ -z "$(prefix_pids "$1")" ]; }
 # A program whose window did not come would keep its files in use.
 end_programs() { kill -9 $(prefix_pids 'Kolvane\.exe') 2>/dev/null; }
 
@@ -71,8 +65,18 @@ close_program() {
     kv_wait_exit || { end_programs; return 1; }
 }
 
-# quietly <command...>: a Wine program's result without its output.
-quietly() { "$@" </dev/null >/dev/null 2>&1; }
+# shows_collection <how started>: the program shows "Meine Sammlung.kvd" in
+# its main window and ends with Alt+F4.
+shows_collection() {
+    local main
+    if main=$(kv_wait_window '^Meine Sammlung\.kvd - Kolvane-Verwaltung$'); then
+        kv_pass "$1 shows the collection in the main window"
+        kv_check "$1 ends with Alt+F4" close_program "$main"
+    else
+        kv_fail "$1 shows the collection in the main window"
+        end_programs
+    fi
+}
 
 # The user's folders as Windows names them, and where they are here.
 environment=$(wine cmd /c set </dev/null | tr -d '\r')
@@ -118,24 +122,18 @@ kv_check "the uninstall entry gives the size ($size_kb KB for $files_kb KB of fi
 # command and the "%1" in it by itself.
 if ! key_exists 'HKCR\.kvd'; then
     echo "  Wine does not show HKCU\\Software\\Classes in HKCR: copied over HKLM\\Software\\Classes"
-    wine reg copy "$classes" 'HKLM\Software\Classes' /s /f </dev/null >/dev/null 2>&1
+    quietly wine reg copy "$classes" 'HKLM\Software\Classes' /s /f
 fi
 collection="$KV_WORK/Meine Sammlung.kvd"
 cp "$KV_DEMO" "$collection"
 (wine start "$(kv_winpath "$collection")" </dev/null >/dev/null 2>&1 &)
-if main=$(kv_wait_window '^Meine Sammlung\.kvd - Kolvane-Verwaltung$'); then
-    kv_pass "opening a .kvd file through the shell shows it in the main window"
-    kv_check "the program opened through the file type ends with Alt+F4" close_program "$main"
-else
-    kv_fail "opening a .kvd file through the shell shows it in the main window"
-    end_programs
-fi
+shows_collection "the program opened through the .kvd file type in the shell"
 kv_check "the program keeps its settings in HKCU\\Software\\ZulApps" key_exists "$settings_key\\MainDlg"
 
 # --- Installing over an older installation ----------------------------------
 echo "older" >"$installed/Kolvane.exe"
 echo "<p>gone</p>" >"$installed/help/alt.html"
-wine reg add "$uninstall_key" /v DisplayVersion /d 2.9.0 /f </dev/null >/dev/null 2>&1
+quietly wine reg add "$uninstall_key" /v DisplayVersion /d 2.9.0 /f
 kv_check "installing over an older installation ends with 0" quietly wine "$setup" /S
 check_equal "the older installation is replaced: program and help as built, no old page left" \
     "$(files_in "$installed")" "$expected_files"
@@ -147,7 +145,7 @@ check_equal "the uninstall entry names the new version" \
 echo "eigene" >"$installed/Eigene Sammlung.kvd"
 kv_check "the uninstaller runs silently with /S" quietly wine "$target\\Uninstall.exe" /S
 # It goes on from a copy of itself in the temp folder; that copy must end.
-kv_check "the uninstaller's copy in the temp folder ends" wait_prefix_done '~nsu.*\.tmp'
+kv_check "the uninstaller's copy in the temp folder ends" kv_until 200 prefix_done '~nsu.*\.tmp'
 check_equal "of the program folder only the user's own file is left" \
     "$(files_in "$installed")" "./Eigene Sammlung.kvd"
 kv_check "the Start-menu shortcut is gone" test ! -e "$shortcut"
@@ -171,16 +169,9 @@ check_equal "and takes its place in the uninstall entry and the file type" \
 
 # --- The portable zip -------------------------------------------------------
 portable="$KV_WORK/Portable Programme"
-mkdir -p "$portable"
 unzip -q "$zip" -d "$portable"
-(cd "$KV_WORK" && exec wine "$portable/$name/Kolvane.exe" "$(kv_winpath "$collection")") \
-    >/dev/null 2>&1 &
-KV_PROGRAM_PID=$!
-if main=$(kv_wait_window '^Meine Sammlung\.kvd - Kolvane-Verwaltung$'); then
-    kv_pass "the program unpacked from the zip starts and opens a collection"
-    kv_check "the program from the zip ends with Alt+F4" close_program "$main"
-else
-    kv_fail "the program unpacked from the zip starts and opens a collection"
-fi
+KV_EXE="$portable/$name/Kolvane.exe"
+kv_start "$(kv_winpath "$collection")"
+shows_collection "the program unpacked from the zip"
 
 kv_finish

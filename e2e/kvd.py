@@ -15,14 +15,12 @@ import sys
 
 
 def read_string(data, pos):
-    n = data[pos]
-    pos += 1
+    """A length byte; 0xFF: a 16-bit length follows; 0xFFFF: a 32-bit one."""
+    n, pos = data[pos], pos + 1
     if n == 0xFF:
-        (n,) = struct.unpack_from("<H", data, pos)
-        pos += 2
-        if n == 0xFFFF:
-            (n,) = struct.unpack_from("<I", data, pos)
-            pos += 4
+        (n,), pos = struct.unpack_from("<H", data, pos), pos + 2
+    if n == 0xFFFF:
+        (n,), pos = struct.unpack_from("<I", data, pos), pos + 4
     return data[pos:pos + n], pos + n
 
 
@@ -60,10 +58,10 @@ def serialize(entries):
 
 
 def find(entries, prefix):
-    for i, e in enumerate(entries):
-        if e[0].startswith(prefix.encode("cp1252")):
-            return i
-    raise SystemExit(f"no entry whose artist starts with {prefix!r}")
+    found = [i for i, e in enumerate(entries) if e[0].startswith(prefix.encode("cp1252"))]
+    if not found:
+        raise SystemExit(f"no entry whose artist starts with {prefix!r}")
+    return found[0]
 
 
 def main(args):

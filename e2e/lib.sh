@@ -13,13 +13,21 @@ KV_WORK="$(mktemp -d)"
 KV_RESULT_FILE="$KV_RESULTS/$KV_FLOW.result"
 KV_PROGRAM_PID=""
 KV_FAILED=0
+# The demo collection the flows start from (never written to).
+KV_DEMO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/demo/Sammlung.kvd"
 mkdir -p "$KV_RESULTS"
 
-# The flows are written for managed windows (with the program's windows
-# unmanaged, five of them fail). A soak run makes them unmanaged for its
-# time; one that was killed before its cleanup left that setting in the
-# prefix, so it goes first.
-wine reg delete 'HKCU\Software\Wine\AppDefaults\Kolvane.exe' /f </dev/null >/dev/null 2>&1
+# quietly <command...>: a Wine program's result without its output.
+quietly() { "$@" </dev/null >/dev/null 2>&1; }
+
+# Every flow starts from the program's default settings and leaves none
+# behind for ./run.sh, which starts the program in the same prefix.
+kv_reset_settings() { quietly wine reg delete 'HKCU\Software\ZulApps\Kolvane-Verwaltung' /f; return 0; }
+
+# The flows are written for managed windows (unmanaged, five of them fail).
+# A soak run makes them unmanaged for its time; one killed before its cleanup
+# left that setting in the prefix.
+quietly wine reg delete 'HKCU\Software\Wine\AppDefaults\Kolvane.exe' /f
 
 kv_cleanup() {
     if [ -n "$KV_PROGRAM_PID" ] && kill -0 "$KV_PROGRAM_PID" 2>/dev/null; then
@@ -28,118 +36,21 @@ kv_cleanup() {
         kill -9 "$KV_PROGRAM_PID" 2>/dev/null
     fi
     rm -rf "$KV_WORK"
-    # The prefix is also the one ./run.sh starts the program in: a flow
-    # leaves no settings behind for it.
     kv_reset_settings
 }
 trap kv_cleanup EXIT
 
-kv_pass() { echo "PASS $KV_FLOW: $1" >>"$KV_RESULT_FILE"; echo "PASS $KV_FLOW: $1"; }
+kv_pass() { echo "PASS $KV_FLOW: $1" | tee -a "$KV_RESULT_FILE"; }
 kv_fail() {
-    echo "FAIL $KV_FLOW: $1" >>"$KV_RESULT_FILE"
-    echo "FAIL $KV_FLOW: $1"
+    echo "FAIL $KV_FLOW: $1" | tee -a "$KV_RESULT_FILE"
     KV_FAILED=1
 }
 kv_check() { # kv_check <description> <command...>
-    local what="$1"; shift
+    local what="$1"
+    shift
     if "$@"; then kv_pass "$what"; else kv_fail "$what"; fi
 }
-
-# Windows path of a Linux path, for the program's command line and file dialogs.
-kv_winpath() { local p; p="$(readlink -f "$1")"; echo "Z:${p//\//\\}"; }
-
-# kv_start [args...]: start the program; its settings go to a registry key the
-# flow removes afterwards (the prefix belongs to the test tree).
-kv_start() {
-    (cd "$KV_WORK" && exec wine "$KV_EXE" "$@") >/dev/null 2>&1 &
-    KV_PROGRAM_PID=$!
-}
-
-# kv_find <title regex>: prints the ids of the visible windows with that
-# title; fails when there is none. Debian's xdotool ends a search with an X
-# error (BadWindow) when any window is destroyed while it looks at it, which
-# says nothing about the windows searched for: such a search is repeated.
-kv_find() {
-    local out
-    for _ in 1 2 3 4 5 6 7 8 9 10; do
-        out=$(xdotool search --onlyvisible --name "$1" 2>&1)
-        case "$out" in
-            *"X Error"*) sleep 0.05 ;;
-            *) grep -E '^[0-9]+$' <<<"$out"; return ;;
-        esac
-    done
-    echo "kv_find: xdotool kept failing for '$1': $out" >&2
-    return 2
-}
-
-# kv_wait_window <title regex> [tenths of a second]: prints the window id.
-kv_wait_window() {
-    local regex="$1" tries="${2:-150}" id
-    for _ in $(seq 1 "$tries"); do
-        id=$(kv_find "$regex" | head -1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
-# kv_wait_gone <title regex>: waits until no visible window has that title.
-kv_wait_gone() {
-    for _ in $(seq 1 150); do
-        kv_find "$1" >/dev/null
-        [ $? -eq 1 ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# kv_stays <title regex> [tenths]: the window is visible and the program runs
-# through the whole time, for keys that must do nothing. The default of 3 s
-# is longer than Wine takes to remove a closed main window (about 2 s here).
-kv_stays() {
-    for _ in $(seq 1 "${2:-30}"); do
-        kill -0 "$KV_PROGRAM_PID" 2>/dev/null || return 1
-        kv_find "$1" >/dev/null || return 1
-        sleep 0.1
-    done
-    return 0
-}
-
-# kv_wait_exit: waits for the program to end by itself.
-kv_wait_exit() {
-    for _ in $(seq 1 150); do
-        kill -0 "$KV_PROGRAM_PID" 2>/dev/null || { KV_PROGRAM_PID=""; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-# kv_wait_file <path>: waits until the file exists and has stopped growing.
-kv_wait_file() {
-    local last=-1 size
-    for _ in $(seq 1 150); do
-        if [ -f "$1" ]; then
-            size=$(stat -c %s "$1")
-            [ "$size" = "$last" ] && return 0
-            last=$size
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
-kv_focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
-kv_keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-kv_type() { xdotool type --delay 40 "$1"; sleep 0.2; }
-
 kv_finish() { exit "$KV_FAILED"; }
-
-# Every flow starts from the program's default settings: its registry key in
-# this test tree's own prefix is removed first.
-kv_reset_settings() {
-    wine reg delete 'HKCU\Software\ZulApps\Kolvane-Verwaltung' /f </dev/null >/dev/null 2>&1
-    return 0
-}
 
 # kv_deadline <seconds>: a flow that hangs (a window that never comes, a
 # program that never ends) is failed and ended after that time.
@@ -154,15 +65,83 @@ kv_deadline() {
     trap 'kill "$KV_DEADLINE_PID" 2>/dev/null; kv_cleanup' EXIT
 }
 
+# kv_until <tenths of a second> <command...>: runs the command every tenth of
+# a second until it succeeds; fails when it never does.
+kv_until() {
+    local tries="$1"
+    shift
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Windows path of a Linux path, for the program's command line and file dialogs.
+kv_winpath() { local p; p="$(readlink -f "$1")"; echo "Z:${p//\//\\}"; }
+
+kv_start() { # kv_start [args...]
+    (cd "$KV_WORK" && exec wine "$KV_EXE" "$@") >/dev/null 2>&1 &
+    KV_PROGRAM_PID=$!
+}
+
+# kv_find <title regex>: prints the ids of the visible windows with that
+# title; fails when there is none. Debian's xdotool ends a search with an X
+# error (BadWindow) when any window is destroyed while it looks at it, which
+# says nothing about the windows searched for: such a search is repeated.
+# Titles reach X as UTF-8: match a non-ASCII letter with ".*", not ".".
+kv_find() {
+    local out
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        out=$(xdotool search --onlyvisible --name "$1" 2>&1)
+        case "$out" in
+            *"X Error"*) sleep 0.05 ;;
+            *) grep -E '^[0-9]+$' <<<"$out"; return ;;
+        esac
+    done
+    echo "kv_find: xdotool kept failing for '$1': $out" >&2
+    return 2
+}
+kv_first() { local id; id=$(kv_find "$1" | head -1); [ -n "$id" ] && echo "$id"; }
+kv_none() { kv_find "$1" >/dev/null; [ $? -eq 1 ]; }
+kv_running() { kill -0 "$KV_PROGRAM_PID" 2>/dev/null; }
+kv_exited() { kv_running && return 1; KV_PROGRAM_PID=""; }
+
+# kv_wait_window <title regex> [tenths]: prints the window id; kv_seen is the
+# same as a check, kv_wait_gone waits until no visible window has that title.
+kv_wait_window() { kv_until "${2:-150}" kv_first "$1"; }
+kv_seen() { kv_wait_window "$@" >/dev/null; }
+kv_wait_gone() { kv_until 150 kv_none "$1"; }
+# kv_wait_exit: waits for the program to end by itself.
+kv_wait_exit() { kv_until 150 kv_exited; }
+
+# kv_stays <title regex> [tenths]: the window is visible and the program runs
+# through the whole time, for keys that must do nothing. The default of 3 s
+# is longer than Wine takes to remove a closed main window (about 2 s here).
+kv_stays() {
+    for _ in $(seq 1 "${2:-30}"); do
+        kv_running && kv_find "$1" >/dev/null || return 1
+        sleep 0.1
+    done
+}
+
+# kv_wait_file <path>: waits until the file exists and has stopped growing.
+kv_wait_file() {
+    local last=-1 size
+    for _ in $(seq 1 150); do
+        size=$(stat -c %s "$1" 2>/dev/null) && [ "$size" = "$last" ] && return 0
+        last=${size:--1}
+        sleep 0.1
+    done
+    return 1
+}
+
+kv_focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
+kv_keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+kv_type() { xdotool type --delay 40 "$1"; sleep 0.2; }
+
 # The expected file of a flow, written by kvd.py from the flow's input file.
 kv_kvd() { python3 "$(dirname "${BASH_SOURCE[0]}")/kvd.py" "$@"; }
-
-# kv_seen <title regex> [tenths]: like kv_wait_window, for checks (no output).
-# Titles reach X as UTF-8: match a non-ASCII letter with ".*", not ".".
-kv_seen() { kv_wait_window "$@" >/dev/null; }
-
-# The demo collection the flows start from (never written to).
-KV_DEMO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/demo/Sammlung.kvd"
 
 # kv_start_with <input .kvd> [args...]: the start of every flow. Copies the
 # input file to the flow's folder, starts the program with default settings on

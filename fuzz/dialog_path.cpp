@@ -7,16 +7,7 @@
 
 #include <cctype>
 #include <string>
-#include <string_view>
 #include <vector>
-
-namespace {
-
-bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-} // namespace
 
 // Layout: folder, typed name and default extension, separated by zero bytes.
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
@@ -31,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     if (extension.find_first_of(std::string("\\/.\0", 4)) != std::string::npos)
         return 0;
     const std::string path = zul::DialogPath(parts[0], typed, extension);
-    kvfuzz::FailIf(!EndsWith(path, typed) && !EndsWith(path, typed + "." + extension));
+    kvfuzz::FailIf(!path.ends_with(typed) && !path.ends_with(typed + "." + extension));
     const bool drive = path.size() >= 2 && path[1] == ':' && std::isalpha(path[0] & 0xFF);
     kvfuzz::FailIf(drive && zul::DialogPath(parts[0], path, extension) != path);
     return 0;

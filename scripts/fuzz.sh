@@ -20,6 +20,9 @@ CC=clang CXX=clang++ cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDe
     -DKV_FUZZERS=ON -DKV_TESTS=OFF >/dev/null || exit 1
 cmake --build "$tree" -j "$jobs" || exit 1
 
+# The targets write each input to a file of a temporary folder: in memory
+# where the system offers it.
+[ -w /dev/shm ] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 failed=0

@@ -1,6 +1,5 @@
 #pragma once
 
-// Entries for tests.
 #include "core/DiscEntry.h"
 
 #include <string>

@@ -5,43 +5,32 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
-#include <utility>
 
 namespace kvtest {
 
-namespace {
-
-char FoldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
-
 bool MemorySettingsStore::NoCase::operator()(const std::string& a, const std::string& b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(FoldAscii(x)) < static_cast<unsigned char>(FoldAscii(y));
-    });
+    const auto fold = [](char c) {
+        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return fold(x) < fold(y); });
 }
 
 bool MemorySettingsStore::OpenSection(std::string_view section) {
-    CloseSection();
-    if (refused_ || section.empty())
-        return false;
-    open_ = &sections_[std::string(section)];
-    return true;
+    open_ = section.empty() ? nullptr : &sections_[std::string(section)];
+    return open_ != nullptr;
 }
 
-void MemorySettingsStore::CloseSection() {
-    open_ = nullptr;
-}
-
-const MemorySettingsStore::Value* MemorySettingsStore::Find(std::string_view key, Kind kind) const {
+const MemorySettingsStore::Value* MemorySettingsStore::Find(std::string_view key, Kind kind,
+                                                            int count) const {
     if (open_ == nullptr)
         return nullptr;
     const auto found = open_->find(std::string(key));
     if (found == open_->end() || found->second.kind != kind)
         return nullptr;
-    return &found->second;
+    const size_t size =
+        kind == Kind::Bytes ? found->second.text.size() : found->second.numbers.size();
+    return count < 0 || size == static_cast<size_t>(count) ? &found->second : nullptr;
 }
 
 bool MemorySettingsStore::Put(std::string_view key, Value value) {
@@ -68,27 +57,19 @@ int MemorySettingsStore::GetInt(std::string_view key, int defaultValue) {
 
 void MemorySettingsStore::GetIntList(std::string_view key, int count, const int* defaults,
                                      int* target) {
-    if (count <= 0)
-        return;
-    const Value* value = Find(key, Kind::NumberList);
-    const int* source = value != nullptr && value->numbers.size() == static_cast<size_t>(count)
-                            ? value->numbers.data()
-                            : defaults;
-    if (source != target)
-        std::memmove(target, source, sizeof(int) * static_cast<size_t>(count));
+    const Value* value = Find(key, Kind::NumberList, count);
+    if (count > 0)
+        std::memmove(target, value != nullptr ? value->numbers.data() : defaults,
+                     sizeof(int) * count);
 }
 
 void MemorySettingsStore::GetBinary(std::string_view key, int count, const unsigned char* defaults,
                                     unsigned char* target) {
-    if (count <= 0)
-        return;
-    const Value* value = Find(key, Kind::Bytes);
-    const unsigned char* source =
-        value != nullptr && value->text.size() == static_cast<size_t>(count)
-            ? reinterpret_cast<const unsigned char*>(value->text.data())
-            : defaults;
-    if (source != target)
-        std::memmove(target, source, static_cast<size_t>(count));
+    const Value* value = Find(key, Kind::Bytes, count);
+    if (count > 0)
+        std::memmove(target,
+                     value != nullptr ? value->text.data() : static_cast<const void*>(defaults),
+                     static_cast<size_t>(count));
 }
 
 bool MemorySettingsStore::PutString(std::string_view key, std::string_view text) {
@@ -108,8 +89,7 @@ bool MemorySettingsStore::PutIntList(std::string_view key, int count, const int*
 }
 
 bool MemorySettingsStore::PutBinary(std::string_view key, int count, const unsigned char* bytes) {
-    const auto* text = reinterpret_cast<const char*>(bytes);
-    return count > 0 && Put(key, {Kind::Bytes, std::string(text, text + count), {}});
+    return count > 0 && Put(key, {Kind::Bytes, std::string(bytes, bytes + count), {}});
 }
 
 bool MemorySettingsStore::DeleteValue(std::string_view key) {
@@ -126,33 +106,22 @@ bool MemorySettingsStore::DeleteSection(std::string_view section) {
     return true;
 }
 
-bool MemorySettingsStore::HasSection(std::string_view section) const {
-    return sections_.count(std::string(section)) > 0;
-}
-
-int MemorySettingsStore::ValueCount(std::string_view section) const {
-    const auto found = sections_.find(std::string(section));
-    return found != sections_.end() ? static_cast<int>(found->second.size()) : 0;
-}
-
 std::string MemorySettingsStore::Dump(std::string_view section) const {
     const auto found = sections_.find(std::string(section));
     if (found == sections_.end())
         return "";
-    // In the order of Kind.
     static const char* const kinds[] = {" text ", " flag ", " int ", " ints ", " bytes "};
     std::string text;
     for (const auto& [key, value] : found->second) {
         text.append(key).append(kinds[static_cast<int>(value.kind)]);
-        if (value.kind == Kind::Text) {
-            text.append(value.text);
-        } else if (value.kind == Kind::Bytes) {
+        if (value.kind == Kind::Bytes) {
             const auto* bytes = reinterpret_cast<const unsigned char*>(value.text.data());
             text.append(zul::BytesToHex(std::span(bytes, value.text.size())));
         } else {
-            for (size_t i = 0; i < value.numbers.size(); ++i)
-                text.append(i > 0 ? " " : "").append(std::to_string(value.numbers[i]));
+            text.append(value.text);
         }
+        for (size_t i = 0; i < value.numbers.size(); ++i)
+            text.append(i > 0 ? " " : "").append(std::to_string(value.numbers[i]));
         text.append("\n");
     }
     return text;

@@ -9,15 +9,13 @@
 
 namespace kvtest {
 
-// A settings store held in memory, for windows whose settings a test reads
-// and writes without an application store. Values keep their kind: a read of
-// another kind, or of a list or byte value of another length, gives the
-// default, as a malformed stored value would. Section and key names ignore
-// the case of A-Z, as the registry does.
+// A settings store held in memory. Values keep their kind: a read of another
+// kind, or of a list or byte value of another length, gives the default, as a
+// malformed stored value would. Names ignore the case of A-Z, as the registry.
 class MemorySettingsStore : public zul::SettingsStore {
 public:
     bool OpenSection(std::string_view section) override;
-    void CloseSection() override;
+    void CloseSection() override { open_ = nullptr; }
     bool IsOpen() const override { return open_ != nullptr; }
 
     std::string GetString(std::string_view key, std::string_view defaultText) override;
@@ -36,11 +34,9 @@ public:
     bool DeleteValue(std::string_view key) override;
     bool DeleteSection(std::string_view section) override;
 
-    // Test inspection: whether a section exists and how many values it holds.
-    bool HasSection(std::string_view section) const;
-    int ValueCount(std::string_view section) const;
-    // A section that cannot be opened, as a store without access would behave.
-    void SetRefused(bool refused) { refused_ = refused; }
+    bool HasSection(std::string_view section) const {
+        return sections_.count(std::string(section)) > 0;
+    }
     // Every value of a section in the order of the names, one line each with
     // its kind: "Grid flag 0", "Sort int -3", "Columns ints 120 150",
     // "Placement bytes 2C00FF", "WorkDir text C:\Daten\".
@@ -49,8 +45,8 @@ public:
 private:
     enum class Kind { Text, Flag, Number, NumberList, Bytes };
     struct Value {
-        Kind kind = Kind::Text;
-        std::string text;
+        Kind kind;
+        std::string text; // of Text and Bytes
         std::vector<int> numbers;
     };
     struct NoCase {
@@ -58,12 +54,12 @@ private:
     };
     using Section = std::map<std::string, Value, NoCase>;
 
-    const Value* Find(std::string_view key, Kind kind) const;
+    // The value of that kind (and for a list or bytes, that length), or null.
+    const Value* Find(std::string_view key, Kind kind, int count = -1) const;
     bool Put(std::string_view key, Value value);
 
     std::map<std::string, Section, NoCase> sections_;
     Section* open_ = nullptr;
-    bool refused_ = false;
 };
 
 } // namespace kvtest

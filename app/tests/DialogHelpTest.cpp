@@ -1,6 +1,5 @@
-// F1 and the "Hilfe" button of every dialog of the program open the dialog's
-// own page (in the entry dialog the page of its mode). The main window's help
-// commands are in MainDialogTest, the import windows' in their own tests.
+// The main window's help commands are in MainDialogTest, the import windows'
+// in their own tests.
 #include "app/EntryDialog.h"
 #include "app/InfoDialog.h"
 #include "app/SettingsDialog.h"
@@ -12,11 +11,6 @@
 #include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 using zul::Windows::Dialog;
 

@@ -1,7 +1,5 @@
-// Every text of every dialog of the program fits its box in the dialog font,
-// as it does on Windows: the labels, check boxes, radio buttons and buttons of
-// each dialog resource, measured in the real dialog. Each dialog is also
-// saved as a picture (dialogs/<id>.bmp beside the test program) to look at.
+// Measured in the real dialog; each is also saved as a picture to look at
+// (dialogs/<id>.bmp beside the test program).
 #include "resources/resource.h"
 #include "testkit/win32/Pump.h"
 #include "testkit/win32/WindowImage.h"
@@ -10,8 +8,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using kolvane::DiscEntry;
 using kolvane::EntryDialog;
 using kvtest::Drain;
@@ -38,8 +36,7 @@ void PostChars(HWND window, const std::string& text) {
 
 } // namespace
 
-// Typed into in add and change mode and confirmed is
-// e2e/flow-german-dialogs.sh.
+// Typed into in add and change mode and confirmed is e2e/flow-german-dialogs.sh.
 
 // An edit ends its text at a NUL byte, which a field may hold: OK hands back
 // such a field as it was unless its edit was changed.
@@ -86,8 +83,7 @@ TEST(EntryDialog, ALongTextArrivesInTheEntry) {
     EXPECT_EQ(dialog.Entry().Tracks, longTracks);
 }
 
-// What the dialog shows is never copied back, not even text a program put
-// into an edit; Escape still closes it.
+// Not even text a program put into an edit is copied back.
 TEST(EntryDialog, ShowModeIsReadOnlyWithOnlyTheCloseButtonAndHandsNothingBack) {
     kvtest::TestApp app;
     kvtest::ModalScript script(app);

@@ -1,34 +1,20 @@
-// The export of the selection from the main window: commands as the menu
-// sends them, the field choice and the file dialogs answered through
-// RunModal. The bytes of each format are its writer's own tests; here each
-// export hands its writer the selected rows in the list's order, offers its
-// dialog in its folder, keeps the folder and the field choice, refuses the
-// open collection's file, and shows the writer's messages.
-#include "app/MainDialog.h"
+// The export of the selection from the main window. The bytes of each format
+// are its writer's own tests; here each export hands its writer the selected
+// rows in the list's order, offers its dialog in its folder, keeps the folder
+// and the field choice, refuses the open collection's file, and shows the
+// writer's messages.
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "exchange/CdPlayerIniExporter.h"
 #include "exchange/CsvExporter.h"
 #include "exchange/win32/ExportFieldsDialog.h"
-#include "resources/resource.h"
 #include "support/win32/ResourceText.h"
 #include "support/win32/SystemDialogs.h"
-#include "support/win32/WinApp.h"
-#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 using kolvane::DiscCollection;
 using kolvane::MainDialog;
@@ -49,34 +35,29 @@ DiscCollection Discs() {
             kvtest::Entry("Zappa", "Apostrophe", "2001", "Z1", "x")};
 }
 
-// What each export's save dialog offers, starting in that folder.
-kvtest::FileDialogOffer Kvd(const std::string& start) {
-    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_NATIVE), "kvd",
-            SaveFlags | OFN_OVERWRITEPROMPT, start};
-}
-kvtest::FileDialogOffer Csv(const std::string& start) {
-    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_CSV), "csv",
-            SaveFlags | OFN_OVERWRITEPROMPT, start};
-}
-// No overwrite question: the export adds to the file.
-kvtest::FileDialogOffer Ini(const std::string& start) {
-    return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(IDS_FILTER_CDPLAYER), "ini",
-            SaveFlags, start};
-}
-
-// The three exports: the command, its dialog, a target in its own folder and
-// the main window's folder for it.
+// The three exports: the command, what its save dialog offers (no overwrite
+// question for the cdplayer.ini: the export adds to it), a target in its own
+// folder and the main window's folder for it.
 struct Export {
     int command;
-    kvtest::FileDialogOffer (*offer)(const std::string&);
+    UINT filter;
+    const char* extension;
+    DWORD flags;
     const char* target;
     const std::string& (MainDialog::*folder)() const;
+
+    kvtest::FileDialogOffer Offer(const std::string& start) const {
+        return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(filter), extension,
+                SaveFlags | flags, start};
+    }
 };
-const Export Exports[] = {
-    {IDM_EXPORT_NATIVE, Kvd, "kvd\\Auswahl.kvd", &MainDialog::ExportDirKvd},
-    {IDM_EXPORT_CSV, Csv, "csv\\Auswahl.csv", &MainDialog::ExportDirCsv},
-    {IDM_EXPORT_CDPLAYER, Ini, "ini\\cdplayer.ini", &MainDialog::ExportDirIni},
-};
+const Export Kvd{IDM_EXPORT_NATIVE, IDS_FILTER_NATIVE, "kvd", OFN_OVERWRITEPROMPT,
+                 "kvd\\Auswahl.kvd", &MainDialog::ExportDirKvd};
+const Export Csv{IDM_EXPORT_CSV, IDS_FILTER_CSV, "csv", OFN_OVERWRITEPROMPT,
+                 "csv\\Auswahl.csv", &MainDialog::ExportDirCsv};
+const Export Ini{IDM_EXPORT_CDPLAYER, IDS_FILTER_CDPLAYER, "ini", 0, "ini\\cdplayer.ini",
+                 &MainDialog::ExportDirIni};
+const Export Exports[] = {Kvd, Csv, Ini};
 
 // The answer to the field choice: these boxes clicked, then OK.
 ModalScript::DialogAction ToggleFields(std::vector<int> fields) {
@@ -120,7 +101,7 @@ protected:
         for (const char* name : {"kvd", "csv", "ini"})
             std::filesystem::create_directory(work.Path() / name);
     }
-    // The main window with the discs, sorted by year, these rows selected.
+    // Sorted by year, these rows selected.
     void Open(std::initializer_list<int> rows) {
         Show(Discs());
         kvtest::ClickHeader(List(), kolvane::YearColumn);
@@ -151,7 +132,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     for (const Export& e : Exports) {
         if (e.command == IDM_EXPORT_CSV)
             script.Then(ToggleFields({kolvane::YearColumn}));
-        script.ExpectFileDialog(e.offer(start), File(e.target));
+        script.ExpectFileDialog(e.Offer(start), File(e.target));
         Command(e.command);
         EXPECT_EQ(kvtest::ReadBytes(File(e.target)), WrittenByTheWriter(e.command, selected, 0x33))
             << e.target;
@@ -159,7 +140,6 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     }
     EXPECT_EQ(main.ExportFields().ToByte(), 0x33);
     EXPECT_TRUE(script.Finished());
-    // The collection is the window's as before.
     EXPECT_EQ(main.View().Entries().size(), all.size());
     EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(kvtest::SelectedRows(List()), (std::vector<int>{1, 2, 3}));
@@ -190,9 +170,9 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
         SCOPED_TRACE(e.target);
         if (e.command == IDM_EXPORT_CSV)
             script.Then(ToggleFields({}));
-        script.ExpectFileDialog(e.offer(start), spellings[i]).ExpectMessage(IDS_ERR_015);
+        script.ExpectFileDialog(e.Offer(start), spellings[i]).ExpectMessage(IDS_ERR_015);
         // The dialog is asked again, as it stays open.
-        script.ExpectFileDialog(e.offer(start), File(e.target));
+        script.ExpectFileDialog(e.Offer(start), File(e.target));
         Command(e.command);
         EXPECT_TRUE(script.Finished()) << testing::PrintToString(script.Seen());
         EXPECT_TRUE(std::filesystem::exists(File(e.target)));
@@ -202,16 +182,15 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
 
     // A file that is gone since it was loaded is refused by its path.
     ASSERT_TRUE(std::filesystem::remove(open));
-    script.ExpectFileDialog(Kvd(Folder("kvd")), work.File("kvd\\sammlung.KVD"))
+    script.ExpectFileDialog(Kvd.Offer(Folder("kvd")), work.File("kvd\\sammlung.KVD"))
         .ExpectMessage(IDS_ERR_015)
-        .ExpectFileDialog(Kvd(Folder("kvd")), "");
+        .ExpectFileDialog(Kvd.Offer(Folder("kvd")), "");
     Command(IDM_EXPORT_NATIVE);
     EXPECT_TRUE(script.Finished());
     EXPECT_FALSE(std::filesystem::exists(open));
 }
 
-// The writers' messages, and the folder is taken all the same. A
-// cdplayer.ini export of entries without a disc id is warned and leaves the
+// A cdplayer.ini export of entries without a disc id is warned and leaves the
 // file alone.
 TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyway) {
     Open({0, 1, 3});
@@ -222,7 +201,7 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
         const Export& e = Exports[i];
         if (e.command == IDM_EXPORT_CSV)
             script.Then(ToggleFields({}));
-        script.ExpectFileDialog(e.offer((main.*e.folder)()), missing + "a")
+        script.ExpectFileDialog(e.Offer((main.*e.folder)()), missing + "a")
             .ExpectMessage(messages[i]);
         Command(e.command);
         EXPECT_EQ((main.*e.folder)(), missing) << e.target;
@@ -240,7 +219,7 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         if (Exports[i].command == IDM_EXPORT_CSV)
             script.Then(ToggleFields({}));
-        script.ExpectFileDialog(Exports[i].offer(missing), target).ExpectMessage(IDS_ERR_012);
+        script.ExpectFileDialog(Exports[i].Offer(missing), target).ExpectMessage(IDS_ERR_012);
         Command(Exports[i].command);
         ::CloseHandle(held);
         EXPECT_EQ(kvtest::ReadText(target), "vorher") << target;
@@ -250,7 +229,8 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
     kvtest::SelectRows(List(), {1}); // Kraftwerk, without a disc id
     const std::string before = "; fremd\r\n\r\n[X]\r\nTitle=y\r\n";
     kvtest::WriteText(File("ini\\cdplayer.ini"), before);
-    script.ExpectFileDialog(Ini(missing), File("ini\\cdplayer.ini")).ExpectMessage(IDS_WARN_501);
+    script.ExpectFileDialog(Ini.Offer(missing), File("ini\\cdplayer.ini"))
+        .ExpectMessage(IDS_WARN_501);
     Command(IDM_EXPORT_CDPLAYER);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(kvtest::ReadText(File("ini\\cdplayer.ini")), before);
@@ -263,9 +243,9 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     Open({2});
     const std::string start = main.ExportDirKvd();
     ModalScript script;
-    script.ExpectFileDialog(Kvd(start), "");
+    script.ExpectFileDialog(Kvd.Offer(start), "");
     Command(IDM_EXPORT_NATIVE);
-    script.ExpectFileDialog(Ini(start), "");
+    script.ExpectFileDialog(Ini.Offer(start), "");
     Command(IDM_EXPORT_CDPLAYER);
 
     // Cancel in the field choice: no file dialog, the set as it was.
@@ -278,7 +258,7 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
 
     // OK in the field choice, then the file dialog cancelled: the choice stays.
     script.Then(ToggleFields({kolvane::ArtistColumn, kolvane::DiscIdColumn}))
-        .ExpectFileDialog(Csv(start), "");
+        .ExpectFileDialog(Csv.Offer(start), "");
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportFields().ToByte(), 0x3E);
 
@@ -308,17 +288,17 @@ TEST_F(ExportCommandsTest, FailedWriteShowsFehler013Or001AndKeepsThePreviousFile
     kvtest::WriteText(File("kvd\\a.kvd"), "vorher");
     kvtest::WriteText(File("ini\\cdplayer.ini"), "[ID1]\r\nTitle=vorher\r\n");
 
+    const char* targets[] = {"kvd\\a.kvd", "csv\\a.csv", "ini\\cdplayer.ini"};
+    const UINT messages[] = {IDS_ERR_013, IDS_ERR_001, IDS_ERR_001};
     ModalScript script;
-    script.ExpectFileDialog(Kvd(main.ExportDirKvd()), File("kvd\\a.kvd"))
-        .ExpectMessage(IDS_ERR_013);
-    Command(IDM_EXPORT_NATIVE);
-    script.Then(ToggleFields({}))
-        .ExpectFileDialog(Csv(main.ExportDirCsv()), File("csv\\a.csv"))
-        .ExpectMessage(IDS_ERR_001);
-    Command(IDM_EXPORT_CSV);
-    script.ExpectFileDialog(Ini(main.ExportDirIni()), File("ini\\cdplayer.ini"))
-        .ExpectMessage(IDS_ERR_001);
-    Command(IDM_EXPORT_CDPLAYER);
+    for (int i = 0; i < 3; ++i) {
+        const Export& e = Exports[i];
+        if (e.command == IDM_EXPORT_CSV)
+            script.Then(ToggleFields({}));
+        script.ExpectFileDialog(e.Offer((main.*e.folder)()), File(targets[i]))
+            .ExpectMessage(messages[i]);
+        Command(e.command);
+    }
     EXPECT_TRUE(script.Finished());
 
     // Compared as flags: a damaged file would fill the log with its text.

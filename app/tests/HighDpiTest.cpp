@@ -1,8 +1,6 @@
-// The main window at 120 and 144 dots per inch, as a user with a larger
-// display setting starts it for the first time: the whole layout shows and the
-// columns are as wide, relative to the text, as at 96, and fit the window (a
-// picture of it in dpi/<resolution>.bmp beside the test program). Wine reads
-// the resolution when a process starts, so the test runs itself again under each.
+// The main window's first start at 120 and 144 dots per inch (a picture in
+// dpi/<resolution>.bmp). Wine reads the resolution when a process starts, so
+// the test runs itself again under each.
 #include "app/MainDialog.h"
 #include "core/RecordListSettings.h"
 #include "testkit/win32/Pump.h"
@@ -13,7 +11,6 @@
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <string>
 
 using kolvane::MainDialog;
 

@@ -1,30 +1,10 @@
-// Editing in place in the main window, driven as a person does it: real mouse
-// clicks and key strokes through the system's input queue, the window's own
-// pre-translation, the real list view and edits. The collection, the list
-// order and the modified flag are checked afterwards.
+// Editing in place in the main window, driven as a person does it: real clicks
+// and key strokes through the input queue and the window's own pre-translation.
 #include "app/EntryDialog.h"
-#include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
-#include "resources/resource.h"
-#include "testkit/Entries.h"
-#include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
-
-#include <functional>
-#include <string>
-#include <vector>
 
 using kolvane::MainDialog;
-using kvtest::ArtistColumn;
-using kvtest::Entry;
-using kvtest::TextOf;
+using namespace kvtest;
 
 namespace {
 
@@ -81,11 +61,18 @@ protected:
         ::SendMessageA(::GetFocus(), EM_SETSEL, 0, -1);
         Write(text);
     }
+    // Both panes take the focus and stay read-only when typed into.
+    void TypeIntoReadOnlyPanes() {
+        for (HWND pane : {Tracks(), Notes()}) {
+            ClickInto(pane);
+            EXPECT_EQ(::GetFocus(), pane);
+            EXPECT_TRUE(IsReadOnly(pane));
+            Write("x");
+        }
+    }
 };
 
 } // namespace
-
-// ---------------------------------------------------------------- cells
 
 TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
     Open({Entry("Abba", "Arrival", "1976"), Entry("Beatles", "Revolver", "1966"),
@@ -128,8 +115,6 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
     EXPECT_TRUE(main.View().IsModified());
 }
 
-// An empty cell shows the placeholder "<ohne>"; its editor starts empty, and
-// a cell left as it was changes nothing.
 // Unchanged also where the editor cannot show the whole field: a NUL byte
 // ends an edit's text.
 TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
@@ -153,10 +138,8 @@ TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
     EXPECT_TRUE(main.View().IsModified());
 }
 
-// Ctrl+Alt+H switches editing in place off and on: no click opens an editor,
-// the panes take the focus but stay read-only, the menu shows the state. An
-// edit open at the switch stays open, and what is typed in it is stored on
-// the entry shown, without sorting, when the list is clicked.
+// What is typed in an edit open at the switch is stored on the entry shown,
+// without sorting, when the list is clicked.
 TEST_F(HotEditTest, WithHotEditOffNoClickEditsButAnEditOpenAtTheSwitchIsStored) {
     Open(kvtest::Entries({"Cream", "Abba", "Beatles"}));
     main.View().SortColumnClicked(0);
@@ -179,12 +162,7 @@ TEST_F(HotEditTest, WithHotEditOffNoClickEditsButAnEditOpenAtTheSwitchIsStored) 
     main.View().SetModified(false);
     ClickCell(0, 0);
     EXPECT_EQ(CellEditor(), nullptr);
-    for (HWND pane : {Tracks(), Notes()}) {
-        ClickInto(pane);
-        EXPECT_EQ(::GetFocus(), pane);
-        EXPECT_TRUE(IsReadOnly(pane));
-        Write("x");
-    }
+    TypeIntoReadOnlyPanes();
     ClickCell(0, 0);
     EXPECT_FALSE(main.View().IsModified());
 
@@ -199,31 +177,28 @@ TEST_F(HotEditTest, WithHotEditOffNoClickEditsButAnEditOpenAtTheSwitchIsStored) 
 TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks) {
     Open({Entry("Abba", "", "", "", "1. Eins")});
     ClickCell(0, 0);
-    ClickInto(Tracks());
-    Keys(VK_END, true);
-    Keys(VK_RETURN);
-    Write("2. Zwei");
+    const auto addALine = [this] {
+        ClickInto(Tracks());
+        Keys(VK_END, true);
+        Keys(VK_RETURN);
+        Write("2. Zwei");
+    };
+    addALine();
     EXPECT_EQ(TextOf(Tracks()), "1. Eins\r\n2. Zwei");
     EXPECT_EQ(::GetFocus(), Tracks()) << "Enter neither ends the edit nor opens a dialog";
     Keys(VK_ESCAPE);
     EXPECT_EQ(TextOf(Tracks()), "1. Eins");
     EXPECT_TRUE(IsReadOnly(Tracks()));
     EXPECT_FALSE(main.View().IsModified());
-
-    ClickInto(Tracks());
-    Keys(VK_END, true);
-    Keys(VK_RETURN);
-    Write("2. Zwei");
+    addALine();
     Keys(VK_RETURN, true);
     EXPECT_NE(::GetFocus(), Tracks());
     EXPECT_EQ(main.View().Entries()[0].Tracks, "1. Eins\r\n2. Zwei");
     EXPECT_TRUE(main.View().IsModified());
 }
 
-// With entries selected, Delete in a pane deletes a character, never an
-// entry; Insert still opens the entry dialog. Looking into a pane without
-// typing changes nothing, also where the pane cannot show the whole field
-// (a NUL byte ends the text of an edit).
+// With entries selected. Looking into a pane without typing changes nothing,
+// also where the pane cannot show the whole field (a NUL byte ends its text).
 TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) {
     const std::string abc("abc\0z", 5), def("def\0z", 5);
     Open({Entry("Abba", "", "", "", abc), Entry("Beatles", "", "", "", def)});
@@ -263,13 +238,8 @@ TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
     main.SetAskBeforeDelete(false);
     Keys(VK_DELETE);
     ASSERT_EQ(main.View().RowCount(), 0);
-    for (HWND pane : {Tracks(), Notes()}) {
-        ClickInto(pane);
-        EXPECT_EQ(::GetFocus(), pane);
-        EXPECT_TRUE(IsReadOnly(pane));
-        Write("x");
-        EXPECT_EQ(TextOf(pane), "");
-    }
+    TypeIntoReadOnlyPanes();
+    EXPECT_EQ(TextOf(Tracks()) + TextOf(Notes()), "");
     ClickAt(List(), {20, 40});
     EXPECT_EQ(main.View().RowCount(), 0);
 }
@@ -380,8 +350,7 @@ TEST_F(HotEditTest, APaneEditLandsOnTheEntryItShowedWhateverMovedTheRows) {
     }
 }
 
-// A field longer than an edit's own limit (some 30,000 characters) can be
-// typed into in both panes and in a cell.
+// An edit's own limit is some 30,000 characters.
 TEST_F(HotEditTest, AFieldLongerThanAnEditsOwnLimitTakesTypedText) {
     std::string lines; // many lines: an edit is slow with one long one
     while (lines.size() <= 30000)

@@ -1,46 +1,22 @@
-// The main window's import commands: the import window answered through
-// RunModal (file dialog, rows picked, "&Importieren"), then the main
-// collection, its list, selection and title.
+// The main window's import commands, the import window answered through
+// RunModal: the main collection, its list, selection and title afterwards.
 #include "app/EntryDialog.h"
-#include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
-#include "resources/resource.h"
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
-#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
-#include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
 #include "testkit/win32/MessageLog.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 
-#include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
-
-#include <functional>
-#include <string>
 #include <utility>
-#include <vector>
 
 using kolvane::DiscCollection;
 using kolvane::MainDialog;
-using kvtest::ModalScript;
+using namespace kvtest;
 using zul::Windows::Dialog;
 
 namespace {
-
-using kvtest::ArtistColumn;
-using kvtest::Command;
-using kvtest::Ctrl;
-using kvtest::Drain;
-using kvtest::PressKey;
-using kvtest::SelectedRows;
-using kvtest::SelectRows;
 
 HWND ListOf(Dialog& d) {
     return ::GetDlgItem(d.Handle(), MainDialog::ListId);
@@ -52,13 +28,11 @@ protected:
         MainWindowTest::SetUp();
         Show();
     }
-    // A saved collection of these artists, opened in the main window.
     void OpenCollection(const std::vector<std::string>& artists) {
         kvtest::RecordingReporter reporter;
         ASSERT_EQ(kolvane::SaveNativeFile(collection, kvtest::Entries(artists), reporter), 1);
         ASSERT_EQ(main.Document().OpenPath(collection), 1);
     }
-    // A cdplayer.ini of this text.
     std::string Ini(const std::string& text) {
         const std::string path = folder.File("cdplayer.ini");
         kvtest::WriteText(path, text);
@@ -70,9 +44,8 @@ protected:
 
 } // namespace
 
-// The chosen rows arrive in the import list's order at the end of the
-// collection, shown in the main window's own order and selected. (Where the
-// focus goes and that it is scrolled into view is CollectionViewTest's.)
+// Shown in the main window's own order. (Where the focus goes and that it is
+// scrolled into view is CollectionViewTest's.)
 TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedInTheImportListsOrderAndSelected) {
     OpenCollection({"M10", "M11"});
     main.View().SortColumnClicked(0);
@@ -102,8 +75,7 @@ TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedInTheImportListsOrderAndSelec
               "4 Eintr\xE4ge, 2 ausgew\xE4hlt");
 }
 
-// Enter in the import window shows the entry in the entry dialog's show mode,
-// owned by the import window; nothing comes back from it.
+// The entry dialog, owned by the import window; nothing comes back from it.
 TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     OpenCollection({"Abba"});
     HWND importWindow = nullptr;
@@ -127,10 +99,8 @@ TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     EXPECT_FALSE(main.View().IsModified());
 }
 
-// No way out of an import changes the main collection: a reader failing
-// halfway, a missing legacy pair, the import window cancelled after its rows
-// were picked. (Every way out of the import window is ImportWindowTest's; a
-// cancelled file dialog is the next test's.)
+// (Every way out of the import window is ImportWindowTest's; a cancelled
+// file dialog is the next test's.)
 TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
     OpenCollection({"Abba", "Beatles"});
     main.View().SelectAll(false);

@@ -1,6 +1,5 @@
-// Taking over the settings file of the older versions: the copy rules by
-// kind into a settings store, and the start-up step that finds the file
-// beside the program and removes it.
+// Taking over the settings file of the older versions: the copy rules, and
+// the start-up step that finds the file beside the program and removes it.
 #include "app/CatalogApp.h"
 #include "app/LegacySettings.h"
 #include "app/MainDialog.h"
@@ -13,8 +12,6 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <string>
 
 using kolvane::CopyLegacySettings;
 using kolvane::LegacySettingsPath;
@@ -133,8 +130,6 @@ TEST(LegacySettings, EmptyOrUnsetValuesLeaveTheStoredOnesButMissingFlagsTurnOn) 
                                        "DragDraw flag 1\n"
                                        "Grid flag 1\n");
 }
-
-// ---------------------------------------------------------------- start-up
 
 namespace {
 

@@ -1,39 +1,20 @@
-// The printed list on a recording device (page layout, copies, failing job
-// calls) and the print command of the main window with its print dialog
-// answered through RunModal: an empty list, a cancelled dialog, a failed job.
-// What a real printer receives for all entries, copies and a selection in
-// list order, fields cut to their columns and the placeholder of an empty
-// one, is e2e/flow-print.sh.
+// The printed list on a recording device and the main window's print command.
+// What a real printer receives is e2e/flow-print.sh.
 #include "app/ListPrinter.h"
-#include "app/MainDialog.h"
 #include "app/PrintCommand.h"
 #include "app/tests/MainWindowTest.h"
-#include "resources/resource.h"
 #include "support/win32/SystemDialogs.h"
 #include "support/win32/SystemErrorText.h"
-#include "support/win32/WinApp.h"
-#include "testkit/Entries.h"
-#include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <map>
-#include <memory>
-#include <string>
-#include <vector>
 
 using kolvane::DiscCollection;
 using kolvane::ListPrinter;
 using kolvane::PrintCommand;
 using kolvane::PrintLayout;
-using kvtest::Entry;
-using kvtest::ModalScript;
+using namespace kvtest;
 
 namespace {
 
@@ -113,10 +94,10 @@ public:
             ::SetLastError(ERROR_PRINT_CANCELLED);
             return false;
         }
-        if (!Record("page", "page"))
-            return false;
-        log_.pages.emplace_back();
-        return true;
+        const bool ok = Record("page", "page");
+        if (ok)
+            log_.pages.emplace_back();
+        return ok;
     }
     bool EndPage() override { return Record("end page", "end page"); }
     bool EndDocument() override { return Record("end doc", "end doc"); }
@@ -155,9 +136,18 @@ DiscCollection Numbered(int count) {
     return entries;
 }
 
-} // namespace
+// Printer settings asking for this many copies.
+HGLOBAL SettingsWithCopies(short copies) {
+    HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(DEVMODEA));
+    auto* mode = static_cast<DEVMODEA*>(::GlobalLock(handle));
+    mode->dmSize = sizeof(DEVMODEA);
+    mode->dmFields = DM_COPIES;
+    mode->dmCopies = copies;
+    ::GlobalUnlock(handle);
+    return handle;
+}
 
-// ---------------------------------------------------------------- layout
+} // namespace
 
 TEST(PrintLayout, MarginGapAndColumnsArePartsOfThePageWidthRoundedDown) {
     struct Case {
@@ -182,8 +172,6 @@ TEST(PrintLayout, MarginGapAndColumnsArePartsOfThePageWidthRoundedDown) {
         EXPECT_EQ(layout.LinesPerPage(), c.lines) << c.width << " x " << c.height;
     }
 }
-
-// ---------------------------------------------------------------- pages
 
 TEST(ListPrinter, EveryPageHasTheHeadingAndTheNextEntriesInOrder) {
     kvtest::TestApp app;
@@ -216,7 +204,6 @@ TEST(ListPrinter, EveryPageHasTheHeadingAndTheNextEntriesInOrder) {
     EXPECT_EQ(log.alignAfterJob, static_cast<UINT>(TA_BASELINE | TA_RIGHT));
 }
 
-// A page too small for a line under the heading still takes one entry.
 TEST(ListPrinter, CopiesFollowEachOtherInOneDocumentEachFromANewPage) {
     kvtest::TestApp app;
     ModalScript noMessages(app);
@@ -245,8 +232,7 @@ TEST(ListPrinter, CopiesFollowEachOtherInOneDocumentEachFromANewPage) {
     }
 }
 
-// A failing job call shows the system's text for its error, aborts the
-// document once it was started, and prints nothing after it.
+// The document is aborted once it was started; nothing is printed after it.
 TEST(ListPrinter, AFailingJobCallShowsItsSystemErrorAndAbortsTheDocument) {
     struct Case {
         const char* kind;
@@ -254,27 +240,17 @@ TEST(ListPrinter, AFailingJobCallShowsItsSystemErrorAndAbortsTheDocument) {
         DWORD error;
         std::vector<std::string> calls;
     };
+    const std::string doc = "doc - a.kvd -";
     const Case cases[] = {
-        {"doc", 1, ERROR_NOT_ENOUGH_MEMORY, {"doc - a.kvd - failed"}},
-        {"page",
-         2,
-         ERROR_OUT_OF_PAPER,
-         {"doc - a.kvd -", "page", "end page", "page failed", "abort"}},
-        {"end page",
-         1,
-         ERROR_PRINT_CANCELLED,
-         {"doc - a.kvd -", "page", "end page failed", "abort"}},
+        {"doc", 1, ERROR_NOT_ENOUGH_MEMORY, {doc + " failed"}},
+        {"page", 2, ERROR_OUT_OF_PAPER, {doc, "page", "end page", "page failed", "abort"}},
+        {"end page", 1, ERROR_PRINT_CANCELLED, {doc, "page", "end page failed", "abort"}},
         // The heading of page 2 (text 1 + 3 × 64 + 1).
-        {"text",
-         194,
-         ERROR_DISK_FULL,
-         {"doc - a.kvd -", "page", "end page", "page", "end page", "abort"}},
-        {"text", 5, ERROR_WRITE_FAULT, {"doc - a.kvd -", "page", "end page", "abort"}},
-        {"end doc",
-         1,
-         ERROR_NOT_READY,
-         {"doc - a.kvd -", "page", "end page", "page", "end page", "page", "end page", "page",
-          "end page", "end doc failed", "abort"}},
+        {"text", 194, ERROR_DISK_FULL, {doc, "page", "end page", "page", "end page", "abort"}},
+        {"text", 5, ERROR_WRITE_FAULT, {doc, "page", "end page", "abort"}},
+        {"end doc", 1, ERROR_NOT_READY, {doc, "page", "end page", "page", "end page", "page",
+                                         "end page", "page", "end page", "end doc failed",
+                                         "abort"}},
     };
     for (const Case& c : cases) {
         kvtest::TestApp app;
@@ -293,55 +269,24 @@ TEST(ListPrinter, AFailingJobCallShowsItsSystemErrorAndAbortsTheDocument) {
     }
 }
 
-// ---------------------------------------------------------------- command
-
 TEST(PrintCommand, TheCopiesComeFromThePrinterSettingsWhenTheDialogKeptThemThere) {
-    HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(DEVMODEA));
-    auto* mode = static_cast<DEVMODEA*>(::GlobalLock(handle));
-    mode->dmSize = sizeof(DEVMODEA);
-    mode->dmFields = DM_COPIES;
-    mode->dmCopies = 3;
-    ::GlobalUnlock(handle);
     PRINTDLGA data{};
     data.nCopies = 1;
     data.Flags = PD_USEDEVMODECOPIESANDCOLLATE;
-    data.hDevMode = handle;
+    data.hDevMode = SettingsWithCopies(3);
     EXPECT_EQ(PrintCommand::CopiesOf(data), 3);
     data.Flags = 0;
     data.nCopies = 2;
     EXPECT_EQ(PrintCommand::CopiesOf(data), 2);
+    ::GlobalFree(data.hDevMode);
     data.Flags = PD_USEDEVMODECOPIESANDCOLLATE;
     data.hDevMode = nullptr;
     EXPECT_EQ(PrintCommand::CopiesOf(data), 2);
-    ::GlobalFree(handle);
 }
 
 namespace {
 
-// The main window with entries, its print command printing on a recording
-// device over whatever context the print dialog's answer hands over.
-class PrintCommandTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        Show();
-        main.Printing().SetDeviceFactory([this](HDC dc) {
-            devices.push_back(dc);
-            auto device = std::make_unique<RecordingDevice>(log);
-            if (!failKind.empty())
-                device->FailAt(failKind, 1, ERROR_PRINT_CANCELLED);
-            return device;
-        });
-    }
-    void Print() {
-        kvtest::PressKey(main, 'P', kvtest::Ctrl);
-        kvtest::Drain(main);
-    }
-
-    PrintLog log;
-    std::vector<HDC> devices;
-    std::string failKind;
-};
+using PrintCommandTest = MainWindowTest;
 
 constexpr DWORD AlwaysAsked =
     PD_RETURNDC | PD_NOPAGENUMS | PD_COLLATE | PD_USEDEVMODECOPIESANDCOLLATE;
@@ -354,43 +299,48 @@ void ChooseTwoCopies(zul::Windows::SystemDialog& dialog) {
     EXPECT_EQ(data.nCopies, 1);
     EXPECT_EQ(data.hDC, nullptr);
     data.hDC = ::CreateCompatibleDC(nullptr);
-    data.hDevMode = ::GlobalAlloc(GHND, sizeof(DEVMODEA));
-    auto* mode = static_cast<DEVMODEA*>(::GlobalLock(data.hDevMode));
-    mode->dmSize = sizeof(DEVMODEA);
-    mode->dmFields = DM_COPIES;
-    mode->dmCopies = 2;
-    ::GlobalUnlock(data.hDevMode);
+    data.hDevMode = SettingsWithCopies(2);
     print.Answer(IDOK);
 }
 
 } // namespace
 
-TEST_F(PrintCommandTest, AnEmptyListOrACancelledDialogPrintsNothing) {
-    ModalScript script;
-    Print();
-    EXPECT_TRUE(script.Seen().empty()); // no dialog for an empty list
-
-    main.View().AppendAll(kvtest::Entries({"Abba", "Cream"}), false);
-    main.RefreshAll(); // the menu item, and with it Ctrl+P, enabled
-    DWORD flags = 0;
-    script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
-        flags = dynamic_cast<zul::Windows::PrintDialog&>(dialog).Data().Flags;
-        dialog.Answer(IDCANCEL);
-    });
-    Print();
-    EXPECT_EQ(script.Seen(), (std::vector<std::string>{"print"}));
-    // Nothing selected: no selection choice, all pages.
-    EXPECT_EQ(flags, AlwaysAsked | PD_ALLPAGES | PD_NOSELECTION);
-    EXPECT_TRUE(devices.empty());
-    EXPECT_TRUE(log.calls.empty());
-}
-
-// Printed or failed, the command releases the printer's context; a failed
-// job shows the system's text for its error.
+// On a recording device over whatever context the dialog's answer hands over.
+// An empty list or a cancelled dialog prints nothing. Printed or failed, the
+// command releases the printer's context.
 TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesThePrinter) {
-    main.View().AppendAll(kvtest::Entries({"Abba"}), false);
-    main.View().SetModified(false);
-    main.RefreshAll();
+    PrintLog log;
+    std::vector<HDC> devices;
+    std::string failKind;
+    Show();
+    main.Printing().SetDeviceFactory([&](HDC dc) {
+        devices.push_back(dc);
+        auto device = std::make_unique<RecordingDevice>(log);
+        if (!failKind.empty())
+            device->FailAt(failKind, 1, ERROR_PRINT_CANCELLED);
+        return device;
+    });
+    const auto print = [this] {
+        kvtest::PressKey(main, 'P', kvtest::Ctrl);
+        kvtest::Drain(main);
+    };
+    {
+        ModalScript script;
+        print();
+        EXPECT_TRUE(script.Seen().empty()); // no dialog for an empty list
+        Load(kvtest::Entries({"Abba"}));    // the menu item, and with it Ctrl+P, enabled
+        DWORD flags = 0;
+        script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
+            flags = dynamic_cast<zul::Windows::PrintDialog&>(dialog).Data().Flags;
+            dialog.Answer(IDCANCEL);
+        });
+        print();
+        EXPECT_EQ(script.Seen(), (std::vector<std::string>{"print"}));
+        // Nothing selected: no selection choice, all pages.
+        EXPECT_EQ(flags, AlwaysAsked | PD_ALLPAGES | PD_NOSELECTION);
+        EXPECT_TRUE(devices.empty());
+        EXPECT_TRUE(log.calls.empty());
+    }
     for (const std::string fail : {"", "doc"}) {
         log = PrintLog();
         devices.clear();
@@ -399,7 +349,7 @@ TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesTheP
         script.ThenSystem(&ChooseTwoCopies);
         if (!fail.empty())
             script.ExpectMessage(zul::Windows::SystemErrorText(ERROR_PRINT_CANCELLED));
-        Print();
+        print();
         EXPECT_TRUE(script.Finished());
         const std::vector<std::string> printed = {"doc -  -", "page",     "end page",
                                                   "page",     "end page", "end doc"};

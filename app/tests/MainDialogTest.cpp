@@ -1,51 +1,18 @@
-// The main window in this test program: commands as menus and accelerators
-// send them, keys through the window's own pre-translation, its dialogs
-// answered through RunModal, its settings in the test program's own registry
-// key.
+// The main window: commands as menus and accelerators send them, keys through
+// its own pre-translation, its dialogs answered through RunModal.
 #include "app/EntryDialog.h"
-#include "app/MainDialog.h"
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
-#include "resources/resource.h"
 #include "support/win32/CellEdit.h"
-#include "support/win32/WinApp.h"
-#include "testkit/Entries.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
-#include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
 
-#include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
-
-#include <functional>
-#include <string>
-#include <vector>
-
 using kolvane::MainDialog;
-using kvtest::ModalScript;
-using kvtest::TextOf;
+using namespace kvtest;
 using zul::Windows::Dialog;
-using zul::Windows::WinApp;
 
 namespace {
-
-using kvtest::Alt;
-using kvtest::Command;
-using kvtest::Ctrl;
-using kvtest::Drain;
-using kvtest::Entry;
-using kvtest::MenuChecked;
-using kvtest::MenuEnabled;
-using kvtest::MenuResource;
-using kvtest::PressKey;
-using kvtest::SelectedRows;
-using kvtest::SelectRows;
 
 bool ExportMenuEnabled(HWND window) {
     return kvtest::MenuPositionEnabled(::GetSubMenu(::GetMenu(window), 3), 1);
@@ -55,10 +22,9 @@ class MainDialogTest : public MainWindowTest {
 protected:
     void Open(const std::vector<std::string>& artists = {}) { Show(kvtest::Entries(artists)); }
     HWND Window() const { return main.Handle(); }
-    // Each setting as the window shows it: the button row (flag, "Schließen"
-    // and "Hilfe" visible, menu check), the delete question, Hot-Edit (flag,
-    // menu check, the panes editable), the folders (work, KVD, CSV, INI) and
-    // the export fields.
+    // Each setting as the window shows it: button row (flag, both buttons
+    // visible, menu check), delete question, Hot-Edit (flag, menu check, panes
+    // editable), the folders (work, KVD, CSV, INI), the export fields.
     std::string ShownSettings() {
         const auto bit = [](bool on) { return on ? '1' : '0'; };
         const auto visible = [&](int id) {
@@ -75,8 +41,6 @@ protected:
 };
 
 } // namespace
-
-// ---------------------------------------------------------------- resources
 
 TEST(MainWindowResources, TheMenuWithItsTextsAndIds) {
     EXPECT_EQ(MenuResource(IDR_MENU_MAIN), "&Datei\n"
@@ -126,8 +90,6 @@ TEST(MainWindowResources, TheMenuWithItsTextsAndIds) {
 
 }
 
-// ---------------------------------------------------------------- settings
-
 TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKeys) {
     Open();
     EXPECT_EQ(ShownSettings(), "buttons 0000 ask 1 hot 1111 .\\ .\\ .\\ .\\ 55"); // fields 0x37
@@ -135,9 +97,9 @@ TEST_F(MainDialogTest, FirstStartUsesTheDefaultsAndDestroyingWritesTheWindowsKey
     // Destroying the window writes its own keys beside the record list's.
     ::DestroyWindow(Window());
     ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
-    EXPECT_TRUE(store->GetBool("DelChk", false));
     unsigned char none = 0xEE, fields = 0;
     store->GetBinary("ExportFields", 1, &none, &fields);
+    EXPECT_TRUE(store->GetBool("DelChk", false));
     EXPECT_EQ(fields, 0x37);
     EXPECT_EQ(store->GetString("WorkDir", ""), ".\\");
     store->CloseSection();
@@ -161,10 +123,8 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
 
     // The button row below the list: "Schließen" first from the left,
     // "Hilfe" first from the right.
-    HWND close = ::GetDlgItem(Window(), MainDialog::CloseButtonId);
-    HWND help = ::GetDlgItem(Window(), MainDialog::HelpButtonId);
-    const RECT closeRect = zul::Windows::Window(close).RectInParent();
-    const RECT helpRect = zul::Windows::Window(help).RectInParent();
+    const RECT closeRect = main.Item(MainDialog::CloseButtonId).RectInParent();
+    const RECT helpRect = main.Item(MainDialog::HelpButtonId).RectInParent();
     const RECT listRect = zul::Windows::Window(List()).RectInParent();
     const RECT client = zul::Windows::Window(Window()).ClientRect();
     EXPECT_EQ(closeRect.left, listRect.left);
@@ -173,17 +133,13 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
 
     // Off again with Ctrl+Alt+B: no row is kept free, and that is stored.
     PressKey(main, 'B', Ctrl | Alt);
-    EXPECT_FALSE(main.ShowsButtons());
-    EXPECT_FALSE(::IsWindowVisible(close));
-    EXPECT_FALSE(MenuChecked(Window(), IDM_BUTTONS));
+    EXPECT_EQ(ShownSettings().substr(0, 12), "buttons 0000");
     EXPECT_GT(zul::Windows::Window(List()).RectInParent().bottom, listRect.bottom);
     ::DestroyWindow(Window());
     ASSERT_TRUE(store->OpenSection(kolvane::MainWindowSection));
     EXPECT_FALSE(store->GetBool("MainButtons", true));
     store->CloseSection();
 }
-
-// ---------------------------------------------------------------- states
 
 // The list commands' states are RecordListDialogTest's; here the entry
 // commands and the main window's keys for the views.
@@ -222,8 +178,6 @@ TEST_F(MainDialogTest, CommandStatesFollowTheEntriesTheSelectionAndTheViews) {
     PressKey(main, 'G', Ctrl | Alt);
     EXPECT_FALSE(main.ShowsGrid());
 }
-
-// ---------------------------------------------------------------- entries
 
 TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
     Open({"A", "B", "C", "D", "E"});
@@ -281,22 +235,21 @@ TEST_F(MainDialogTest, DoubleClickInsertsOrChangesAndNoEmptyOrUnchangedEntryIsSt
                   "Abba");
         kvtest::Press(d, IDOK); // unchanged
     });
+    const auto doubleClick = [&](LPARAM at) {
+        ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        ::SendMessageA(List(), WM_LBUTTONUP, 0, at);
+        Drain(main);
+    };
     RECT client{};
     ::GetClientRect(List(), &client);
     const LPARAM empty = MAKELPARAM(10, client.bottom - 5); // below the rows
-    ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, empty);
-    ::SendMessageA(List(), WM_LBUTTONUP, 0, empty);
-    Drain(main);
+    doubleClick(empty);
     EXPECT_EQ(main.View().RowCount(), 2);
-
     SelectRows(List(), {0});
-    const LPARAM onRow = kvtest::RowPoint(List(), 0);
-    ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, onRow);
-    ::SendMessageA(List(), WM_LBUTTONUP, 0, onRow);
-    Drain(main);
+    doubleClick(kvtest::RowPoint(List(), 0));
 
     SelectRows(List(), {0, 1}); // more than one: nothing
-    ::SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, empty);
+    doubleClick(empty);
     PressKey(main, VK_RETURN);
     Command(main.Handle(), IDM_CHANGE);
     Drain(main);
@@ -305,9 +258,7 @@ TEST_F(MainDialogTest, DoubleClickInsertsOrChangesAndNoEmptyOrUnchangedEntryIsSt
     EXPECT_FALSE(main.View().IsModified());
 }
 
-// Saving a collection whose file was removed since it was loaded asks
-// nothing and writes the file anew. (Loading and saving otherwise are the
-// flows'.)
+// Saving asks nothing. (Loading and saving otherwise are the flows'.)
 TEST_F(MainDialogTest, CtrlSWritesAFileRemovedSinceLoadingAnew) {
     kvtest::TempFolder folder;
     const std::string path = folder.File("Haupt.kvd");
@@ -327,10 +278,7 @@ TEST_F(MainDialogTest, CtrlSWritesAFileRemovedSinceLoadingAnew) {
     EXPECT_EQ(written.size(), 1u);
 }
 
-// ---------------------------------------------------------------- keys, closing
-
-// Escape does nothing, also with the button row shown; New and closing ask
-// to save a changed collection first.
+// Escape does nothing, also with the button row shown.
 TEST_F(MainDialogTest, EscapeDoesNothingAndNewOrClosingAsksToSaveAChangedCollection) {
     Open({"Abba"});
     main.View().Add(Entry("Beatles"));
@@ -365,8 +313,7 @@ TEST_F(MainDialogTest, EscapeDoesNothingAndNewOrClosingAsksToSaveAChangedCollect
     EXPECT_EQ(script.Seen().size(), 3u);
 }
 
-// Enter on a button of the button row, reached with Tab, presses that button
-// and changes no entry.
+// Enter on a button of the button row presses it and changes no entry.
 TEST_F(MainDialogTest, HelpCommandsOpenTheStartPageAndTheWindowsPageAndEnterPressesAButton) {
     kvtest::TestApp app; // records the pages asked for
     store = app.Settings();
@@ -396,8 +343,6 @@ TEST_F(MainDialogTest, RightClickShowsTheContextMenuWithTheStatesOfTheSelection)
     // A click on a selected row keeps the selection: all three.
     EXPECT_EQ(kvtest::RowContextMenu(main, List(), 2), "1007+ 1005- 1006+ 1017- 1018+ ");
 }
-
-// ---------------------------------------------------------------- keys
 
 namespace {
 
@@ -469,8 +414,8 @@ TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
     EXPECT_EQ(script.Seen().size(), 2u);
 }
 
-// At the focused row while it shows; scrolled out of view above or below, at
-// the list's top left corner.
+// Scrolled out of view above or below, the focused row's menu is at the
+// list's top left corner.
 TEST_F(MainDialogTest, ShiftF10AndTheMenuKeyOpenTheContextMenuAtTheFocusedRow) {
     std::vector<std::string> artists;
     for (int i = 0; i < 60; ++i)

@@ -1,17 +1,24 @@
 #pragma once
 
 // The main window of a test: created and shown as the program shows it, the
-// list focused, its settings and the import window's cleared in the test
-// program's registry key before and after; destroyed (settings written) at
-// the end unless the test closed it.
+// list focused, its settings and the import window's cleared before and after;
+// destroyed (settings written) at the end unless the test closed it. With the
+// test kit's helpers every test of it uses.
 #include "app/MainDialog.h"
 #include "core/DiscEntry.h"
 #include "exchange/SettingsSections.h"
 #include "support/win32/WinApp.h"
+#include "testkit/Entries.h"
+#include "testkit/win32/Input.h"
+#include "testkit/win32/ListRows.h"
+#include "testkit/win32/Menus.h"
+#include "testkit/win32/ModalScript.h"
 #include "testkit/win32/Pump.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 class MainWindowTest : public testing::Test {
 protected:

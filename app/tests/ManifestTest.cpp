@@ -1,11 +1,7 @@
-// The program's manifest (in the program's test programs, as in Kolvane.exe):
-// the list views and buttons come from version 6 of the common controls, and
-// the program says it scales for the screen itself.
+// The program's manifest, in the test programs as in Kolvane.exe.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-
-#include <string>
 
 TEST(Manifest, ButtonsComeFromCommonControlsSixAndTheProgramIsDpiAware) {
     HMODULE self = ::GetModuleHandleA(nullptr);

@@ -78,7 +78,7 @@ TEST(Collection, RowsFollowTheSortInForceAndTheEntriesKeepTheirOrder) {
     EXPECT_EQ(EntryOrder(c), "Zender,Adams,Berio,adams");
 }
 
-TEST(Collection, AddingLaysTheRowsOutInTheSortInForceWithItsTieBreak) {
+TEST(Collection, AddingAndCollectingFollowTheSortInForceWithItsTieBreak) {
     Collection c;
     c.AppendAll({Entry("b", "x", "1990"), Entry("a"), Entry("b", "y", "2001")});
     c.SortColumnClicked(ArtistColumn);
@@ -88,6 +88,13 @@ TEST(Collection, AddingLaysTheRowsOutInTheSortInForceWithItsTieBreak) {
     EXPECT_EQ(c.GetAt(0).Year + "," + c.GetAt(1).Year + "," + c.GetAt(2).Year, "2001,1995,1990");
     EXPECT_EQ(c.EntryIndexAt(1), 3u);
     EXPECT_EQ(c.GetAt(3).Artist, "a");
+    EXPECT_TRUE(c.GetAt(4).IsEmpty()); // past the rows
+
+    // Collecting follows the rows too.
+    DiscCollection picked(1);
+    EXPECT_EQ(c.CollectRows(IndexArray{0, 3, 4}, picked), 2);
+    ASSERT_EQ(picked.size(), 3u); // appended behind what was there
+    EXPECT_EQ(picked[1].Year + picked[2].Artist, "2001a");
 }
 
 TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
@@ -121,17 +128,6 @@ TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
     }
 }
 
-TEST(Collection, CollectingFollowsTheRows) {
-    Collection c;
-    c.AppendAll(Entries({"c", "a", "b"}));
-    c.SortColumnClicked(ArtistColumn);
-    DiscCollection picked(1);
-    EXPECT_EQ(c.CollectRows(IndexArray{0, 2, 3}, picked), 2);
-    ASSERT_EQ(picked.size(), 3u); // appended behind what was there
-    EXPECT_EQ(picked[1].Artist + picked[2].Artist, "ac");
-    EXPECT_TRUE(c.GetAt(3).IsEmpty());
-}
-
 TEST(Collection, ClearPutsTheChangedDefaultSortIntoForce) {
     Collection c;
     c.AppendAll({Entry("a", "2"), Entry("b", "1")});
@@ -152,18 +148,10 @@ TEST(Collection, ClearPutsTheChangedDefaultSortIntoForce) {
 // Every field, umlauts in either case as code page 1252 maps them, line
 // breaks as characters; from the row after the focus, without wrap-around.
 TEST(Collection, SearchWalksTheRowsInDisplayOrder) {
-    const std::string uber = "\xFC"
-                             "ber";
-    DiscEntry notes = Entry("Mahler");
-    notes.Notes = "Zeile eins\r\nsteht \xDC"
-                  "BER der zweiten";
-    DiscEntry tracks = Entry("Berg");
-    tracks.Tracks = "1. Stra\xDF"
-                    "e";
+    const std::string uber = "\xFC" "ber";
     Collection c;
-    c.AppendAll({Entry("\xE4rger"), notes, tracks,
-                 Entry("Adams", "\xDC"
-                                "BER alles")});
+    c.AppendAll({Entry("\xE4rger"), Entry("Mahler", "", "", "", "", "eins\r\nsteht \xDC" "BER"),
+                 Entry("Berg", "", "", "", "1. Stra\xDF" "e"), Entry("Adams", "\xDC" "BER alles")});
     c.SortColumnClicked(ArtistColumn); // Adams, Berg, Mahler, ärger
     EXPECT_EQ(c.FindRow(uber, -1, true), 0);
     EXPECT_EQ(c.FindRow(uber, 0, true), 2);

@@ -1,9 +1,14 @@
+// The entry and the small helpers around it: removing entries by index, the
+// index array, the window title.
 #include "core/DiscEntry.h"
+#include "core/DocumentTitle.h"
+#include "core/EntryRemoval.h"
+#include "core/IndexArray.h"
 #include "testkit/Entries.h"
 
 #include <gtest/gtest.h>
 
-using kolvane::DiscEntry;
+using namespace kolvane;
 using kvtest::Entry;
 
 // Bytes compare unsigned, case matters, and the first differing field in
@@ -16,7 +21,8 @@ TEST(DiscEntry, CompareAllIsByteWiseInFieldOrder) {
     EXPECT_GT(Entry("B").CompareAll(laterNotes), 0);
 }
 
-TEST(DiscEntry, ClearAllAndIsEmpty) {
+// The case folding itself is checked through Collection::FindRow.
+TEST(DiscEntry, ClearAllIsEmptyAndMatchesText) {
     DiscEntry e;
     EXPECT_TRUE(e.IsEmpty());
     e.Notes = "x";
@@ -24,16 +30,42 @@ TEST(DiscEntry, ClearAllAndIsEmpty) {
     e.Artist = "y";
     e.ClearAll();
     EXPECT_TRUE(e.IsEmpty());
-    EXPECT_EQ(e.CompareAll(DiscEntry{}), 0);
+    e.Artist = "\xE4rger";
+    e.Notes = "1. Stra\xDF" "e\r\n2";
+    EXPECT_TRUE(e.MatchesText("\xC4RGER")); // Ä matches ä, in the first field
+    EXPECT_TRUE(e.MatchesText("\r\n2"));    // line breaks are characters, in the last
+    EXPECT_FALSE(e.MatchesText("STRASSE"));
 }
 
-TEST(DiscEntry, MatchesTextIgnoresCaseAsCodePage1252Does) {
-    DiscEntry e;
-    e.Tracks = "1. Stra\xDF"
-               "e\r\n2. \xE4rger";          // "Straße", "ärger"
-    EXPECT_TRUE(e.MatchesText("\xC4RGER")); // Ä matches ä
-    EXPECT_TRUE(e.MatchesText("stra\xDF")); // ß stays ß
-    EXPECT_FALSE(e.MatchesText("STRASSE"));
-    EXPECT_TRUE(e.MatchesText("\r\n2")); // line breaks are characters
-    EXPECT_FALSE(e.MatchesText("Beatles"));
+TEST(EntryRemoval, DuplicateAndOutOfRangeIndicesRemoveNothingExtra) {
+    DiscCollection entries = kvtest::Entries({"0", "1", "2", "3"});
+    EXPECT_EQ(RemoveEntries(entries, {1, 1, 9}), 1u);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].Artist + entries[1].Artist + entries[2].Artist, "023");
+    EXPECT_EQ(RemoveEntries(entries, {}), 0u);
+    EXPECT_EQ(RemoveEntries(entries, {0, 1, 2}), 3u);
+    EXPECT_TRUE(entries.empty());
+}
+
+TEST(IndexArray, SortsAsUnsignedNumbersBothWays) {
+    IndexArray indices{2, 0xFFFFFFFFu, 0, 10, 2};
+    indices.Add(0x80000000u);
+    indices.SortAscending();
+    EXPECT_EQ(indices.Values(),
+              (std::vector<std::uint32_t>{0, 2, 2, 10, 0x80000000u, 0xFFFFFFFFu}));
+    indices.SortDescending();
+    EXPECT_EQ(indices.Values(),
+              (std::vector<std::uint32_t>{0xFFFFFFFFu, 0x80000000u, 10, 2, 2, 0}));
+    EXPECT_EQ(indices.Size(), 6u);
+    EXPECT_EQ(indices[0], 0xFFFFFFFFu);
+    indices.Clear();
+    EXPECT_TRUE(indices.IsEmpty());
+}
+
+TEST(DocumentTitle, TheFourStates) {
+    const char* app = "Kolvane-Verwaltung";
+    EXPECT_EQ(DocumentTitle(false, "", app), "Kolvane-Verwaltung");
+    EXPECT_EQ(DocumentTitle(true, "", app), " * Kolvane-Verwaltung");
+    EXPECT_EQ(DocumentTitle(false, "discs.kvd", app), "discs.kvd - Kolvane-Verwaltung");
+    EXPECT_EQ(DocumentTitle(true, "discs.kvd", app), " * discs.kvd - Kolvane-Verwaltung");
 }

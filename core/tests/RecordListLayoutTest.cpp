@@ -26,11 +26,8 @@ RecordListMetrics Metrics(int bx, int by, int buttonRows) {
 } // namespace
 
 TEST(RecordListLayout, DefaultPaneSizeWithBaseUnitsSixByThirteen) {
-    const int pane = HorizontalUnitsToPixels(160, 6);
-    const int notes = VerticalUnitsToPixels(60, 13);
-    EXPECT_EQ(pane, 240);
-    EXPECT_EQ(notes, 97);
-    const auto p = PlaceRecordList(Metrics(6, 13, 0), 579, 357, true, pane, notes);
+    const auto p = PlaceRecordList(Metrics(6, 13, 0), 579, 357, true,
+                                   HorizontalUnitsToPixels(160, 6), VerticalUnitsToPixels(60, 13));
     EXPECT_EQ(p.list, (PixelRect{10, 11, 336, 321}));
     EXPECT_EQ(p.status, (PixelRect{10, 329, 569, 346}));
     EXPECT_EQ(p.splitterVRange, (PixelRect{85, 0, 491, 329}));
@@ -43,27 +40,23 @@ TEST(RecordListLayout, DefaultPaneSizeWithBaseUnitsSixByThirteen) {
     EXPECT_EQ(p.notesHeight, 97);
 }
 
-TEST(RecordListLayout, NarrowWindowKeepsTheListOneButtonWideAndShrinksThePane) {
-    const auto m = Metrics(6, 13, 0);
-    const auto p = PlaceRecordList(m, 300, 357, true, 240, 97);
-    EXPECT_EQ(p.list.Width(), m.buttonWidth);
+TEST(RecordListLayout, NarrowWindowHiddenPaneClampedNotesAndATinyPane) {
+    // A narrow window keeps the list one button wide and shrinks the pane.
+    const auto narrow = Metrics(6, 13, 0);
+    auto p = PlaceRecordList(narrow, 300, 357, true, 240, 97);
+    EXPECT_EQ(p.list.Width(), narrow.buttonWidth);
     EXPECT_EQ(p.paneWidth, 212);
     EXPECT_EQ(p.splitterVPosition, 88);
-    EXPECT_EQ(p.list.right, p.splitterVPosition - m.splitterVHalf);
-}
-
-TEST(RecordListLayout, HiddenPaneGivesTheListTheFullWidthLessBothMargins) {
-    const auto p = PlaceRecordList(Metrics(7, 13, 1), 700, 400, false, 240, 97);
+    EXPECT_EQ(p.list.right, p.splitterVPosition - narrow.splitterVHalf);
+    // A hidden pane gives the list the full width less both margins.
+    const auto m = Metrics(7, 13, 1);
+    p = PlaceRecordList(m, 700, 400, false, 240, 97);
     EXPECT_FALSE(p.paneShown);
     EXPECT_EQ(p.list.left, 12);
     EXPECT_EQ(p.list.right, 700 - 12);
     EXPECT_EQ(p.paneWidth, 240);
-}
-
-TEST(RecordListLayout, NotesHeightFollowsTheClampedBarAndATinyPaneIsWidened) {
-    const auto m = Metrics(7, 13, 1);
     // Notes taller than the range allows: the bar stops at its top edge.
-    auto p = PlaceRecordList(m, 700, 400, true, 280, 390);
+    p = PlaceRecordList(m, 700, 400, true, 280, 390);
     EXPECT_EQ(p.splitterHPosition, p.splitterHRange.top);
     EXPECT_EQ(p.notesHeight, 400 - p.splitterHRange.top);
     // A stored pane width of 5 pixels: the pane starts where the bar may go at

@@ -10,7 +10,6 @@
 
 #include <filesystem>
 
-using kolvane::CdPlayerIniExporter;
 using kolvane::DiscEntry;
 using testing::ElementsAre;
 
@@ -21,48 +20,43 @@ DiscEntry Entry(const char* discId, const char* artist, const char* title, const
     return kvtest::Entry(artist, title, "1999", discId, tracks, "not exported");
 }
 
+class CdPlayerIniExporter : public testing::Test {
+protected:
+    std::string Written() const { return kvtest::ReadText(path); }
+
+    kvtest::TempFolder folder;
+    std::string path = folder.File("cdplayer.ini");
+    kvtest::RecordingReporter reporter;
+    kolvane::CdPlayerIniExporter exporter{reporter};
+};
+
 } // namespace
 
-TEST(CdPlayerIniExporter, NewFileGetsOneSectionPerDiscIdInTheCdPlayersKeyOrder) {
-    kvtest::TempFolder folder;
-    kvtest::RecordingReporter reporter;
-    CdPlayerIniExporter exporter(reporter);
+// Entries without a disc id are left out; with none at all, no file is made.
+TEST_F(CdPlayerIniExporter, NewFileGetsOneSectionPerDiscIdInTheCdPlayersKeyOrder) {
+    exporter.Export({Entry("", "a", "b", "c")}, path);
+    exporter.Export({}, path);
+    EXPECT_THAT(reporter.warnings, ElementsAre(IDS_WARN_501, IDS_WARN_501));
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    reporter.warnings.clear();
     exporter.Export({Entry("1A2B", "Art", "Tit", "a\r\n\r\n  b  "), Entry("", "x", "no id", "t"),
                      Entry("FF", "", "", "")},
-                    folder.File("cdplayer.ini"));
+                    path);
     EXPECT_TRUE(reporter.errors.empty());
     EXPECT_TRUE(reporter.warnings.empty());
-    EXPECT_EQ(kvtest::ReadText(folder.File("cdplayer.ini")), "[1A2B]\r\n"
-                                                             "EntryType=1\r\n"
-                                                             "Title=Tit\r\n"
-                                                             "Artist=Art\r\n"
-                                                             "NumTracks=2\r\n"
-                                                             "0=a\r\n"
-                                                             "1=b\r\n"
-                                                             "Order=0 1\r\n"
-                                                             "NumPlay=2\r\n"
-                                                             "[FF]\r\n"
-                                                             "EntryType=1\r\n"
-                                                             "Title=\r\n"
-                                                             "Artist=\r\n"
-                                                             "NumTracks=0\r\n"
-                                                             "Order=\r\n"
-                                                             "NumPlay=0\r\n");
+    EXPECT_EQ(Written(), "[1A2B]\r\nEntryType=1\r\nTitle=Tit\r\nArtist=Art\r\nNumTracks=2\r\n"
+                         "0=a\r\n1=b\r\nOrder=0 1\r\nNumPlay=2\r\n"
+                         "[FF]\r\nEntryType=1\r\nTitle=\r\nArtist=\r\nNumTracks=0\r\n"
+                         "Order=\r\nNumPlay=0\r\n");
 }
 
 // The other lines, sections and keys stay as they were, in their own letter
 // case and line ends; track keys beyond the new count stay too.
-TEST(CdPlayerIniExporter, ExistingFileChangesOnlyTheExportedKeys) {
-    const std::string above = "; kept by the CD player\r\n"
-                              "[Settings]\r\n"
-                              "IntroTime=10\r\n"
-                              "\r\n"
-                              "[abc]\r\n"
-                              "EntryType=1\r\n";
-    const std::string below = "Other=keep\r\n"
-                              "\r\n"
-                              "[zzz]\n"
-                              "Title=untouched\n";
+TEST_F(CdPlayerIniExporter, ExistingFileChangesOnlyTheExportedKeys) {
+    const std::string above = "; kept by the CD player\r\n[Settings]\r\nIntroTime=10\r\n\r\n"
+                              "[abc]\r\nEntryType=1\r\n";
+    const std::string below = "Other=keep\r\n\r\n[zzz]\nTitle=untouched\n";
     std::string oldTracks;
     std::string newTracks;
     std::string newKeys;
@@ -73,35 +67,17 @@ TEST(CdPlayerIniExporter, ExistingFileChangesOnlyTheExportedKeys) {
             newKeys += std::to_string(i) + "=new " + std::to_string(i) + "\r\n";
         }
     }
-    kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("cdplayer.ini"),
-                      above + "artist=Old artist\r\ntitle=Old title\r\nNumTracks=12\r\n" +
-                          oldTracks + "Order=0 1 2 3 4 5 6 7 8 9 10 11\r\nNumPlay=12\r\n" + below);
-    kvtest::RecordingReporter reporter;
-    CdPlayerIniExporter exporter(reporter);
-    exporter.Export({Entry("ABC", "New artist", "New title", newTracks.c_str())},
-                    folder.File("cdplayer.ini"));
+    kvtest::WriteText(path, above + "artist=Old artist\r\ntitle=Old title\r\nNumTracks=12\r\n" +
+                                oldTracks + "Order=0 1 2 3 4 5 6 7 8 9 10 11\r\nNumPlay=12\r\n" +
+                                below);
+    exporter.Export({Entry("ABC", "New artist", "New title", newTracks.c_str())}, path);
     EXPECT_TRUE(reporter.errors.empty());
-    EXPECT_EQ(kvtest::ReadText(folder.File("cdplayer.ini")),
+    EXPECT_EQ(Written(),
               above + "artist=New artist\r\ntitle=New title\r\nNumTracks=10\r\n" + newKeys +
                   "10=old 10\r\n11=old 11\r\nOrder=0 1 2 3 4 5 6 7 8 9\r\nNumPlay=10\r\n" + below);
 }
 
-TEST(CdPlayerIniExporter, NothingWithADiscIdLeavesTheFileUncreated) {
-    kvtest::TempFolder folder;
-    kvtest::RecordingReporter reporter;
-    CdPlayerIniExporter exporter(reporter);
-    exporter.Export({Entry("", "a", "b", "c")}, folder.File("cdplayer.ini"));
-    exporter.Export({}, folder.File("cdplayer.ini"));
-    EXPECT_THAT(reporter.warnings, ElementsAre(IDS_WARN_501, IDS_WARN_501));
-    EXPECT_TRUE(reporter.errors.empty());
-    EXPECT_FALSE(std::filesystem::exists(folder.File("cdplayer.ini")));
-}
-
-TEST(CdPlayerIniExporter, FailingWriteStopsAndKeepsWhatWasWritten) {
-    kvtest::TempFolder folder;
-    kvtest::RecordingReporter reporter;
-    CdPlayerIniExporter exporter(reporter);
+TEST_F(CdPlayerIniExporter, FailingWriteStopsAndKeepsWhatWasWritten) {
     exporter.Export({Entry("A", "", "t", "")}, folder.File("missing folder/cdplayer.ini"));
     EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_001));
 
@@ -109,16 +85,9 @@ TEST(CdPlayerIniExporter, FailingWriteStopsAndKeepsWhatWasWritten) {
     // title would add lines of its own.
     reporter.errors.clear();
     exporter.Export({Entry("A", "", "t", ""), Entry("B]", "", "u", ""), Entry("C", "", "v", "")},
-                    folder.File("cdplayer.ini"));
-    exporter.Export({Entry("D", "", "x\r\n[E]", "")}, folder.File("cdplayer.ini"));
+                    path);
+    exporter.Export({Entry("D", "", "x\r\n[E]", "")}, path);
     EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_001, IDS_ERR_001));
-    EXPECT_EQ(kvtest::ReadText(folder.File("cdplayer.ini")), "[A]\r\n"
-                                                             "EntryType=1\r\n"
-                                                             "Title=t\r\n"
-                                                             "Artist=\r\n"
-                                                             "NumTracks=0\r\n"
-                                                             "Order=\r\n"
-                                                             "NumPlay=0\r\n"
-                                                             "[D]\r\n"
-                                                             "EntryType=1\r\n");
+    EXPECT_EQ(Written(), "[A]\r\nEntryType=1\r\nTitle=t\r\nArtist=\r\nNumTracks=0\r\n"
+                         "Order=\r\nNumPlay=0\r\n[D]\r\nEntryType=1\r\n");
 }

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,12 +25,6 @@ fs::path HelpFolder() {
     return fs::path(KV_SOURCE_DIR) / "help";
 }
 
-std::string LowerAscii(std::string text) {
-    for (char& c : text)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return text;
-}
-
 std::string ReadPage(const fs::path& file) {
     return kvtest::ReadText(file.string());
 }
@@ -37,55 +32,45 @@ std::string ReadPage(const fs::path& file) {
 // Values of an attribute (written name="value" or name='value') anywhere in a page. The name must
 // stand after white space, so that href does not match inside data-href.
 std::vector<std::string> AttributeValues(const std::string& page, const std::string& name) {
+    const std::regex attribute("\\s" + name + "=(\"([^\"]*)\"|'([^']*)')", std::regex::icase);
     std::vector<std::string> values;
-    const std::string lower = LowerAscii(page);
-    const std::string key = name + "=";
-    for (size_t at = lower.find(key); at != std::string::npos; at = lower.find(key, at + 1)) {
-        if (at == 0 || std::string(" \t\r\n").find(lower[at - 1]) == std::string::npos)
-            continue;
-        size_t open = at + key.size();
-        if (open >= page.size() || (page[open] != '"' && page[open] != '\''))
-            continue;
-        size_t close = page.find(page[open], open + 1);
-        if (close == std::string::npos)
-            continue;
-        values.push_back(page.substr(open + 1, close - open - 1));
-    }
+    for (std::sregex_iterator at(page.begin(), page.end(), attribute), end; at != end; ++at)
+        values.push_back((*at)[2].matched ? (*at)[2].str() : (*at)[3].str());
     return values;
 }
 
-std::set<std::string> IdsOf(const std::string& page) {
-    std::vector<std::string> ids = AttributeValues(page, "id");
-    return {ids.begin(), ids.end()};
+std::vector<fs::path> FilesIn(const fs::path& folder) {
+    std::vector<fs::path> files{fs::directory_iterator(folder), fs::directory_iterator()};
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
-std::vector<fs::path> PagesIn(const fs::path& folder) {
-    std::vector<fs::path> pages;
-    for (const auto& item : fs::directory_iterator(folder)) {
-        if (item.is_regular_file() && item.path().extension() == ".html")
-            pages.push_back(item.path());
+// The ids in each file of the folder.
+std::map<fs::path, std::set<std::string>> IdsIn(const fs::path& folder) {
+    std::map<fs::path, std::set<std::string>> ids;
+    for (const fs::path& file : FilesIn(folder)) {
+        const std::vector<std::string> values = AttributeValues(ReadPage(file), "id");
+        ids[file] = {values.begin(), values.end()};
     }
-    std::sort(pages.begin(), pages.end());
-    return pages;
+    return ids;
 }
 
 // A topic is "page" or "page#anchor"; the program splits at the last "#". An
 // anchor is also written <a name=...> for old browsers.
 Problems MissingTopics(const fs::path& folder, const std::vector<std::string>& topics) {
     Problems problems;
+    auto ids = IdsIn(folder);
     for (const std::string& topic : topics) {
-        size_t hash = topic.rfind('#');
-        std::string page = topic.substr(0, hash);
-        std::string anchor = hash == std::string::npos ? "" : topic.substr(hash + 1);
-        if (!fs::is_regular_file(folder / page)) {
+        const size_t hash = topic.rfind('#');
+        const fs::path page = folder / topic.substr(0, hash);
+        const std::string anchor = hash == std::string::npos ? "" : topic.substr(hash + 1);
+        if (!fs::is_regular_file(page))
             problems.push_back("page missing: " + topic);
-        } else if (!anchor.empty() && IdsOf(ReadPage(folder / page)).count(anchor) == 0) {
+        else if (!anchor.empty() && ids[page].count(anchor) == 0)
             problems.push_back("anchor missing: " + topic);
-        } else if (!anchor.empty() &&
-                   ReadPage(folder / page).find("<a name=\"" + anchor + "\"></a>") ==
-                       std::string::npos) {
+        else if (!anchor.empty() &&
+                 ReadPage(page).find("<a name=\"" + anchor + "\"></a>") == std::string::npos)
             problems.push_back("no anchor for old browsers: " + topic);
-        }
     }
     return problems;
 }
@@ -94,43 +79,29 @@ Problems MissingTopics(const fs::path& folder, const std::vector<std::string>& t
 // anchors; the pages run no scripts and reach nothing on the network.
 Problems BrokenReferences(const fs::path& folder) {
     Problems problems;
-    std::map<fs::path, std::set<std::string>> idsByFile;
-    auto idsOf = [&idsByFile](const fs::path& file) -> const std::set<std::string>& {
-        auto found = idsByFile.find(file);
-        if (found == idsByFile.end())
-            found = idsByFile.emplace(file, IdsOf(ReadPage(file))).first;
-        return found->second;
-    };
-    for (const fs::path& file : PagesIn(folder)) {
+    auto ids = IdsIn(folder);
+    for (const fs::path& file : FilesIn(folder)) {
         const std::string name = file.filename().string();
         const std::string page = ReadPage(file);
-        if (LowerAscii(page).find("<script") != std::string::npos)
+        if (file.extension() == ".css" && page.find("url(") != std::string::npos)
+            problems.push_back(name + ": loads a resource");
+        if (file.extension() != ".html")
+            continue;
+        if (std::regex_search(page, std::regex("<script", std::regex::icase)))
             problems.push_back(name + ": has a script");
-        std::vector<std::string> refs = AttributeValues(page, "href");
-        std::vector<std::string> sources = AttributeValues(page, "src");
-        refs.insert(refs.end(), sources.begin(), sources.end());
-        for (const std::string& ref : refs) {
-            size_t colon = ref.find(':');
-            size_t end = ref.find_first_of("/#?");
-            if (ref.rfind("//", 0) == 0 || (colon != std::string::npos && colon < end)) {
+        for (const std::string& ref : AttributeValues(page, "(?:href|src)")) {
+            const size_t colon = ref.find(':');
+            const size_t hash = ref.find('#');
+            const std::string anchor = hash == std::string::npos ? "" : ref.substr(hash + 1);
+            const std::string path = ref.substr(0, hash);
+            const fs::path target = path.empty() ? file : folder / path;
+            if (ref.rfind("//", 0) == 0 ||
+                (colon != std::string::npos && colon < ref.find_first_of("/#?")))
                 problems.push_back(name + ": leaves the help folder: " + ref);
-                continue;
-            }
-            size_t hash = ref.find('#');
-            std::string target = ref.substr(0, hash);
-            std::string anchor = hash == std::string::npos ? "" : ref.substr(hash + 1);
-            fs::path targetFile = target.empty() ? file : folder / target;
-            if (!fs::is_regular_file(targetFile)) {
+            else if (!fs::is_regular_file(target))
                 problems.push_back(name + ": link to a missing file: " + ref);
-            } else if (!anchor.empty() && idsOf(targetFile).count(anchor) == 0) {
+            else if (!anchor.empty() && ids[target].count(anchor) == 0)
                 problems.push_back(name + ": link to a missing anchor: " + ref);
-            }
-        }
-    }
-    for (const auto& item : fs::directory_iterator(folder)) {
-        if (item.path().extension() == ".css" &&
-            ReadPage(item.path()).find("url(") != std::string::npos) {
-            problems.push_back(item.path().filename().string() + ": loads a resource");
         }
     }
     return problems;
@@ -175,8 +146,8 @@ TEST(HelpPageChecks, ReportWhatIsMissingBrokenOrUnsafe) {
               (Problems{"a.html: has a script", "a.html: link to a missing anchor: #gone",
                         "a.html: link to a missing file: c.html",
                         "a.html: link to a missing anchor: b.html#nowhere",
-                        "a.html: leaves the help folder: mailto:someone",
                         "a.html: leaves the help folder: https://x.test/i.png",
+                        "a.html: leaves the help folder: mailto:someone",
                         "style.css: loads a resource"}));
 }
 

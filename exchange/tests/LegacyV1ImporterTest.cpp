@@ -76,34 +76,24 @@ TEST(LegacyV1Importer, SlotsInUseBecomeEntriesInSlotOrder) {
     EXPECT_TRUE(pair.reporter.errors.empty());
 }
 
-TEST(LegacyV1Importer, FieldsEndAtZeroByteOrFillTheirWidth) {
+// DOS letters arrive as ANSI ones: Ä Ö Ü ä ö ü ß in the code pages 437 and 850.
+TEST(LegacyV1Importer, FieldsEndAtZeroByteOrFillTheirWidthAndDosLettersAreConverted) {
+    const std::string dos = "\x8E\x99\x9A\x84\x94\x81\xE1";
+    const std::string ansi = "\xC4\xD6\xDC\xE4\xF6\xFC\xDF";
     LegacyPair pair;
     std::string artist(40, 'A'), title(40, 'T'), track(38, 'k');
     Bytes full = Record(artist, title, "2001", {track});
     // Bytes 1528 to 1535 are not part of any field.
     std::memset(full.data() + 1528, 'X', 8);
-    Bytes cut = Record(std::string("ab\0cd", 5), "  lead and trail  \t",
-                       std::string("19\0"
-                                   "9",
-                                   4),
+    Bytes cut = Record(std::string("ab\0cd", 5), "  lead and trail  \t", std::string("19\0" "9", 4),
                        {"", "one  ", "", "three", "\r\n"});
-    pair.Write({full, cut}, "11");
+    pair.Write({full, cut, Record(dos, "Gr" + dos.substr(6), "", {dos + " x"})}, "111");
     ASSERT_TRUE(pair.Import());
-    ASSERT_EQ(pair.entries.size(), 2u);
+    ASSERT_EQ(pair.entries.size(), 3u);
     EXPECT_EQ(pair.entries[0].CompareAll(Entry(artist, title, "2001", "", track)), 0);
     EXPECT_EQ(pair.entries[1].CompareAll(Entry("ab", "  lead and trail", "19", "", "one\r\nthree")),
               0);
-}
-
-TEST(LegacyV1Importer, DosLettersArriveAsAnsiLetters) {
-    // Ä Ö Ü ä ö ü ß in the DOS code pages 437 and 850.
-    const std::string dos = "\x8E\x99\x9A\x84\x94\x81\xE1";
-    const std::string ansi = "\xC4\xD6\xDC\xE4\xF6\xFC\xDF";
-    LegacyPair pair;
-    pair.Write({Record(dos, "Gr" + dos.substr(6), "", {dos + " x"})}, "1");
-    ASSERT_TRUE(pair.Import());
-    ASSERT_EQ(pair.entries.size(), 1u);
-    EXPECT_EQ(pair.entries[0].CompareAll(Entry(ansi, "Gr\xDF", "", "", ansi + " x")), 0);
+    EXPECT_EQ(pair.entries[2].CompareAll(Entry(ansi, "Gr\xDF", "", "", ansi + " x")), 0);
 
     std::string text = dos + "plain ASCII ~";
     kolvane::ConvertOemToAnsi(text);
@@ -128,7 +118,7 @@ TEST(LegacyV1Importer, AFullPairOfTwoHundredSlotsWithThirtyEightTracksEachIsRead
     EXPECT_EQ(pair.entries[199].Tracks, expected);
 }
 
-TEST(LegacyV1Importer, WrongLengthsAreRefusedBeforeAnythingIsRead) {
+TEST(LegacyV1Importer, WrongLengthsAndMissingFilesAreRefusedBeforeAnythingIsRead) {
     LegacyPair pair;
     std::vector<Bytes> records(201, Record("a", "b", "c"));
     pair.Write(records, std::string(201, '1'));
@@ -147,20 +137,19 @@ TEST(LegacyV1Importer, WrongLengthsAreRefusedBeforeAnythingIsRead) {
     kvtest::WriteBytes(pair.DataPath(), Bytes(199 * RecordSize, 0));
     EXPECT_FALSE(pair.Import());
 
+    EXPECT_TRUE(pair.entries.empty());
+
+    // Missing files of the pair. No name part, so no character to replace:
+    // no data file to derive.
+    LegacyPair missing;
+    EXPECT_FALSE(missing.Import());
+    kvtest::WriteBytes(missing.DataPath(), {});
+    EXPECT_FALSE(missing.Import());
+    kvtest::WriteText(missing.folder.File(".$$$"), "");
+    EXPECT_FALSE(missing.Import(".$$$"));
     EXPECT_THAT(pair.reporter.errors,
                 ElementsAre(IDS_ERR_003, IDS_ERR_003, IDS_ERR_003, IDS_ERR_003));
-    EXPECT_TRUE(pair.entries.empty());
-}
-
-TEST(LegacyV1Importer, MissingFilesOfThePair) {
-    LegacyPair pair;
-    EXPECT_FALSE(pair.Import());
-    kvtest::WriteBytes(pair.DataPath(), {});
-    EXPECT_FALSE(pair.Import());
-    // No name part, so no character to replace: no data file to derive.
-    kvtest::WriteText(pair.folder.File(".$$$"), "");
-    EXPECT_FALSE(pair.Import(".$$$"));
-    EXPECT_THAT(pair.reporter.errors, ElementsAre(IDS_ERR_004, IDS_ERR_005, IDS_ERR_004));
+    EXPECT_THAT(missing.reporter.errors, ElementsAre(IDS_ERR_004, IDS_ERR_005, IDS_ERR_004));
 }
 
 #if !defined(_WIN32)

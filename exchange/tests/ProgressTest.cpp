@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,70 +38,64 @@ kolvane::DiscCollection ManyEntries() {
     return entries;
 }
 
-struct Operation {
-    const char* name;
-    // Runs the operation on the entries in the folder, telling progress.
-    std::function<bool(const kolvane::DiscCollection&, const kvtest::TempFolder&, zul::Progress*)>
-        run;
-};
+// Runs one reader or writer on the entries in the folder, telling progress.
+using Operation = bool (*)(const kolvane::DiscCollection&, const kvtest::TempFolder&,
+                           kvtest::RecordingReporter&, zul::Progress*);
 
-const Operation Operations[] = {
+const std::pair<const char*, Operation> Operations[] = {
     {"native save",
-     [](const auto& entries, const auto& folder, zul::Progress* progress) {
-         kvtest::RecordingReporter reporter;
+     [](const auto& entries, const auto& folder, auto& reporter, zul::Progress* progress) {
          return kolvane::SaveNativeFile(folder.File("a.kvd"), entries, reporter, progress) == 1;
      }},
     {"native load",
-     [](const auto& entries, const auto& folder, zul::Progress* progress) {
-         kvtest::RecordingReporter reporter;
+     [](const auto& entries, const auto& folder, auto& reporter, zul::Progress* progress) {
          kolvane::DiscCollection read;
          return kolvane::SaveNativeFile(folder.File("a.kvd"), entries, reporter) == 1 &&
                 kolvane::LoadNativeFile(folder.File("a.kvd"), read, reporter, progress) == 1 &&
                 read.size() == entries.size();
      }},
     {"cdplayer.ini export",
-     [](const auto& entries, const auto& folder, zul::Progress* progress) {
-         kvtest::RecordingReporter reporter;
-         kolvane::CdPlayerIniExporter(reporter).Export(entries, folder.File("cdplayer.ini"),
-                                                      progress);
+     [](const auto& entries, const auto& folder, auto& reporter, zul::Progress* progress) {
+         kolvane::CdPlayerIniExporter(reporter).Export(entries, folder.File("i.ini"), progress);
          return reporter.errors.empty();
      }},
     {"cdplayer.ini import",
-     [](const auto& entries, const auto& folder, zul::Progress* progress) {
-         kvtest::RecordingReporter reporter;
-         kolvane::CdPlayerIniExporter(reporter).Export(entries, folder.File("cdplayer.ini"));
+     [](const auto& entries, const auto& folder, auto& reporter, zul::Progress* progress) {
+         kolvane::CdPlayerIniExporter(reporter).Export(entries, folder.File("i.ini"));
          kolvane::CdPlayerIniImporter importer(reporter);
          importer.SetProgress(progress);
-         return importer.Import(folder.File("cdplayer.ini")) &&
+         return importer.Import(folder.File("i.ini")) &&
                 importer.Entries().size() == entries.size();
      }},
     {"CSV export",
-     [](const auto& entries, const auto& folder, zul::Progress* progress) {
-         kvtest::RecordingReporter reporter;
+     [](const auto& entries, const auto& folder, auto& reporter, zul::Progress* progress) {
          return kolvane::CsvExporter(reporter).Export(entries, folder.File("a.csv"),
                                                      kolvane::ExportFieldSet(), progress);
      }},
     {"M3U read",
-     [](const auto& entries, const auto& folder, zul::Progress* progress) {
+     [](const auto& entries, const auto& folder, auto& reporter, zul::Progress* progress) {
          std::string text = "#EXTM3U\r\n";
          for (const kolvane::DiscEntry& entry : entries)
              text += "#EXTINF:60," + entry.Artist + " - " + entry.Title + "\r\nx.mp3\r\n";
          kvtest::WriteText(folder.File("a.m3u"), text);
-         kvtest::RecordingReporter reporter;
          kolvane::M3uExtReader reader(reporter);
          reader.SetProgress(progress);
          kolvane::M3uTrackList list;
-         return reader.Read(folder.File("a.m3u"), list) && static_cast<std::size_t>(list.Count()) == entries.size();
+         return reader.Read(folder.File("a.m3u"), list) &&
+                static_cast<std::size_t>(list.Count()) == entries.size();
      }},
 };
 
+} // namespace
+
 TEST(ProgressTest, EachReaderAndWriterTellsRisingStepsUpToItsTotal) {
     const kolvane::DiscCollection entries = ManyEntries();
-    for (const Operation& operation : Operations) {
-        SCOPED_TRACE(operation.name);
+    for (const auto& [name, run] : Operations) {
+        SCOPED_TRACE(name);
         kvtest::TempFolder folder;
+        kvtest::RecordingReporter reporter;
         RecordedProgress progress;
-        ASSERT_TRUE(operation.run(entries, folder, &progress));
+        ASSERT_TRUE(run(entries, folder, reporter, &progress));
         ASSERT_GE(progress.steps.size(), 2u);
         const std::uint64_t total = progress.steps.front().second;
         std::uint64_t last = 0;
@@ -114,5 +107,3 @@ TEST(ProgressTest, EachReaderAndWriterTellsRisingStepsUpToItsTotal) {
         EXPECT_EQ(last, total);
     }
 }
-
-} // namespace

@@ -3,13 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(DialogPath, IsWhatTheFileDialogBuildsFromFolderAndTypedName) {
-    struct Case {
-        const char* folder;
-        const char* typed;
-        const char* extension;
-        const char* path;
-    };
-    const Case cases[] = {
+    // folder, typed name, default extension, path
+    const char* const cases[][4] = {
         {"C:\\Daten", "liste", "kvd", "C:\\Daten\\liste.kvd"},
         {"C:\\Daten\\", "liste.alt", "kvd", "C:\\Daten\\liste.alt"},
         {"C:\\Daten", "liste", "", "C:\\Daten\\liste"},
@@ -19,6 +14,6 @@ TEST(DialogPath, IsWhatTheFileDialogBuildsFromFolderAndTypedName) {
         {"Z:\\tmp", "a/b", "kvd", "Z:\\tmp\\a/b.kvd"},
         {"", "y", "kvd", "\\y.kvd"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(zul::DialogPath(c.folder, c.typed, c.extension), c.path) << c.typed;
+    for (const auto& c : cases)
+        EXPECT_EQ(zul::DialogPath(c[0], c[1], c[2]), c[3]) << c[1];
 }

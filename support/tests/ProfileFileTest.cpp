@@ -6,10 +6,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <filesystem>
 #include <iterator>
 
+using testing::ElementsAre;
 using zul::ProfileFile;
 
 TEST(ProfileFile, MissingFileGivesDefaultsAndIsCreatedByTheFirstWrite) {
@@ -31,30 +33,53 @@ TEST(ProfileFile, MissingFileGivesDefaultsAndIsCreatedByTheFirstWrite) {
     EXPECT_FALSE(profile.ReadBool("MainDlg", "AddInfo", true));
 }
 
-TEST(ProfileFile, NumbersAreReadFromTheStartOfTheValue) {
+// Numbers are read from the start of the value; a list needs every number or
+// gives all defaults; bytes need two digits each and stop at a bad pair.
+TEST(ProfileFile, NumbersListsAndBytesAreReadFromTheValuesText) {
     kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("n.ini"), "[S]\n"
-                                            "empty=\n"
-                                            "word=abc\n"
-                                            "lead=42 apples\n"
-                                            "plus=+7\n"
-                                            "big=99999999999\n"
-                                            "small=-99999999999\n"
-                                            "min=-2147483648\n"
-                                            "flag=7\n"
-                                            "off=0\n");
+    kvtest::WriteText(folder.File("n.ini"),
+                      "[S]\nempty=\nword=abc\nlead=42 apples\nplus=+7\nbig=99999999999\n"
+                      "small=-99999999999\nmin=-2147483648\nflag=7\noff=0\n"
+                      "short=120, 150\nmixed=10.20:30,40\n"
+                      "lower=2c00\nbad=2G00\nodd=2C000\nlong=2C0000\n");
     ProfileFile profile(folder.File("n.ini"), 1024);
-    EXPECT_EQ(profile.ReadInt("S", "empty", 5), 5);
-    EXPECT_EQ(profile.ReadInt("S", "word", 5), 0);
-    EXPECT_EQ(profile.ReadInt("S", "lead", 5), 42);
-    EXPECT_EQ(profile.ReadInt("S", "plus", 5), 7);
-    EXPECT_EQ(profile.ReadInt("S", "big", 5), INT_MAX);
-    EXPECT_EQ(profile.ReadInt("S", "small", 5), INT_MIN);
-    EXPECT_EQ(profile.ReadInt("S", "min", 5), INT_MIN);
+    const std::pair<const char*, int> ints[] = {
+        {"empty", 5},     {"word", 0},        {"lead", 42},     {"plus", 7},
+        {"big", INT_MAX}, {"small", INT_MIN}, {"min", INT_MIN},
+    };
+    for (const auto& [key, value] : ints)
+        EXPECT_EQ(profile.ReadInt("S", key, 5), value) << key;
     EXPECT_TRUE(profile.ReadBool("S", "empty", true));
     EXPECT_FALSE(profile.ReadBool("S", "word", true));
     EXPECT_TRUE(profile.ReadBool("S", "flag", false));
     EXPECT_FALSE(profile.ReadBool("S", "off", true));
+
+    const int defaults[4] = {1, 2, 3, 4};
+    int target[4] = {9, 9, 9, 9};
+    profile.ReadIntList("S", "short", defaults, target);
+    EXPECT_THAT(target, ElementsAre(1, 2, 3, 4));
+    profile.ReadIntList("S", "mixed", defaults, target);
+    EXPECT_THAT(target, ElementsAre(10, 20, 30, 40));
+    profile.ReadIntList("S", "missing", target, target); // defaults in the target's memory stay
+    EXPECT_THAT(target, ElementsAre(10, 20, 30, 40));
+
+    const unsigned char byteDefaults[2] = {0xAA, 0xBB};
+    std::array<unsigned char, 2> bytes{1, 2};
+    const std::pair<const char*, std::array<unsigned char, 2>> byteReads[] = {
+        {"bad", {1, 2}},         {"odd", {0x2C, 0x00}},     {"long", {0xAA, 0xBB}},
+        {"lower", {0x2C, 0x00}}, {"missing", {0xAA, 0xBB}},
+    };
+    for (const auto& [key, expected] : byteReads) {
+        profile.ReadBytes("S", key, byteDefaults, bytes);
+        EXPECT_EQ(bytes, expected) << key;
+    }
+
+    const int columns[4] = {120, 150, 60, -70};
+    ASSERT_TRUE(profile.WriteIntList("S", "Columns", columns));
+    EXPECT_EQ(profile.ReadString("S", "Columns", ""), "120, 150, 60, -70");
+    const unsigned char placement[3] = {0x00, 0x7F, 0xFE};
+    ASSERT_TRUE(profile.WriteBytes("S", "Placement", placement));
+    EXPECT_EQ(profile.ReadString("S", "Placement", ""), "007FFE");
 }
 
 TEST(ProfileFile, ValuesAndDefaultsAreCutToTheBufferSize) {
@@ -85,48 +110,6 @@ TEST(ProfileFile, WritesKeepForeignLinesAndFailWithoutTouchingTheFile) {
     ProfileFile unnamed(1024);
     EXPECT_FALSE(unnamed.WriteString("S", "k", "v"));
     EXPECT_EQ(unnamed.ReadString("S", "k", "d"), "d");
-}
-
-TEST(ProfileFile, IntListsNeedEveryNumberOrGiveAllDefaults) {
-    kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("l.ini"), "[S]\nshort=120, 150\nmixed=10.20:30,40\n");
-    ProfileFile profile(folder.File("l.ini"), 1024);
-    const int defaults[4] = {1, 2, 3, 4};
-    int target[4] = {9, 9, 9, 9};
-    profile.ReadIntList("S", "short", defaults, target);
-    EXPECT_THAT(target, testing::ElementsAre(1, 2, 3, 4));
-    profile.ReadIntList("S", "mixed", defaults, target);
-    EXPECT_THAT(target, testing::ElementsAre(10, 20, 30, 40));
-    // Defaults and target in the same memory, value missing: it stays.
-    profile.ReadIntList("S", "missing", target, target);
-    EXPECT_THAT(target, testing::ElementsAre(10, 20, 30, 40));
-
-    const int columns[4] = {120, 150, 60, -70};
-    ASSERT_TRUE(profile.WriteIntList("S", "Columns", columns));
-    EXPECT_EQ(profile.ReadString("S", "Columns", ""), "120, 150, 60, -70");
-}
-
-TEST(ProfileFile, BytesNeedTwoDigitsPerByteAndStopAtABadPair) {
-    kvtest::TempFolder folder;
-    kvtest::WriteText(folder.File("h.ini"), "[S]\nlower=2c00\nbad=2G00\nodd=2C000\nlong=2C0000\n");
-    ProfileFile profile(folder.File("h.ini"), 1024);
-    const unsigned char defaults[2] = {0xAA, 0xBB};
-    unsigned char target[2] = {1, 2};
-    profile.ReadBytes("S", "lower", defaults, target);
-    EXPECT_THAT(target, testing::ElementsAre(0x2C, 0x00));
-    target[0] = 1, target[1] = 2;
-    profile.ReadBytes("S", "bad", defaults, target);
-    EXPECT_THAT(target, testing::ElementsAre(1, 2));
-    profile.ReadBytes("S", "odd", defaults, target);
-    EXPECT_THAT(target, testing::ElementsAre(0x2C, 0x00));
-    profile.ReadBytes("S", "long", defaults, target);
-    EXPECT_THAT(target, testing::ElementsAre(0xAA, 0xBB));
-    profile.ReadBytes("S", "missing", defaults, target);
-    EXPECT_THAT(target, testing::ElementsAre(0xAA, 0xBB));
-
-    const unsigned char placement[3] = {0x00, 0x7F, 0xFE};
-    ASSERT_TRUE(profile.WriteBytes("S", "Placement", placement));
-    EXPECT_EQ(profile.ReadString("S", "Placement", ""), "007FFE");
 }
 
 TEST(ProfileFile, RelativeNameMeansTheCurrentFolderWhenItIsSet) {
@@ -161,8 +144,8 @@ TEST(ProfileFile, UpdateGathersWritesInMemoryUntilItEnds) {
 }
 
 #ifndef _WIN32
-// A save that fails half way (here: beyond the process's file size limit, as
-// on a full disc) leaves the previous file whole and no temporary file.
+// A save that fails half way (beyond the process's file size limit, as on a
+// full disc) leaves the previous file whole and no temporary file.
 TEST(ProfileFile, FailedSaveKeepsThePreviousFile) {
     kvtest::FileSizeLimit limit;
     ASSERT_NE(limit.Bytes(), 0u);

@@ -40,75 +40,58 @@ TEST(ProfileText, FirstOfDuplicateSectionsAndKeysCountsForReadAndWrite) {
 }
 
 TEST(ProfileText, ReplacingAValueKeepsEveryOtherByte) {
-    const std::string before = "; cdplayer settings\r\n"
-                               "\r\n"
-                               "[Other]\n"
-                               "Title=keep me\n"
-                               "\n"
-                               "[Disc]   ; remark\r\n"
-                               "Title = Old title  \r\n"
-                               "Foreign=x\r\n"
-                               "\r\n"
-                               "[Last]\r\n"
-                               "x=y";
-    ProfileText text(before);
+    const std::string head =
+        "; cdplayer settings\r\n\r\n[Other]\nTitle=keep me\n\n[Disc]   ; remark\r\n";
+    const std::string tail = "Foreign=x\r\n\r\n[Last]\r\nx=y";
+    ProfileText text(head + "Title = Old title  \r\n" + tail);
     ASSERT_TRUE(text.SetValue("disc", "title", "New"));
-    EXPECT_EQ(text.Content(), "; cdplayer settings\r\n"
-                              "\r\n"
-                              "[Other]\n"
-                              "Title=keep me\n"
-                              "\n"
-                              "[Disc]   ; remark\r\n"
-                              "Title = New\r\n"
-                              "Foreign=x\r\n"
-                              "\r\n"
-                              "[Last]\r\n"
-                              "x=y");
+    EXPECT_EQ(text.Content(), head + "Title = New\r\n" + tail);
     ASSERT_TRUE(text.SetValue("Disc", "Title", ""));
-    EXPECT_NE(text.Content().find("\r\nTitle =\r\n"), std::string::npos);
+    EXPECT_EQ(text.Content(), head + "Title =\r\n" + tail);
 }
 
-TEST(ProfileText, NewKeyGoesBehindLastKeyLineOfItsSection) {
-    ProfileText text("[A]\r\n; note\r\na=1\r\n; after\r\n\r\n\r\n[B]\nb=1\n");
-    ASSERT_TRUE(text.SetValue("A", "new", "v"));
-    ASSERT_TRUE(text.SetValue("B", "n2", "w"));
-    EXPECT_EQ(text.Content(),
-              "[A]\r\n; note\r\na=1\r\nnew=v\r\n; after\r\n\r\n\r\n[B]\nb=1\nn2=w\n");
-
-    ProfileText headerOnly("[A]\n\n[B]\n");
-    ASSERT_TRUE(headerOnly.SetValue("A", "k", "v"));
-    EXPECT_EQ(headerOnly.Content(), "[A]\nk=v\n\n[B]\n");
-}
-
-TEST(ProfileText, TextWithoutFinalLineEndStaysWithoutOne) {
-    ProfileText text("[A]\r\na=1");
-    ASSERT_TRUE(text.SetValue("A", "b", "2"));
-    EXPECT_EQ(text.Content(), "[A]\r\na=1\r\nb=2");
-    ASSERT_TRUE(text.SetValue("C", "c", "3"));
-    EXPECT_EQ(text.Content(), "[A]\r\na=1\r\nb=2\r\n[C]\r\nc=3\r\n");
-}
-
-TEST(ProfileText, NewSectionIsAppendedWithTheTextsLineEnds) {
-    ProfileText empty;
-    ASSERT_TRUE(empty.SetValue("S", "k", "v"));
-    EXPECT_EQ(empty.Content(), "[S]\r\nk=v\r\n");
-
-    ProfileText unix("[A]\na=1\n\n");
-    ASSERT_TRUE(unix.SetValue("B", "k", "v"));
-    EXPECT_EQ(unix.Content(), "[A]\na=1\n\n[B]\nk=v\n");
+// A new key goes behind the last key line of its section, a new section at the
+// end, both with the text's own line ends; a text without a final line end
+// keeps it that way until a section is added.
+TEST(ProfileText, NewKeysAndSectionsAreAddedWhereTheyBelongWithTheTextsLineEnds) {
+    const struct {
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* after;
+    } cases[] = {
+        {"[A]\r\n; note\r\na=1\r\n; after\r\n\r\n\r\n[B]\nb=1\n", "A", "new",
+         "[A]\r\n; note\r\na=1\r\nnew=v\r\n; after\r\n\r\n\r\n[B]\nb=1\n"},
+        {"[A]\r\n[B]\nb=1\n", "B", "n2", "[A]\r\n[B]\nb=1\nn2=v\n"},
+        {"[A]\n\n[B]\n", "A", "k", "[A]\nk=v\n\n[B]\n"},
+        {"[A]\r\na=1", "A", "b", "[A]\r\na=1\r\nb=v"},
+        {"[A]\r\na=1", "C", "c", "[A]\r\na=1\r\n[C]\r\nc=v\r\n"},
+        {"", "S", "k", "[S]\r\nk=v\r\n"},
+        {"[A]\na=1\n\n", "B", "k", "[A]\na=1\n\n[B]\nk=v\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        ProfileText text(c.before);
+        ASSERT_TRUE(text.SetValue(c.section, c.key, "v"));
+        EXPECT_EQ(text.Content(), c.after);
+    }
 }
 
 TEST(ProfileText, WritesThatWouldBreakTheFileAreRefused) {
     const std::string before = "[A]\r\na=1\r\n";
     ProfileText text(before);
-    EXPECT_FALSE(text.SetValue("A", "a", "two\r\n[Injected]"));
-    EXPECT_FALSE(text.SetValue("A", "a", "cr\ronly"));
-    EXPECT_FALSE(text.SetValue("A]B", "a", "x"));
-    EXPECT_FALSE(text.SetValue("  ", "a", "x"));
-    EXPECT_FALSE(text.SetValue("A", "a=b", "x"));
-    EXPECT_FALSE(text.SetValue("A", "", "x"));
-    EXPECT_FALSE(text.SetValue("A", "[k", "x"));
-    EXPECT_FALSE(text.SetValue("A", ";k", "x"));
+    const char* const refused[][3] = {
+        {"A", "a", "two\r\n[Injected]"},
+        {"A", "a", "cr\ronly"},
+        {"A]B", "a", "x"},
+        {"  ", "a", "x"},
+        {"A", "a=b", "x"},
+        {"A", "", "x"},
+        {"A", "[k", "x"},
+        {"A", ";k", "x"},
+    };
+    for (const auto& r : refused)
+        EXPECT_FALSE(text.SetValue(r[0], r[1], r[2])) << r[0] << " " << r[1] << " " << r[2];
     EXPECT_EQ(text.Content(), before);
     EXPECT_TRUE(text.SetValue("A", "a", "x = y \"z\""));
 }

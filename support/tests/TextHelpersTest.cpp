@@ -29,13 +29,10 @@ TEST(SplitText, EveryPieceCountsAndAMaximumFillsUpOrCuts) {
     }
 }
 
-TEST(JoinTexts, SeparatorOnlyBetweenEntries) {
+TEST(JoinTextsAndCutToken, SeparatorOnlyBetweenEntriesAndTheFirstPieceCut) {
     EXPECT_EQ(JoinTexts({}, "\n"), "");
     EXPECT_EQ(JoinTexts({"x"}, ", "), "x");
     EXPECT_EQ(JoinTexts({"a", "", "c"}, "\r\n"), "a\r\n\r\nc");
-}
-
-TEST(CutToken, TakesThePartBeforeTheFirstSeparator) {
     std::string text = "eins;zwei;drei";
     EXPECT_EQ(CutToken(text, ';'), "eins");
     EXPECT_EQ(text, "zwei;drei");
@@ -47,38 +44,26 @@ TEST(CutToken, TakesThePartBeforeTheFirstSeparator) {
     EXPECT_EQ(text, "");
 }
 
-namespace {
-
-// Every character is 10 pixels wide, a dot 3; a prefix of n characters with
-// "..." is 10n + 9 wide.
-int MeasureFixed(std::string_view text) {
-    int width = 0;
-    for (char c : text)
-        width += c == '.' ? 3 : 10;
-    return width;
-}
-
-} // namespace
-
 TEST(FitText, LongestPrefixThatFitsWithDotsAndAtLeastOneCharacter) {
-    EXPECT_EQ(FitText("", 0, MeasureFixed), "");
-    EXPECT_EQ(FitText("abcd", 40, MeasureFixed), "abcd");
-    EXPECT_EQ(FitText("abcdef", 59, MeasureFixed), "abcde...");
-    EXPECT_EQ(FitText("abcdef", 58, MeasureFixed), "abcd...");
-    EXPECT_EQ(FitText("abcdef", 49, MeasureFixed), "abcd...");
-    EXPECT_EQ(FitText("abcdef", 48, MeasureFixed), "abc...");
-    EXPECT_EQ(FitText("ab", 19, MeasureFixed), "a...");
-    EXPECT_EQ(FitText("Interpret", 5, MeasureFixed), "I...");
-}
-
-TEST(FitText, LongTextMeasuredFewTimes) {
-    const std::string text(100000, 'x');
+    // Every character is 10 pixels wide, a dot 3: n characters and "..." are 10n + 9.
     int calls = 0;
-    auto counting = [&calls](std::string_view t) {
+    auto measure = [&calls](std::string_view text) {
         ++calls;
-        return MeasureFixed(t);
+        int width = 0;
+        for (char c : text)
+            width += c == '.' ? 3 : 10;
+        return width;
     };
-    EXPECT_EQ(FitText(text, 505, counting), std::string(49, 'x') + "...");
+    EXPECT_EQ(FitText("", 0, measure), "");
+    EXPECT_EQ(FitText("abcd", 40, measure), "abcd");
+    EXPECT_EQ(FitText("abcdef", 59, measure), "abcde...");
+    EXPECT_EQ(FitText("abcdef", 58, measure), "abcd...");
+    EXPECT_EQ(FitText("abcdef", 49, measure), "abcd...");
+    EXPECT_EQ(FitText("abcdef", 48, measure), "abc...");
+    EXPECT_EQ(FitText("ab", 19, measure), "a...");
+    EXPECT_EQ(FitText("Interpret", 5, measure), "I...");
+    calls = 0; // a long text is measured few times
+    EXPECT_EQ(FitText(std::string(100000, 'x'), 505, measure), std::string(49, 'x') + "...");
     EXPECT_LT(calls, 40);
 }
 
@@ -120,16 +105,12 @@ TEST(HexText, UpperCaseWithoutSeparatorsAndReadingStopsAtABadPairOddEndOrCount) 
     EXPECT_EQ(HexToBytes(target, "1G"), 0);
 }
 
-TEST(IsAllDigits, EmptyTextCountsAsDigits) {
+TEST(IsAllDigitsAndFormatText, EmptyTextCountsAsDigitsAndAPercentWithoutArgumentsStays) {
     EXPECT_TRUE(IsAllDigits(""));
     EXPECT_TRUE(IsAllDigits("0123456789"));
     EXPECT_FALSE(IsAllDigits("12a"));
     EXPECT_FALSE(IsAllDigits(" 1"));
     EXPECT_FALSE(IsAllDigits("\xB2")); // superscript two is no decimal digit
-}
-
-TEST(FormatText, TakesTheTextAsItStandsWithoutArguments) {
-    // A message with a percent sign but no arguments must not read any.
     EXPECT_EQ(zul::FormatText("100% sicher"), "100% sicher");
     EXPECT_EQ(zul::FormatText("%d Eintr\xE4ge", 3), "3 Eintr\xE4ge");
 }

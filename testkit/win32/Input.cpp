@@ -13,10 +13,6 @@ namespace {
 DWORD lastClickTime = 0;
 POINT lastClickPoint{-1000, -1000};
 
-void Send(INPUT* inputs, UINT count) {
-    ::SendInput(count, inputs, sizeof(INPUT));
-}
-
 } // namespace
 
 void MoveCursor(POINT screen) {
@@ -27,7 +23,7 @@ void MouseButton(bool down) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    Send(&input, 1);
+    ::SendInput(1, &input, sizeof(INPUT));
 }
 
 void Click(POINT screen) {
@@ -36,13 +32,9 @@ void Click(POINT screen) {
     const bool nearby = std::abs(screen.x - lastClickPoint.x) <= nearX &&
                         std::abs(screen.y - lastClickPoint.y) <= nearY;
     const DWORD wait = ::GetDoubleClickTime() + 50;
-    if (nearby) {
-        const DWORD since = ::GetTickCount() - lastClickTime;
-        if (since < wait) {
-            const DWORD until = ::GetTickCount() + (wait - since);
-            PumpUntil([&] { return static_cast<int>(until - ::GetTickCount()) <= 0; }, wait);
-        }
-    }
+    const DWORD since = ::GetTickCount() - lastClickTime;
+    if (nearby && since < wait)
+        PumpUntil([] { return false; }, wait - since); // messages dispatched meanwhile
     MoveCursor(screen);
     Drain();
     MouseButton(true);
@@ -59,7 +51,7 @@ void KeyState(WORD key, bool down) {
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
     if (key == VK_DELETE)
         input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    Send(&input, 1);
+    ::SendInput(1, &input, sizeof(INPUT));
 }
 
 void Key(WORD key, bool withControl) {

@@ -5,8 +5,6 @@
 #include "testkit/win32/ListRows.h"
 #include "testkit/win32/Pump.h"
 
-#include <commctrl.h>
-
 namespace kvtest {
 
 namespace {
@@ -20,51 +18,45 @@ void DumpMenu(HMENU menu, const std::string& indent, std::string& out) {
         info.dwTypeData = text;
         info.cch = sizeof(text);
         ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-        if (info.fType & MFT_SEPARATOR)
+        if (info.fType & MFT_SEPARATOR) {
             out += indent + "-\n";
-        else if (info.hSubMenu != nullptr) {
+        } else if (info.hSubMenu != nullptr) {
             out += indent + text + "\n";
             DumpMenu(info.hSubMenu, indent + "  ", out);
-        } else
+        } else {
             out += indent + std::to_string(info.wID) + " " + text + "\n";
+        }
     }
 }
 
+// The next pop-up menu that opens: read and closed from a timer, as menus
+// run a loop of their own. Whatever menu mode the program is in when none
+// comes (the menu bar's, say) ends at the time limit, so no test hangs in it.
 std::string popupSeen;
 POINT popupOrigin{};
-UINT_PTR popupTimer = 0;
 ULONGLONG popupDeadline = 0;
+UINT_PTR popupTimer = 0;
 
 void CALLBACK ReadOpenPopupMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND popup = ::FindWindowA("#32768", nullptr);
-    if (popup == nullptr || !::IsWindowVisible(popup)) {
-        // Not open yet. Whatever menu mode the program is in by then (the
-        // menu bar's, say) ends at the time limit, so no test can hang in it.
-        if (::GetTickCount64() > popupDeadline) {
-            ::KillTimer(nullptr, timer);
-            popupTimer = 0;
-            ::EndMenu();
-        }
+    const bool open = popup != nullptr && ::IsWindowVisible(popup);
+    if (!open && ::GetTickCount64() <= popupDeadline)
         return;
-    }
     ::KillTimer(nullptr, timer);
     popupTimer = 0;
-    RECT place{};
-    ::GetWindowRect(popup, &place);
-    popupOrigin = {place.left, place.top};
-    HMENU menu = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        const UINT id = ::GetMenuItemID(menu, i);
-        if (id == 0)
-            continue; // a separator
-        popupSeen += std::to_string(id) + (MenuPositionEnabled(menu, i) ? "+ " : "- ");
+    if (open) {
+        RECT place{};
+        ::GetWindowRect(popup, &place);
+        popupOrigin = {place.left, place.top};
+        HMENU menu = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            if (const UINT id = ::GetMenuItemID(menu, i); id != 0) // not a separator
+                popupSeen += std::to_string(id) + (MenuPositionEnabled(menu, i) ? "+ " : "- ");
+        }
     }
     ::EndMenu();
 }
 
-// Reads the next pop-up menu that opens while it lives into popupSeen and
-// popupOrigin, then closes it. Menus run a loop of their own, so this works
-// from a timer.
 class PopupMenuReader {
 public:
     PopupMenuReader() {
@@ -98,39 +90,18 @@ bool MenuPositionEnabled(HMENU menu, int position) {
             (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-std::string DumpMenu(HMENU menu) {
-    std::string dump;
-    DumpMenu(menu, "", dump);
-    return dump;
-}
-
 std::string MenuResource(UINT id) {
     HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
     if (menu == nullptr)
         return "missing";
-    const std::string dump = DumpMenu(menu);
+    std::string dump;
+    DumpMenu(menu, "", dump);
     ::DestroyMenu(menu);
     return dump;
 }
 
-std::string AcceleratorResource(UINT id) {
-    HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-    if (table == nullptr)
-        return "missing";
-    ACCEL keys[64];
-    const int count = ::CopyAcceleratorTableA(table, keys, 64);
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        const int flags = keys[i].fVirt;
-        text += (flags & FVIRTKEY) ? "" : "char+";
-        text += (flags & FCONTROL) ? "Ctrl+" : "";
-        text += (flags & FALT) ? "Alt+" : "";
-        text += (flags & FSHIFT) ? "Shift+" : "";
-        if (const int other = flags & ~(FVIRTKEY | FCONTROL | FALT | FSHIFT))
-            text += "flags" + std::to_string(other) + "+";
-        text += std::to_string(keys[i].key) + "=" + std::to_string(keys[i].cmd) + " ";
-    }
-    return text;
+void Command(HWND window, int id) {
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 std::string RowContextMenu(zul::Windows::Dialog& dialog, HWND list, int row) {
@@ -150,10 +121,6 @@ OpenedMenu ContextMenuByKey(zul::Windows::Dialog& dialog, WORD key, bool withShi
     PumpUntil([] { return !popupSeen.empty(); }, 3000,
               [&](MSG& m) { return dialog.PreTranslateMessage(m); });
     return {popupSeen, popupOrigin};
-}
-
-void Command(HWND window, int id) {
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 } // namespace kvtest

@@ -1,7 +1,7 @@
 #pragma once
 
-// Reading menus in tests: item states of a window's menu bar, and menus of
-// the program's resources as text.
+// Menus in tests: item states of a window's menu bar, the program's menu
+// resources as text, and the context menus of lists.
 #include <windows.h>
 
 #include <string>
@@ -16,16 +16,10 @@ bool MenuEnabled(HWND window, UINT command);
 bool MenuChecked(HWND window, UINT command);
 // The item at a position of a menu (a drop-down has no command id).
 bool MenuPositionEnabled(HMENU menu, int position);
-// Each item of a menu as "id text", "-" for a separator, a drop-down as its
-// text with its items indented beneath.
-std::string DumpMenu(HMENU menu);
-// A menu of the program's resources as DumpMenu writes it; "missing" when
-// there is none.
+// A menu of the program's resources, each item as "id text", "-" for a
+// separator, a drop-down as its text with its items indented beneath;
+// "missing" when there is none.
 std::string MenuResource(UINT id);
-// An accelerator table of the program's resources, each key as
-// "Ctrl+Alt+Shift+<virtual key>=<command> "; a key that is no virtual key
-// reads "char+", other flags "flags<n>+"; "missing" when there is none.
-std::string AcceleratorResource(UINT id);
 // A WM_COMMAND as a menu item sends it.
 void Command(HWND window, int id);
 

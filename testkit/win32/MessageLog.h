@@ -1,8 +1,6 @@
 #pragma once
 
-// Records messages as the windows of this thread receive them, in the manner
-// of Wine's own control tests: a test states the expected sequence as data
-// ("1000 WM_WINDOWPOSCHANGED", ...) and the whole log prints on a mismatch.
+// Records messages as the windows of this thread receive them.
 #include <windows.h>
 
 #include <functional>
@@ -21,13 +19,8 @@ public:
     MessageLog& operator=(const MessageLog&) = delete;
     ~MessageLog();
 
-    // "<control id> <message name>" per recorded message, in order.
+    // "<control id> <message number>" per recorded message, in order.
     const std::vector<std::string>& Lines() const { return lines_; }
-    void Clear() { lines_.clear(); }
-
-    // Moves and resizes of the direct children of parent (WM_WINDOWPOSCHANGED
-    // that changed the place or the size).
-    static Filter ChildMoves(HWND parent);
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);

@@ -170,12 +170,4 @@ std::string TextOf(HWND window) {
     return zul::Windows::Window(window).GetText();
 }
 
-HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
-    for (HWND child : ChildWindows(parent)) {
-        if (::lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0 && TextOf(child) == text)
-            return child;
-    }
-    return nullptr;
-}
-
 } // namespace kvtest

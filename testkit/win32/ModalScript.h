@@ -14,7 +14,7 @@
 
 namespace kvtest {
 
-// What a file dialog offers: it starts without a file name.
+// What a file dialog offers; it starts without a file name.
 struct FileDialogOffer {
     zul::Windows::FileDialog::Kind kind;
     std::string filter;
@@ -27,20 +27,11 @@ inline constexpr DWORD OpenForReading =
     OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY;
 
 // Answers the modal runs of a test in order, so that a test drives a command
-// from start to end without a person:
-//
-//     kvtest::ModalScript script;
-//     script.Press(IDOK);                           // next dialog: its OK button
-//     script.ExpectMessage(IDS_ERR_003);            // then FEHLER 003, closed
-//     script.ChooseFile("C:\\data\\a.kvd");         // then a file dialog
-//     RunTheCommand();
-//     EXPECT_TRUE(script.Finished());
-//
-// An answer for one of our dialogs runs once its window exists; it must end
-// the dialog, usually by pressing a real button. A dialog still open after the
-// time limit is ended with IDCANCEL and fails the test, and so does a dialog
-// for which no answer is left; system dialogs without an answer are cancelled
-// and never shown. No test can hang on a dialog.
+// from start to end without a person. An answer for one of our dialogs runs
+// once its window exists and must end it, usually by pressing a real button.
+// A dialog still open at the time limit is ended with IDCANCEL and fails the
+// test, and so does a modal run with no answer left; system dialogs are never
+// shown unless asked. No test can hang on a dialog.
 class ModalScript {
 public:
     using DialogAction = std::function<void(zul::Windows::Dialog&)>;
@@ -54,12 +45,10 @@ public:
 
     ModalScript& Then(DialogAction action);
     ModalScript& ThenSystem(SystemAction action);
-    // Our dialog: press button id.
     ModalScript& Press(int buttonId);
     // A message box with exactly this text (or string-table entry): pressed with buttonId.
     ModalScript& ExpectMessage(const std::string& text, int buttonId = IDOK);
     ModalScript& ExpectMessage(UINT stringId, int buttonId = IDOK);
-    // A file dialog: answered with the path, or cancelled.
     ModalScript& ChooseFile(const std::string& path);
     // A file dialog that must offer exactly this: answered with the path, or
     // cancelled when the path is empty.
@@ -93,7 +82,5 @@ void Press(zul::Windows::Dialog& dialog, int buttonId);
 std::vector<HWND> ChildWindows(HWND parent);
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
-// A direct child with that class and text, or null.
-HWND FindChild(HWND parent, const std::string& className, const std::string& text);
 
 } // namespace kvtest

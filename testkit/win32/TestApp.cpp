@@ -20,16 +20,14 @@ std::string ProgramKey() {
     return key;
 }
 
-void RemoveKeyTree(const std::string& key) {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\" + key).c_str());
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + key).c_str());
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KvTests"); // only when empty
-}
-
-// Removes the program's key when the tests are over.
 class RegistryEnvironment : public testing::Environment {
 public:
-    void TearDown() override { RemoveKeyTree(ProgramKey()); }
+    void TearDown() override {
+        const std::string key = "Software\\" + ProgramKey();
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KvTests"); // only when empty
+    }
 };
 
 const testing::Environment* const registryEnvironment =

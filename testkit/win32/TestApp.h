@@ -9,23 +9,19 @@
 
 namespace kvtest {
 
-// Where the tests keep their settings: every test program has a registry key
-// of its own, HKEY_CURRENT_USER\Software\KvTests\<program>-<process id>, which
-// goes with everything beneath it when the program ends. Nothing a test does
-// touches the settings of a real installation or of another test program.
-// This is a base key for a registry settings store, below "Software": the
-// program's test key, or a sub-key of it when a name is given.
+// Every test program keeps its settings under a registry key of its own,
+// HKEY_CURRENT_USER\Software\KvTests\<program>-<process id>, removed when the
+// program ends, so that no test touches a real installation's settings. This
+// is that key below "Software", or a sub-key of it when a name is given.
 std::string TestRegistryBase(const std::string& name = std::string());
 
 // The program's help pages in the source tree, as a Windows path ending in
 // a backslash, for SetHelpFolder.
 std::string SourceHelpFolder();
 
-// An application object of the program's kind (WinApp or one derived from it)
-// started up as the program would, but with a registry base key of its own
-// below the test program's key (TestRegistryBase), deleted when the object goes,
-// and help pages recorded instead of opened in a browser. Nothing it does
-// touches the settings of a real installation.
+// An application object of the program's kind started up as the program
+// would, but with a registry base key of its own below TestRegistryBase(),
+// deleted when the object goes, and help pages recorded instead of opened.
 template <class App> class IsolatedApp : public App {
 public:
     IsolatedApp() {
@@ -55,9 +51,8 @@ public:
     };
     std::vector<HelpCall> helpCalls;
 
-    // The page each help call asked for, from the help folder on: an address
-    // ".../help/ref_dlg_main.html" in quotes reads "help/ref_dlg_main.html";
-    // any other address as it is.
+    // The page each help call asked for: a quoted address ".../help/x.html"
+    // reads "help/x.html", any other address as it is.
     std::vector<std::string> PagesAsked() const {
         std::vector<std::string> pages;
         for (const HelpCall& call : helpCalls) {
@@ -76,9 +71,8 @@ private:
     static inline unsigned instances = 0;
 };
 
-// The ids the framework's windows take their texts from in this test program.
-// Each test program links one definition: the support tests their own
-// resources', the program's tests the program's (ProgramTestResources.cpp).
+// The ids the framework's windows take their texts from: each test program
+// links one definition (the program's tests ProgramTestResources.cpp).
 zul::Windows::FrameworkResources TestFrameworkResources();
 
 // The application object of the support tests: WinApp started up, help in

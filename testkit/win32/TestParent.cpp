@@ -5,14 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 
 namespace kvtest {
 
 namespace {
 
-const char ParentClass[] = "ZulControlTestParent";
-const char HostClass[] = "ZulControlTestHost";
 HWND host = nullptr;
+
+const char* Registered(const char* name, WNDPROC procedure) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = name;
+    ::RegisterClassA(&windowClass); // fails harmlessly the second time
+    return name;
+}
 
 class HostEnvironment : public testing::Environment {
 public:
@@ -46,16 +56,9 @@ bool CursorClippingWorks() {
 
 HWND HostWindow() {
     if (host == nullptr) {
-        HINSTANCE instance = ::GetModuleHandleA(nullptr);
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = ::DefWindowProcA;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = HostClass;
-        ::RegisterClassA(&windowClass);
-        host = ::CreateWindowExA(0, HostClass, "Steuerelemente", WS_POPUP | WS_VISIBLE, 0, 0, 900,
-                                 700, nullptr, nullptr, instance, nullptr);
+        host = ::CreateWindowExA(0, Registered("ZulControlTestHost", ::DefWindowProcA),
+                                 "Steuerelemente", WS_POPUP | WS_VISIBLE, 0, 0, 900, 700, nullptr,
+                                 nullptr, ::GetModuleHandleA(nullptr), nullptr);
         ::SetForegroundWindow(host);
         Drain();
     }
@@ -63,18 +66,9 @@ HWND HostWindow() {
 }
 
 TestParent::TestParent(int width, int height) {
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    if (!::GetClassInfoA(instance, ParentClass, &windowClass)) {
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = ParentClass;
-        ::RegisterClassA(&windowClass);
-    }
-    window_ = ::CreateWindowExA(0, ParentClass, "", WS_CHILD | WS_VISIBLE, 100, 100, width, height,
-                                HostWindow(), nullptr, instance, this);
+    window_ = ::CreateWindowExA(0, Registered("ZulControlTestParent", Procedure), "",
+                                WS_CHILD | WS_VISIBLE, 100, 100, width, height, HostWindow(),
+                                nullptr, ::GetModuleHandleA(nullptr), this);
     ::SetFocus(window_);
     ::UpdateWindow(window_);
     Drain();
@@ -91,10 +85,9 @@ POINT TestParent::ToScreen(HWND window, POINT point) const {
 }
 
 int TestParent::Count(UINT code) const {
-    int count = 0;
-    for (const Notification& notification : notifications)
-        count += notification.code == code ? 1 : 0;
-    return count;
+    return static_cast<int>(
+        std::count_if(notifications.begin(), notifications.end(),
+                      [code](const Notification& n) { return n.code == code; }));
 }
 
 LRESULT TestParent::OnNotify(NMHDR& header) {

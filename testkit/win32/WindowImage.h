@@ -11,7 +11,6 @@ namespace kvtest {
 
 class WindowImage {
 public:
-    // The window as it is on the screen now.
     explicit WindowImage(HWND window);
 
     int Width() const { return width_; }
@@ -31,8 +30,6 @@ private:
     std::vector<unsigned char> pixels_; // BMP rows, bottom up, blue green red
 };
 
-// The window as it is on the screen now, as a 24-bit BMP file; false when
-// it could not be written.
 bool SaveWindowImage(HWND window, const std::string& path);
 
 } // namespace kvtest

@@ -52,14 +52,12 @@ TEST(DeleteConfirmDialog, TextForOneOrManyAndOnlyYesDeletes) {
     for (const auto& [count, text] : texts) {
         kolvane::DeleteConfirmDialog question(count);
         // Enter keeps the entries: the focus is on "Abbrechen".
-        EXPECT_EQ(RunAnswered(question,
-                              [text = text](Dialog& d) {
-                                  EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_DELETE_TEXT)),
-                                            text);
-                                  EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDCANCEL));
-                                  PostKey(d, VK_RETURN);
-                              }),
-                  IDCANCEL);
+        const auto answer = [text = text](Dialog& d) {
+            EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_DELETE_TEXT)), text);
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDCANCEL));
+            PostKey(d, VK_RETURN);
+        };
+        EXPECT_EQ(RunAnswered(question, answer), IDCANCEL);
     }
     kolvane::DeleteConfirmDialog question(3);
     EXPECT_EQ(RunAnswered(question, [](Dialog& d) { Press(d, IDOK); }), IDOK);

@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
+TEST_F(DocumentTest, SaveAsDialogTheFileItWritesAndAFailedWrite) {
     window.View().AppendAll(Entries({"b", "a"}), false);
     window.Document().SetWorkDir(folder);
     {
@@ -77,23 +77,18 @@ TEST_F(DocumentTest, SaveAsDialogAndTheFileItWrites) {
     EXPECT_EQ(window.Document().FileName(), "liste.kvd");
     EXPECT_EQ(window.Document().WorkDir(), folder);
 
-    // The next Save As starts with the current name.
+    // The next Save As starts with the current name; one whose write fails
+    // keeps the new name, marked modified.
+    MakeModified();
     ModalScript script;
     script.ThenSystem([&](SystemDialog& dialog) {
         EXPECT_EQ(dynamic_cast<FileDialog&>(dialog).Path(), "liste.kvd");
         dialog.Answer(IDCANCEL);
     });
     EXPECT_EQ(window.Document().SaveAs(), 0);
-}
-
-TEST_F(DocumentTest, SaveAsWhoseWriteFailsKeepsTheNewNameMarkedModified) {
-    MakeModified();
-    {
-        ModalScript script;
-        script.ChooseFile(folder + "fehlt\\neu.kvd");
-        script.ExpectMessage(IDS_ERR_012);
-        EXPECT_EQ(window.Document().SaveAs(), 0);
-    }
+    script.ChooseFile(folder + "fehlt\\neu.kvd").ExpectMessage(IDS_ERR_012);
+    EXPECT_EQ(window.Document().SaveAs(), 0);
+    EXPECT_TRUE(script.Finished());
     EXPECT_EQ(window.Document().FileName(), "neu.kvd");
     EXPECT_EQ(window.Document().WorkDir(), folder + "fehlt\\");
     EXPECT_TRUE(window.View().IsModified());

@@ -42,47 +42,44 @@ protected:
 
 } // namespace
 
-TEST_F(RecordListDialogTest, OutlineDragMovesThePanesOnlyAtTheEnd) {
-    ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
-    store->PutBool("DragDraw", false);
-    store->CloseSection();
-    TestListWindow window;
-    window.Open();
-    EXPECT_EQ(window.SplitterV().Outline(), 1);
-    EXPECT_EQ(window.SplitterH().Outline(), 1);
-    HWND w = window.Handle();
-    const RECT client = Client(w);
-    const int before = window.PaneWidth();
-    const int target = client.right - before - 30;
-    HWND bar = window.SplitterV().Handle();
-    Scroll(w, WM_HSCROLL, bar, SB_THUMBTRACK, target);
-    EXPECT_EQ(window.PaneWidth(), before);
-    Scroll(w, WM_HSCROLL, bar, SB_THUMBPOSITION, target);
-    EXPECT_EQ(window.PaneWidth(), before + 30);
-    EXPECT_EQ(window.SplitterV().Position(), target);
-    // The horizontal bar the same way, with the notes height.
-    const int notes = window.NotesHeight();
-    Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBTRACK, client.bottom - notes - 10);
-    EXPECT_EQ(window.NotesHeight(), notes);
-    Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBPOSITION,
-           client.bottom - notes - 10);
-    EXPECT_EQ(window.NotesHeight(), notes + 10);
-}
-
-// Drawn live (the default), the panes follow every movement of a bar.
-TEST_F(RecordListDialogTest, LiveDragMovesThePanesAtOnceAndTheDefaultSizeComesBack) {
-    TestListWindow window;
-    window.Open();
-    EXPECT_EQ(window.SplitterV().Outline(), 0);
-    HWND w = window.Handle();
-    const int before = window.PaneWidth();
-    Scroll(w, WM_HSCROLL, window.SplitterV().Handle(), SB_THUMBTRACK,
-           Client(w).right - before - 40);
-    EXPECT_EQ(window.PaneWidth(), before + 40);
-    const RECT tracks = RectOf(::GetDlgItem(w, IDC_TRACKS_EDIT));
-    EXPECT_EQ(tracks.left, window.SplitterV().Position() + window.SplitterV().HalfThickness());
-    Command(w, IDM_SIDE_PANE_DEFAULT);
-    EXPECT_EQ(window.PaneWidth(), BaseUnits(w).x * 160 / 4);
+// Drawn as an outline the panes move only at the end of a drag of either bar;
+// drawn live (the default), they follow every movement.
+TEST_F(RecordListDialogTest, DragsMoveThePanesAtTheEndOrLiveAndTheDefaultSizeComesBack) {
+    for (const bool outline : {true, false}) {
+        SCOPED_TRACE(outline);
+        if (outline) {
+            ASSERT_TRUE(store->OpenSection(TestListWindow::Section));
+            store->PutBool("DragDraw", false);
+            store->CloseSection();
+        } else {
+            store->DeleteSection(TestListWindow::Section);
+        }
+        TestListWindow window;
+        window.Open();
+        EXPECT_EQ(window.SplitterV().Outline(), outline ? 1 : 0);
+        EXPECT_EQ(window.SplitterH().Outline(), outline ? 1 : 0);
+        HWND w = window.Handle();
+        const int pane = window.PaneWidth();
+        const int target = Client(w).right - pane - 30;
+        const int start = window.SplitterV().Position();
+        HWND bar = window.SplitterV().Handle();
+        Scroll(w, WM_HSCROLL, bar, SB_THUMBTRACK, target);
+        EXPECT_EQ(window.PaneWidth(), outline ? pane : pane + 30);
+        EXPECT_EQ(RectOf(::GetDlgItem(w, IDC_TRACKS_EDIT)).left,
+                  (outline ? start : target) + window.SplitterV().HalfThickness());
+        Scroll(w, WM_HSCROLL, bar, SB_THUMBPOSITION, target);
+        EXPECT_EQ(window.PaneWidth(), pane + 30);
+        EXPECT_EQ(window.SplitterV().Position(), target);
+        // The horizontal bar the same way, with the notes height.
+        const int notes = window.NotesHeight();
+        const int top = Client(w).bottom - notes - 10;
+        Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBTRACK, top);
+        EXPECT_EQ(window.NotesHeight(), outline ? notes : notes + 10);
+        Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBPOSITION, top);
+        EXPECT_EQ(window.NotesHeight(), notes + 10);
+        Command(w, IDM_SIDE_PANE_DEFAULT);
+        EXPECT_EQ(window.PaneWidth(), BaseUnits(w).x * 160 / 4);
+    }
 }
 
 // Without a section the window opens with its defaults; a stored section is

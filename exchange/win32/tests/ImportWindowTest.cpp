@@ -33,25 +33,13 @@
 #include <utility>
 #include <vector>
 
-using kolvane::DiscCollection;
-using kolvane::DiscEntry;
-using kolvane::FileKind;
-using kolvane::ImportKind;
-using kolvane::ImportWindow;
-using kvtest::ModalScript;
+using namespace kolvane;
+using namespace kvtest;
 using zul::Windows::Dialog;
 using zul::Windows::FileDialog;
 using zul::Windows::WinApp;
 
 namespace {
-
-using kvtest::Command;
-using kvtest::Ctrl;
-using kvtest::MenuChecked;
-using kvtest::MenuEnabled;
-using kvtest::PressKey;
-using kvtest::SelectedRows;
-using kvtest::SelectRows;
 
 std::string Joined(const DiscCollection& entries) {
     std::string artists;
@@ -78,44 +66,38 @@ std::string IniText(const DiscCollection& entries) {
 void WriteLegacyPair(const std::string& dataPath, const DiscCollection& entries) {
     std::vector<unsigned char> data;
     for (const DiscEntry& e : entries) {
-        std::vector<unsigned char> record(kolvane::LegacyV1Importer::RecordSize, 0);
+        std::vector<unsigned char> record(LegacyV1Importer::RecordSize, 0);
         const std::pair<int, const std::string*> fields[] = {
             {0, &e.Artist}, {40, &e.Title}, {80, &e.Year}, {84, &e.Tracks}};
         for (const auto& [offset, text] : fields)
             std::memcpy(record.data() + offset, text->data(), text->size());
         data.insert(data.end(), record.begin(), record.end());
     }
-    kvtest::WriteBytes(dataPath, data);
-    kvtest::WriteText(dataPath.substr(0, dataPath.size() - 5) + "2.$$$",
-                      std::string(entries.size(), '1'));
+    WriteBytes(dataPath, data);
+    WriteText(dataPath.substr(0, dataPath.size() - 5) + "2.$$$", std::string(entries.size(), '1'));
 }
 
 void WriteNative(const std::string& path, const DiscCollection& entries) {
-    kvtest::RecordingReporter reporter;
-    ASSERT_EQ(kolvane::SaveNativeFile(path, entries, reporter), 1);
+    RecordingReporter reporter;
+    ASSERT_EQ(SaveNativeFile(path, entries, reporter), 1);
 }
 
 class ImportWindowTest : public testing::Test {
 protected:
-    void SetUp() override { Store().DeleteSection(kolvane::ImportWindowSection); }
-    void TearDown() override { Store().DeleteSection(kolvane::ImportWindowSection); }
+    void SetUp() override { Store().DeleteSection(ImportWindowSection); }
+    void TearDown() override { Store().DeleteSection(ImportWindowSection); }
 
     static zul::SettingsStore& Store() { return *WinApp::Current()->Settings(); }
     static std::string Stored(const char* key) {
-        Store().OpenSection(kolvane::ImportWindowSection);
+        Store().OpenSection(ImportWindowSection);
         std::string value = Store().GetString(key, "<none>");
         Store().CloseSection();
         return value;
     }
-    static void Put(const char* key, const std::string& value) {
-        Store().OpenSection(kolvane::ImportWindowSection);
-        Store().PutString(key, value);
-        Store().CloseSection();
-    }
 
     // Runs the window; counts the times it was shown.
     static INT_PTR Run(ImportWindow& window, int& shows) {
-        kvtest::MessageLog log([&window](HWND w, UINT message, WPARAM shown, LPARAM) {
+        MessageLog log([&window](HWND w, UINT message, WPARAM shown, LPARAM) {
             return message == WM_SHOWWINDOW && shown != 0 && Dialog::FromHandle(w) == &window;
         });
         const INT_PTR result = WinApp::Current()->RunModal(window);
@@ -125,21 +107,19 @@ protected:
 
     static HWND List(Dialog& d) { return ::GetDlgItem(d.Handle(), ImportWindow::ListId); }
 
-    kvtest::TempFolder folder;
+    TempFolder folder;
 };
 
 } // namespace
-
-// ---------------------------------------------------------------- the three kinds
 
 // Each kind asks for its file in its own folder with its own filter, offers
 // the file's entries unselected, and hands back the chosen ones in the order
 // the list shows them (here sorted by artist, not in file order).
 TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayOrder) {
     const DiscCollection all = {
-        kvtest::Entry("Cream", "Disraeli Gears", "1967", "A1", "Strange Brew", "Vinyl"),
-        kvtest::Entry("Abba", "Arrival", "1976", "B2", "Dancing Queen"),
-        kvtest::Entry("Beatles", "Abbey Road", "1969", "C3", "Something"),
+        Entry("Cream", "Disraeli Gears", "1967", "A1", "Strange Brew", "Vinyl"),
+        Entry("Abba", "Arrival", "1976", "B2", "Dancing Queen"),
+        Entry("Beatles", "Abbey Road", "1969", "C3", "Something"),
     };
     struct Case {
         ImportKind kind;
@@ -148,35 +128,28 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
         const char* title;
         const char* key;
         const char* startFolder; // with WorkDir "C:\Basis" and WorkDirKvd "D:\Kvd" stored
-        std::function<DiscEntry(DiscEntry)> carried; // what the format keeps of an entry
+        std::vector<std::string DiscEntry::*> lost; // the fields the format has no place for
     };
     const Case cases[] = {
         {ImportKind::CdPlayerIni, FileKind::CdPlayerIni, "cdplayer.ini",
          "cdplayer.ini - Aus cdplayer.ini importieren", "WorkDirIni", "C:\\Basis\\",
-         [](DiscEntry e) {
-             e.Year.clear();
-             e.Notes.clear();
-             return e;
-         }},
+         {&DiscEntry::Year, &DiscEntry::Notes}},
         {ImportKind::NativeFile, FileKind::Native, "Sammlung.kvd",
-         "Sammlung.kvd - Aus Kolvane-Daten importieren", "WorkDirKvd", "D:\\Kvd\\",
-         [](DiscEntry e) { return e; }},
+         "Sammlung.kvd - Aus Kolvane-Daten importieren", "WorkDirKvd", "D:\\Kvd\\", {}},
         {ImportKind::LegacyV1, FileKind::Legacy, "DISKS1.$$$",
          "DISKS1.$$$ - Aus Kolvane-Daten v1.x importieren", "WorkDirV1x", "C:\\Basis\\",
-         [](DiscEntry e) {
-             e.DiscId.clear();
-             e.Notes.clear();
-             return e;
-         }},
+         {&DiscEntry::DiscId, &DiscEntry::Notes}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Store().DeleteSection(kolvane::ImportWindowSection);
-        Put("WorkDir", "C:\\Basis");
-        Put("WorkDirKvd", "D:\\Kvd");
+        Store().DeleteSection(ImportWindowSection);
+        Store().OpenSection(ImportWindowSection);
+        Store().PutString("WorkDir", "C:\\Basis");
+        Store().PutString("WorkDirKvd", "D:\\Kvd");
+        Store().CloseSection();
         const std::string path = folder.File(c.name);
         if (c.kind == ImportKind::CdPlayerIni)
-            kvtest::WriteText(path, IniText(all));
+            WriteText(path, IniText(all));
         else if (c.kind == ImportKind::NativeFile)
             WriteNative(path, all);
         else
@@ -184,9 +157,8 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
 
         ImportWindow window(c.kind, nullptr);
         ModalScript script;
-        script.ExpectFileDialog({FileDialog::Kind::Open,
-                                 kolvane::FileTypeTable::Shared().Filter(c.fileKind), "",
-                                 kvtest::OpenForReading, c.startFolder},
+        script.ExpectFileDialog({FileDialog::Kind::Open, FileTypeTable::Shared().Filter(c.fileKind),
+                                 "", OpenForReading, c.startFolder},
                                 path);
         script.Then([&](Dialog& d) {
             EXPECT_TRUE(d.IsVisible());
@@ -194,17 +166,21 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
             EXPECT_EQ(kvtest::ArtistColumn(List(d)), "Cream,Abba,Beatles");
             EXPECT_TRUE(SelectedRows(List(d)).empty());
             EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(d.Handle(), IDOK)));
-            kvtest::ClickHeader(List(d), 0);
+            ClickHeader(List(d), 0);
             SelectRows(List(d), {0, 2});
-            kvtest::Drain(d);
-            kvtest::Press(d, ImportWindow::ImportButtonId);
+            Drain(d);
+            Press(d, ImportWindow::ImportButtonId);
         });
         int shows = 0;
         ASSERT_EQ(Run(window, shows), IDOK);
         EXPECT_EQ(shows, 1);
         ASSERT_EQ(window.ChosenEntries().size(), 2u);
-        EXPECT_EQ(window.ChosenEntries()[0].CompareAll(c.carried(all[1])), 0) << "Abba";
-        EXPECT_EQ(window.ChosenEntries()[1].CompareAll(c.carried(all[0])), 0) << "Cream";
+        for (const auto& [chosen, expected] : {std::pair{0, all[1]}, std::pair{1, all[0]}}) {
+            DiscEntry carried = expected;
+            for (const auto field : c.lost)
+                (carried.*field).clear();
+            EXPECT_EQ(window.ChosenEntries()[chosen].CompareAll(carried), 0) << carried.Artist;
+        }
         EXPECT_EQ(Stored(c.key), FolderOf(path));
         EXPECT_EQ(Stored("WorkDir"), FolderOf(path));
         if (c.kind != ImportKind::NativeFile) {
@@ -212,8 +188,6 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
         }
     }
 }
-
-// ---------------------------------------------------------------- nothing to offer
 
 // Whatever stops the import shows its one message (or none) and ends the run
 // with Cancel before the window is ever shown; the folder of the chosen file
@@ -230,7 +204,7 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
         {"cancelled file dialog", ImportKind::CdPlayerIni, nullptr, nullptr, 0},
         {"missing ini", ImportKind::CdPlayerIni, "fehlt.ini", nullptr, IDS_ERR_002},
         {"not a native file", ImportKind::NativeFile, "fremd.kvd",
-         [](const std::string& path) { kvtest::WriteText(path, "KOLX"); }, IDS_ERR_010},
+         [](const std::string& path) { WriteText(path, "KOLX"); }, IDS_ERR_010},
         {"empty native file", ImportKind::NativeFile, "leer.kvd",
          [](const std::string& path) { WriteNative(path, {}); }, IDS_WARN_503},
         {"empty legacy pair", ImportKind::LegacyV1, "NULL1.$$$",
@@ -239,12 +213,12 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
     const char* keys[] = {"WorkDirIni", "WorkDirKvd", "WorkDirV1x"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Store().DeleteSection(kolvane::ImportWindowSection);
+        Store().DeleteSection(ImportWindowSection);
         const std::string path = c.name != nullptr ? folder.File(c.name) : std::string();
         if (c.write)
             c.write(path);
         // Started from a shown window, which holds the messages of the hidden one.
-        ImportWindow window(c.kind, kvtest::HostWindow());
+        ImportWindow window(c.kind, HostWindow());
         ModalScript script;
         if (c.name == nullptr)
             script.CancelSystemDialog();
@@ -252,10 +226,10 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
             script.ChooseFile(path);
         if (c.message != 0) {
             script.Then([&c](Dialog& box) {
-                EXPECT_EQ(::GetWindow(box.Handle(), GW_OWNER), kvtest::HostWindow());
+                EXPECT_EQ(::GetWindow(box.Handle(), GW_OWNER), HostWindow());
                 EXPECT_EQ(dynamic_cast<zul::Windows::MessageDialog&>(box).Text(),
                           zul::Windows::LoadResourceText(c.message));
-                kvtest::Press(box, IDOK);
+                Press(box, IDOK);
             });
         }
         int shows = 0;
@@ -268,15 +242,12 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
     }
 }
 
-// ---------------------------------------------------------------- in the window
-
 TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
-    kvtest::TestApp app; // records the help pages asked for
-    app.SetHelpFolder(kvtest::SourceHelpFolder());
+    TestApp app; // records the help pages asked for
+    app.SetHelpFolder(SourceHelpFolder());
     const std::string path = folder.File("cdplayer.ini");
-    kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n0=Strange Brew\r\n"
-                            "[B2]\r\nArtist=Abba\r\n"
-                            "[C3]\r\nArtist=Beatles\r\n");
+    WriteText(path, "[A1]\r\nArtist=Cream\r\n0=Strange Brew\r\n[B2]\r\nArtist=Abba\r\n"
+                    "[C3]\r\nArtist=Beatles\r\n");
     std::vector<std::string> shown;
     HWND shownParent = nullptr;
     ImportWindow window(ImportKind::CdPlayerIni, nullptr, [&](const DiscEntry& entry, HWND parent) {
@@ -288,7 +259,7 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
         HWND w = d.Handle();
         HWND list = List(d);
         const auto states = [&] {
-            kvtest::Drain(d);
+            Drain(d);
             std::string s;
             for (UINT id : {IDOK, IDM_SHOW_ENTRY, IDM_SELECT_ALL, IDM_SELECT_NONE, IDM_SEARCH,
                             IDM_SEARCH_NEXT, IDM_SIDE_PANE_DEFAULT})
@@ -296,16 +267,16 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
             s += ::IsWindowEnabled(::GetDlgItem(w, IDOK)) ? "button+" : "button-";
             return s;
         };
-        const auto rightClick = [&](int row) { return kvtest::RowContextMenu(d, list, row); };
+        const auto rightClick = [&](int row) { return RowContextMenu(d, list, row); };
         const auto doubleClick = [&](int row) {
-            ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, kvtest::RowPoint(list, row));
-            kvtest::Drain(d);
+            ::SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(list, row));
+            Drain(d);
         };
         ::SetFocus(list);
         EXPECT_EQ(states(), "1- 1022- 1017+ 1018- 1019+ 1020- 1043+ button-");
         EXPECT_TRUE(MenuChecked(w, IDM_SIDE_PANE));
         EXPECT_TRUE(MenuChecked(w, IDM_GRID));
-        EXPECT_EQ(kvtest::TextOf(::GetDlgItem(w, ImportWindow::StatusId)),
+        EXPECT_EQ(TextOf(::GetDlgItem(w, ImportWindow::StatusId)),
                   "3 Eintr\xE4ge, 0 ausgew\xE4hlt");
         PressKey(d, VK_RETURN);
         PressKey(d, VK_RETURN, Ctrl); // nothing selected: nothing to import
@@ -314,7 +285,7 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
 
         SelectRows(list, {0});
         EXPECT_EQ(states(), "1+ 1022+ 1017+ 1018+ 1019+ 1020- 1043+ button+");
-        EXPECT_EQ(kvtest::TextOf(::GetDlgItem(w, ImportWindow::TracksId)), "Strange Brew");
+        EXPECT_EQ(TextOf(::GetDlgItem(w, ImportWindow::TracksId)), "Strange Brew");
         PressKey(d, VK_RETURN);
         doubleClick(0);
         Command(w, IDM_SHOW_ENTRY);
@@ -350,7 +321,7 @@ TEST_F(ImportWindowTest, CommandStatesShowEntryContextMenuHelpAndCtrlEnter) {
 // Escape included, dead.
 TEST_F(ImportWindowTest, EnterPressesTheFocusedButtonAndADisabledOneHandsTheFocusOn) {
     const std::string path = folder.File("cdplayer.ini");
-    kvtest::WriteText(path, "[A1]\r\nArtist=Cream\r\n[B2]\r\nArtist=Abba\r\n");
+    WriteText(path, "[A1]\r\nArtist=Cream\r\n[B2]\r\nArtist=Abba\r\n");
     for (const int button : {IDOK, IDCANCEL, 0}) {
         int shown = 0;
         ImportWindow window(ImportKind::CdPlayerIni, nullptr,
@@ -359,7 +330,7 @@ TEST_F(ImportWindowTest, EnterPressesTheFocusedButtonAndADisabledOneHandsTheFocu
         script.ChooseFile(path).Then([&](Dialog& d) {
             ::SetFocus(List(d));
             SelectRows(List(d), {0});
-            ASSERT_TRUE(kvtest::TabTo(d, button != 0 ? button : IDOK));
+            ASSERT_TRUE(TabTo(d, button != 0 ? button : IDOK));
             if (button == 0) {
                 PressKey(d, 'U', Ctrl);
                 EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(d.Handle(), IDOK)));

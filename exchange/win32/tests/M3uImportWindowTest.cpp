@@ -19,12 +19,7 @@
 #include <vector>
 
 using kolvane::M3uImportWindow;
-using kvtest::ArtistColumn;
-using kvtest::Drain;
-using kvtest::MenuChecked;
-using kvtest::MenuEnabled;
-using kvtest::PressKey;
-using kvtest::SelectedRows;
+using namespace kvtest;
 using zul::Windows::Dialog;
 
 namespace {
@@ -44,7 +39,7 @@ class M3uImportWindowTest : public testing::Test {
 protected:
     std::string Playlist(const std::string& text) {
         const std::string path = folder.File("Liste.m3u");
-        kvtest::WriteText(path, text);
+        WriteText(path, text);
         return path;
     }
     // Opens the window on the playlist; the action answers it once it runs.
@@ -65,9 +60,9 @@ protected:
         return states;
     }
 
-    kvtest::TestApp app;
-    kvtest::ModalScript script{app};
-    kvtest::TempFolder folder;
+    TestApp app;
+    ModalScript script{app};
+    TempFolder folder;
 };
 
 } // namespace
@@ -75,35 +70,35 @@ protected:
 TEST_F(M3uImportWindowTest, TheCheckBoxCtrlAltIAndTheContextMenuKeepTheSelection) {
     M3uImportWindow window;
     const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
-        kvtest::SelectRows(List(d), {1, 3});
+        SelectRows(List(d), {1, 3});
         Drain(d);
         EXPECT_EQ(Status(d), "5 Eintr\xE4ge, 2 ausgew\xE4hlt");
-        kvtest::Press(d, M3uImportWindow::WithArtistsId);
+        Press(d, M3uImportWindow::WithArtistsId);
         Drain(d);
         EXPECT_EQ(ArtistColumn(List(d)), WithArtists);
         EXPECT_TRUE(MenuChecked(d.Handle(), IDM_M3U_WITH_ARTISTS));
         EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{1, 3}));
         // The context menu shows the window's states, by a right click and by
         // Shift+F10 at the focused row.
-        EXPECT_EQ(kvtest::RowContextMenu(d, List(d), 1), "1209+ 1017+ 1018+ ");
+        EXPECT_EQ(RowContextMenu(d, List(d), 1), "1209+ 1017+ 1018+ ");
         ::SetFocus(List(d));
-        const kvtest::OpenedMenu byKey = kvtest::ContextMenuByKey(d, VK_F10, true);
+        const OpenedMenu byKey = ContextMenuByKey(d, VK_F10, true);
         EXPECT_EQ(byKey.seen, "1209+ 1017+ 1018+ ");
-        const POINT origin = kvtest::RowMenuOrigin(List(d), kvtest::FocusedRow(List(d)));
+        const POINT origin = RowMenuOrigin(List(d), FocusedRow(List(d)));
         EXPECT_EQ(byKey.origin.x, origin.x);
         EXPECT_EQ(byKey.origin.y, origin.y);
         EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{1, 3}));
 
-        PressKey(d, 'I', kvtest::Ctrl | kvtest::Alt);
+        PressKey(d, 'I', Ctrl | Alt);
         EXPECT_FALSE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
         EXPECT_FALSE(MenuChecked(d.Handle(), IDM_M3U_WITH_ARTISTS));
         EXPECT_EQ(ArtistColumn(List(d)), Titles);
         // The menu item does the same.
-        kvtest::Command(d.Handle(), IDM_M3U_WITH_ARTISTS);
+        Command(d.Handle(), IDM_M3U_WITH_ARTISTS);
         Drain(d);
         EXPECT_TRUE(d.IsItemChecked(M3uImportWindow::WithArtistsId));
         EXPECT_EQ(SelectedRows(List(d)), (std::vector<int>{1, 3}));
-        PressKey(d, VK_RETURN, kvtest::Ctrl);
+        PressKey(d, VK_RETURN, Ctrl);
     });
     EXPECT_EQ(result, IDOK);
     // Two rows: one CR LF between them, none at the end.
@@ -115,32 +110,32 @@ TEST_F(M3uImportWindowTest, TheCheckBoxCtrlAltIAndTheContextMenuKeepTheSelection
 }
 
 TEST_F(M3uImportWindowTest, WithoutASelectedRowImportingDoesNothingAndHelpOpensTheImportPage) {
-    app.SetHelpFolder(kvtest::SourceHelpFolder());
+    app.SetHelpFolder(SourceHelpFolder());
     M3uImportWindow window;
     const INT_PTR result = Run(window, Playlist(FivePlaylist), [&](Dialog& d) {
         EXPECT_EQ(SelectedRows(List(d)).size(), 5u); // it opens with every row selected
-        PressKey(d, 'U', kvtest::Ctrl);
+        PressKey(d, 'U', Ctrl);
         EXPECT_EQ(SelectedRows(List(d)), std::vector<int>{});
         EXPECT_EQ(Status(d), "5 Eintr\xE4ge, 0 ausgew\xE4hlt");
         EXPECT_EQ(States(d), "button- 1- 1017+ 1018-");
         // Neither Ctrl+Enter, Enter nor the menu item ends the window.
-        PressKey(d, VK_RETURN, kvtest::Ctrl);
+        PressKey(d, VK_RETURN, Ctrl);
         PressKey(d, VK_RETURN);
-        kvtest::Command(d.Handle(), IDOK);
+        Command(d.Handle(), IDOK);
         Drain(d);
         EXPECT_EQ(d.Result(), IDCANCEL);
 
-        PressKey(d, 'A', kvtest::Ctrl);
+        PressKey(d, 'A', Ctrl);
         EXPECT_EQ(SelectedRows(List(d)).size(), 5u);
         EXPECT_EQ(States(d), "button+ 1+ 1017- 1018+");
-        kvtest::SelectRows(List(d), {4});
+        SelectRows(List(d), {4});
         Drain(d);
         EXPECT_EQ(States(d), "button+ 1+ 1017+ 1018+");
         PressKey(d, VK_F1);
-        kvtest::Press(d, IDC_HELP_BUTTON);
+        Press(d, IDC_HELP_BUTTON);
         // Enter on a button reached with Tab presses that button, not the
         // default one.
-        ASSERT_TRUE(kvtest::TabTo(d, IDCANCEL));
+        ASSERT_TRUE(TabTo(d, IDCANCEL));
         PressKey(d, VK_RETURN);
     });
     EXPECT_EQ(result, IDCANCEL);
@@ -160,12 +155,12 @@ TEST_F(M3uImportWindowTest, APlaylistThatCannotBeReadClosesTheWindowAtOnce) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        kvtest::TestApp caseApp;
-        kvtest::ModalScript caseScript(caseApp);
-        kvtest::TempFolder caseFolder;
+        TestApp caseApp;
+        ModalScript caseScript(caseApp);
+        TempFolder caseFolder;
         const std::string path = caseFolder.File("Kaputt.m3u");
         if (!c.text.empty())
-            kvtest::WriteText(path, c.text);
+            WriteText(path, c.text);
         if (c.message != 0)
             caseScript.ChooseFile(path).ExpectMessage(c.message);
         else

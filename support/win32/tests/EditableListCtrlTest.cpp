@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using kvtest::CellText;
@@ -30,19 +31,6 @@ const std::vector<std::vector<std::string>> Texts{
     {"Cream", "Disraeli Gears", "1967", "c3"},
 };
 
-std::string Text(HWND window) {
-    return Window(window).GetText();
-}
-
-// A plain dialog loop: the dialog keys (Tab, Enter, Escape) through
-// IsDialogMessage. The editor must get its keys even here (WM_GETDLGCODE);
-// the program's own dialogs route them to it before anything else, which the
-// main window's tests check.
-struct DialogKeys {
-    HWND dialog;
-    bool operator()(MSG& message) const { return ::IsDialogMessageA(dialog, &message) != FALSE; }
-};
-
 class EditableList : public testing::Test {
 protected:
     void SetUp() override {
@@ -57,25 +45,24 @@ protected:
                        reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
         ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
         ASSERT_TRUE(control.Attach(list));
-        const char* names[] = {"Interpret", "Titel", "Jahr", "ID"};
-        const int widths[] = {120, 150, 60, 70};
-        const int formats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
+        const std::tuple<const char*, int, int> columns[] = {{"Interpret", 120, LVCFMT_LEFT},
+                                                             {"Titel", 150, LVCFMT_LEFT},
+                                                             {"Jahr", 60, LVCFMT_RIGHT},
+                                                             {"ID", 70, LVCFMT_CENTER}};
         for (int i = 0; i < 4; ++i) {
+            const auto& [name, width, format] = columns[i];
             LVCOLUMNA column{};
             column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-            column.pszText = const_cast<char*>(names[i]);
-            column.cx = widths[i];
-            column.fmt = formats[i];
+            column.fmt = format;
+            column.cx = width;
+            column.pszText = const_cast<char*>(name);
             ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
         }
-    }
-
-    void AddItems() {
         for (int item = 0; item < static_cast<int>(Texts.size()); ++item) {
-            LVITEMA row{};
-            row.mask = LVIF_TEXT;
-            row.iItem = item;
             for (int column = 0; column < 4; ++column) {
+                LVITEMA row{};
+                row.mask = LVIF_TEXT;
+                row.iItem = item;
                 row.iSubItem = column;
                 row.pszText = const_cast<char*>(Texts[item][column].c_str());
                 ::SendMessageA(list, column == 0 ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
@@ -120,44 +107,41 @@ protected:
         Drain(keys);
     }
 
-    void Write(const std::string& text) {
-        Type(text);
-        Drain(keys);
-    }
-
     TestParent parent{500, 300};
     HWND list = nullptr;
     EditableListCtrl control;
-    DialogKeys keys{parent.Handle()};
+    // A plain dialog loop: the dialog keys (Tab, Enter, Escape) go through
+    // IsDialogMessage, and the editor must get its keys even here (WM_GETDLGCODE);
+    // the program's own dialogs route them to it first (the main window's tests).
+    kvtest::PreTranslate keys = [this](MSG& message) {
+        return ::IsDialogMessageA(parent.Handle(), &message) != FALSE;
+    };
 };
 
 } // namespace
 
 TEST_F(EditableList, ColumnWidthsAreWrittenAndReadAsIntArrays) {
+    using Widths = std::vector<int>;
     const int stored[] = {80, 200, 45, 0x10000 + 90}; // each width is taken as 16 bits
     EXPECT_TRUE(control.SetColumnWidths(stored, 4));
-    int widths[4] = {};
+    int widths[8] = {};
     EXPECT_TRUE(control.GetColumnWidths(widths, 4));
-    EXPECT_EQ(std::vector<int>(widths, widths + 4), (std::vector<int>{80, 200, 45, 90}));
-
-    int all[8] = {};
-    EXPECT_TRUE(control.GetColumnWidths(all, -1));
-    EXPECT_EQ(std::vector<int>(all, all + 5), (std::vector<int>{80, 200, 45, 90, 0}));
-    EXPECT_FALSE(control.GetColumnWidths(all, 0));
+    EXPECT_EQ(Widths(widths, widths + 5), (Widths{80, 200, 45, 90, 0}));
+    EXPECT_TRUE(control.GetColumnWidths(widths, -1)); // every column, nothing behind
+    EXPECT_EQ(Widths(widths, widths + 6), (Widths{80, 200, 45, 90, 0, 0}));
+    EXPECT_FALSE(control.GetColumnWidths(widths, 0));
 
     // Setting stops at the first column that is not there; those before keep their width.
     const int five[] = {61, 62, 63, 64, 65};
     EXPECT_FALSE(control.SetColumnWidths(five, 5));
     EXPECT_TRUE(control.GetColumnWidths(widths, 4));
-    EXPECT_EQ(std::vector<int>(widths, widths + 4), (std::vector<int>{61, 62, 63, 64}));
-
+    EXPECT_EQ(Widths(widths, widths + 4), (Widths{61, 62, 63, 64}));
     for (int column = 3; column >= 0; --column)
         ListView_DeleteColumn(list, column);
-    EXPECT_FALSE(control.GetColumnWidths(all, -1));
+    EXPECT_FALSE(control.GetColumnWidths(widths, -1));
 }
 
 TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
-    AddItems();
     ClickCell(1, 0);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1);
@@ -169,14 +153,9 @@ TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
     const RECT cell = CellRect(1, 2);
     const RECT placed = Window(editor).RectInParent();
     EXPECT_TRUE(::EqualRect(&placed, &cell));
-    EXPECT_EQ(Text(editor), "1966");
+    EXPECT_EQ(Window(editor).GetText(), "1966");
     EXPECT_EQ(::GetFocus(), editor);
-    DWORD start = 1;
-    DWORD end = 1;
-    ::SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                   reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 0u);
+    EXPECT_EQ(::SendMessageA(editor, EM_GETSEL, 0, 0), 0) << "no text selected, caret at the start";
     const LONG_PTR style = ::GetWindowLongPtrA(editor, GWL_STYLE);
     EXPECT_NE(style & ES_RIGHT, 0);
     EXPECT_NE(style & ES_AUTOHSCROLL, 0);
@@ -198,14 +177,15 @@ TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
 }
 
 // The dialog loop here is a plain one: Enter, Escape and Delete reach the
-// editor, not the dialog.
-TEST_F(EditableList, EnterStoresTheTextInAListThatHoldsItsTexts) {
-    AddItems();
+// editor, not the dialog. Then a cell partly scrolled out of view is scrolled
+// to the left edge for editing.
+TEST_F(EditableList, EnterStoresTheTextAndACellOutOfViewIsScrolledIn) {
     HWND editor = OpenEditor(0, 1);
     ASSERT_NE(editor, nullptr);
-    Write("Neu ");
+    Type("Neu ");
+    Drain(keys);
     Press(VK_DELETE);
-    EXPECT_EQ(Text(editor), "Neu rrival");
+    EXPECT_EQ(Window(editor).GetText(), "Neu rrival");
     Press(VK_RETURN);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(CellText(list, 0, 1), "Neu rrival");
@@ -214,15 +194,12 @@ TEST_F(EditableList, EnterStoresTheTextInAListThatHoldsItsTexts) {
     EXPECT_TRUE(parent.commands.empty()) << "Enter must not press a default button";
     EXPECT_EQ(ListView_GetSelectedCount(list), 1u);
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 0);
-}
 
-TEST_F(EditableList, ACellPartlyScrolledOutOfViewIsScrolledToTheLeftEdge) {
-    AddItems();
     ::MoveWindow(list, 10, 10, 200, 200, TRUE);
     ListView_Scroll(list, 150, 0);
     Drain();
     ASSERT_LT(CellRect(0, 1).left, 0);
-    HWND editor = OpenEditor(0, 1);
+    editor = OpenEditor(0, 1);
     ASSERT_NE(editor, nullptr);
     RECT client{};
     ::GetClientRect(list, &client);

@@ -15,20 +15,46 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 
 using zul::Windows::FileDialog;
 
 namespace {
 
+// Calls each(window) for the visible windows of this thread until it gives false.
+void EachVisibleWindow(const std::function<bool(HWND)>& each) {
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM each) -> BOOL {
+            return !::IsWindowVisible(window) ||
+                   (*reinterpret_cast<const std::function<bool(HWND)>*>(each))(window);
+        },
+        reinterpret_cast<LPARAM>(&each));
+}
+
+HWND NameBox(HWND dialog) {
+    HWND box = ::GetDlgItem(dialog, cmb13);
+    return box != nullptr ? box : ::GetDlgItem(dialog, edt1);
+}
+
 // Types each name into the dialog in turn and presses OK, one name a tick;
 // records whether the dialog was still open after each. Ends the dialog with
-// Cancel when the names run out or the time is up, so that no test hangs.
+// Cancel when the names run out; whatever is still open at the time limit (a
+// message of the system's dialog, the dialog itself) fails the test and is
+// closed, so that no test hangs.
 class DialogDriver {
 public:
     explicit DialogDriver(std::deque<std::string> names) : names_(std::move(names)) {
         current_ = this;
         timer_ = ::SetTimer(nullptr, 0, 100, &Tick);
-        watchdog_ = ::SetTimer(nullptr, 0, 10000, &Watchdog);
+        watchdog_ = ::SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) {
+            EachVisibleWindow([](HWND window) {
+                ADD_FAILURE() << "still open at the time limit: \"" << kvtest::TextOf(window)
+                              << "\"";
+                ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            });
+        });
     }
     ~DialogDriver() {
         ::KillTimer(nullptr, timer_);
@@ -39,57 +65,26 @@ public:
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_ != nullptr)
-            current_->Step();
+        HWND box = nullptr;
+        EachVisibleWindow([&box](HWND window) {
+            if (kvtest::ClassOf(window) == "#32770" && NameBox(window) != nullptr)
+                box = window;
+            return box == nullptr;
+        });
+        if (current_ != nullptr && box != nullptr)
+            current_->Step(box);
     }
-    // Whatever is still open after the time limit (a message of the system's
-    // dialog, the dialog itself) fails the test and is closed.
-    static void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) {
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND window, LPARAM) -> BOOL {
-                if (::IsWindowVisible(window)) {
-                    ADD_FAILURE() << "still open at the time limit: \"" << kvtest::TextOf(window)
-                                  << "\"";
-                    ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-                }
-                return TRUE;
-            },
-            0);
-    }
-    void Step() {
-        const HWND box = FindFileDialog();
-        if (box == nullptr)
-            return;
+    void Step(HWND box) {
         ::KillTimer(nullptr, timer_); // no tick while the steps run nested loops
         if (names_.empty() || ++steps_ > 10) {
             ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
             return;
         }
-        const HWND nameBox = ::GetDlgItem(box, cmb13) != nullptr ? ::GetDlgItem(box, cmb13)
-                                                                 : ::GetDlgItem(box, edt1);
-        ::SetWindowTextA(nameBox, names_.front().c_str());
+        ::SetWindowTextA(NameBox(box), names_.front().c_str());
         names_.pop_front();
         ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         stillOpen.push_back(::IsWindow(box) && ::IsWindowVisible(box));
         timer_ = ::SetTimer(nullptr, 0, 100, &Tick);
-    }
-
-    // The visible dialog of this thread with a name box.
-    static HWND FindFileDialog() {
-        HWND found = nullptr;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND window, LPARAM result) -> BOOL {
-                if (!::IsWindowVisible(window) || kvtest::ClassOf(window) != "#32770" ||
-                    (::GetDlgItem(window, cmb13) == nullptr &&
-                     ::GetDlgItem(window, edt1) == nullptr))
-                    return TRUE;
-                *reinterpret_cast<HWND*>(result) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found;
     }
 
     static DialogDriver* current_;
@@ -121,7 +116,7 @@ TEST(FileDialog, ANameTheDialogOrTheCheckRefusesKeepsItOpenForAnother) {
     const Case cases[] = {
         // A full path of 300 characters in the open dialog.
         {FileDialog::Kind::Open,
-         OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY,
+         kvtest::OpenForReading,
          {folderPath + "\\" + std::string(300 - folderPath.size() - 1, 'n'), "da.kvd"},
          "da.kvd",
          IDS_TEST_ERR_008},

@@ -1,6 +1,8 @@
 #include "support/win32/tests/TestResources.h"
+#include "support/win32/Controls.h"
 #include "support/win32/MessageDialog.h"
 #include "support/win32/SystemDialogs.h"
+#include "support/win32/SystemErrorText.h"
 #include "support/win32/WinApp.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
@@ -8,95 +10,82 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <algorithm>
 #include <string>
 
 using namespace zul::Windows;
 
 namespace {
 
-// A help folder in a temporary folder with the given pages.
+// A help folder in a temporary folder with one page.
 struct HelpFolder {
-    explicit HelpFolder(kvtest::TestApp& app, std::initializer_list<const char*> pages) {
-        for (const char* page : pages)
-            kvtest::WriteText(temp.File(page), "<html><body>Hilfe</body></html>");
-        path = temp.Path().string() + "\\";
+    HelpFolder(kvtest::TestApp& app, const char* page) {
+        kvtest::WriteText(temp.File(page), "<html><body>Hilfe</body></html>");
         app.SetHelpFolder(path);
     }
-    // The address form: quoted, "file:///", forward slashes, anchor kept.
-    std::string Address(const std::string& page, const std::string& anchor = "") const {
-        std::string address = "\"file:///";
-        for (char c : path + page)
-            address.push_back(c == '\\' ? '/' : c);
-        return address + anchor + "\"";
-    }
     kvtest::TempFolder temp;
-    std::string path;
+    std::string path = temp.Path().string() + "\\";
 };
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 } // namespace
 
-TEST(Help, TheProgramsHelpFolderLiesBesideIt) {
+TEST(Help, FolderBesideTheProgramTopicsAndTheMessageWhenAPageCannotBeShown) {
     kvtest::TestApp app;
     EXPECT_EQ(app.HelpFolder(), app.ProgramFolder() + "help\\");
-    EXPECT_TRUE(EndsWith(app.ProgramFolder(), "\\"));
+    EXPECT_TRUE(app.ProgramFolder().ends_with("\\"));
     EXPECT_EQ(app.ProgramPath().rfind(app.ProgramFolder(), 0), 0u);
-    EXPECT_TRUE(EndsWith(app.CompiledHelpFile(), ".chm"));
+    EXPECT_TRUE(app.CompiledHelpFile().ends_with(".chm"));
     EXPECT_EQ(app.CompiledHelpFile().substr(0, app.CompiledHelpFile().size() - 4),
               app.ProgramPath().substr(0, app.ProgramPath().rfind('.')));
-}
 
-TEST(Help, AMissingPageOrAProgramThatCannotStartShowsTheSystemMessageBoxNamingThePage) {
-    kvtest::TestApp app;
-    HelpFolder help(app, {"index.html"});
+    // The first registration of a topic wins; unknown ids have none.
+    EXPECT_TRUE(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"));
+    EXPECT_TRUE(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"));
+    EXPECT_FALSE(app.RegisterHelpTopic(2503, "andere.html"));
+    EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
+    EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
+    EXPECT_EQ(app.HelpTopicOf(2505), "");
+
+    // A missing page, or a program that cannot start, shows the system's
+    // message box naming the page.
+    HelpFolder help(app, "index.html");
     kvtest::ModalScript script(app);
-    auto expectMessage = [&](const std::string& page) {
-        script.ThenSystem([&help, page](SystemDialog& dialog) {
+    auto expectMessage = [&](const std::string& text) {
+        script.ThenSystem([text](SystemDialog& dialog) {
             auto& box = dynamic_cast<SystemMessageBox&>(dialog);
-            EXPECT_EQ(box.Text(),
-                      "Die Hilfedatei \"" + help.path + page + "\" kann nicht angezeigt werden.");
+            EXPECT_EQ(box.Text(), text);
             EXPECT_EQ(box.Caption(), "Kolvane-Verwaltung");
             EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
             box.Answer(IDOK);
         });
     };
-    expectMessage("ref_dlg_einst.html");
+    const std::string cannot = "\" kann nicht angezeigt werden.";
+    expectMessage("Die Hilfedatei \"" + help.path + "ref_dlg_einst.html" + cannot);
     app.ShowHelp("ref_dlg_einst.html#oben");
     EXPECT_TRUE(app.helpCalls.empty());
+    // There is no compiled help file beside the test program: the viewer opens
+    // no window and the message names the whole help address.
+    app.SetHelpMode(WinApp::CompiledHelp);
+    expectMessage("Die Hilfe \"" + app.CompiledHelpFile() + "ref_dlg_such.html" + cannot);
+    app.ShowHelp("ref_dlg_such.html");
+    EXPECT_TRUE(app.helpCalls.empty());
+    app.SetHelpMode(WinApp::HelpPages);
     app.SetHelpLauncher([](const std::string&, const std::string&) { return false; });
-    expectMessage("index.html");
+    expectMessage("Die Hilfedatei \"" + help.path + "index.html" + cannot);
     app.ShowHelp("");
     EXPECT_TRUE(script.Finished());
 }
 
-TEST(Help, CompiledHelpModeAsksTheHelpViewerForTheHelpFileAndTopic) {
+// The help button and F1 open the messages page at the message's anchor and
+// keep the box open; free texts and system errors have no help, and the next
+// numbered message has it again.
+TEST(MessageDialog, HelpOfNumberedMessagesAndFreeTexts) {
     kvtest::TestApp app;
-    app.SetHelpMode(WinApp::CompiledHelp);
-    // There is no compiled help file beside the test program: the viewer opens
-    // no window and the message names the whole help address.
-    kvtest::ModalScript script(app);
-    script.ThenSystem([&](SystemDialog& dialog) {
-        auto& box = dynamic_cast<SystemMessageBox&>(dialog);
-        EXPECT_EQ(box.Text(), "Die Hilfe \"" + app.CompiledHelpFile() +
-                                  "ref_dlg_such.html\" kann nicht angezeigt werden.");
-        EXPECT_EQ(box.Type(), static_cast<UINT>(MB_OK | MB_ICONSTOP));
-        box.Answer(IDOK);
-    });
-    app.ShowHelp("ref_dlg_such.html");
-    EXPECT_TRUE(app.helpCalls.empty());
-}
-
-TEST(MessageDialog, HelpButtonAndF1OpenTheMessagesPageAtTheMessagesAnchorAndKeepTheBoxOpen) {
-    kvtest::TestApp app;
-    HelpFolder pages(app, {"ref_meldungen.html"});
+    HelpFolder pages(app, "ref_meldungen.html");
     ASSERT_TRUE(app.RegisterHelpTopic(IDS_TEST_ERR_003, "ref_meldungen.html#l_e003"));
-    const std::string expected = pages.Address("ref_meldungen.html", "#l_e003");
-
+    // The address form: quoted, "file:///", forward slashes, anchor kept.
+    std::string expected = "\"file:///" + pages.path + "ref_meldungen.html#l_e003\"";
+    std::replace(expected.begin(), expected.end(), '\\', '/');
     kvtest::ModalScript script(app);
     script.Then([&](Dialog& dialog) {
         kvtest::Press(dialog, 9);
@@ -109,12 +98,7 @@ TEST(MessageDialog, HelpButtonAndF1OpenTheMessagesPageAtTheMessagesAnchorAndKeep
     EXPECT_EQ(app.ShowError(IDS_TEST_ERR_003), IDOK);
     ASSERT_EQ(app.helpCalls.size(), 2u);
     EXPECT_EQ(app.helpCalls[1].address, expected);
-}
 
-TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHasItAgain) {
-    kvtest::TestApp app;
-    HelpFolder pages(app, {"ref_meldungen.html"});
-    kvtest::ModalScript script(app);
     auto withoutHelp = [&](const std::string& text) {
         script.Then([text](Dialog& dialog) {
             auto& box = dynamic_cast<MessageDialog&>(dialog);
@@ -130,36 +114,44 @@ TEST(MessageDialog, FreeTextAndSystemErrorsHaveNoHelpAndTheNextNumberedMessageHa
     app.ShowError(IDS_TEST_ERR_002);
     withoutHelp("Datei C:\\x.kvd: 100% fehlt");
     EXPECT_EQ(app.ShowErrorText("Datei %s: %d%% fehlt", "C:\\x.kvd", 100), IDOK);
-
-    char raw[512] = {};
-    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     ERROR_FILE_NOT_FOUND, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), raw,
-                     sizeof(raw), nullptr);
-    std::string systemText = raw;
-    ASSERT_FALSE(systemText.empty());
-    ASSERT_TRUE(systemText.back() == '\n' || systemText.back() == ' '); // the line break it loses
-    while (!systemText.empty() && std::isspace(static_cast<unsigned char>(systemText.back())))
-        systemText.pop_back();
-    withoutHelp(systemText);
+    withoutHelp(SystemErrorText(ERROR_FILE_NOT_FOUND)); // checked apart to have no line break
     ::SetLastError(ERROR_FILE_NOT_FOUND);
     app.ShowSystemError();
-    EXPECT_TRUE(app.helpCalls.empty());
+    EXPECT_EQ(app.helpCalls.size(), 2u);
     EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_002); // free texts leave it alone
-
     script.Then([](Dialog& dialog) {
         EXPECT_TRUE(dynamic_cast<MessageDialog&>(dialog).HasHelp());
         EXPECT_NE(dialog.Item(9).Handle(), nullptr);
         kvtest::Press(dialog, IDOK);
     });
     app.ShowError(IDS_TEST_ERR_004);
+    EXPECT_TRUE(script.Finished());
 }
 
-TEST(HelpTopicMap, FirstRegistrationWinsAndUnknownIdsHaveNoTopic) {
+TEST(MessageDialog, WarningHasItsCaptionAndIconAndAStringWithoutEntryAnEmptyBox) {
     kvtest::TestApp app;
-    EXPECT_TRUE(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"));
-    EXPECT_TRUE(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"));
-    EXPECT_FALSE(app.RegisterHelpTopic(2503, "andere.html"));
-    EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
-    EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
-    EXPECT_EQ(app.HelpTopicOf(2505), "");
+    kvtest::ModalScript script(app);
+    script.Then([](Dialog& dialog) {
+        auto& box = dynamic_cast<MessageDialog&>(dialog);
+        EXPECT_EQ(box.GetText(), "WARNUNG");
+        EXPECT_EQ(box.Kind(), MessageKind::Warning);
+        EXPECT_TRUE(box.HasHelp());
+        // The text keeps its line feeds as single characters.
+        EXPECT_NE(box.Text().find("vorhanden.\n\nDer Export"), std::string::npos);
+        bool exclamation = false;
+        for (HWND child : kvtest::ChildWindows(box.Handle())) {
+            const HICON icon = Static(child).GetIcon();
+            exclamation |= icon == ::LoadIconA(nullptr, IDI_EXCLAMATION);
+            if (icon == nullptr) {
+                EXPECT_EQ(Window(child).GetFont(), box.GetFont()) << "text in the box's font";
+            }
+        }
+        EXPECT_TRUE(exclamation);
+        kvtest::Press(dialog, IDOK);
+    });
+    EXPECT_EQ(app.ShowWarning(IDS_TEST_WARN_501), IDOK);
+    EXPECT_EQ(app.LastMessageId(), IDS_TEST_WARN_501);
+    script.ExpectMessage("", IDOK);
+    EXPECT_EQ(app.ShowError(2599), IDOK);
+    EXPECT_EQ(app.LastMessageId(), 2599);
 }

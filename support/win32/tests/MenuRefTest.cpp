@@ -32,38 +32,45 @@ protected:
 
     UINT State(UINT command) const { return ::GetMenuState(menu, command, MF_BYCOMMAND); }
 
-    std::vector<UINT> StatesOf(HMENU popup) const {
-        std::vector<UINT> states;
-        for (int i = 0; i < ::GetMenuItemCount(popup); ++i)
-            states.push_back(::GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION));
-        return states;
-    }
-
     HWND window = HostWindow();
     HMENU menu = nullptr;
 };
 
 } // namespace
 
-TEST_F(MainMenu, MenuBarAndDropDownsAreReachedByPosition) {
+TEST_F(MainMenu, MenuBarAndDropDownsAreReachedByPositionAndDeletingAReferenceLeavesThem) {
+    const int items = ::GetMenuItemCount(menu);
     auto bar = MenuRef::MenuOfWindow(window);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->Handle(), menu);
-
     auto extras = bar->SubMenu(3);
     ASSERT_NE(extras, nullptr);
     EXPECT_EQ(extras->Handle(), ::GetSubMenu(menu, 3));
     auto import = extras->SubMenu(0);
     ASSERT_NE(import, nullptr);
     EXPECT_EQ(::GetMenuItemID(import->Handle(), 0), static_cast<UINT>(IDM_TEST_IMPORT_FIRST));
-
     EXPECT_EQ(extras->SubMenu(3), nullptr) << "a plain command has no drop-down";
     EXPECT_EQ(extras->SubMenu(40), nullptr);
     EXPECT_EQ(MenuRef::FromHandle(nullptr), nullptr);
     EXPECT_EQ(MenuRef::FromHandle(reinterpret_cast<HMENU>(0x4711)), nullptr);
+
+    bar.reset();
+    extras.reset();
+    import.reset();
+    EXPECT_TRUE(::IsMenu(menu));
+    EXPECT_TRUE(::IsMenu(::GetSubMenu(menu, 3)));
+    EXPECT_EQ(::GetMenu(window), menu);
+    EXPECT_EQ(::GetMenuItemCount(menu), items);
+    // A menu built at run time, as for a context menu.
+    HMENU popup = ::CreatePopupMenu();
+    ::AppendMenuA(popup, MF_STRING, 1006, "&L\xF6schen");
+    EXPECT_TRUE(MenuRef::FromHandle(popup)->EnableByCommand(1006, false));
+    EXPECT_TRUE(::IsMenu(popup));
+    EXPECT_NE(::GetMenuState(popup, 1006, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    ::DestroyMenu(popup);
 }
 
-TEST_F(MainMenu, ItemsAreEnabledGreyedAndCheckedByCommandAndPosition) {
+TEST_F(MainMenu, ItemsAreEnabledGreyedAndCheckedByCommandAndPositionUnknownOnesFail) {
     auto bar = MenuRef::MenuOfWindow(window);
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->EnableByCommand(IDM_TEST_SAVE, false));
@@ -78,41 +85,17 @@ TEST_F(MainMenu, ItemsAreEnabledGreyedAndCheckedByCommandAndPosition) {
     EXPECT_NE(::GetMenuState(extras->Handle(), 1, MF_BYPOSITION) & MF_GRAYED, 0u);
     EXPECT_TRUE(extras->EnableByPosition(1, true));
     EXPECT_EQ(::GetMenuState(extras->Handle(), 1, MF_BYPOSITION) & (MF_DISABLED | MF_GRAYED), 0u);
-
     EXPECT_TRUE(extras->CheckByCommand(IDM_TEST_TOGGLE, true));
     EXPECT_NE(State(IDM_TEST_TOGGLE) & MF_CHECKED, 0u);
     EXPECT_TRUE(extras->CheckByCommand(IDM_TEST_TOGGLE, false));
     EXPECT_EQ(State(IDM_TEST_TOGGLE) & MF_CHECKED, 0u);
-}
 
-TEST_F(MainMenu, UnknownItemsReportFailureAndChangeNothing) {
-    auto extras = MenuRef::MenuOfWindow(window)->SubMenu(3);
-    ASSERT_NE(extras, nullptr);
-    const std::vector<UINT> before = StatesOf(extras->Handle());
+    std::vector<UINT> before;
+    for (int i = 0; i < ::GetMenuItemCount(extras->Handle()); ++i)
+        before.push_back(::GetMenuState(extras->Handle(), i, MF_BYPOSITION));
     EXPECT_FALSE(extras->EnableByCommand(4711, false));
     EXPECT_FALSE(extras->CheckByCommand(4711, true));
     EXPECT_FALSE(extras->EnableByPosition(40, false));
-    EXPECT_EQ(StatesOf(extras->Handle()), before);
-}
-
-TEST_F(MainMenu, DeletingAReferenceLeavesTheMenuIntact) {
-    const int items = ::GetMenuItemCount(menu);
-    MenuRef::MenuOfWindow(window).reset();
-    MenuRef::MenuOfWindow(window)->SubMenu(3).reset();
-    EXPECT_TRUE(::IsMenu(menu));
-    EXPECT_TRUE(::IsMenu(::GetSubMenu(menu, 3)));
-    EXPECT_EQ(::GetMenu(window), menu);
-    EXPECT_EQ(::GetMenuItemCount(menu), items);
-
-    // A menu built at run time, as for a context menu.
-    HMENU popup = ::CreatePopupMenu();
-    ::AppendMenuA(popup, MF_STRING, 1006, "&L\xF6schen");
-    {
-        auto reference = MenuRef::FromHandle(popup);
-        ASSERT_NE(reference, nullptr);
-        EXPECT_TRUE(reference->EnableByCommand(1006, false));
-    }
-    EXPECT_TRUE(::IsMenu(popup));
-    EXPECT_NE(::GetMenuState(popup, 1006, MF_BYCOMMAND) & MF_GRAYED, 0u);
-    ::DestroyMenu(popup);
+    for (int i = 0; i < ::GetMenuItemCount(extras->Handle()); ++i)
+        EXPECT_EQ(::GetMenuState(extras->Handle(), i, MF_BYPOSITION), before[i]) << i;
 }

@@ -25,35 +25,29 @@ protected:
         DWORD type = REG_NONE;
         std::vector<unsigned char> bytes;
     };
+    std::string Key(const char* section) const { return "Software\\" + base + "\\" + section; }
     Raw Query(const char* section, const char* value) const {
         Raw raw;
-        HKEY key = nullptr;
-        const std::string path = "Software\\" + base + "\\" + section;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return raw;
         DWORD size = 0;
-        if (::RegQueryValueExA(key, value, nullptr, &raw.type, nullptr, &size) == ERROR_SUCCESS) {
+        if (::RegGetValueA(HKEY_CURRENT_USER, Key(section).c_str(), value, RRF_RT_ANY, &raw.type,
+                           nullptr, &size) == ERROR_SUCCESS) {
             raw.bytes.resize(size);
-            ::RegQueryValueExA(key, value, nullptr, &raw.type, raw.bytes.data(), &size);
+            ::RegGetValueA(HKEY_CURRENT_USER, Key(section).c_str(), value, RRF_RT_ANY, &raw.type,
+                           raw.bytes.data(), &size);
         }
-        ::RegCloseKey(key);
         return raw;
     }
     void SetRaw(const char* section, const char* value, DWORD type,
                 const std::vector<unsigned char>& bytes) const {
-        HKEY key = nullptr;
-        const std::string path = "Software\\" + base + "\\" + section;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                    nullptr, &key, nullptr),
+        ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, Key(section).c_str(), value, type,
+                                    bytes.data(), static_cast<DWORD>(bytes.size())),
                   ERROR_SUCCESS);
-        ::RegSetValueExA(key, value, 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
-        ::RegCloseKey(key);
     }
 
     std::string base = kvtest::TestRegistryBase("Store");
 };
 
-TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSize) {
+TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSizeAndDeleted) {
     RegistrySettingsStore store(base);
     EXPECT_FALSE(store.IsOpen());
     ASSERT_TRUE(store.OpenSection("MainDlg"));
@@ -88,6 +82,27 @@ TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSize) {
     int readWidths[2] = {};
     again.GetIntList("Columns", 2, widths, readWidths);
     EXPECT_EQ(std::to_array(readWidths), (std::array<int, 2>{120, -1}));
+
+    // Deleting a value or a section, and reopening.
+    ASSERT_TRUE(store.OpenSection("A"));
+    EXPECT_TRUE(store.PutInt("x", 1));
+    EXPECT_TRUE(store.PutInt("y", 2));
+    EXPECT_TRUE(store.DeleteValue("x"));
+    EXPECT_EQ(store.GetInt("x", -1), -1);
+    ASSERT_TRUE(store.OpenSection("B")); // opening closes A first
+    EXPECT_TRUE(store.PutInt("z", 3));
+    ASSERT_TRUE(store.OpenSection("A"));
+    EXPECT_EQ(store.GetInt("y", -1), 2);
+    EXPECT_EQ(store.GetInt("z", -1), -1);
+    store.CloseSection();
+
+    SetRaw("B\\Unter", "w", REG_BINARY, {1});
+    EXPECT_TRUE(store.DeleteSection("B"));
+    HKEY gone = nullptr;
+    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, Key("B").c_str(), 0, KEY_READ, &gone),
+              ERROR_SUCCESS);
+    EXPECT_EQ(Query("A", "y").bytes.size(), 4u);
+    EXPECT_FALSE(store.PutInt("x", 1)) << "nothing is written while no section is open";
 }
 
 TEST_F(RegistryStore, ValuesOfAnotherTypeOrSizeReadAsTheDefault) {
@@ -119,30 +134,6 @@ TEST_F(RegistryStore, ValuesOfAnotherTypeOrSizeReadAsTheDefault) {
     unsigned char block[3] = {};
     store.GetBinary("Bytes", 3, byteDefaults, block);
     EXPECT_EQ(std::to_array(block), (std::array<unsigned char, 3>{0xA, 0xB, 0xC}));
-}
-
-TEST_F(RegistryStore, DeletingAValueOrASectionAndReopening) {
-    RegistrySettingsStore store(base);
-    ASSERT_TRUE(store.OpenSection("A"));
-    EXPECT_TRUE(store.PutInt("x", 1));
-    EXPECT_TRUE(store.PutInt("y", 2));
-    EXPECT_TRUE(store.DeleteValue("x"));
-    EXPECT_EQ(store.GetInt("x", -1), -1);
-    ASSERT_TRUE(store.OpenSection("B")); // opening closes A first
-    EXPECT_TRUE(store.PutInt("z", 3));
-    ASSERT_TRUE(store.OpenSection("A"));
-    EXPECT_EQ(store.GetInt("y", -1), 2);
-    EXPECT_EQ(store.GetInt("z", -1), -1);
-    store.CloseSection();
-
-    SetRaw("B\\Unter", "w", REG_BINARY, {1});
-    EXPECT_TRUE(store.DeleteSection("B"));
-    HKEY gone = nullptr;
-    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\" + base + "\\B").c_str(), 0, KEY_READ,
-                              &gone),
-              ERROR_SUCCESS);
-    EXPECT_EQ(Query("A", "y").bytes.size(), 4u);
-    EXPECT_FALSE(store.PutInt("x", 1)) << "nothing is written while no section is open";
 }
 
 } // namespace

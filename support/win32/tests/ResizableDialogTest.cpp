@@ -24,13 +24,6 @@ public:
     }
 };
 
-int Width(const RECT& rect) {
-    return rect.right - rect.left;
-}
-int Height(const RECT& rect) {
-    return rect.bottom - rect.top;
-}
-
 // Drags a border with the system's own sizing loop, which sends the
 // WM_SIZING messages of a mouse drag: the mouse is moved in steps from the
 // border point `from` to `to` (the moves queued with their cursor positions),
@@ -74,11 +67,10 @@ TEST(ResizableDialog, SizeTrackingKeepsTheMinimumWithTheOppositeSideFixedForEach
         ResizableDialog::KeepMinimumSize(c.edge, rect, minW, minH);
         EXPECT_TRUE(::EqualRect(&rect, &c.expected)) << "edge " << c.edge;
     }
-    // Large enough: nothing changes.
-    const RECT largeBefore{0, 0, 400, 300};
-    RECT large = largeBefore;
+    RECT large{0, 0, 400, 300}; // large enough: nothing changes
     ResizableDialog::KeepMinimumSize(WMSZ_TOPLEFT, large, minW, minH);
-    EXPECT_TRUE(::EqualRect(&large, &largeBefore));
+    const RECT same{0, 0, 400, 300};
+    EXPECT_TRUE(::EqualRect(&large, &same));
 }
 
 TEST(ResizableDialog, DraggingABorderPastTheMinimumStopsThereWithTheOtherSideInPlace) {
@@ -98,7 +90,7 @@ TEST(ResizableDialog, DraggingABorderPastTheMinimumStopsThereWithTheOtherSideInP
         const RECT now = shown.WindowRect();
         ASSERT_FALSE(resizable.sizingEdges.empty());
         EXPECT_EQ(resizable.sizingEdges.back(), static_cast<UINT>(WMSZ_LEFT));
-        EXPECT_EQ(Width(now), minW);
+        EXPECT_EQ(now.right - now.left, minW);
         EXPECT_EQ(now.right, start.right);
 
         // The bottom-left corner dragged up and right past both minimums.
@@ -106,8 +98,8 @@ TEST(ResizableDialog, DraggingABorderPastTheMinimumStopsThereWithTheOtherSideInP
                    {now.left + 600, now.bottom - 400});
         const RECT corner = shown.WindowRect();
         EXPECT_EQ(resizable.sizingEdges.back(), static_cast<UINT>(WMSZ_BOTTOMLEFT));
-        EXPECT_EQ(Width(corner), minW);
-        EXPECT_EQ(Height(corner), minH);
+        EXPECT_EQ(corner.right - corner.left, minW);
+        EXPECT_EQ(corner.bottom - corner.top, minH);
         EXPECT_EQ(corner.right, now.right);
         EXPECT_EQ(corner.top, now.top);
         kvtest::Press(shown, IDOK);

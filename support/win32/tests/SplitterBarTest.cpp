@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -24,15 +25,8 @@ namespace {
 constexpr int ParentWidth = 600;
 constexpr int ParentHeight = 400;
 
-struct Report {
-    int code;
-    int position;
-    bool operator==(const Report&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Report& report) {
-    return out << "{code " << report.code << ", position " << report.position << "}";
-}
+// A notification as {code, position}.
+using Report = std::pair<int, int>;
 
 // The scroll messages the parent received, checked to be the bar's own.
 std::vector<Report> Reports(const TestParent& parent, UINT message, const SplitterBar& bar) {
@@ -40,25 +34,15 @@ std::vector<Report> Reports(const TestParent& parent, UINT message, const Splitt
     for (const kvtest::Scroll& scroll : parent.scrolls) {
         EXPECT_EQ(scroll.message, message);
         EXPECT_EQ(reinterpret_cast<HWND>(scroll.lParam), bar.Handle());
-        reports.push_back({LOWORD(scroll.wParam), static_cast<short>(HIWORD(scroll.wParam))});
+        reports.emplace_back(LOWORD(scroll.wParam), static_cast<short>(HIWORD(scroll.wParam)));
     }
     return reports;
 }
 
-bool SameRect(const RECT& a, const RECT& b) {
-    return ::EqualRect(&a, &b) != FALSE;
-}
-
-std::string Describe(const RECT& rect) {
-    return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " +
-           std::to_string(rect.right) + ", " + std::to_string(rect.bottom) + ")";
-}
-
-POINT InParent(HWND parent) {
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    ::ScreenToClient(parent, &cursor);
-    return cursor;
+// A rectangle as its four edges, which a failure prints.
+using Edges = std::array<LONG, 4>;
+Edges EdgesOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 int NonWhitePixels(HWND window, const RECT& rect) {
@@ -76,9 +60,9 @@ int NonWhitePixels(HWND window, const RECT& rect) {
 // moves the cursor through `moves`, one per timer tick, and releases where the
 // last move ended. A timer message comes only once the queue holds no input,
 // so each move has been handled, and its notification delivered, before the
-// next; observe(i) runs at that point for move i.
+// next; observe() runs at that point after each move.
 void RealDrag(TestParent& parent, POINT press, const std::vector<POINT>& moves,
-              const std::function<void(size_t)>& observe = {}) {
+              const std::function<void()>& observe = {}) {
     HWND window = parent.Handle();
     MoveCursor(parent.ToScreen(window, press));
     Drain();
@@ -86,7 +70,7 @@ void RealDrag(TestParent& parent, POINT press, const std::vector<POINT>& moves,
     bool released = false;
     parent.onTimer = [&] {
         if (tick > 0 && tick <= moves.size() && observe)
-            observe(tick - 1);
+            observe();
         if (tick < moves.size()) {
             MoveCursor(parent.ToScreen(window, moves[tick]));
         } else if (tick == moves.size()) {
@@ -116,52 +100,42 @@ LPARAM AtBar(const SplitterBar& bar, int x, int y) {
 
 } // namespace
 
-TEST(SplitterBar, CreateClampsThePositionAndCoversTheBarRectangle) {
+TEST(SplitterBar, CreateSetPositionAndSetRangeClampAndMoveTheWindow) {
     TestParent parent(ParentWidth, ParentHeight);
     SplitterBar vertical;
     ASSERT_TRUE(vertical.Create(parent.Handle(), 1049, SplitterBar::Vertical, 700, 3));
     EXPECT_EQ(vertical.Position(), ParentWidth);
-    EXPECT_TRUE(SameRect(vertical.Range(), {0, 0, ParentWidth, ParentHeight}));
-    EXPECT_TRUE(SameRect(vertical.RectInParent(), {597, 0, 603, ParentHeight}))
-        << Describe(vertical.RectInParent());
+    EXPECT_EQ(EdgesOf(vertical.Range()), (Edges{0, 0, ParentWidth, ParentHeight}));
+    EXPECT_EQ(EdgesOf(vertical.RectInParent()), (Edges{597, 0, 603, ParentHeight}));
     EXPECT_EQ(::GetDlgCtrlID(vertical.Handle()), 1049);
     EXPECT_TRUE(::IsWindowVisible(vertical.Handle()));
-
     SplitterBar horizontal;
-    const RECT range{10, 50, 300, 350};
-    ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, -5, 2, &range));
+    const RECT low{10, 50, 300, 350};
+    ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, -5, 2, &low));
     EXPECT_EQ(horizontal.Position(), 50);
-    EXPECT_TRUE(SameRect(horizontal.RectInParent(), {10, 48, 300, 52}))
-        << Describe(horizontal.RectInParent());
+    EXPECT_EQ(EdgesOf(horizontal.RectInParent()), (Edges{10, 48, 300, 52}));
     EXPECT_EQ(horizontal.Outline(), 1);
-}
 
-TEST(SplitterBar, SetPositionAndSetRangeClampAndMoveTheWindow) {
-    TestParent parent(ParentWidth, ParentHeight);
     SplitterBar bar;
     const RECT range{50, 0, 500, ParentHeight};
-    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 100, 3, &range));
-
+    ASSERT_TRUE(bar.Create(parent.Handle(), 1051, SplitterBar::Vertical, 100, 3, &range));
     EXPECT_EQ(bar.SetPosition(250), 100);
-    EXPECT_TRUE(SameRect(bar.RectInParent(), {247, 0, 253, ParentHeight}));
+    EXPECT_EQ(EdgesOf(bar.RectInParent()), (Edges{247, 0, 253, ParentHeight}));
     EXPECT_EQ(bar.SetPosition(10), 250);
     EXPECT_EQ(bar.Position(), 50);
-
     // A range that no longer holds the position moves the bar to its nearest edge.
     bar.SetPosition(250);
     const RECT right{300, 20, 450, 380};
-    EXPECT_TRUE(SameRect(bar.SetRange(&right), range));
+    EXPECT_EQ(EdgesOf(bar.SetRange(&right)), EdgesOf(range));
     EXPECT_EQ(bar.Position(), 300);
-    EXPECT_TRUE(SameRect(bar.RectInParent(), {297, 20, 303, 380})) << Describe(bar.RectInParent());
-
+    EXPECT_EQ(EdgesOf(bar.RectInParent()), (Edges{297, 20, 303, 380}));
     // No range: the parent's client rectangle as it is now.
     bar.SetPosition(440);
     ::SetWindowPos(parent.Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_TRUE(SameRect(bar.SetRange(nullptr), right));
-    EXPECT_TRUE(SameRect(bar.Range(), {0, 0, 400, 300}));
+    EXPECT_EQ(EdgesOf(bar.SetRange(nullptr)), EdgesOf(right));
+    EXPECT_EQ(EdgesOf(bar.Range()), (Edges{0, 0, 400, 300}));
     EXPECT_EQ(bar.Position(), 400);
-    EXPECT_TRUE(SameRect(bar.RectInParent(), {397, 0, 403, 300}));
-
+    EXPECT_EQ(EdgesOf(bar.RectInParent()), (Edges{397, 0, 403, 300}));
     EXPECT_EQ(bar.SetOutline(0), 1);
     EXPECT_EQ(bar.SetOutline(1), 0);
 }
@@ -178,22 +152,17 @@ TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
     ::MapWindowPoints(parent.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&rangeOnScreen), 2);
 
     // Pressed 2 pixels left of the dividing line, so the cursor runs 2 behind the position.
-    std::vector<POINT> cursorSeen;
-    std::vector<RECT> clipSeen;
-    RealDrag(parent, {198, 100}, {{258, 100}, {700, 120}, {100, 100}, {-100, 100}}, [&](size_t) {
-        cursorSeen.push_back(InParent(parent.Handle()));
+    std::vector<LONG> cursorSeen;
+    RealDrag(parent, {198, 100}, {{258, 100}, {700, 120}, {100, 100}, {-100, 100}}, [&] {
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
+        cursorSeen.push_back(cursor.x - parent.ToScreen(parent.Handle(), {0, 0}).x);
         RECT clip{};
         ::GetClipCursor(&clip);
-        clipSeen.push_back(clip);
+        EXPECT_EQ(EdgesOf(clip), EdgesOf(rangeOnScreen));
     });
-
     // The cursor stops at the range (its right edge is exclusive), the bar at the range's edge.
-    ASSERT_EQ(cursorSeen.size(), 4u);
-    EXPECT_EQ(cursorSeen[1].x, 399);
-    EXPECT_EQ(cursorSeen[3].x, 50);
-    for (const RECT& clip : clipSeen) {
-        EXPECT_TRUE(SameRect(clip, rangeOnScreen)) << Describe(clip);
-    }
+    EXPECT_EQ(cursorSeen, (std::vector<LONG>{258, 399, 100, 50}));
     const std::vector<Report> expected{{SB_THUMBTRACK, 260},
                                        {SB_THUMBTRACK, 400},
                                        {SB_THUMBTRACK, 101},
@@ -201,25 +170,22 @@ TEST(SplitterBar, RealDragReportsEveryMoveClampedAndKeepsTheCursorInTheRange) {
                                        {SB_THUMBPOSITION, 51}};
     EXPECT_EQ(Reports(parent, WM_HSCROLL, bar), expected);
     EXPECT_EQ(bar.Position(), 51);
-    EXPECT_TRUE(SameRect(bar.RectInParent(), {48, 0, 54, ParentHeight}));
-
+    EXPECT_EQ(EdgesOf(bar.RectInParent()), (Edges{48, 0, 54, ParentHeight}));
     RECT clipAfter{};
     ::GetClipCursor(&clipAfter);
-    EXPECT_TRUE(SameRect(clipAfter, clipBefore)) << Describe(clipAfter);
+    EXPECT_EQ(EdgesOf(clipAfter), EdgesOf(clipBefore));
     EXPECT_EQ(::GetCapture(), nullptr);
-}
 
-TEST(SplitterBar, HorizontalBarReportsThroughTheVerticalScrollMessage) {
-    // Pressed 1 pixel below the line: the cursor stops at 399, the bar at 398.
-    ASSERT_TRUE(CursorClippingWorks()) << NoCursorClipping;
-    TestParent parent(ParentWidth, ParentHeight);
-    SplitterBar bar;
-    ASSERT_TRUE(bar.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 200, 2));
+    // A horizontal bar reports through the vertical scroll message. Pressed 1
+    // pixel below the line: the cursor stops at 399, the bar at 398.
+    parent.scrolls.clear();
+    SplitterBar horizontal;
+    ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 200, 2));
     RealDrag(parent, {300, 201}, {{300, 150}, {320, 1000}});
-    const std::vector<Report> expected{
+    const std::vector<Report> vertical{
         {SB_THUMBTRACK, 149}, {SB_THUMBTRACK, 398}, {SB_THUMBPOSITION, 398}};
-    EXPECT_EQ(Reports(parent, WM_VSCROLL, bar), expected);
-    EXPECT_TRUE(SameRect(bar.RectInParent(), {0, 396, ParentWidth, 400}));
+    EXPECT_EQ(Reports(parent, WM_VSCROLL, horizontal), vertical);
+    EXPECT_EQ(EdgesOf(horizontal.RectInParent()), (Edges{0, 396, ParentWidth, 400}));
 }
 
 TEST(SplitterBar, NotificationsArePostedAndTheReleasePointCountsWithoutATrack) {
@@ -264,20 +230,15 @@ TEST(SplitterBar, OutlineIsDrawnWhileDraggingOnlyWithTheFlag) {
         bar.SetOutline(outline);
         const RECT at300{297, 20, 303, 60};
         const RECT at400{397, 20, 403, 60};
-        std::vector<int> seen300;
-        std::vector<int> seen400;
-        RealDrag(parent, {200, 100}, {{300, 100}, {400, 100}}, [&](size_t) {
-            seen300.push_back(NonWhitePixels(parent.Handle(), at300));
-            seen400.push_back(NonWhitePixels(parent.Handle(), at400));
+        // Whether each place shows an outline, after each move.
+        std::vector<bool> seen;
+        RealDrag(parent, {200, 100}, {{300, 100}, {400, 100}}, [&] {
+            seen.push_back(NonWhitePixels(parent.Handle(), at300) > 0);
+            seen.push_back(NonWhitePixels(parent.Handle(), at400) > 0);
         });
-        ASSERT_EQ(seen300.size(), 2u);
-        if (outline != 0) {
-            EXPECT_GT(seen300[0], 0) << "outline at the first position";
-            EXPECT_EQ(seen300[1], 0) << "the old outline is taken away";
-            EXPECT_GT(seen400[1], 0) << "outline at the second position";
-        } else {
-            EXPECT_EQ(seen300[0] + seen300[1] + seen400[1], 0);
-        }
+        // The old outline is taken away when the bar moves on.
+        const bool on = outline != 0;
+        EXPECT_EQ(seen, (std::vector<bool>{on, false, false, on}));
         ::UpdateWindow(parent.Handle());
         EXPECT_EQ(NonWhitePixels(parent.Handle(), at300), 0) << "nothing left after the drag";
         const std::vector<Report> expected{
@@ -286,13 +247,12 @@ TEST(SplitterBar, OutlineIsDrawnWhileDraggingOnlyWithTheFlag) {
     }
 }
 
-TEST(SplitterBar, SizingCursorOverTheBar) {
+TEST(SplitterBar, SizingCursorOverTheBarAndTheBackgroundColourFillsIt) {
     TestParent parent(ParentWidth, ParentHeight);
     SplitterBar vertical;
     SplitterBar horizontal;
-    ASSERT_TRUE(vertical.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 3));
+    ASSERT_TRUE(vertical.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 4));
     ASSERT_TRUE(horizontal.Create(parent.Handle(), 1050, SplitterBar::Horizontal, 300, 3));
-
     const std::pair<POINT, const char*> cases[] = {
         {{201, 100}, IDC_SIZEWE}, {{450, 299}, IDC_SIZENS}, {{450, 100}, IDC_ARROW}};
     for (const auto& [point, cursor] : cases) {
@@ -300,22 +260,17 @@ TEST(SplitterBar, SizingCursorOverTheBar) {
         Drain();
         EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, cursor)) << point.x << ", " << point.y;
     }
-}
 
-TEST(SplitterBar, BackgroundColourFillsTheBar) {
-    TestParent parent(ParentWidth, ParentHeight);
-    SplitterBar bar;
-    ASSERT_TRUE(bar.Create(parent.Handle(), 1049, SplitterBar::Vertical, 200, 4));
     auto pixel = [&] {
-        ::UpdateWindow(bar.Handle());
-        HDC dc = ::GetDC(bar.Handle());
+        ::UpdateWindow(vertical.Handle());
+        HDC dc = ::GetDC(vertical.Handle());
         const COLORREF colour = ::GetPixel(dc, 3, 50);
-        ::ReleaseDC(bar.Handle(), dc);
+        ::ReleaseDC(vertical.Handle(), dc);
         return colour;
     };
     EXPECT_EQ(pixel(), ::GetSysColor(COLOR_BTNFACE));
-    bar.SetBackground(RGB(200, 0, 0));
+    vertical.SetBackground(RGB(200, 0, 0));
     EXPECT_EQ(pixel(), RGB(200, 0, 0));
-    bar.SetBackground(SplitterBar::DefaultBackground);
+    vertical.SetBackground(SplitterBar::DefaultBackground);
     EXPECT_EQ(pixel(), ::GetSysColor(COLOR_BTNFACE));
 }

@@ -9,7 +9,6 @@
 #define IDD_TEST_WINDOW 101
 #define IDD_TEST_FORM 102
 #define IDR_TEST_MENU 103
-#define IDR_TEST_ACCEL_WINDOW 104
 #define IDR_TEST_ACCEL_FORM 105
 
 #define IDC_TEST_HELP 9 // the help command, as the framework is told (TestResources.cpp)
@@ -36,14 +35,9 @@
 #define IDS_TEST_HELP_FILE_FAILED 206
 
 #define IDS_TEST_ERR_000 300
-#define IDS_TEST_ERR_001 301
 #define IDS_TEST_ERR_002 302
 #define IDS_TEST_ERR_003 303
 #define IDS_TEST_ERR_004 304
-#define IDS_TEST_ERR_005 305
 #define IDS_TEST_ERR_008 308
-#define IDS_TEST_ERR_009 309
 #define IDS_TEST_ERR_012 312
 #define IDS_TEST_WARN_501 401
-#define IDS_TEST_WARN_502 402
-#define IDS_TEST_WARN_503 403
