@@ -61,7 +61,7 @@ public:
     struct CommandRow {
         int id;
         std::function<void()> handler;
-        std::function<CommandState()> state;
+        std::function<CommandState()> state = {};
     };
 
     // The state of a command now, from its row; enabled without one. Menu
