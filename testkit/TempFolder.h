@@ -6,8 +6,7 @@
 
 namespace kvtest {
 
-// A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes.
+// A fresh temporary folder, removed with its contents when the object goes.
 class TempFolder {
 public:
     TempFolder();
@@ -16,7 +15,6 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // Path of a file in the folder, as a narrow string for the code under test.
     std::string File(const std::string& name) const;
 
 private:

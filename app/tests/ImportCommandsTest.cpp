@@ -7,7 +7,7 @@
 #include "support/win32/SystemDialogs.h"
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
-#include "testkit/win32/MessageLog.h"
+#include "testkit/win32/Input.h"
 
 #include <utility>
 

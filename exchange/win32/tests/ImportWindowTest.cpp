@@ -15,11 +15,7 @@
 #include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/MessageLog.h"
 #include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
 #include "testkit/win32/TestParent.h"
 
