@@ -1,8 +1,5 @@
-// Any bytes as a profile file. The first line names what to look up
-// ("section", a tab, "key", and optionally a tab and the read buffer size);
-// the rest is the file. Parsing keeps every byte, a read is the value found
-// cut to the buffer size less one, and a write through the file is found
-// again by the next read.
+// A profile file after a line "section<TAB>key[<TAB>buffer size]": parsing
+// keeps every byte, a read is the value cut to the buffer, a write is read back.
 #include "fuzz/Harness.h"
 #include "support/ProfileFile.h"
 #include "support/ProfileText.h"
@@ -45,7 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     unsigned char block[8] = {};
     profile.ReadBytes(section, key, block, block);
 
-    // "-42" needs a buffer of four.
     if (profile.WriteInt(section, key, -42) && bufferSize > 3)
         FailIf(profile.ReadInt(section, key, 7) != -42);
     return 0;
