@@ -1,7 +1,6 @@
 // What the fuzz targets share (native only).
 #pragma once
 
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <cstdint>

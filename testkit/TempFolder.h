@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/MessageReporter.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,5 +27,15 @@ std::vector<unsigned char> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 void WriteText(const std::string& path, const std::string& text);
 std::string ReadText(const std::string& path);
+
+// Keeps the ids of the messages the code under test raised, in order.
+class RecordingReporter : public zul::MessageReporter {
+public:
+    void ReportError(int messageId) override { errors.push_back(messageId); }
+    void ReportWarning(int messageId) override { warnings.push_back(messageId); }
+
+    std::vector<int> errors;
+    std::vector<int> warnings;
+};
 
 } // namespace kvtest

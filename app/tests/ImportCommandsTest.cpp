@@ -5,7 +5,6 @@
 #include "core/NativeFile.h"
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
 

@@ -12,7 +12,6 @@
 #include "support/win32/ResourceText.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ModalScript.h"
