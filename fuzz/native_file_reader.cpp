@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
 
     kvfuzz::RecordingReporter reporter;
     DiscCollection loaded;
-    const int result = kolvane::LoadNativeFile(folder.Write("in.kvd", data, size), loaded, reporter);
+    const int result =
+        kolvane::LoadNativeFile(folder.Write("in.kvd", data, size), loaded, reporter);
     FailIf(result != (error == 0 ? 1 : 0) || !reporter.warnings.empty() ||
            reporter.errors != (result == 1 ? std::vector<int>{} : std::vector<int>{error}));
     kvfuzz::FailIfDifferent(loaded, fromMemory);

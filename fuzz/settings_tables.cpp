@@ -57,8 +57,7 @@ void Store(kvtest::MemorySettingsStore& store, const unsigned char* data, size_t
     }
 }
 
-template <class Settings>
-Settings ReadChecked(zul::SettingsStore& store, const char* section) {
+template <class Settings> Settings ReadChecked(zul::SettingsStore& store, const char* section) {
     Settings settings;
     zul::ReadSection(store, section, settings.Table());
     Settings fresh;
