@@ -7,25 +7,22 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <string_view>
+#include <vector>
 
 using kvfuzz::FailIf;
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     static kvfuzz::ScratchFolder folder;
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const size_t lineEnd = std::min(input.find('\n'), input.size());
-    const std::string_view query = input.substr(0, lineEnd);
-    const std::string_view content = input.substr(std::min(lineEnd + 1, input.size()));
-    const size_t tab = query.find('\t');
-    const std::string section(query.substr(0, tab));
-    const std::string_view rest = tab == query.npos ? "k" : query.substr(tab + 1);
-    const std::string key(rest.substr(0, rest.find('\t')));
-    int bufferSize = 1024;
-    if (rest.find('\t') != rest.npos) {
-        const std::string digits(rest.substr(rest.find('\t') + 1, 4));
-        bufferSize = std::clamp(std::atoi(digits.c_str()), 1, 4096);
-    }
+    const std::vector<std::string> lines = kvfuzz::Fields(data, size, '\n', 2);
+    const std::string content = lines.size() > 1 ? lines[1] : "";
+    const auto* first = reinterpret_cast<const unsigned char*>(lines[0].data());
+    std::vector<std::string> query = kvfuzz::Fields(first, lines[0].size(), '\t', 3);
+    if (query.size() == 1)
+        query.push_back("k");
+    const std::string& section = query[0];
+    const std::string& key = query[1];
+    const int bufferSize =
+        query.size() > 2 ? std::clamp(std::atoi(query[2].substr(0, 4).c_str()), 1, 4096) : 1024;
 
     zul::ProfileText text(content);
     FailIf(text.Content() != content);
