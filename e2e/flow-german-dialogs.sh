@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
-# The user's way through the program's and the system's real dialogs, in the
-# German locale that ./run.sh gives it (scripts/german-locale.sh), so that
-# Wine's own dialogs speak German beside it. An entry typed field by field
-# through the entry dialog's tab order (Insert), the first one changed (Enter,
-# Enter again for OK), the second deleted after "Löschen?"; "Speichern unter"
-# writes a new file, checked byte for byte, the original untouched. Ctrl+L
-# opens the original through "Öffnen"; saving under its own name asks before
-# replacing it, Alt+J answers "Ja". The other flows run in C.UTF-8, as the
-# tests' texts must not depend on the machine's language.
+# The program's and the system's real dialogs in the German locale ./run.sh
+# gives it: an entry added, one changed, one deleted, saved under a new name
+# and checked byte for byte; the original opened and saved over itself.
 source "$(dirname "$0")/lib.sh"
 kv_deadline 120
 german="$("$(dirname "$0")/../scripts/german-locale.sh")"
 export LANG="$german" LC_ALL="$german"
-# Wine's German calls the save dialog "Speichern als" (Windows: "Speichern unter").
+# Wine's German for "Speichern unter".
 save_title='^Speichern (als|unter)$'
 open_title='^.*ffnen$'
 kv_start_with "$KV_DEMO"
@@ -76,7 +70,6 @@ kv_keys ctrl+a
 kv_type "$(kv_winpath "$file")"
 kv_keys Return
 sleep 1
-# The question whether to replace the file has the dialog's title too.
 kv_keys alt+j
 kv_check "\"Ja\" replaces the file and closes the dialog" kv_wait_gone "$save_title"
 kv_check "the file is written again as it was read" cmp -s "$file" "$KV_DEMO"

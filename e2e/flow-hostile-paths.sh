@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# Paths the program cannot use, through the real windows: a name of 256
-# characters typed into "Speichern unter" (the system's dialog overran its
-# buffer on it and ended the program) is refused with FEHLER 012 in the dialog,
-# which stays for another name; a read-only collection file is not replaced by
-# Ctrl+S. The collection, its name and its modified state stay through both,
-# and no temporary file is left behind.
+# A name of 256 characters in "Speichern unter" and Ctrl+S on a read-only file
+# get FEHLER 012; the collection, its name and its mark stay, no temporary file.
 source "$(dirname "$0")/lib.sh"
 kv_deadline 90
 kv_start_with "$KV_DEMO"

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
-# Printing on a real printer as a user does it: Ctrl+P, the system's print
-# dialog under Wine, OK. The printer is a print server of this flow's own
-# (cupsd on a socket in the flow's folder, stopped at the end) with one queue
-# whose backend keeps each job's PostScript as a file; Ghostscript makes a PDF
-# of it and pdftotext reads it back page by page (e2e/printed.py): a
-# collection of 300 entries, then two copies, then three rows that are not
-# next to each other in a sorted list. Also opens and closes the info dialog.
+# Printing through the system's print dialog to a print server of the flow's
+# own (cupsd) whose backend keeps each job's PostScript; e2e/printed.py reads
+# it back: 300 entries, two copies, three rows apart in a sorted list.
 source "$(dirname "$0")/lib.sh"
 kv_deadline 150
 
@@ -14,7 +10,6 @@ cups="$KV_WORK/cups"
 jobs="$cups/jobs"
 cupsd_pid=""
 
-# The server goes at the end, and the printer as Wine stored it in the prefix.
 cupsd_gone() { ! kill -0 "$cupsd_pid" 2>/dev/null; }
 kv_print_cleanup() {
     [ -n "$cupsd_pid" ] || return
@@ -29,9 +24,7 @@ kv_print_cleanup() {
 }
 trap 'kill "$KV_DEADLINE_PID" 2>/dev/null; kv_print_cleanup; kv_cleanup' EXIT
 
-# The print server: its own configuration, spool and logs under $cups, its
-# socket the only way in. Backends run as "lp" when cupsd runs as root, so
-# the job folder is open to every user.
+# Backends run as "lp" when cupsd runs as root: the job folder is open to all.
 kv_start_print_server() {
     mkdir -p "$cups"/{conf,spool,state,cache,log,tmp,bin/backend} "$jobs"
     chmod 755 "$KV_WORK" "$cups"
@@ -87,7 +80,6 @@ EOF
         lpstat -p "$printer" 2>/dev/null | grep -q enabled
 }
 
-# kv_check_job <job> <copies> [rows...]: the job's checks (printed.py).
 kv_check_job() {
     local job="$1" copies="$2" status what
     shift 2
@@ -108,8 +100,7 @@ kv_check_job() {
         "$file" "- Liste.kvd -" "$copies" "$@" 2>&1 || echo "FAIL the check ran through")
 }
 
-# kv_print_with <keys...>: Ctrl+P in the main window, the keys in the print
-# dialog; a dialog that does not come ends the flow.
+# kv_print_with <keys...>: Ctrl+P, the keys in the print dialog.
 kv_print_with() {
     local dialog
     kv_focus "$main"
@@ -139,10 +130,8 @@ kv_check_job 2 2
 kv_print_with Escape
 kv_check "Escape cancels the print dialog" kv_wait_gone '^(Print|Drucken)$'
 
-# 3. Sorted by artist (a click on its column), three rows that are not next
-# to each other selected (a click on the first, Ctrl+Down moves the focus,
-# Ctrl+Space adds the row), printed as "Selection": list order, not file
-# order. Sorted, "Die Ärzte 007" (entry 7) comes first.
+# 3. Sorted by artist ("Die Ärzte 007" first), three rows apart selected,
+# printed as "Selection": list order, not file order.
 xdotool mousemove --window "$main" 40 34 click 1
 sleep 0.5
 xdotool mousemove --window "$main" 40 50 click 1
@@ -153,7 +142,6 @@ kv_check_job 3 1 6 1 4
 kv_check "three jobs in all: the cancelled dialog printed nothing" \
     test "$(ls "$jobs"/job-*.ps | wc -l)" = 3
 
-# The info dialog: "Hilfe" / "Info ...", closed with Enter.
 kv_focus "$main"
 kv_keys alt+h n
 kv_check "Hilfe / Info opens the info dialog" kv_seen '^Info$' 50

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # e2e/installer-flow.sh <cross build dir> <results dir> <setup.exe> <zip> <version>
 #
-# Run by e2e/installer-test.sh in a Wine session with a fresh prefix: installs
-# silently and checks files, shortcut and registry; opens a collection through
-# its file type; installs over the installation; uninstalls silently and
-# checks that only the user's settings and collections are left; installs
-# into another folder over an installation in the default one; starts the
-# program unpacked from the zip.
+# Run by e2e/installer-test.sh in a fresh prefix: install, open through the
+# file type, install over, uninstall, install elsewhere, the zip.
 source "$(dirname "$0")/lib.sh"
 kv_deadline 150
 setup="$3"
@@ -18,12 +14,10 @@ classes='HKCU\Software\Classes'
 uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 settings_key='HKCU\Software\ZulApps\Kolvane-Verwaltung'
 
-# Without a window manager Wine's X11 driver waits about 2 s at every window
-# closing; Windows does not.
+# Without a window manager Wine waits 2 s at every window closing.
 quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 
-# reg_values <key>: the key's values as "name<TAB>data" lines; reg_value
-# <name> picks one of them from its input ("(Default)" for the key's own).
+# reg_values <key>: "name<TAB>data" lines; reg_value <name> picks one.
 reg_values() {
     wine reg query "$1" </dev/null 2>/dev/null | tr -d '\r' |
         sed -n 's/^    \(.*\)    REG_[A-Z_]*    \(.*\)$/\1\t\2/p'
@@ -32,19 +26,15 @@ reg_value() { awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
 key_exists() { quietly wine reg query "$1"; }
 key_gone() { ! key_exists "$1"; }
 
-# check_equal <description> <actual> <expected>: shows both when they differ.
 check_equal() {
     if [ "$2" = "$3" ]; then kv_pass "$1"; return; fi
     kv_fail "$1"
     printf '  expected: %s\n  actual:   %s\n' "$3" "$2"
 }
 
-# The files of a folder, relative to it, one a line.
 files_in() { (cd "$1" 2>/dev/null && find . -type f | sort); }
 
-# prefix_pids <regex>: the processes of this prefix whose command line
-# matches. Wine gives a process the Windows command line as its own; other
-# prefixes on the machine may run processes of the same name.
+# prefix_pids <regex>: this prefix's processes with a matching command line.
 prefix_pids() {
     local pid
     for pid in $(pgrep -f "$1"); do
@@ -52,10 +42,8 @@ prefix_pids() {
     done
 }
 prefix_done() { [ -z "$(prefix_pids "$1")" ]; }
-# A program whose window did not come would keep its files in use.
 end_programs() { kill -9 $(prefix_pids 'Kolvane\.exe') 2>/dev/null; }
 
-# close_program <window>: Alt+F4 and wait for its process to end.
 close_program() {
     local pid
     pid=$(xdotool getwindowpid "$1" 2>/dev/null) && KV_PROGRAM_PID=$pid
@@ -65,8 +53,6 @@ close_program() {
     kv_wait_exit || { end_programs; return 1; }
 }
 
-# shows_collection <how started>: the program shows "Meine Sammlung.kvd" in
-# its main window and ends with Alt+F4.
 shows_collection() {
     local main
     if main=$(kv_wait_window '^Meine Sammlung\.kvd - Kolvane-Verwaltung$'); then
@@ -78,7 +64,6 @@ shows_collection() {
     fi
 }
 
-# The user's folders as Windows names them, and where they are here.
 environment=$(wine cmd /c set </dev/null | tr -d '\r')
 local_appdata=$(sed -n 's/^LOCALAPPDATA=//p' <<<"$environment")
 appdata=$(sed -n 's/^APPDATA=//p' <<<"$environment")
@@ -115,11 +100,8 @@ kv_check "the uninstall entry gives the size ($size_kb KB for $files_kb KB of fi
     test "$size_kb" -ge $((files_kb * 9 / 10)) -a "$size_kb" -le $((files_kb * 11 / 10 + 1))
 
 # --- A double click on a collection -----------------------------------------
-# Windows looks file types up in HKEY_CLASSES_ROOT, its view of the user's
-# classes over the machine's. Wine 8 shows only the machine's there (Wine
-# bug 14771), so the user's classes are copied over the machine's first,
-# which gives Wine the view Windows has; the shell then finds the type, its
-# command and the "%1" in it by itself.
+# Wine 8's HKCR lacks the user's classes (Wine bug 14771): they are copied
+# over the machine's, the view Windows gives.
 if ! key_exists 'HKCR\.kvd'; then
     echo "  Wine does not show HKCU\\Software\\Classes in HKCR: copied over HKLM\\Software\\Classes"
     quietly wine reg copy "$classes" 'HKLM\Software\Classes' /s /f
@@ -144,7 +126,6 @@ check_equal "the uninstall entry names the new version" \
 # --- Uninstalling, silent ---------------------------------------------------
 echo "eigene" >"$installed/Eigene Sammlung.kvd"
 kv_check "the uninstaller runs silently with /S" quietly wine "$target\\Uninstall.exe" /S
-# It goes on from a copy of itself in the temp folder; that copy must end.
 kv_check "the uninstaller's copy in the temp folder ends" kv_until 200 prefix_done '~nsu.*\.tmp'
 check_equal "of the program folder only the user's own file is left" \
     "$(files_in "$installed")" "./Eigene Sammlung.kvd"

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # e2e/installer-test.sh <results dir>
 #
-# Builds the Windows packages with scripts/package.sh, checks the zip's
-# contents, then tries installer, uninstaller and zip the way a Windows user
-# would (e2e/installer-flow.sh) in a fresh Wine prefix on a virtual display of
-# their own. Prefix, display and wineserver go afterwards, also after a
-# failure. Writes PASS/FAIL lines like the flows.
+# Builds the packages (scripts/package.sh), checks the zip, then tries them
+# in a fresh Wine prefix (e2e/installer-flow.sh). PASS/FAIL lines as the flows.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 mkdir -p "$1"
@@ -29,20 +26,17 @@ fi
 record PASS "scripts/package.sh builds the packages"
 built=$(date +%s)
 
-# What the packages must be called: the version of the version resource.
 version=$(sed -n 's/^FILEVERSION *\([0-9]\+\), *\([0-9]\+\), *\([0-9]\+\),.*/\1.\2.\3/p' \
     "$root/resources/version.rc")
 setup="$root/dist/$name-$version-setup.exe"
 zip="$root/dist/$name-$version.zip"
 check "dist/ holds $(basename "$setup") and $(basename "$zip")" test -s "$setup" -a -s "$zip"
 
-# The zip holds one folder: the program, every help page and the text.
 expected=$( (cd "$root" && printf '%s\n' Kolvane.exe LIESMICH.txt help/ && find help -type f) |
     sed "s|^|$name/|" | sort)
 expected=$(printf '%s/\n%s' "$name" "$expected" | sort)
 check "the zip holds $name/ with Kolvane.exe, help/ and LIESMICH.txt, nothing else" \
     test "$(unzip -Z1 "$zip" | sort)" = "$expected"
-# The text as Windows users read it: code page 1252, CR LF, the version filled in.
 readme_ok() {
     local text
     text=$(unzip -p "$zip" "$name/LIESMICH.txt" | iconv -f CP1252 -t UTF-8) || return 1
@@ -56,7 +50,6 @@ trap 'rm -rf "$work"' EXIT
 if ! "$root/scripts/wine-session.sh" "$work" \
     "$root/e2e/installer-flow.sh" "$root/build/cross" "$results" "$setup" "$zip" "$version" &&
     ! grep -q '^FAIL' "$results/installer-flow.result" 2>/dev/null; then
-    # Failed without saying which step: it broke off.
     record FAIL "the Wine part ran to its end"
 fi
 finished=$(date +%s)

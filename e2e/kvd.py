@@ -1,14 +1,12 @@
 #!/usr/bin/env python3
-"""Reads and writes collection files for the end-to-end flows, so that a flow
-can state the bytes it expects the program to write.
+"""Collection files for the end-to-end flows: the bytes a flow expects.
 
   kvd.py dump FILE                     one line per entry (repr of the fields)
   kvd.py expect IN OUT OP...           OUT = IN with the operations applied:
       add:A|T|Y|D|TRACKS|NOTES         append an entry ("\\n" in a field = CR LF)
       del:ARTIST-PREFIX                remove the first entry whose artist starts so
       append-artist:PREFIX:SUFFIX      add SUFFIX to that entry's artist
-  kvd.py count FILE                    the entry count of a file that holds
-                                       exactly its entries (exit 1 otherwise)
+  kvd.py count FILE                    the entries of a file that holds just them
 """
 import struct
 import sys

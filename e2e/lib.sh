@@ -1,7 +1,6 @@
-# Shared by the end-to-end flows: start Kolvane.exe under Wine on the session's
-# display, find its windows, send real key strokes, record PASS/FAIL lines.
-# A flow is run as: e2e/flow-<name>.sh <cross build dir> <results dir>
-# inside scripts/wine-session.sh (DISPLAY and WINEPREFIX are set).
+# Shared by the end-to-end flows (e2e/flow-<name>.sh <cross build dir> <results
+# dir>, run inside scripts/wine-session.sh): Kolvane.exe under Wine, its
+# windows, real key strokes, PASS/FAIL lines.
 
 set -uo pipefail
 
@@ -13,20 +12,16 @@ KV_WORK="$(mktemp -d)"
 KV_RESULT_FILE="$KV_RESULTS/$KV_FLOW.result"
 KV_PROGRAM_PID=""
 KV_FAILED=0
-# The demo collection the flows start from (never written to).
 KV_DEMO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/demo/Sammlung.kvd"
 mkdir -p "$KV_RESULTS"
 
-# quietly <command...>: a Wine program's result without its output.
 quietly() { "$@" </dev/null >/dev/null 2>&1; }
 
-# Every flow starts from the program's default settings and leaves none
-# behind for ./run.sh, which starts the program in the same prefix.
+# Default settings at every start, none left behind for ./run.sh.
 kv_reset_settings() { quietly wine reg delete 'HKCU\Software\ZulApps\Kolvane-Verwaltung' /f; return 0; }
 
-# The flows are written for managed windows (unmanaged, five of them fail).
-# A soak run makes them unmanaged for its time; one killed before its cleanup
-# left that setting in the prefix.
+# The flows need managed windows; a soak run killed before its cleanup left
+# them unmanaged.
 quietly wine reg delete 'HKCU\Software\Wine\AppDefaults\Kolvane.exe' /f
 
 kv_cleanup() {
@@ -52,8 +47,7 @@ kv_check() { # kv_check <description> <command...>
 }
 kv_finish() { exit "$KV_FAILED"; }
 
-# kv_deadline <seconds>: a flow that hangs (a window that never comes, a
-# program that never ends) is failed and ended after that time.
+# kv_deadline <seconds>: a flow that hangs is failed and ended then.
 kv_deadline() {
     local flow_pid=$$
     (
@@ -65,8 +59,7 @@ kv_deadline() {
     trap 'kill "$KV_DEADLINE_PID" 2>/dev/null; kv_cleanup' EXIT
 }
 
-# kv_until <tenths of a second> <command...>: runs the command every tenth of
-# a second until it succeeds; fails when it never does.
+# kv_until <tenths of a second> <command...>: until the command succeeds.
 kv_until() {
     local tries="$1"
     shift
@@ -77,7 +70,6 @@ kv_until() {
     return 1
 }
 
-# Windows path of a Linux path, for the program's command line and file dialogs.
 kv_winpath() { local p; p="$(readlink -f "$1")"; echo "Z:${p//\//\\}"; }
 
 kv_start() { # kv_start [args...]
@@ -85,11 +77,9 @@ kv_start() { # kv_start [args...]
     KV_PROGRAM_PID=$!
 }
 
-# kv_find <title regex>: prints the ids of the visible windows with that
-# title; fails when there is none. Debian's xdotool ends a search with an X
-# error (BadWindow) when any window is destroyed while it looks at it, which
-# says nothing about the windows searched for: such a search is repeated.
-# Titles reach X as UTF-8: match a non-ASCII letter with ".*", not ".".
+# kv_find <title regex>: the ids of the visible windows with that title (UTF-8:
+# ".*" for a non-ASCII letter); fails when there is none. A search that ends in
+# an X error (a window destroyed meanwhile, any window) is repeated.
 kv_find() {
     local out
     for _ in 1 2 3 4 5 6 7 8 9 10; do
@@ -107,17 +97,14 @@ kv_none() { kv_find "$1" >/dev/null; [ $? -eq 1 ]; }
 kv_running() { kill -0 "$KV_PROGRAM_PID" 2>/dev/null; }
 kv_exited() { kv_running && return 1; KV_PROGRAM_PID=""; }
 
-# kv_wait_window <title regex> [tenths]: prints the window id; kv_seen is the
-# same as a check, kv_wait_gone waits until no visible window has that title.
+# kv_wait_window <title regex> [tenths]: prints the window id.
 kv_wait_window() { kv_until "${2:-150}" kv_first "$1"; }
 kv_seen() { kv_wait_window "$@" >/dev/null; }
 kv_wait_gone() { kv_until 150 kv_none "$1"; }
-# kv_wait_exit: waits for the program to end by itself.
 kv_wait_exit() { kv_until 150 kv_exited; }
 
-# kv_stays <title regex> [tenths]: the window is visible and the program runs
-# through the whole time, for keys that must do nothing. The default of 3 s
-# is longer than Wine takes to remove a closed main window (about 2 s here).
+# kv_stays <title regex> [tenths]: the window stays and the program runs; 3 s
+# by default, longer than Wine takes to remove a closed main window.
 kv_stays() {
     for _ in $(seq 1 "${2:-30}"); do
         kv_running && kv_find "$1" >/dev/null || return 1
@@ -125,7 +112,7 @@ kv_stays() {
     done
 }
 
-# kv_wait_file <path>: waits until the file exists and has stopped growing.
+# kv_wait_file <path>: until the file exists and has stopped growing.
 kv_wait_file() {
     local last=-1 size
     for _ in $(seq 1 150); do
@@ -140,14 +127,10 @@ kv_focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus 
 kv_keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 kv_type() { xdotool type --delay 40 "$1"; sleep 0.2; }
 
-# The expected file of a flow, written by kvd.py from the flow's input file.
 kv_kvd() { python3 "$(dirname "${BASH_SOURCE[0]}")/kvd.py" "$@"; }
 
-# kv_start_with <input .kvd> [args...]: the start of every flow. Copies the
-# input file to the flow's folder, starts the program with default settings on
-# the copy (further arguments follow the file name on the command line) and
-# waits for its main window, focused. Sets file (the copy) and main (the
-# window id); a missing main window ends the flow.
+# kv_start_with <input .kvd> [args...]: starts the program on a copy of the
+# file (sets file) and waits for its main window, focused (sets main).
 kv_start_with() {
     local input="$1" name title
     shift
@@ -165,8 +148,7 @@ kv_start_with() {
     kv_focus "$main"
 }
 
-# kv_open_insert: a click on a row gives the list the focus, Insert opens the
-# entry dialog; prints its window id, fails when it does not come.
+# kv_open_insert: a click on a row, Insert; prints the entry dialog's id.
 kv_open_insert() {
     xdotool mousemove --window "$main" 60 80 click 1
     sleep 0.3

@@ -3,13 +3,8 @@
 
   printed.py make OUT.kvd                 the flow's collection (300 entries)
   printed.py check JOB.ps JOB.pdf KVD HEADING COPIES [ROW ...]
-      checks the printed job page by page against the entries of KVD (or
-      only the rows named, as positions into the entries in the order given)
-      and prints one line "PASS what" or "FAIL what" per check.
-
-Geometry (page height, margin, line height, in device units) comes from the
-PostScript the printer received; the texts from the PDF made of it, through
-pdftotext, as a person would read the paper.
+      "PASS what" or "FAIL what" per check of the job against KVD's entries
+      (or the rows named); geometry from the PostScript, texts from the PDF.
 """
 import html
 import math
@@ -25,8 +20,7 @@ LONG_ARTIST = "Interpret 003 mit einem ausgesprochen langen Namen, " \
               "der auf einer Seite nie und nimmer in seine Spalte passen wird"
 
 
-# Entries that differ from "Interpret n", "Titel n", a year: a text too long
-# for its column, an empty title, umlauts, an empty year.
+# A text too long for its column, an empty title, umlauts, an empty year.
 SPECIAL = {3: (LONG_ARTIST, "Titel 003", "1952"), 4: ("Interpret 004", "", "1953"),
            7: ("Die \u00c4rzte 007", "Ger\u00e4usch", "1956"), 9: ("Interpret 009", "Titel 009", "")}
 
@@ -39,8 +33,7 @@ def make(path):
 
 
 def ps_geometry(ps):
-    """Resolution, page height, and per page the text boxes (x, y, w, h) in
-    device units, as the printer driver wrote them."""
+    """Resolution, page size and per page the text boxes (x, y, w, h)."""
     text = open(ps, encoding="latin-1").read()
     res = int(re.search(r"^72 (\d+) div 72 \1 div scale$", text, re.M).group(1))
     llx, lly, urx, ury = map(int, re.search(r"^%%BoundingBox: (\d+) (\d+) (\d+) (\d+)$", text, re.M).groups())
@@ -56,16 +49,14 @@ def ps_geometry(ps):
 
 
 def pdf_rows(pdf):
-    """Per page the lines of text, each a list of its column texts (words
-    closer than 4 pt belong to one column)."""
+    """Per page the lines, each its columns (words closer than 4 pt)."""
     bbox = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, check=True,
                           text=True).stdout
     pages = []
     for page in re.findall(r"<page [^>]*>(.*?)</page>", bbox, re.S):
         words = [(float(y0), float(x0), float(x1), w) for x0, y0, x1, _, w in
                  re.findall(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>', page)]
-        # Words of one line: their tops differ by less than a third of a line
-        # (a glyph such as "\u00d8" can raise a word's top a little).
+        # One line: tops less than a third of a line apart.
         lines = []
         for y0, x0, x1, w in sorted(words):
             if not lines or y0 - lines[-1][0] > 3:

@@ -1,6 +1,5 @@
-// Any bytes as a cdplayer.ini: the import must never crash, read out of
-// bounds or loop, and what it accepts must be usable: every entry names its
-// disc section and carries no fields the format cannot give.
+// Any bytes as a cdplayer.ini: every entry imported names its disc and has no
+// fields the format cannot give.
 #include "exchange/CdPlayerIniImporter.h"
 #include "fuzz/Harness.h"
 
@@ -10,7 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     kvfuzz::RecordingReporter reporter;
     kolvane::CdPlayerIniImporter importer(reporter);
     bool ok = importer.Import(path);
-    // Exactly one message for a failure, none for success; a failure keeps nothing.
     kvfuzz::FailIf(ok != reporter.errors.empty() || reporter.errors.size() > 1 ||
                    (!ok && !importer.Entries().empty()));
     for (const kolvane::DiscEntry& entry : importer.Entries())

@@ -1,6 +1,5 @@
-// Any bytes as the program's command line: splitting must never crash or make
-// text up, and arguments quoted the way the C runtime reads them must split into
-// themselves again.
+// Any bytes as the command line: splitting makes no text up, and arguments
+// quoted as the C runtime reads them split into themselves again.
 #include "fuzz/Harness.h"
 #include "support/CommandLine.h"
 
@@ -10,8 +9,7 @@
 
 namespace {
 
-// The argument in double quotes, backslashes before a quote and at the end
-// doubled, quotes escaped.
+// Backslashes before a quote and at the end doubled, quotes escaped.
 std::string Quoted(const std::string& argument) {
     std::string quoted = "\"";
     size_t backslashes = 0;

@@ -1,7 +1,6 @@
-// Any bytes as the folder of a file dialog, the name typed into it and the
-// default extension: the path put together ends with the typed name or the
-// typed name and the extension, and put together again from a path with a
-// drive it stays the same.
+// A file dialog's folder, typed name and default extension (split at zero
+// bytes): the path ends with the name (and extension); with a drive it is
+// put together again unchanged.
 #include "fuzz/Harness.h"
 #include "support/DialogPath.h"
 
@@ -9,7 +8,6 @@
 #include <string>
 #include <vector>
 
-// Layout: folder, typed name and default extension, separated by zero bytes.
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     if (size > 4096)
         return 0;
@@ -17,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     parts.resize(3);
     const std::string& typed = parts[1];
     const std::string& extension = parts[2];
-    // Default extensions are the program's own ("kvd", "csv", "ini"): no
-    // separator, no dot.
+    // The program's default extensions have no separator and no dot.
     if (extension.find_first_of(std::string("\\/.\0", 4)) != std::string::npos)
         return 0;
     const std::string path = zul::DialogPath(parts[0], typed, extension);

@@ -1,8 +1,6 @@
-// Entries made of any bytes, written by the three exporters: the CSV export
-// succeeds, the cdplayer.ini export is refused only with FEHLER 001 (or
-// warns that no disc has an id), and the native export loads again
-// unchanged. The first byte chooses the CSV fields; the rest is split into
-// fields at 0x1F, six to an entry.
+// Entries of any bytes (fields split at 0x1F; the first byte the CSV fields):
+// the CSV export succeeds, cdplayer.ini fails only with FEHLER 001 or warns
+// that no disc has an id, and the native file loads again unchanged.
 #include "core/NativeFile.h"
 #include "exchange/CdPlayerIniExporter.h"
 #include "exchange/CsvExporter.h"

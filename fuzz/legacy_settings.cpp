@@ -1,6 +1,5 @@
-// Any bytes as the older settings file beside the program: taking it over
-// must never crash, and it writes the two sections of the list windows,
-// each with every flag of a list window.
+// Any bytes as the older settings file: taking it over writes both list
+// windows' sections with every flag.
 #include "exchange/LegacySettingsCopy.h"
 #include "fuzz/Harness.h"
 #include "support/ProfileSettingsStore.h"

@@ -1,7 +1,5 @@
-// Any bytes as a legacy 1.x file pair: the first two bytes (little-endian)
-// give the length of the allocation file, taken from what follows; the rest
-// is the data file. The import must never crash, read out of bounds or
-// allocate from the files' lengths; what it accepts fits the record layout.
+// A 1.x file pair: two bytes give the allocation file's length, the rest is
+// the data file. What the import accepts fits the record layout.
 #include "exchange/LegacyV1Importer.h"
 #include "fuzz/Harness.h"
 

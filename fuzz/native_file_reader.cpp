@@ -1,7 +1,5 @@
-// Any bytes as a native data file: reading must never crash, read out of
-// bounds or allocate more than the input can describe; the file calls give
-// the same outcome as a read from memory, with one message on failure; and
-// whatever loads comes back unchanged after saving it again.
+// Any bytes as a native file: a load gives what a read from memory gives,
+// one message on failure, and saved again it loads unchanged.
 #include "core/NativeFile.h"
 #include "fuzz/Harness.h"
 
@@ -27,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
 
     kvfuzz::RecordingReporter reporter;
     DiscCollection loaded;
-    const int result = kolvane::LoadNativeFile(folder.Write("in.kvd", data, size), loaded, reporter);
+    const int result =
+        kolvane::LoadNativeFile(folder.Write("in.kvd", data, size), loaded, reporter);
     FailIf(result != (error == 0 ? 1 : 0) || !reporter.warnings.empty() ||
            reporter.errors != (result == 1 ? std::vector<int>{} : std::vector<int>{error}));
     kvfuzz::FailIfDifferent(loaded, fromMemory);

@@ -1,6 +1,5 @@
-// Any bytes as a path: taking it apart gives back every byte in its parts,
-// composing gives the path again, a replaced extension is found again, and
-// the folder always ends in a backslash once stored.
+// Any bytes as a path: its parts give it back, a replaced extension is found
+// again, a stored folder ends in a backslash.
 #include "fuzz/Harness.h"
 #include "support/PathName.h"
 

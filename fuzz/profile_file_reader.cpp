@@ -1,8 +1,5 @@
-// Any bytes as a profile file. The first line names what to look up
-// ("section", a tab, "key", and optionally a tab and the read buffer size);
-// the rest is the file. Parsing keeps every byte, a read is the value found
-// cut to the buffer size less one, and a write through the file is found
-// again by the next read.
+// A profile file after a line "section<TAB>key[<TAB>buffer size]": parsing
+// keeps every byte, a read is the value cut to the buffer, a write is read back.
 #include "fuzz/Harness.h"
 #include "support/ProfileFile.h"
 #include "support/ProfileText.h"
@@ -10,25 +7,22 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <string_view>
+#include <vector>
 
 using kvfuzz::FailIf;
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     static kvfuzz::ScratchFolder folder;
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const size_t lineEnd = std::min(input.find('\n'), input.size());
-    const std::string_view query = input.substr(0, lineEnd);
-    const std::string_view content = input.substr(std::min(lineEnd + 1, input.size()));
-    const size_t tab = query.find('\t');
-    const std::string section(query.substr(0, tab));
-    const std::string_view rest = tab == query.npos ? "k" : query.substr(tab + 1);
-    const std::string key(rest.substr(0, rest.find('\t')));
-    int bufferSize = 1024;
-    if (rest.find('\t') != rest.npos) {
-        const std::string digits(rest.substr(rest.find('\t') + 1, 4));
-        bufferSize = std::clamp(std::atoi(digits.c_str()), 1, 4096);
-    }
+    const std::vector<std::string> lines = kvfuzz::Fields(data, size, '\n', 2);
+    const std::string content = lines.size() > 1 ? lines[1] : "";
+    const auto* first = reinterpret_cast<const unsigned char*>(lines[0].data());
+    std::vector<std::string> query = kvfuzz::Fields(first, lines[0].size(), '\t', 3);
+    if (query.size() == 1)
+        query.push_back("k");
+    const std::string& section = query[0];
+    const std::string& key = query[1];
+    const int bufferSize =
+        query.size() > 2 ? std::clamp(std::atoi(query[2].substr(0, 4).c_str()), 1, 4096) : 1024;
 
     zul::ProfileText text(content);
     FailIf(text.Content() != content);
@@ -45,7 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     unsigned char block[8] = {};
     profile.ReadBytes(section, key, block, block);
 
-    // "-42" needs a buffer of four.
     if (profile.WriteInt(section, key, -42) && bufferSize > 3)
         FailIf(profile.ReadInt(section, key, 7) != -42);
     return 0;

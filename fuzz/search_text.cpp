@@ -1,7 +1,5 @@
-// Any bytes as a (non-empty) search text and the entries it is looked for
-// in: an entry matches exactly when one of its six fields holds the text
-// with the case of code page 1252 ignored (checked against a plain search
-// over upper-cased copies).
+// A search text and entries' fields (split at zero bytes): an entry matches
+// when a field holds the text, code page 1252's case ignored.
 #include "core/RecordSearch.h"
 #include "fuzz/Harness.h"
 #include "support/TextCase.h"
@@ -10,7 +8,6 @@
 #include <string>
 #include <vector>
 
-// Layout: the search text and the entries' fields, separated by zero bytes.
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     if (size > 8192)
         return 0;

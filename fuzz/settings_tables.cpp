@@ -1,7 +1,5 @@
-// Any stored values under the keys of the three settings sections, read as
-// the windows read them (through the in-memory store, which gives the
-// default for a value of another kind or size): the values read are usable
-// (a sort column -1 to 3, no export field beyond the six), and written and read back they come out unchanged.
+// Any stored values under the settings sections' keys, read as the windows
+// read them: usable, and unchanged when written and read back.
 #include "core/RecordListSettings.h"
 #include "core/SortOrder.h"
 #include "exchange/SettingsSections.h"
@@ -26,8 +24,7 @@ const char* const Keys[] = {"Placement",    "Columns",      "AddInfo",      "Gri
                             "ExportDirKvd", "ExportDirCsv", "ExportDirIni", "ExportFields",
                             "WorkDirIni",   "WorkDirKvd",   "WorkDirV1x",   "ImportInterpreten"};
 
-// Records of: a byte choosing section and key, a byte choosing the kind, a
-// length byte and that many bytes of value.
+// Records: a byte for section and key, one for the kind, a length, the value.
 void Store(kvtest::MemorySettingsStore& store, const unsigned char* data, size_t size) {
     constexpr int KeyCount = sizeof(Keys) / sizeof(Keys[0]);
     for (size_t at = 0; at + 3 <= size;) {
@@ -60,10 +57,7 @@ void Store(kvtest::MemorySettingsStore& store, const unsigned char* data, size_t
     }
 }
 
-// Reads a section's table as its window does; written to a store of its
-// own and read back into the defaults, the table gives the same values.
-template <class Settings>
-Settings ReadChecked(zul::SettingsStore& store, const char* section) {
+template <class Settings> Settings ReadChecked(zul::SettingsStore& store, const char* section) {
     Settings settings;
     zul::ReadSection(store, section, settings.Table());
     Settings fresh;

@@ -1,19 +1,15 @@
 #include "testkit/MemorySettingsStore.h"
 
+#include "support/TextCase.h"
 #include "support/TextHelpers.h"
 
-#include <algorithm>
 #include <cstring>
 #include <span>
 
 namespace kvtest {
 
 bool MemorySettingsStore::NoCase::operator()(const std::string& a, const std::string& b) const {
-    const auto fold = [](char c) {
-        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [&](char x, char y) { return fold(x) < fold(y); });
+    return zul::CompareFoldingAscii(a, b) < 0;
 }
 
 bool MemorySettingsStore::OpenSection(std::string_view section) {

@@ -9,9 +9,8 @@
 
 namespace kvtest {
 
-// A settings store held in memory. Values keep their kind: a read of another
-// kind, or of a list or byte value of another length, gives the default, as a
-// malformed stored value would. Names ignore the case of A-Z, as the registry.
+// Settings in memory that keep each value's kind and size as the registry
+// does: a read of another kind or length gives the default. Names ignore case.
 class MemorySettingsStore : public zul::SettingsStore {
 public:
     bool OpenSection(std::string_view section) override;
@@ -37,9 +36,8 @@ public:
     bool HasSection(std::string_view section) const {
         return sections_.count(std::string(section)) > 0;
     }
-    // Every value of a section in the order of the names, one line each with
-    // its kind: "Grid flag 0", "Sort int -3", "Columns ints 120 150",
-    // "Placement bytes 2C00FF", "WorkDir text C:\Daten\".
+    // A line per value, by name: "Grid flag 0", "Sort int -3", "Columns ints
+    // 120 150", "Placement bytes 2C00FF", "WorkDir text C:\Daten\".
     std::string Dump(std::string_view section) const;
 
 private:
@@ -54,7 +52,6 @@ private:
     };
     using Section = std::map<std::string, Value, NoCase>;
 
-    // The value of that kind (and for a list or bytes, that length), or null.
     const Value* Find(std::string_view key, Kind kind, int count = -1) const;
     bool Put(std::string_view key, Value value);
 

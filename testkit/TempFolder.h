@@ -1,13 +1,14 @@
 #pragma once
 
+#include "support/MessageReporter.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace kvtest {
 
-// A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes.
+// A fresh temporary folder, removed with its contents when the object goes.
 class TempFolder {
 public:
     TempFolder();
@@ -16,7 +17,6 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // Path of a file in the folder, as a narrow string for the code under test.
     std::string File(const std::string& name) const;
 
 private:
@@ -27,5 +27,15 @@ std::vector<unsigned char> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 void WriteText(const std::string& path, const std::string& text);
 std::string ReadText(const std::string& path);
+
+// Keeps the ids of the messages the code under test raised, in order.
+class RecordingReporter : public zul::MessageReporter {
+public:
+    void ReportError(int messageId) override { errors.push_back(messageId); }
+    void ReportWarning(int messageId) override { warnings.push_back(messageId); }
+
+    std::vector<int> errors;
+    std::vector<int> warnings;
+};
 
 } // namespace kvtest

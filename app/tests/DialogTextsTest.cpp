@@ -1,7 +1,7 @@
 // Measured in the real dialog; each is also saved as a picture to look at
 // (dialogs/<id>.bmp beside the test program).
 #include "resources/resource.h"
-#include "testkit/win32/Pump.h"
+#include "testkit/win32/Input.h"
 #include "testkit/win32/WindowImage.h"
 
 #include <gtest/gtest.h>

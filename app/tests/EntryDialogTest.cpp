@@ -4,7 +4,7 @@
 #include "testkit/Entries.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
+#include "testkit/win32/Input.h"
 #include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,6 @@
 #include "exchange/win32/ExportFieldsDialog.h"
 #include "support/win32/ResourceText.h"
 #include "support/win32/SystemDialogs.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // the test runs itself again under each.
 #include "app/MainDialog.h"
 #include "core/RecordListSettings.h"
-#include "testkit/win32/Pump.h"
+#include "testkit/win32/Input.h"
 #include "testkit/win32/WindowImage.h"
 
 #include <gtest/gtest.h>

@@ -5,9 +5,8 @@
 #include "core/NativeFile.h"
 #include "support/win32/StatusLineProgress.h"
 #include "support/win32/SystemDialogs.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
-#include "testkit/win32/MessageLog.h"
+#include "testkit/win32/Input.h"
 
 #include <utility>
 

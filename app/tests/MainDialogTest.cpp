@@ -4,7 +4,6 @@
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "support/win32/CellEdit.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/TestApp.h"
 

@@ -10,10 +10,7 @@
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
 #include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
 #include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 #include "resources/resource.h"
 
 #include <gtest/gtest.h>

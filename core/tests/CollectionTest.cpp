@@ -4,7 +4,6 @@
 
 #include "resources/resource.h"
 #include "testkit/Entries.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <gtest/gtest.h>

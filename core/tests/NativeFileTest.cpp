@@ -6,7 +6,6 @@
 #include "resources/resource.h"
 #include "testkit/Entries.h"
 #include "testkit/FileSizeLimit.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <gtest/gtest.h>

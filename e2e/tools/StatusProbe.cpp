@@ -1,7 +1,5 @@
-// kv-status-probe: asks the running program's main window from outside, for
-// the soak: it must answer a message within five seconds, and its status line
-// is printed (code page 1252 bytes).
-// Exit codes: 0 answered, 2 no main window, 3 no answer in time.
+// kv-status-probe, for the soak: prints the main window's status line (code
+// page 1252); exit code 2 no main window, 3 no answer within five seconds.
 #include "resources/resource.h"
 
 #include <windows.h>
@@ -11,8 +9,7 @@
 
 namespace {
 
-// The top-level window whose title ends in the program's name and that has
-// the status line.
+// A top-level window with the status line and the program's name last.
 BOOL CALLBACK FindMain(HWND window, LPARAM result) {
     const char name[] = "Kolvane-Verwaltung";
     char title[512] = {};

@@ -2,7 +2,6 @@
 
 #include "resources/resource.h"
 #include "testkit/Entries.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <gmock/gmock.h>

@@ -3,7 +3,6 @@
 #include "exchange/OemText.h"
 #include "resources/resource.h"
 #include "testkit/Entries.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <gmock/gmock.h>

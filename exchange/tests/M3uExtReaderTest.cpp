@@ -1,7 +1,6 @@
 #include "exchange/M3uExtReader.h"
 
 #include "resources/resource.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <gmock/gmock.h>

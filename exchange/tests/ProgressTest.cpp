@@ -7,7 +7,6 @@
 #include "exchange/CsvExporter.h"
 #include "exchange/M3uExtReader.h"
 #include "testkit/Entries.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -65,10 +65,7 @@ ModalScript& ModalScript::Press(int buttonId) {
 ModalScript& ModalScript::ExpectMessage(const std::string& text, int buttonId) {
     return Then([text, buttonId](zul::Windows::Dialog& dialog) {
         auto* box = dynamic_cast<zul::Windows::MessageDialog*>(&dialog);
-        EXPECT_NE(box, nullptr) << "expected a message box";
-        if (box != nullptr) {
-            EXPECT_EQ(box->Text(), text);
-        }
+        EXPECT_EQ(box != nullptr ? box->Text() : "(not a message box)", text);
         kvtest::Press(dialog, buttonId);
     });
 }
@@ -80,9 +77,8 @@ ModalScript& ModalScript::ExpectMessage(UINT stringId, int buttonId) {
 ModalScript& ModalScript::ChooseFile(const std::string& path) {
     return ThenSystem([path](zul::Windows::SystemDialog& dialog) {
         auto* file = dynamic_cast<zul::Windows::FileDialog*>(&dialog);
-        EXPECT_NE(file, nullptr) << "expected a file dialog";
-        if (file != nullptr)
-            file->AnswerPath(path);
+        ASSERT_NE(file, nullptr) << "expected a file dialog";
+        file->AnswerPath(path);
     });
 }
 

@@ -26,12 +26,10 @@ struct FileDialogOffer {
 inline constexpr DWORD OpenForReading =
     OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_READONLY;
 
-// Answers the modal runs of a test in order, so that a test drives a command
-// from start to end without a person. An answer for one of our dialogs runs
-// once its window exists and must end it, usually by pressing a real button.
-// A dialog still open at the time limit is ended with IDCANCEL and fails the
-// test, and so does a modal run with no answer left; system dialogs are never
-// shown unless asked. No test can hang on a dialog.
+// Answers a test's modal runs in order. An answer for one of our dialogs runs
+// once its window exists and must end it; a dialog still open at the time
+// limit, or a modal run with no answer left, is cancelled and fails the test.
+// System dialogs are shown only when asked. No test can hang on a dialog.
 class ModalScript {
 public:
     using DialogAction = std::function<void(zul::Windows::Dialog&)>;
@@ -54,7 +52,7 @@ public:
     // cancelled when the path is empty.
     ModalScript& ExpectFileDialog(const FileDialogOffer& offer, const std::string& path);
     ModalScript& CancelSystemDialog();
-    // A system dialog shown for real: the test drives and ends it itself.
+    // Shown for real: the test drives and ends it itself.
     ModalScript& ShowSystemDialog();
 
     bool Finished() const { return answers_.empty(); }
@@ -75,10 +73,9 @@ private:
     std::vector<std::string> seen_;
 };
 
-// Presses a button of a dialog as a person would: it must exist, be visible
-// and enabled; then a real click (BM_CLICK) sends its command.
+// A real click (BM_CLICK) on a button that must exist, be visible and enabled.
 void Press(zul::Windows::Dialog& dialog, int buttonId);
-// Child windows of a window, in Z order.
+// In Z order.
 std::vector<HWND> ChildWindows(HWND parent);
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);

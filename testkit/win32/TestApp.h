@@ -9,19 +9,15 @@
 
 namespace kvtest {
 
-// Every test program keeps its settings under a registry key of its own,
-// HKEY_CURRENT_USER\Software\KvTests\<program>-<process id>, removed when the
-// program ends, so that no test touches a real installation's settings. This
-// is that key below "Software", or a sub-key of it when a name is given.
+// The test program's own settings key below "Software" (removed at its end,
+// so that no test touches a real installation's), or a sub-key of it.
 std::string TestRegistryBase(const std::string& name = std::string());
 
-// The program's help pages in the source tree, as a Windows path ending in
-// a backslash, for SetHelpFolder.
+// The help pages in the source tree, for SetHelpFolder.
 std::string SourceHelpFolder();
 
-// An application object of the program's kind started up as the program
-// would, but with a registry base key of its own below TestRegistryBase(),
-// deleted when the object goes, and help pages recorded instead of opened.
+// An application object with a registry base key of its own below
+// TestRegistryBase(), deleted with it, and help pages recorded, not opened.
 template <class App> class IsolatedApp : public App {
 public:
     IsolatedApp() {
@@ -47,12 +43,11 @@ public:
 
     struct HelpCall {
         std::string program; // the associated program the system found
-        std::string address; // its parameter
+        std::string address;
     };
     std::vector<HelpCall> helpCalls;
 
-    // The page each help call asked for: a quoted address ".../help/x.html"
-    // reads "help/x.html", any other address as it is.
+    // A quoted address ".../help/x.html" as "help/x.html", any other as it is.
     std::vector<std::string> PagesAsked() const {
         std::vector<std::string> pages;
         for (const HelpCall& call : helpCalls) {
@@ -71,13 +66,11 @@ private:
     static inline unsigned instances = 0;
 };
 
-// The ids the framework's windows take their texts from: each test program
-// links one definition (the program's tests ProgramTestResources.cpp).
+// Each test program links one (the program's: ProgramTestResources.cpp).
 zul::Windows::FrameworkResources TestFrameworkResources();
 
-// The application object of the support tests: WinApp started up, help in
-// page mode. TestMain creates one for the whole run; a test may create its
-// own, which stands in for that one while it lives.
+// TestMain's application object for the whole run; one a test creates stands
+// in for it while it lives.
 class TestApp : public IsolatedApp<zul::Windows::WinApp> {
 public:
     TestApp() {

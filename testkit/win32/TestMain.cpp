@@ -1,6 +1,4 @@
-// main() of every test program that runs under Wine: the common controls are
-// registered once, as the program does at start, and one test application
-// object stands for the program's for the whole run.
+// main() of every test program that runs under Wine.
 #include "testkit/win32/TestApp.h"
 
 #include <windows.h>
@@ -12,11 +10,10 @@
 
 namespace {
 
-// Without a window manager on the virtual display, Wine waits two seconds for
-// one to withdraw each managed window that is hidden. Test programs (and only
-// they, by their file name) get unmanaged windows. Wine reads the setting when
-// the process starts: the first run in a new prefix writes it and runs the
-// program again. Returns true when this process is to run the tests itself.
+// Without a window manager Wine waits two seconds at each managed window that
+// is hidden: test programs (by their file name) get unmanaged windows. Wine
+// reads that when a process starts, so the first run in a prefix writes it and
+// runs the program again; false when that run's exit code is to be returned.
 bool UseUnmanagedWindowsUnderWine(int& exitCode) {
     if (::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr)
         return true; // Windows itself
@@ -52,11 +49,9 @@ bool UseUnmanagedWindowsUnderWine(int& exitCode) {
     return false;
 }
 
-// A Wine prefix made without its HTML engine lacks the ".html" file type that
-// every Windows has; the help tests need the system to find the associated
-// program (winebrowser) for a page. Wine's HKEY_CLASSES_ROOT does not take in
-// the user's classes, so it goes there. It stays in the prefix: test programs
-// running at the same time must not take it from each other.
+// A prefix made without Wine's HTML engine lacks the ".html" file type the
+// help tests need. Wine's HKEY_CLASSES_ROOT does not take in the user's
+// classes, so it goes there, and stays: test programs run at the same time.
 void EnsureHtmlFileType() {
     HKEY existing = nullptr;
     if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, ".html", 0, KEY_READ, &existing) == ERROR_SUCCESS) {

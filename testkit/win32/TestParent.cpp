@@ -1,7 +1,7 @@
 #include "testkit/win32/TestParent.h"
 
 #include "support/win32/WindowObject.h"
-#include "testkit/win32/Pump.h"
+#include "testkit/win32/Input.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +97,6 @@ LRESULT TestParent::OnNotify(NMHDR& header) {
         const char* text = reinterpret_cast<const NMLVDISPINFOA&>(header).item.pszText;
         notifications.push_back({header.code, text != nullptr ? text : ""});
     }
-    // Hand the notification back to the control, as the program's dialogs do.
     LRESULT result = 0;
     return zul::Windows::ReflectNotify(header, result) ? result : 0;
 }

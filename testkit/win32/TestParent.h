@@ -1,8 +1,7 @@
 #pragma once
 
-// A plain parent window for the control tests, in the foreground, that hands
-// its children's notifications back to their objects as a dialog of the
-// program does, and records what reaches it.
+// A parent window for the control tests that hands notifications back to the
+// controls, as the program's dialogs do, and records what reaches it.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -23,19 +22,15 @@ struct Notification {
     std::string text; // the edited text of LVN_ENDLABELEDITA
 };
 
-// Whether ClipCursor confines the cursor here: a rectangle is taken and the
-// cursor cannot leave it. Wine's X11 driver clips through XInput2 (libXi) and
-// without it silently leaves the whole screen open. Tests that need the clip
-// check this first and fail with NoCursorClipping.
+// Whether ClipCursor confines the cursor here: Wine's X11 driver needs
+// XInput2 (libXi) for it and without it silently leaves the screen open.
 bool CursorClippingWorks();
 inline constexpr char NoCursorClipping[] = "cursor clipping has no effect: is libxi6 installed?";
 
-// The one top-level window of the test program, in the foreground. Under Wine
-// without a window manager hiding a top-level window takes two seconds, so
-// the test windows are its children and it lives until the program ends.
+// The test program's one top-level window, in the foreground, for the whole
+// run: under Wine without a window manager hiding one takes two seconds.
 HWND HostWindow();
 
-// A window with a white background at a fixed place of the host window.
 class TestParent {
 public:
     TestParent(int width, int height);

@@ -26,7 +26,6 @@ WindowImage::WindowImage(HWND window) {
     ::GetWindowRect(window, &place);
     width_ = std::max<int>(0, place.right - place.left);
     height_ = std::max<int>(0, place.bottom - place.top);
-    stride_ = (width_ * 3 + 3) & ~3;
     if (width_ == 0 || height_ == 0)
         return;
     HDC screen = ::GetDC(nullptr);
@@ -37,7 +36,7 @@ WindowImage::WindowImage(HWND window) {
     ::SelectObject(memory, old);
 
     BITMAPINFOHEADER info = InfoHeader(width_, height_);
-    pixels_.resize(static_cast<size_t>(stride_) * height_);
+    pixels_.resize(static_cast<size_t>((width_ * 3 + 3) & ~3) * height_);
     ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(),
                 reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     ::DeleteObject(bitmap);
@@ -45,21 +44,12 @@ WindowImage::WindowImage(HWND window) {
     ::ReleaseDC(nullptr, screen);
 }
 
-COLORREF WindowImage::At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
-        return CLR_INVALID;
-    const unsigned char* p = &pixels_[static_cast<size_t>(height_ - 1 - y) * stride_ + x * 3];
-    return RGB(p[2], p[1], p[0]);
-}
-
-int WindowImage::Differences(const WindowImage& other, const RECT& area) const {
+int WindowImage::Differences(const WindowImage& other) const {
     if (other.width_ != width_ || other.height_ != height_)
         return -1;
     int count = 0;
-    for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, height_); ++y) {
-        for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, width_); ++x)
-            count += At(x, y) != other.At(x, y) ? 1 : 0;
-    }
+    for (size_t i = 0; i < pixels_.size(); ++i)
+        count += pixels_[i] != other.pixels_[i] ? 1 : 0;
     return count;
 }
 

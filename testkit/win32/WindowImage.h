@@ -1,6 +1,6 @@
 #pragma once
 
-// Pictures of windows as they are on the screen: to compare in a test, and to
+// Pictures of windows as they are on the screen, to compare in a test or to
 // save for a person to look at after a test run.
 #include <windows.h>
 
@@ -13,20 +13,15 @@ class WindowImage {
 public:
     explicit WindowImage(HWND window);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    // Window coordinates, (0, 0) the top left corner of its frame.
-    COLORREF At(int x, int y) const;
-    // Pixels that differ from the other picture's, within the rectangle
-    // (window coordinates); -1 when the pictures differ in size.
-    int Differences(const WindowImage& other, const RECT& area) const;
+    // Bytes of the pixels that differ from the other picture's; -1 when the
+    // pictures differ in size.
+    int Differences(const WindowImage& other) const;
     // A 24-bit BMP file; false when it could not be written.
     bool Save(const std::string& path) const;
 
 private:
     int width_ = 0;
     int height_ = 0;
-    int stride_ = 0;
     std::vector<unsigned char> pixels_; // BMP rows, bottom up, blue green red
 };
 

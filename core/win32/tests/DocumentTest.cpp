@@ -5,7 +5,6 @@
 
 #include "core/NativeFile.h"
 #include "core/win32/QuestionDialog.h"
-#include "testkit/RecordingReporter.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
 

@@ -4,9 +4,7 @@
 #include "resources/resource.h"
 #include "support/win32/WinApp.h"
 #include "testkit/Entries.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
-#include "testkit/win32/Pump.h"
+#include "testkit/win32/Input.h"
 
 #include <windows.h>
 

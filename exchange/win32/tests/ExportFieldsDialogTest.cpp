@@ -5,7 +5,6 @@
 #include "support/win32/WinApp.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

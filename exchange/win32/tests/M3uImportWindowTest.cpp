@@ -6,10 +6,7 @@
 #include "exchange/SettingsSections.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Menus.h"
 #include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,6 @@
 #include "support/win32/EditableListCtrl.h"
 
 #include "testkit/win32/Input.h"
-#include "testkit/win32/ListRows.h"
-#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>

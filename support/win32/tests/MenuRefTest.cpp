@@ -2,7 +2,6 @@
 
 #include "support/win32/tests/TestResources.h"
 #include "testkit/win32/Input.h"
-#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
 #include "support/win32/SplitterBar.h"
 
 #include "testkit/win32/Input.h"
-#include "testkit/win32/Pump.h"
 #include "testkit/win32/TestParent.h"
 
 #include <gtest/gtest.h>
