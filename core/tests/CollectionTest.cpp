@@ -1,5 +1,3 @@
-// The collection as a list shows it: editing, the rows in the sort in force,
-// collecting, searching and the modified flag.
 #include "core/Collection.h"
 
 #include "resources/resource.h"
@@ -24,7 +22,6 @@ std::string Artists(const DiscCollection& entries) {
     return text;
 }
 
-// The artists of the rows, in display order.
 std::string Rows(const Collection& c) {
     DiscCollection shown;
     c.CollectAll(shown);
@@ -52,7 +49,6 @@ TEST(Collection, RowsFollowTheSortInForceAndTheEntriesKeepTheirOrder) {
     c.SortColumnClicked(ArtistColumn);
     EXPECT_EQ(Rows(c), "Cage,Berio,adams,Adams");
 
-    // An edit at a row changes the entry shown there and sorts again.
     c.SetModified(false);
     EXPECT_TRUE(c.Replace(0, Entry("Abel")));
     EXPECT_TRUE(c.IsModified());
@@ -60,14 +56,12 @@ TEST(Collection, RowsFollowTheSortInForceAndTheEntriesKeepTheirOrder) {
     EXPECT_TRUE(c.SetField(3, ArtistColumn, "Zender"));
     EXPECT_EQ(Rows(c), "Zender,Berio,adams,Adams");
     EXPECT_EQ(EntryOrder(c), "Zender,Adams,Berio,adams");
-    // Tracks and notes do not move their entry.
     EXPECT_TRUE(c.SetTracks(3, "1. x"));
     EXPECT_TRUE(c.SetNotes(0, "note"));
     EXPECT_EQ(Rows(c), "Zender,Berio,adams,Adams");
     EXPECT_EQ(c.Entries()[1].Tracks, "1. x");
     EXPECT_EQ(c.Entries()[0].Notes, "note");
 
-    // Rows that show no entry and columns past the short fields change nothing.
     c.SetModified(false);
     EXPECT_FALSE(c.Replace(4, Entry("x")));
     EXPECT_FALSE(c.SetField(-1, ArtistColumn, "x"));
@@ -90,7 +84,6 @@ TEST(Collection, AddingAndCollectingFollowTheSortInForceWithItsTieBreak) {
     EXPECT_EQ(c.GetAt(3).Artist, "a");
     EXPECT_TRUE(c.GetAt(4).IsEmpty()); // past the rows
 
-    // Collecting follows the rows too.
     DiscCollection picked(1);
     EXPECT_EQ(c.CollectRows(IndexArray{0, 3, 4}, picked), 2);
     ASSERT_EQ(picked.size(), 3u); // appended behind what was there
@@ -111,8 +104,8 @@ TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
     EXPECT_EQ(Rows(c), "d,e3");
     EXPECT_EQ(EntryOrder(c), "e3,d");
 
-    // An edit leaves ties in their rows; a deletion lays them out anew, in the
-    // order of the entries, in either direction.
+    // An edit leaves ties in their rows; a deletion lays them out anew in
+    // entry order, in either direction.
     for (int clicks = 1; clicks <= 2; ++clicks) {
         Collection t;
         t.AppendAll({Entry("b", "", "", "", "first"), Entry("a", "", "", "", "second"),
@@ -161,7 +154,6 @@ TEST(Collection, SearchWalksTheRowsInDisplayOrder) {
     EXPECT_EQ(c.FindRow("eins\r\nSTEHT", -1, true), 2);
     EXPECT_EQ(c.FindRow("stra\xDF", -1, true), 1);
     EXPECT_EQ(c.FindRow("strasse", -1, true), -1);
-    // Upwards without a focus finds nothing; at the edges nothing is left.
     EXPECT_EQ(c.FindRow("a", -1, false), -1);
     EXPECT_EQ(c.FindRow("a", 3, true), -1);
     EXPECT_EQ(c.FindRow("a", 0, false), -1);
@@ -186,7 +178,6 @@ TEST(Collection, TheNativeFileAndTheModifiedFlag) {
     EXPECT_EQ(Rows(loaded), "a,b"); // in the default sort
     EXPECT_EQ(EntryOrder(loaded), "b,a");
 
-    // A file that cannot be read leaves no entries and nothing modified.
     loaded.Add(Entry("x"));
     EXPECT_EQ(loaded.LoadNativeFile(folder.File("none.kvd"), reporter), 0);
     EXPECT_EQ(loaded.RowCount(), 0);
