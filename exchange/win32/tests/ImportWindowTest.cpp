@@ -181,7 +181,6 @@ TEST_F(ImportWindowTest, CancelFailureAndEmptyFilesEndTheRunUnseenWithTheirMessa
     };
     const Case cases[] = {
         {"cancelled file dialog", ImportKind::CdPlayerIni, nullptr, nullptr, 0},
-        {"missing ini", ImportKind::CdPlayerIni, "fehlt.ini", nullptr, IDS_ERR_002},
         {"not a native file", ImportKind::NativeFile, "fremd.kvd",
          [](const std::string& path) { WriteText(path, "KOLX"); }, IDS_ERR_010},
         {"empty native file", ImportKind::NativeFile, "leer.kvd",
