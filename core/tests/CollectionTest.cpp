@@ -1,5 +1,3 @@
-// The collection as a list shows it: editing, the rows in the sort in force,
-// collecting, searching and the modified flag.
 #include "core/Collection.h"
 
 #include "resources/resource.h"
@@ -23,7 +21,6 @@ std::string Artists(const DiscCollection& entries) {
     return text;
 }
 
-// The artists of the rows, in display order.
 std::string Rows(const Collection& c) {
     DiscCollection shown;
     c.CollectAll(shown);
@@ -51,7 +48,6 @@ TEST(Collection, RowsFollowTheSortInForceAndTheEntriesKeepTheirOrder) {
     c.SortColumnClicked(ArtistColumn);
     EXPECT_EQ(Rows(c), "Cage,Berio,adams,Adams");
 
-    // An edit at a row changes the entry shown there and sorts again.
     c.SetModified(false);
     EXPECT_TRUE(c.Replace(0, Entry("Abel")));
     EXPECT_TRUE(c.IsModified());
@@ -59,14 +55,12 @@ TEST(Collection, RowsFollowTheSortInForceAndTheEntriesKeepTheirOrder) {
     EXPECT_TRUE(c.SetField(3, ArtistColumn, "Zender"));
     EXPECT_EQ(Rows(c), "Zender,Berio,adams,Adams");
     EXPECT_EQ(EntryOrder(c), "Zender,Adams,Berio,adams");
-    // Tracks and notes do not move their entry.
     EXPECT_TRUE(c.SetTracks(3, "1. x"));
     EXPECT_TRUE(c.SetNotes(0, "note"));
     EXPECT_EQ(Rows(c), "Zender,Berio,adams,Adams");
     EXPECT_EQ(c.Entries()[1].Tracks, "1. x");
     EXPECT_EQ(c.Entries()[0].Notes, "note");
 
-    // Rows that show no entry and columns past the short fields change nothing.
     c.SetModified(false);
     EXPECT_FALSE(c.Replace(4, Entry("x")));
     EXPECT_FALSE(c.SetField(-1, ArtistColumn, "x"));
@@ -89,7 +83,6 @@ TEST(Collection, AddingAndCollectingFollowTheSortInForceWithItsTieBreak) {
     EXPECT_EQ(c.GetAt(3).Artist, "a");
     EXPECT_TRUE(c.GetAt(4).IsEmpty()); // past the rows
 
-    // Collecting follows the rows too.
     DiscCollection picked(1);
     EXPECT_EQ(c.CollectRows(IndexArray{0, 3, 4}, picked), 2);
     ASSERT_EQ(picked.size(), 3u); // appended behind what was there
@@ -110,8 +103,8 @@ TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
     EXPECT_EQ(Rows(c), "d,e3");
     EXPECT_EQ(EntryOrder(c), "e3,d");
 
-    // An edit leaves ties in their rows; a deletion lays them out anew, in the
-    // order of the entries, in either direction.
+    // An edit leaves ties in their rows; a deletion lays them out anew in
+    // entry order, in either direction.
     for (int clicks = 1; clicks <= 2; ++clicks) {
         Collection t;
         t.AppendAll({Entry("b", "", "", "", "first"), Entry("a", "", "", "", "second"),
@@ -125,23 +118,6 @@ TEST(Collection, DeletingRowsRemovesTheEntriesShownThere) {
             tracks += t.GetAt(row).Tracks + ",";
         EXPECT_EQ(tracks, "first,second,third,") << clicks;
     }
-}
-
-TEST(Collection, ClearPutsTheChangedDefaultSortIntoForce) {
-    Collection c;
-    c.AppendAll({Entry("a", "2"), Entry("b", "1")});
-    c.SetDefaultSort(TitleColumn, 0);
-    EXPECT_EQ(c.Sort().column, NoColumn); // the default alone keeps the order
-    EXPECT_EQ(Rows(c), "a,b");
-    c.Clear();
-    EXPECT_EQ(c.Sort().column, TitleColumn);
-    EXPECT_EQ(c.Sort().ascending, 0);
-    EXPECT_FALSE(c.IsModified());
-    EXPECT_EQ(c.RowCount(), 0);
-    c.AppendAll({Entry("a", "1"), Entry("b", "3"), Entry("c", "2")});
-    EXPECT_EQ(Rows(c), "b,c,a");
-    c.SortColumnClicked(TitleColumn); // a click on the default column reverses it
-    EXPECT_EQ(Rows(c), "a,c,b");
 }
 
 // Every field, umlauts in either case as code page 1252 maps them, line
@@ -160,7 +136,6 @@ TEST(Collection, SearchWalksTheRowsInDisplayOrder) {
     EXPECT_EQ(c.FindRow("eins\r\nSTEHT", -1, true), 2);
     EXPECT_EQ(c.FindRow("stra\xDF", -1, true), 1);
     EXPECT_EQ(c.FindRow("strasse", -1, true), -1);
-    // Upwards without a focus finds nothing; at the edges nothing is left.
     EXPECT_EQ(c.FindRow("a", -1, false), -1);
     EXPECT_EQ(c.FindRow("a", 3, true), -1);
     EXPECT_EQ(c.FindRow("a", 0, false), -1);
@@ -177,15 +152,19 @@ TEST(Collection, TheNativeFileAndTheModifiedFlag) {
     EXPECT_EQ(c.SaveNativeFile(path, reporter), 1);
     EXPECT_FALSE(c.IsModified());
 
+    // A load clears and puts the default sort into force; setting it does not.
     Collection loaded;
-    loaded.SetDefaultSort(ArtistColumn, 1);
-    loaded.Add(Entry("before"));
+    loaded.AppendAll(Entries({"z", "before"}));
+    loaded.SetDefaultSort(ArtistColumn, 0);
+    EXPECT_EQ(Rows(loaded), "z,before");
+    EXPECT_EQ(loaded.Sort().column, NoColumn);
     EXPECT_EQ(loaded.LoadNativeFile(path, reporter), 1);
     EXPECT_FALSE(loaded.IsModified());
-    EXPECT_EQ(Rows(loaded), "a,b"); // in the default sort
+    EXPECT_EQ(Rows(loaded), "b,a");
+    loaded.SortColumnClicked(ArtistColumn); // a click on the default column reverses it
+    EXPECT_EQ(Rows(loaded), "a,b");
     EXPECT_EQ(EntryOrder(loaded), "b,a");
 
-    // A file that cannot be read leaves no entries and nothing modified.
     loaded.Add(Entry("x"));
     EXPECT_EQ(loaded.LoadNativeFile(folder.File("none.kvd"), reporter), 0);
     EXPECT_EQ(loaded.RowCount(), 0);

@@ -6,7 +6,7 @@ using namespace kolvane;
 
 namespace {
 
-// The record list window's metrics for base units x, y as its layout derives them.
+// The metrics the record list window derives from base units x, y.
 RecordListMetrics Metrics(int bx, int by, int buttonRows) {
     RecordListMetrics m;
     m.marginX = bx * 7 / 4;
@@ -41,26 +41,21 @@ TEST(RecordListLayout, DefaultPaneSizeWithBaseUnitsSixByThirteen) {
 }
 
 TEST(RecordListLayout, NarrowWindowHiddenPaneClampedNotesAndATinyPane) {
-    // A narrow window keeps the list one button wide and shrinks the pane.
     const auto narrow = Metrics(6, 13, 0);
     auto p = PlaceRecordList(narrow, 300, 357, true, 240, 97);
     EXPECT_EQ(p.list.Width(), narrow.buttonWidth);
     EXPECT_EQ(p.paneWidth, 212);
     EXPECT_EQ(p.splitterVPosition, 88);
     EXPECT_EQ(p.list.right, p.splitterVPosition - narrow.splitterVHalf);
-    // A hidden pane gives the list the full width less both margins.
     const auto m = Metrics(7, 13, 1);
     p = PlaceRecordList(m, 700, 400, false, 240, 97);
     EXPECT_FALSE(p.paneShown);
     EXPECT_EQ(p.list.left, 12);
     EXPECT_EQ(p.list.right, 700 - 12);
     EXPECT_EQ(p.paneWidth, 240);
-    // Notes taller than the range allows: the bar stops at its top edge.
     p = PlaceRecordList(m, 700, 400, true, 280, 390);
     EXPECT_EQ(p.splitterHPosition, p.splitterHRange.top);
     EXPECT_EQ(p.notesHeight, 400 - p.splitterHRange.top);
-    // A stored pane width of 5 pixels: the pane starts where the bar may go at
-    // the most, and the list ends at the bar.
     p = PlaceRecordList(m, 700, 400, true, 5, 97);
     EXPECT_EQ(p.splitterVPosition, p.splitterVRange.right);
     EXPECT_EQ(p.list.right, p.splitterVPosition - m.splitterVHalf);
@@ -72,11 +67,9 @@ TEST(RecordListLayout, ButtonGridRowsAndColumns) {
     EXPECT_EQ(PlaceGridButton(m, 579, 357, 0, 0), (PixelRect{10, 299, 85, 321}));
     EXPECT_EQ(PlaceGridButton(m, 579, 357, 1, 0), (PixelRect{92, 299, 167, 321}));
     EXPECT_EQ(PlaceGridButton(m, 579, 357, -1, 0), (PixelRect{494, 299, 569, 321}));
-    // With two rows, row 0 lies one row higher and row 1 takes the old place.
     const auto two = Metrics(6, 13, 2);
     EXPECT_EQ(PlaceGridButton(two, 579, 357, 0, 1).top, 299);
     EXPECT_EQ(PlaceGridButton(two, 579, 357, 0, 0).top, 299 - 30);
-    // The list ends one gap above the top button row.
     const auto p = PlaceRecordList(m, 579, 357, false, 0, 0);
     EXPECT_EQ(p.list.bottom + m.gapY, 299);
 }
@@ -90,8 +83,7 @@ TEST(RecordListLayout, UnitsToPixelsTruncateAndPixelsToUnitsGiveTheUnitsBack) {
     // A damaged stored size gives a size no screen has, without overflow.
     EXPECT_EQ(HorizontalUnitsToPixels(1073414445, 6), 1 << 20);
     EXPECT_EQ(VerticalUnitsToPixels(-2147483647 - 1, 13), -(1 << 20));
-    // Every stored size survives the way to pixels and back, at the base
-    // units of 96, 120 and 144 dots per inch and of Wine's stand-in font.
+    // Every stored size survives the way to pixels and back at common base units.
     for (const int base : {6, 7, 8, 9, 13, 15, 16, 20})
         for (int units = 0; units <= 400; ++units) {
             ASSERT_EQ(PixelsToHorizontalUnits(HorizontalUnitsToPixels(units, base), base), units)

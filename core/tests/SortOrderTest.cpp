@@ -63,9 +63,7 @@ TEST(SortOrder, OrderDoesNotDependOnTheCRuntimeLocale) {
     EXPECT_EQ(inLocale, bytewise);
 }
 
-// The prefixes compared first must never decide otherwise than the fields:
-// ties within and beyond the prefix, case, bytes above 127, NUL bytes, empty
-// fields and numbers, in every column and direction.
+// The prefixes compared first must never decide otherwise than the fields.
 TEST(SortOrder, SortStableKeepsTheOrderOfTheFullComparison) {
     using std::string;
     const string nul("ab\0", 3), nulMore("ab\0c", 4), eight = "abcdefgh";
@@ -97,30 +95,27 @@ TEST(SortOrder, SortStableKeepsTheOrderOfTheFullComparison) {
     EXPECT_EQ(unsorted, (std::vector<size_t>{2, 0, 1}));
 }
 
+// Column and direction in force, then the default's; the default comes into
+// force only when applied, clamped and as 0/1.
 TEST(SortState, ColumnClicksAndTheDefault) {
     SortState s;
-    EXPECT_EQ(s.column, -1);
-    EXPECT_EQ(s.ascending, 0);
+    const auto state = [&s] {
+        return std::to_string(s.column) + " " + std::to_string(s.ascending) + ", " +
+               std::to_string(s.defaultColumn) + " " + std::to_string(s.defaultAscending);
+    };
+    EXPECT_EQ(state(), "-1 0, -1 1");
     s.ColumnClicked(TitleColumn);
-    EXPECT_EQ(s.column, TitleColumn);
-    EXPECT_EQ(s.ascending, 1);
+    EXPECT_EQ(state(), "1 1, -1 1");
     s.ColumnClicked(TitleColumn);
-    EXPECT_EQ(s.ascending, 0);
+    EXPECT_EQ(state(), "1 0, -1 1");
     s.ColumnClicked(YearColumn);
-    EXPECT_EQ(s.ascending, 1);
-
-    // The default comes into force only when applied, clamped and as 0/1.
     s.SetDefault(7, 5);
-    EXPECT_EQ(s.defaultColumn, DiscIdColumn);
-    EXPECT_EQ(s.defaultAscending, 1);
-    EXPECT_EQ(s.column, YearColumn);
+    EXPECT_EQ(state(), "2 1, 3 1");
     s.SetDefault(-4, 0);
-    EXPECT_EQ(s.defaultColumn, -1);
+    EXPECT_EQ(state(), "2 1, -1 0");
     s.SetDefault(ArtistColumn, 0);
     s.ApplyDefault();
-    EXPECT_EQ(s.column, ArtistColumn);
-    EXPECT_EQ(s.ascending, 0);
-    // A click on the default column after a load reverses it.
-    s.ColumnClicked(ArtistColumn);
-    EXPECT_EQ(s.ascending, 1);
+    EXPECT_EQ(state(), "0 0, 0 0");
+    s.ColumnClicked(ArtistColumn); // the default column after a load reverses
+    EXPECT_EQ(state(), "0 1, 0 0");
 }

@@ -50,8 +50,7 @@ TEST_F(CdPlayerIniExporter, NewFileGetsOneSectionPerDiscIdInTheCdPlayersKeyOrder
                          "Order=\r\nNumPlay=0\r\n");
 }
 
-// The other lines, sections and keys stay as they were, in their own letter
-// case and line ends; track keys beyond the new count stay too.
+// The other lines, sections and keys stay as they were, track keys beyond the count too.
 TEST_F(CdPlayerIniExporter, ExistingFileChangesOnlyTheExportedKeys) {
     const std::string above = "; kept by the CD player\r\n[Settings]\r\nIntroTime=10\r\n\r\n"
                               "[abc]\r\nEntryType=1\r\n";
@@ -80,8 +79,7 @@ TEST_F(CdPlayerIniExporter, FailingWriteStopsAndKeepsWhatWasWritten) {
     exporter.Export({Entry("A", "", "t", "")}, folder.File("missing folder/cdplayer.ini"));
     EXPECT_THAT(reporter.errors, ElementsAre(IDS_ERR_001));
 
-    // A "]" in the disc id would name another section; a line break in the
-    // title would add lines of its own.
+    // A "]" in the disc id or a line break in the title would add lines of their own.
     reporter.errors.clear();
     exporter.Export({Entry("A", "", "t", ""), Entry("B]", "", "u", ""), Entry("C", "", "v", "")},
                     path);

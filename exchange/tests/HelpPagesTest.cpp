@@ -1,7 +1,4 @@
-// The help pages in help/ against the topics the program requests: every topic must open a page
-// that exists, at an anchor that exists, and the pages must hold together offline. The topics are
-// the program's, so the test lives in the highest folder with portable tests, not in support/.
-
+// The help pages against the topics the program requests, and the pages holding together offline.
 #include "resources/HelpTopics.h"
 #include "testkit/TempFolder.h"
 
@@ -29,8 +26,7 @@ std::string ReadPage(const fs::path& file) {
     return kvtest::ReadText(file.string());
 }
 
-// Values of an attribute (written name="value" or name='value') anywhere in a page. The name must
-// stand after white space, so that href does not match inside data-href.
+// Values of an attribute anywhere in a page; after white space, so href misses data-href.
 std::vector<std::string> AttributeValues(const std::string& page, const std::string& name) {
     const std::regex attribute("\\s" + name + "=(\"([^\"]*)\"|'([^']*)')", std::regex::icase);
     std::vector<std::string> values;
@@ -45,7 +41,6 @@ std::vector<fs::path> FilesIn(const fs::path& folder) {
     return files;
 }
 
-// The ids in each file of the folder.
 std::map<fs::path, std::set<std::string>> IdsIn(const fs::path& folder) {
     std::map<fs::path, std::set<std::string>> ids;
     for (const fs::path& file : FilesIn(folder)) {
@@ -55,8 +50,7 @@ std::map<fs::path, std::set<std::string>> IdsIn(const fs::path& folder) {
     return ids;
 }
 
-// A topic is "page" or "page#anchor"; the program splits at the last "#". An
-// anchor is also written <a name=...> for old browsers.
+// A topic is "page" or "page#anchor", split at the last "#".
 Problems MissingTopics(const fs::path& folder, const std::vector<std::string>& topics) {
     Problems problems;
     auto ids = IdsIn(folder);
@@ -75,8 +69,6 @@ Problems MissingTopics(const fs::path& folder, const std::vector<std::string>& t
     return problems;
 }
 
-// Links and embedded resources must stay inside the help folder and hit existing pages and
-// anchors; the pages run no scripts and reach nothing on the network.
 Problems BrokenReferences(const fs::path& folder) {
     Problems problems;
     auto ids = IdsIn(folder);
@@ -135,8 +127,7 @@ TEST(HelpPages, MessageTopicsFollowTheMessageNumbers) {
     EXPECT_EQ(actual, expected);
 }
 
-// The checks above must notice what they look for; here they run on a help
-// folder with every kind of fault.
+// The checks above on a help folder with every kind of fault.
 TEST(HelpPageChecks, ReportWhatIsMissingBrokenOrUnsafe) {
     const fs::path broken = fs::path(KV_SOURCE_DIR) / "exchange/tests/data/broken-help";
     EXPECT_EQ(MissingTopics(broken, {"a.html#x", "a.html#y", "c.html", "a.html#here"}),

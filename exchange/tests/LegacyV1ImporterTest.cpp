@@ -123,7 +123,6 @@ TEST(LegacyV1Importer, WrongLengthsAndMissingFilesAreRefusedBeforeAnythingIsRead
     pair.Write(records, std::string(201, '1'));
     EXPECT_FALSE(pair.Import());
 
-    // A data file one byte too long or too short for the slots.
     Bytes data(2 * RecordSize + 1, 0);
     kvtest::WriteText(pair.MapPath(), "11");
     kvtest::WriteBytes(pair.DataPath(), data);
@@ -131,15 +130,13 @@ TEST(LegacyV1Importer, WrongLengthsAndMissingFilesAreRefusedBeforeAnythingIsRead
     data.resize(2 * RecordSize - 1);
     kvtest::WriteBytes(pair.DataPath(), data);
     EXPECT_FALSE(pair.Import());
-    // Two hundred slots with a data file of another length.
     kvtest::WriteText(pair.MapPath(), std::string(200, '1'));
     kvtest::WriteBytes(pair.DataPath(), Bytes(199 * RecordSize, 0));
     EXPECT_FALSE(pair.Import());
 
     EXPECT_TRUE(pair.entries.empty());
 
-    // Missing files of the pair. No name part, so no character to replace:
-    // no data file to derive.
+    // ".$$$" has no name part to derive the data file's name from.
     LegacyPair missing;
     EXPECT_FALSE(missing.Import());
     kvtest::WriteBytes(missing.DataPath(), {});

@@ -1,6 +1,4 @@
-// Every reader and writer of a file tells its progress: rising steps that end
-// where the total says, so that a window can show how far a long load,
-// import or export has come.
+// Every reader and writer of a file tells rising steps that end at the total.
 #include "core/NativeFile.h"
 #include "exchange/CdPlayerIniExporter.h"
 #include "exchange/CdPlayerIniImporter.h"
@@ -25,8 +23,7 @@ struct RecordedProgress : zul::Progress {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> steps;
 };
 
-// Enough entries that the text readers, which tell their progress per block
-// of 64 KiB, take several blocks.
+// Several of the text readers' 64 KiB progress blocks.
 kolvane::DiscCollection ManyEntries() {
     kolvane::DiscCollection entries;
     for (int i = 0; i < 3000; ++i) {
@@ -37,7 +34,6 @@ kolvane::DiscCollection ManyEntries() {
     return entries;
 }
 
-// Runs one reader or writer on the entries in the folder, telling progress.
 using Operation = bool (*)(const kolvane::DiscCollection&, const kvtest::TempFolder&,
                            kvtest::RecordingReporter&, zul::Progress*);
 

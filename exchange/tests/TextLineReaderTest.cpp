@@ -36,8 +36,7 @@ TEST(TextLineReader, LineEndsAreLfOrCrLfAndTheLastLineNeedsNone) {
 }
 
 TEST(TextLineReader, LinesLongerThanTheReadBufferComeWhole) {
-    // The CR of the CR LF lies at the end of one buffer load, its LF at the
-    // start of the next.
+    // The CR of the CR LF ends one buffer load, its LF starts the next.
     std::string first(65535, 'a');
     std::string second(200000, 'b');
     auto lines = LinesOf(first + "\r\n" + second + "\r\nend");

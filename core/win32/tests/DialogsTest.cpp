@@ -1,11 +1,9 @@
-// The delete question and the questions from their resources, answered as a
-// person would. (The document tests answer the save prompt.)
+// The delete question and the questions from their resources. (The document
+// tests answer the save prompt.)
 #include "core/win32/DeleteConfirmDialog.h"
 #include "core/win32/QuestionDialog.h"
 #include "resources/resource.h"
 #include "testkit/win32/ModalScript.h"
-
-#include "support/win32/WinApp.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +49,6 @@ TEST(DeleteConfirmDialog, TextForOneOrManyAndOnlyYesDeletes) {
     };
     for (const auto& [count, text] : texts) {
         kolvane::DeleteConfirmDialog question(count);
-        // Enter keeps the entries: the focus is on "Abbrechen".
         const auto answer = [text = text](Dialog& d) {
             EXPECT_EQ(TextOf(::GetDlgItem(d.Handle(), IDC_DELETE_TEXT)), text);
             EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.Handle(), IDCANCEL));
@@ -63,8 +60,7 @@ TEST(DeleteConfirmDialog, TextForOneOrManyAndOnlyYesDeletes) {
     EXPECT_EQ(RunAnswered(question, [](Dialog& d) { Press(d, IDOK); }), IDOK);
 }
 
-// The texts are set at run time: each must fit its box, which the check of
-// the dialog resources cannot see. Enter gives the safe answer.
+// The texts are set at run time: the resource check cannot see them fit.
 TEST(QuestionDialog, EachQuestionFitsAndEnterGivesTheSafeAnswer) {
     using Safe = kolvane::QuestionDialog::Safe;
     const struct {

@@ -1,16 +1,11 @@
-// The collection document of the record list window: new, load, save, save
-// as, the save prompt and the title, with real files and the file dialogs
-// answered through the modal test seam.
+// The record list window's document: new, load, save, save as, the save
+// prompt and the title, with real files.
 #include "core/win32/tests/TestListWindow.h"
 
 #include "core/NativeFile.h"
 #include "core/win32/QuestionDialog.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
-
-#include "support/win32/WinApp.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -32,7 +27,6 @@ protected:
 
     std::string Title() const { return window.GetText(); }
 
-    // A native file with these artists.
     std::string WriteCollection(const std::string& name, const std::vector<std::string>& artists) {
         const std::string path = folderFiles.File(name);
         RecordingReporter reporter;
@@ -76,8 +70,7 @@ TEST_F(DocumentTest, SaveAsDialogTheFileItWritesAndAFailedWrite) {
     EXPECT_EQ(window.Document().FileName(), "liste.kvd");
     EXPECT_EQ(window.Document().WorkDir(), folder);
 
-    // The next Save As starts with the current name; one whose write fails
-    // keeps the new name, marked modified.
+    // Save As starts with the current name; a failed write keeps the new one.
     MakeModified();
     ModalScript script;
     script.ThenSystem([&](SystemDialog& dialog) {
@@ -152,9 +145,8 @@ TEST_F(DocumentTest, YesSavesFirstAndACancelledSaveStopsTheCaller) {
     EXPECT_EQ(window.Document().WorkDir(), folder); // stays after New
 }
 
-// Two windows on one file, or another program writing it: a save over a file
-// that changed since this window loaded or saved it asks first, and Enter
-// keeps the other's version.
+// A save over a file that changed since this window read or wrote it asks
+// first; Enter keeps the other's version.
 TEST_F(DocumentTest, SaveOverAFileChangedSinceItWasReadAsksAndKeepsItByDefault) {
     const std::string path = WriteCollection("a.kvd", {"x"});
     TestListWindow other;
@@ -178,8 +170,7 @@ TEST_F(DocumentTest, SaveOverAFileChangedSinceItWasReadAsksAndKeepsItByDefault) 
 
     // Saved by this window, the file is the one it saw: no question.
     EXPECT_EQ(window.Document().Save(), 1);
-    // Rewritten by another program with the same length: asked again; "&Ja"
-    // writes.
+    // Rewritten elsewhere with the same length: asked again; "&Ja" writes.
     WriteCollection("a.kvd", {"y"});
     window.View().Add(Entry("C"));
     script.Then([&](zul::Windows::Dialog& d) {
@@ -192,8 +183,7 @@ TEST_F(DocumentTest, SaveOverAFileChangedSinceItWasReadAsksAndKeepsItByDefault) 
     EXPECT_TRUE(script.Finished());
 }
 
-// A save ended between writing its copy and renaming it leaves the copy
-// beside a missing file: opening the file offers to restore it.
+// A save ended before renaming its complete copy: opening offers to restore it.
 TEST_F(DocumentTest, OpeningAMissingFileOffersTheCompleteCopyASaveLeft) {
     WriteCollection("a.kv~", {"gerettet"});
     WriteText(folder + "a.k~1", std::string("KOLV\1\0\0\0\5\0\0\0", 12)); // five entries, none there

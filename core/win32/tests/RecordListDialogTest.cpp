@@ -1,13 +1,8 @@
-// The record list window from dialog 101: splitters, status line, painting
-// and its settings section in the registry (a base key of the test program's
-// own).
+// The record list window: splitters, status line, painting, settings.
 #include "core/win32/tests/TestListWindow.h"
 
-#include "support/win32/WinApp.h"
 #include "testkit/win32/Input.h"
 #include "testkit/win32/WindowImage.h"
-
-#include <gtest/gtest.h>
 
 using namespace kvtest;
 using zul::Windows::Window;
@@ -23,14 +18,12 @@ protected:
     }
     void TearDown() override { store->DeleteSection(TestListWindow::Section); }
 
-    // Base units of the real dialog, measured as the window measures them.
     static POINT BaseUnits(HWND dialog) {
         RECT r{0, 0, 4, 8};
         ::MapDialogRect(dialog, &r);
         return {r.right, r.bottom};
     }
     static RECT RectOf(HWND window) { return Window(window).RectInParent(); }
-    // A splitter bar's scroll message as the bar sends it to the window.
     static void Scroll(HWND window, UINT message, HWND bar, int code, int position) {
         ::PostMessageA(window, message, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
         Drain();
@@ -42,8 +35,7 @@ protected:
 
 } // namespace
 
-// Drawn as an outline the panes move only at the end of a drag of either bar;
-// drawn live (the default), they follow every movement.
+// Drawn as an outline the panes move at the end of a drag; live, with it.
 TEST_F(RecordListDialogTest, DragsMoveThePanesAtTheEndOrLiveAndTheDefaultSizeComesBack) {
     for (const bool outline : {true, false}) {
         SCOPED_TRACE(outline);
@@ -70,7 +62,6 @@ TEST_F(RecordListDialogTest, DragsMoveThePanesAtTheEndOrLiveAndTheDefaultSizeCom
         Scroll(w, WM_HSCROLL, bar, SB_THUMBPOSITION, target);
         EXPECT_EQ(window.PaneWidth(), pane + 30);
         EXPECT_EQ(window.SplitterV().Position(), target);
-        // The horizontal bar the same way, with the notes height.
         const int notes = window.NotesHeight();
         const int top = Client(w).bottom - notes - 10;
         Scroll(w, WM_VSCROLL, window.SplitterH().Handle(), SB_THUMBTRACK, top);
@@ -82,8 +73,8 @@ TEST_F(RecordListDialogTest, DragsMoveThePanesAtTheEndOrLiveAndTheDefaultSizeCom
     }
 }
 
-// Without a section the window opens with its defaults; a stored section is
-// read with its conversions and written back in the value kinds it came in.
+// The defaults, then a stored section read with its conversions and written
+// back in the value kinds it came in.
 TEST_F(RecordListDialogTest, DefaultsAndASettingsRoundTripWithConversions) {
     {
         TestListWindow window;
@@ -135,7 +126,6 @@ TEST_F(RecordListDialogTest, DefaultsAndASettingsRoundTripWithConversions) {
         Command(window.Handle(), IDM_SIDE_PANE);
     } // closing writes the section
 
-    // All nine are in the section's own registry key, each in its own kind.
     HKEY key = nullptr;
     const std::string path = "Software\\" + zul::Windows::WinApp::Current()->RegistryBaseKey() +
                              "\\" + TestListWindow::Section;
@@ -166,8 +156,7 @@ TEST_F(RecordListDialogTest, DefaultsAndASettingsRoundTripWithConversions) {
     EXPECT_TRUE(store->GetBool("AddInfo", false));
     EXPECT_EQ(store->GetString("WorkDir", ""), "C:\\Daten\\");
     EXPECT_EQ(store->GetInt("DefSortBy", -5), 3);
-    // Pixels back to dialog units give the units that were read: an
-    // unchanged pane is stored as it came.
+    // An unchanged pane is stored as it came.
     int stored[2] = {};
     store->GetIntList("InfoMetric", 2, none, stored);
     EXPECT_EQ(stored[0], 121);
@@ -180,8 +169,6 @@ TEST_F(RecordListDialogTest, DefaultsAndASettingsRoundTripWithConversions) {
     store->CloseSection();
 }
 
-// Shift+End over many rows changes each of them, and the window refreshes
-// once for all of them.
 TEST_F(RecordListDialogTest, ABurstOfListChangesRefreshesOnce) {
     TestListWindow window;
     window.Open();
@@ -200,9 +187,7 @@ TEST_F(RecordListDialogTest, ABurstOfListChangesRefreshesOnce) {
               "500 Eintr\xE4ge, 500 ausgew\xE4hlt");
 }
 
-// Enlarging the window paints every control where the layout moved it: the
-// picture right after the resize is the one a full repaint gives (both saved
-// as enlarged-*.bmp beside the test program).
+// The picture right after enlarging is the one a full repaint gives.
 TEST_F(RecordListDialogTest, EnlargingPaintsWhatTheLayoutMoved) {
     TestListWindow window(1);
     window.Open();

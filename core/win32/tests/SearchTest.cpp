@@ -1,11 +1,6 @@
-// Searching the record list with the search dialog and "Weitersuchen".
 #include "core/win32/tests/TestListWindow.h"
 
 #include "testkit/win32/ModalScript.h"
-
-#include "support/win32/WinApp.h"
-
-#include <gtest/gtest.h>
 
 using namespace kvtest;
 using zul::Windows::Dialog;
@@ -24,7 +19,6 @@ protected:
         ASSERT_EQ(ArtistColumn(list), "Adams,Berg,Cage,Mahler,Zappa");
     }
 
-    // The search dialog answered with text and direction by a button.
     static ModalScript::DialogAction Answer(const std::string& text, bool down, int button = IDOK) {
         return [=](Dialog& d) {
             d.SetItemText(IDC_SEARCH_TEXT, text);
@@ -33,7 +27,6 @@ protected:
             Press(d, button);
         };
     }
-    // The search command, its dialog answered with text and direction.
     void Search(const std::string& text, bool down) {
         ModalScript script;
         script.Then(Answer(text, down));
@@ -44,8 +37,7 @@ protected:
 
 } // namespace
 
-// The dialog shows the previous text and direction (the first time empty,
-// downwards, with the focus in the edit); Cancel keeps both for "Weitersuchen".
+// The dialog shows the previous search; Cancel keeps it for "Weitersuchen".
 TEST_F(SearchTest, TheDialogShowsThePreviousSearchAndCancelKeepsIt) {
     ModalScript script;
     script.Then([&](Dialog& d) {
@@ -80,7 +72,7 @@ TEST_F(SearchTest, EmptyTextIsStoredSearchesNothingAndDisablesSearchAgain) {
     EXPECT_EQ(window.LastSearchText(), "");
     EXPECT_EQ(FocusedRow(list), 4);
     EXPECT_FALSE(MenuEnabled(window.Handle(), IDM_SEARCH_NEXT));
-    ModalScript none; // search again opens nothing and does nothing
+    ModalScript none; // opens nothing
     Command(window.Handle(), IDM_SEARCH_NEXT);
     EXPECT_EQ(FocusedRow(list), 4);
 }
