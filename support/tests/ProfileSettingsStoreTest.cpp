@@ -37,8 +37,6 @@ TEST(ProfileSettingsStore, ValuesOfEveryKindGoBackAndForthInTheFilesTextForms) {
     EXPECT_EQ(readBytes, (std::array<unsigned char, 3>{0x2C, 0x00, 0xFF}));
 }
 
-// A closed store or a missing section gives defaults and writes nothing;
-// deleting a value or a section leaves the rest of the file.
 TEST(ProfileSettingsStore, ClosedStoreMissingSectionsAndDeletions) {
     kvtest::TempFolder folder;
     const std::string path = folder.File("alt.ini");

@@ -74,8 +74,7 @@ TEST(IntListText, CommaAndBlankBetweenValuesAndReadBack) {
     EXPECT_EQ(IntListToText(negative), "-5");
     EXPECT_EQ(IntListToText({}), "");
 
-    // Runs of separators count as one, blanks are skipped, a piece without
-    // digits reads as 0; values beyond what was read keep theirs.
+    // Runs of separators count as one; values beyond what was read keep theirs.
     std::array<int, 3> three{7, 7, 7};
     EXPECT_EQ(TextToIntList(three, "1,,2"), 2);
     EXPECT_EQ(three, (std::array<int, 3>{1, 2, 7}));
