@@ -32,7 +32,7 @@ TEST(ProfileFile, NumbersListsAndBytesAreReadFromTheValuesText) {
     kvtest::WriteText(folder.File("n.ini"),
                       "[S]\nempty=\nword=abc\nlead=42 apples\nplus=+7\nbig=99999999999\n"
                       "small=-99999999999\nmin=-2147483648\nflag=7\noff=0\n"
-                      "short=120, 150\nmixed=10.20:30,40\n"
+                      "short=120, 150\nmixed= 10,,20.x:  -30, 40\n"
                       "lower=2c00\nbad=2G00\nodd=2C000\nlong=2C0000\n");
     ProfileFile profile(folder.File("n.ini"), 1024);
     const std::pair<const char*, int> ints[] = {
@@ -50,10 +50,10 @@ TEST(ProfileFile, NumbersListsAndBytesAreReadFromTheValuesText) {
     int target[4] = {9, 9, 9, 9};
     profile.ReadIntList("S", "short", defaults, target);
     EXPECT_THAT(target, ElementsAre(1, 2, 3, 4));
-    profile.ReadIntList("S", "mixed", defaults, target);
-    EXPECT_THAT(target, ElementsAre(10, 20, 30, 40));
+    profile.ReadIntList("S", "mixed", defaults, target); // a piece without digits reads as 0
+    EXPECT_THAT(target, ElementsAre(10, 20, 0, -30));
     profile.ReadIntList("S", "missing", target, target); // defaults in the target's memory stay
-    EXPECT_THAT(target, ElementsAre(10, 20, 30, 40));
+    EXPECT_THAT(target, ElementsAre(10, 20, 0, -30));
 
     const unsigned char byteDefaults[2] = {0xAA, 0xBB};
     std::array<unsigned char, 2> bytes{1, 2};

@@ -1,7 +1,5 @@
-// The system's own file dialogs, shown for real and driven from a timer in
-// their message loop as a person would: a name typed into the name box, OK
-// pressed. Names that make the path too long are refused in the dialog (under
-// Wine the dialog overran its buffer and ended the program on such names).
+// The system's file dialogs driven from a timer as a person would. Names that make the path too
+// long are refused in the dialog (Wine's dialog overran its buffer on them).
 #include "support/win32/SystemDialogs.h"
 
 #include "support/win32/tests/TestResources.h"
@@ -37,11 +35,8 @@ HWND NameBox(HWND dialog) {
     return box != nullptr ? box : ::GetDlgItem(dialog, edt1);
 }
 
-// Types each name into the dialog in turn and presses OK, one name a tick;
-// records whether the dialog was still open after each. Ends the dialog with
-// Cancel when the names run out; whatever is still open at the time limit (a
-// message of the system's dialog, the dialog itself) fails the test and is
-// closed, so that no test hangs.
+// Types each name and presses OK, one a tick, recording whether the dialog stayed open; then
+// Cancel. Whatever is still open at the time limit fails the test and is closed.
 class DialogDriver {
 public:
     explicit DialogDriver(std::deque<std::string> names) : names_(std::move(names)) {
