@@ -22,7 +22,8 @@ TEST(CommandStates, TheMenuBarTellsOnlyChangesOfItsOwnItems) {
     std::set<int> disabled;
     bool toggled = false;
     const zul::Windows::CommandStateOf stateOf = [&](int id) {
-        return zul::Windows::CommandState{disabled.count(id) == 0, id == IDM_TEST_TOGGLE && toggled};
+        return zul::Windows::CommandState{disabled.count(id) == 0,
+                                          id == IDM_TEST_TOGGLE && toggled};
     };
     EXPECT_FALSE(ApplyCommandStatesToMenuBar(bar, stateOf)) << "all enabled, as loaded";
 
