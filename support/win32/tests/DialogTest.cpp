@@ -69,8 +69,6 @@ TEST(Dialog, IconAndExceptionsInHandlersOrInitialisation) {
         shown.Send(WM_COMMAND, MAKEWPARAM(ThrowBadAlloc, BN_CLICKED), 0);
         EXPECT_TRUE(shown.Exists());
         shown.Send(WM_COMMAND, MAKEWPARAM(ThrowOther, BN_CLICKED), 0);
-        EXPECT_TRUE(shown.SetItemText(IDC_TEST_TEXT, "Gr\xFC\337e")); // still answering
-        EXPECT_EQ(shown.ItemText(IDC_TEST_TEXT), "Gr\xFC\337e");
         kvtest::Press(shown, IDCANCEL);
     });
     script.ExpectMessage(IDS_TEST_ERR_000).ExpectMessage(IDS_TEST_ERR_000);
@@ -184,7 +182,7 @@ TEST(Dialog, DataExchangeAndAnExceptionInAControlsHandlerThatBecomesFehler000) {
     EXPECT_EQ(app.CurrentParentWindow(), dialog.Handle());
     EXPECT_EQ(Dialog::FromHandle(dialog.Handle()), &dialog);
     EXPECT_EQ(Dialog::FromHandle(dialog.Item(IDOK).Handle()), nullptr);
-    dialog.SetItemText(IDC_TEST_TEXT, "\xC4rzte");
+    EXPECT_TRUE(dialog.SetItemText(IDC_TEST_TEXT, "\xC4rzte"));
     EXPECT_EQ(dialog.ItemText(IDC_TEST_TEXT), "\xC4rzte");
     EXPECT_EQ(Edit(dialog.Item(IDC_TEST_TEXT).Handle()).GetText(), "\xC4rzte");
     dialog.SetItemChecked(IDC_TEST_UP, true);
