@@ -128,10 +128,6 @@ TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHas
     ListView list;
     dialog.BindItem(list, IDC_TEST_LIST);
     ASSERT_NE(list.Handle(), nullptr);
-    LVCOLUMNA column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = 100;
-    list.InsertColumn(0, column);
     LVITEMA item{};
     item.mask = LVIF_TEXT;
     item.pszText = const_cast<char*>("eins");
@@ -184,7 +180,6 @@ TEST(Dialog, DataExchangeAndAnExceptionInAControlsHandlerThatBecomesFehler000) {
     EXPECT_EQ(Dialog::FromHandle(dialog.Item(IDOK).Handle()), nullptr);
     EXPECT_TRUE(dialog.SetItemText(IDC_TEST_TEXT, "\xC4rzte"));
     EXPECT_EQ(dialog.ItemText(IDC_TEST_TEXT), "\xC4rzte");
-    EXPECT_EQ(Edit(dialog.Item(IDC_TEST_TEXT).Handle()).GetText(), "\xC4rzte");
     dialog.SetItemChecked(IDC_TEST_UP, true);
     EXPECT_TRUE(dialog.IsItemChecked(IDC_TEST_UP));
     EXPECT_TRUE(Button(dialog.Item(IDC_TEST_UP).Handle()).IsChecked());
