@@ -31,6 +31,7 @@ struct HelpFolder {
 
 TEST(Help, FolderBesideTheProgramTopicsAndTheMessageWhenAPageCannotBeShown) {
     kvtest::TestApp app;
+    EXPECT_TRUE(app.ProgramPath().ends_with("\\zul_support_win32_tests.exe")) << app.ProgramPath();
     EXPECT_EQ(app.HelpFolder(), app.ProgramFolder() + "help\\");
     EXPECT_EQ(app.ProgramFolder(), app.ProgramPath().substr(0, app.ProgramPath().rfind('\\') + 1));
     EXPECT_EQ(app.CompiledHelpFile(),

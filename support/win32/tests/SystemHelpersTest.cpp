@@ -1,7 +1,5 @@
-#include "support/CodePage1252.h"
 #include "support/win32/DebugTrace.h"
 #include "support/win32/FitText.h"
-#include "support/win32/ProgramPath.h"
 #include "support/win32/SystemErrorText.h"
 
 #include <windows.h>
@@ -20,18 +18,6 @@ TEST(SystemErrorText, KnownCodeWithoutTrailingLineBreak) {
     EXPECT_NE(text.back(), ' ') << text;
     EXPECT_NE(text, SystemErrorText(ERROR_ACCESS_DENIED));
     EXPECT_EQ(SystemErrorText(0x2FFFFFFF), "");
-}
-
-TEST(ProgramPath, NamesTheTestProgramAndOtherModules) {
-    auto lower = [](std::string text) {
-        CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-        return text;
-    };
-    const std::string path = ProgramPath();
-    EXPECT_TRUE(lower(path).ends_with("\\zul_support_win32_tests.exe")) << path;
-    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    const std::string kernel = ProgramPath(GetModuleHandleA("kernel32.dll"));
-    EXPECT_TRUE(lower(kernel).ends_with("\\kernel32.dll")) << kernel;
 }
 
 namespace {
