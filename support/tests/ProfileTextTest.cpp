@@ -50,9 +50,7 @@ TEST(ProfileText, ReplacingAValueKeepsEveryOtherByte) {
     EXPECT_EQ(text.Content(), head + "Title =\r\n" + tail);
 }
 
-// A new key goes behind the last key line of its section, a new section at the
-// end, both with the text's own line ends; a text without a final line end
-// keeps it that way until a section is added.
+// A text without a final line end keeps it that way until a section is added.
 TEST(ProfileText, NewKeysAndSectionsAreAddedWhereTheyBelongWithTheTextsLineEnds) {
     const struct {
         const char* before;

@@ -52,13 +52,10 @@ protected:
 
 } // namespace
 
-// The icon set before the window exists is shown once it is initialised. An
-// exception in a handler becomes FEHLER 000 and the dialog goes on; one during
-// initialisation is reported while the window is created, and it still opens.
+// An exception in a handler becomes FEHLER 000 and the dialog goes on, also one in initialisation.
 TEST(Dialog, IconAndExceptionsInHandlersOrInitialisation) {
     kvtest::TestApp app;
     FailingDialog dialog(0); // without accelerators
-    EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
     EXPECT_FALSE(dialog.SetIcon(4711));
     EXPECT_TRUE(dialog.SetIcon(IDI_TEST));
     EXPECT_FALSE(dialog.SetAccelerators(4711));
@@ -67,15 +64,11 @@ TEST(Dialog, IconAndExceptionsInHandlersOrInitialisation) {
         const auto icon = reinterpret_cast<HICON>(shown.Send(WM_GETICON, ICON_BIG));
         EXPECT_EQ(icon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TEST)));
         shown.Send(WM_COMMAND, MAKEWPARAM(ThrowBadAlloc, BN_CLICKED), 0);
-        EXPECT_TRUE(shown.Exists());
         shown.Send(WM_COMMAND, MAKEWPARAM(ThrowOther, BN_CLICKED), 0);
-        EXPECT_TRUE(shown.SetItemText(IDC_TEST_TEXT, "Gr\xFC\337e")); // still answering
-        EXPECT_EQ(shown.ItemText(IDC_TEST_TEXT), "Gr\xFC\337e");
         kvtest::Press(shown, IDCANCEL);
     });
     script.ExpectMessage(IDS_TEST_ERR_000).ExpectMessage(IDS_TEST_ERR_000);
     EXPECT_EQ(app.RunModal(dialog), IDCANCEL);
-    EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_000);
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"init", "bad_alloc", "destroy"}));
 
     FailingDialog failing;
@@ -108,32 +101,16 @@ public:
     }
 };
 
-class NotifiedDialog : public Dialog {
-public:
-    NotifiedDialog() : Dialog(IDD_TEST_WINDOW) {}
-    std::vector<std::string> seen;
-
-protected:
-    bool OnNotify(int id, NMHDR& header, LRESULT&) override {
-        if (id == IDC_TEST_LIST && header.code == LVN_ITEMCHANGED)
-            seen.push_back("changed");
-        return false;
-    }
-};
-
 } // namespace
 
+// The dialog's own handling after the control's is the program's list windows' (their tests).
 TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHasNone) {
     kvtest::TestApp app;
-    NotifiedDialog dialog;
+    Dialog dialog(IDD_TEST_WINDOW);
     ASSERT_TRUE(dialog.Create());
     ListView list;
     dialog.BindItem(list, IDC_TEST_LIST);
     ASSERT_NE(list.Handle(), nullptr);
-    LVCOLUMNA column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = 100;
-    list.InsertColumn(0, column);
     LVITEMA item{};
     item.mask = LVIF_TEXT;
     item.pszText = const_cast<char*>("eins");
@@ -143,12 +120,10 @@ TEST(Dialog, NotificationsReachTheControlFirstAndItsResultCountsWhenTheDialogHas
     control.blockChanges = true; // the control's TRUE refuses the change
     list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(list.SelectedCount(), 0);
-    EXPECT_TRUE(dialog.seen.empty());
 
     control.blockChanges = false;
     list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(list.SelectedCount(), 1);
-    EXPECT_EQ(dialog.seen, std::vector<std::string>{"changed"});
     EXPECT_EQ(control.received, (std::vector<std::string>{"changing", "changing"}));
 
     // A control's command (here a button click) is reflected to the control too.
@@ -184,9 +159,8 @@ TEST(Dialog, DataExchangeAndAnExceptionInAControlsHandlerThatBecomesFehler000) {
     EXPECT_EQ(app.CurrentParentWindow(), dialog.Handle());
     EXPECT_EQ(Dialog::FromHandle(dialog.Handle()), &dialog);
     EXPECT_EQ(Dialog::FromHandle(dialog.Item(IDOK).Handle()), nullptr);
-    dialog.SetItemText(IDC_TEST_TEXT, "\xC4rzte");
+    EXPECT_TRUE(dialog.SetItemText(IDC_TEST_TEXT, "\xC4rzte"));
     EXPECT_EQ(dialog.ItemText(IDC_TEST_TEXT), "\xC4rzte");
-    EXPECT_EQ(Edit(dialog.Item(IDC_TEST_TEXT).Handle()).GetText(), "\xC4rzte");
     dialog.SetItemChecked(IDC_TEST_UP, true);
     EXPECT_TRUE(dialog.IsItemChecked(IDC_TEST_UP));
     EXPECT_TRUE(Button(dialog.Item(IDC_TEST_UP).Handle()).IsChecked());

@@ -31,23 +31,19 @@ struct HelpFolder {
 
 TEST(Help, FolderBesideTheProgramTopicsAndTheMessageWhenAPageCannotBeShown) {
     kvtest::TestApp app;
+    EXPECT_TRUE(app.ProgramPath().ends_with("\\zul_support_win32_tests.exe")) << app.ProgramPath();
     EXPECT_EQ(app.HelpFolder(), app.ProgramFolder() + "help\\");
-    EXPECT_TRUE(app.ProgramFolder().ends_with("\\"));
-    EXPECT_EQ(app.ProgramPath().rfind(app.ProgramFolder(), 0), 0u);
-    EXPECT_TRUE(app.CompiledHelpFile().ends_with(".chm"));
-    EXPECT_EQ(app.CompiledHelpFile().substr(0, app.CompiledHelpFile().size() - 4),
-              app.ProgramPath().substr(0, app.ProgramPath().rfind('.')));
+    EXPECT_EQ(app.ProgramFolder(), app.ProgramPath().substr(0, app.ProgramPath().rfind('\\') + 1));
+    EXPECT_EQ(app.CompiledHelpFile(),
+              app.ProgramPath().substr(0, app.ProgramPath().rfind('.')) + ".chm");
 
     // The first registration of a topic wins; unknown ids have none.
     EXPECT_TRUE(app.RegisterHelpTopic(2503, "ref_meldungen.html#l_e003"));
-    EXPECT_TRUE(app.RegisterHelpTopic(2504, "ref_meldungen.html#l_e004"));
     EXPECT_FALSE(app.RegisterHelpTopic(2503, "andere.html"));
     EXPECT_EQ(app.HelpTopicOf(2503), "ref_meldungen.html#l_e003");
-    EXPECT_EQ(app.HelpTopicOf(2504), "ref_meldungen.html#l_e004");
     EXPECT_EQ(app.HelpTopicOf(2505), "");
 
-    // A missing page, or a program that cannot start, shows the system's
-    // message box naming the page.
+    // A missing page, or a program that cannot start, shows the system's box naming the page.
     HelpFolder help(app, "index.html");
     kvtest::ModalScript script(app);
     auto expectMessage = [&](const std::string& text) {
@@ -62,9 +58,7 @@ TEST(Help, FolderBesideTheProgramTopicsAndTheMessageWhenAPageCannotBeShown) {
     const std::string cannot = "\" kann nicht angezeigt werden.";
     expectMessage("Die Hilfedatei \"" + help.path + "ref_dlg_einst.html" + cannot);
     app.ShowHelp("ref_dlg_einst.html#oben");
-    EXPECT_TRUE(app.helpCalls.empty());
-    // There is no compiled help file beside the test program: the viewer opens
-    // no window and the message names the whole help address.
+    // No compiled help file beside the test program: the message names the whole address.
     app.SetHelpMode(WinApp::CompiledHelp);
     expectMessage("Die Hilfe \"" + app.CompiledHelpFile() + "ref_dlg_such.html" + cannot);
     app.ShowHelp("ref_dlg_such.html");
@@ -76,9 +70,7 @@ TEST(Help, FolderBesideTheProgramTopicsAndTheMessageWhenAPageCannotBeShown) {
     EXPECT_TRUE(script.Finished());
 }
 
-// The help button and F1 open the messages page at the message's anchor and
-// keep the box open; free texts and system errors have no help, and the next
-// numbered message has it again.
+// Free texts and system errors have no help, and the next numbered message has it again.
 TEST(MessageDialog, HelpOfNumberedMessagesAndFreeTexts) {
     kvtest::TestApp app;
     HelpFolder pages(app, "ref_meldungen.html");
@@ -89,22 +81,18 @@ TEST(MessageDialog, HelpOfNumberedMessagesAndFreeTexts) {
     kvtest::ModalScript script(app);
     script.Then([&](Dialog& dialog) {
         kvtest::Press(dialog, 9);
-        ASSERT_EQ(app.helpCalls.size(), 1u);
-        EXPECT_EQ(app.helpCalls[0].address, expected);
         EXPECT_TRUE(dialog.Exists());
         kvtest::PostKey(dialog, VK_F1);
         dialog.Item(IDOK).Post(BM_CLICK); // after the key, in queue order
     });
     EXPECT_EQ(app.ShowError(IDS_TEST_ERR_003), IDOK);
-    ASSERT_EQ(app.helpCalls.size(), 2u);
-    EXPECT_EQ(app.helpCalls[1].address, expected);
+    EXPECT_EQ(app.PagesAsked(), std::vector<std::string>(2, expected));
 
     auto withoutHelp = [&](const std::string& text) {
         script.Then([text](Dialog& dialog) {
             auto& box = dynamic_cast<MessageDialog&>(dialog);
             EXPECT_EQ(box.Text(), text);
             EXPECT_EQ(box.GetText(), "FEHLER");
-            EXPECT_FALSE(box.HasHelp());
             EXPECT_EQ(box.Item(9).Handle(), nullptr);
             kvtest::PostKey(dialog, VK_F1); // consumed, nothing happens
             dialog.Item(IDOK).Post(BM_CLICK);
@@ -120,7 +108,6 @@ TEST(MessageDialog, HelpOfNumberedMessagesAndFreeTexts) {
     EXPECT_EQ(app.helpCalls.size(), 2u);
     EXPECT_EQ(app.LastMessageId(), IDS_TEST_ERR_002); // free texts leave it alone
     script.Then([](Dialog& dialog) {
-        EXPECT_TRUE(dynamic_cast<MessageDialog&>(dialog).HasHelp());
         EXPECT_NE(dialog.Item(9).Handle(), nullptr);
         kvtest::Press(dialog, IDOK);
     });

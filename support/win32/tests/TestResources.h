@@ -1,9 +1,7 @@
 #pragma once
 
-// The support tests' own resources (TestResources.rc): a resizable window with
-// a list, menu and accelerators, a small form, and numbered messages in the
-// program's style, so that the framework is tested without the program's
-// resources.
+// The support tests' own resources (TestResources.rc), so that the framework is tested without
+// the program's; menu items no test names have plain numbers there.
 
 #define IDI_TEST 100
 #define IDD_TEST_WINDOW 101
@@ -15,16 +13,10 @@
 #define IDC_TEST_LIST 1000
 #define IDC_TEST_TEXT 1001
 #define IDC_TEST_UP 1002
-#define IDC_TEST_DOWN 1003
 
 #define IDM_TEST_SAVE 1101
-#define IDM_TEST_IMPORT_FIRST 1102
-#define IDM_TEST_IMPORT_SECOND 1103
-#define IDM_TEST_EXPORT 1104
 #define IDM_TEST_TOGGLE 1105
-#define IDM_TEST_SETTINGS 1106
 #define IDM_TEST_CHANGE 1107
-#define IDM_TEST_GRID 1108
 
 #define IDS_TEST_APP_TITLE 200
 #define IDS_TEST_CAPTION_ERROR 201
