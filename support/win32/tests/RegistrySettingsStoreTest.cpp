@@ -76,7 +76,8 @@ TEST_F(RegistryStore, EveryKindIsWrittenWithItsValueTypeAndSizeAndDeleted) {
 
     RegistrySettingsStore again(base);
     ASSERT_TRUE(again.OpenSection("MainDlg"));
-    EXPECT_EQ(again.GetString("WorkDir", ""), "C:\\M\xFCsik\\"); // the other kinds: next case
+    EXPECT_EQ(again.GetString("WorkDir", ""), "C:\\M\xFCsik\\");
+    EXPECT_EQ(again.GetInt("Sort", 0), -2); // the other kinds: next case
 
     ASSERT_TRUE(store.OpenSection("A"));
     EXPECT_TRUE(store.PutInt("x", 1));
