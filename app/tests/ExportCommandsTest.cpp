@@ -1,8 +1,5 @@
-// The export of the selection from the main window. The bytes of each format
-// are its writer's own tests; here each export hands its writer the selected
-// rows in the list's order, offers its dialog in its folder, keeps the folder
-// and the field choice, refuses the open collection's file, and shows the
-// writer's messages.
+// The export of the selection from the main window; the bytes of each format
+// are its writer's own tests.
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "exchange/CdPlayerIniExporter.h"
@@ -36,8 +33,7 @@ DiscCollection Discs() {
 }
 
 // The three exports: the command, what its save dialog offers (no overwrite
-// question for the cdplayer.ini: the export adds to it), a target in its own
-// folder and the main window's folder for it.
+// question for the cdplayer.ini: the export adds to it), a target, its folder.
 struct Export {
     int command;
     UINT filter;
@@ -69,8 +65,7 @@ ModalScript::DialogAction ToggleFields(std::vector<int> fields) {
     };
 }
 
-// The file the writer of that export makes of these entries (CSV: the fields
-// of the byte given).
+// The file the writer of that export makes of these entries.
 std::vector<unsigned char> WrittenByTheWriter(int command, const DiscCollection& entries,
                                               unsigned char csvFields) {
     kvtest::TempFolder folder;
@@ -109,7 +104,6 @@ protected:
         kvtest::Drain(main);
     }
     std::string Folder(const std::string& name) const { return work.File(name) + "\\"; }
-    // The folder of an export's target, "kvd", "csv" or "ini".
     std::string FolderOf(const Export& e) const { return Folder(std::string(e.target, 3)); }
     std::string File(const char* name) const { return work.File(name); }
     void Command(int id) {
@@ -145,9 +139,7 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     EXPECT_EQ(kvtest::SelectedRows(List()), (std::vector<int>{1, 2, 3}));
 }
 
-// An export onto the open collection's file would replace the collection by
-// the selection while the window still calls it saved: the file dialog
-// refuses that file under any spelling and stays open for another name.
+// The file dialog refuses the open collection's file and stays open for another name.
 TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpelling) {
     const std::string open = File("kvd\\Sammlung.kvd");
     kvtest::RecordingReporter reporter;
@@ -190,8 +182,6 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
     EXPECT_FALSE(std::filesystem::exists(open));
 }
 
-// A cdplayer.ini export of entries without a disc id is warned and leaves the
-// file alone.
 TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyway) {
     Open({0, 1, 3});
     const std::string missing = work.File("fehlt") + "\\";
@@ -208,9 +198,7 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
     }
     EXPECT_FALSE(std::filesystem::exists(work.Path() / "fehlt"));
 
-    // A target another program holds open without sharing: the native file
-    // stays as it was, byte for byte, and no temporary file is left; the CSV
-    // file cannot be opened.
+    // A target another program holds open without sharing: no temporary file is left.
     for (int i = 0; i < 2; ++i) {
         const std::string target = File(Exports[i].target);
         kvtest::WriteText(target, "vorher");
@@ -248,7 +236,6 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     script.ExpectFileDialog(Ini.Offer(start), "");
     Command(IDM_EXPORT_CDPLAYER);
 
-    // Cancel in the field choice: no file dialog, the set as it was.
     script.Then([](zul::Windows::Dialog& d) {
         kvtest::Press(d, IDC_EXPORT_DISC_ID);
         kvtest::Press(d, IDCANCEL);
@@ -256,7 +243,6 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportFields().ToByte(), 0x37);
 
-    // OK in the field choice, then the file dialog cancelled: the choice stays.
     script.Then(ToggleFields({kolvane::ArtistColumn, kolvane::DiscIdColumn}))
         .ExpectFileDialog(Csv.Offer(start), "");
     Command(IDM_EXPORT_CSV);
@@ -270,9 +256,7 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     }
 }
 
-// Writing that fails on the way: the test program runs once more under a
-// file size limit (see app/CMakeLists.txt), beyond which every write fails as
-// on a full disc.
+// Run once more under a file size limit (app/CMakeLists.txt): every write fails.
 TEST_F(ExportCommandsTest, FailedWriteShowsFehler013Or001AndKeepsThePreviousFiles) {
     const char* limit = std::getenv("KV_FILE_SIZE_LIMIT");
     if (limit == nullptr)

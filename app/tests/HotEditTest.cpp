@@ -1,5 +1,5 @@
-// Editing in place in the main window, driven as a person does it: real clicks
-// and key strokes through the input queue and the window's own pre-translation.
+// Editing in place in the main window: real clicks and key strokes through
+// the input queue and the window's own pre-translation.
 #include "app/EntryDialog.h"
 #include "app/tests/MainWindowTest.h"
 

@@ -7,7 +7,6 @@
 #include "support/win32/SystemErrorText.h"
 #include "testkit/win32/TestApp.h"
 
-#include <algorithm>
 #include <map>
 
 using kolvane::DiscCollection;
@@ -47,14 +46,13 @@ struct PrintLog {
     }
 };
 
-// A printer page of width × height device units whose font is 20 units high
+// A printer page of 1000 × height device units whose font is 20 units high
 // and draws every character 10 units wide. Each call that succeeds clears the
 // thread's last error, as a later GDI call may; the call named in failAt
 // fails with its error code.
 class RecordingDevice : public kolvane::PrintDevice {
 public:
-    RecordingDevice(PrintLog& log, int width = 1000, int height = 1414)
-        : log_(log), width_(width), height_(height) {}
+    explicit RecordingDevice(PrintLog& log, int height = 1414) : log_(log), height_(height) {}
 
     // kind: "doc", "page", "text", "end page", "end doc"; nth counted from 1.
     void FailAt(const std::string& kind, int nth, DWORD error) {
@@ -63,7 +61,7 @@ public:
         failError_ = error;
     }
 
-    int PageWidth() const override { return width_; }
+    int PageWidth() const override { return 1000; }
     int PageHeight() const override { return height_; }
     bool SelectFont(const std::string& face, int points) override {
         log_.font = face + " " + std::to_string(points);
@@ -119,7 +117,6 @@ private:
     }
 
     PrintLog& log_;
-    int width_;
     int height_;
     UINT align_ = TA_BASELINE | TA_RIGHT; // as a test of the restore at the end
     std::string failKind_;
@@ -173,62 +170,50 @@ TEST(PrintLayout, MarginGapAndColumnsArePartsOfThePageWidthRoundedDown) {
     }
 }
 
-TEST(ListPrinter, EveryPageHasTheHeadingAndTheNextEntriesInOrder) {
-    kvtest::TestApp app;
-    ModalScript noMessages(app);
-    PrintLog log;
-    RecordingDevice device(log);
-    ListPrinter printer;
-    printer.Prepare(device, Numbered(150), "Sammlung.kvd");
-    EXPECT_EQ(log.font, "Arial 8");
-    EXPECT_EQ(printer.Layout().lineHeight, 20); // the height of "Hg"
-    EXPECT_EQ(printer.Print(1), 1);
-
-    EXPECT_EQ(log.calls,
-              (std::vector<std::string>{"doc - Sammlung.kvd -", "page", "end page", "page",
-                                        "end page", "page", "end page", "end doc"}));
-    EXPECT_EQ(log.LinesPerPage(), (std::vector<std::size_t>{64, 64, 22}));
-    int next = 0;
-    for (std::size_t page = 0; page < log.pages.size(); ++page) {
-        const PrintLog::Text& heading = log.pages[page].front();
-        EXPECT_EQ(heading.text, "- Sammlung.kvd -") << page;
-        EXPECT_EQ(heading.align, static_cast<UINT>(TA_CENTER | TA_TOP));
-        EXPECT_EQ(log.pages[page].back().align, static_cast<UINT>(TA_LEFT | TA_TOP));
-        for (const std::string& line : log.Lines(page)) {
-            EXPECT_EQ(line.substr(0, line.find('|')), "Artist " + std::to_string(next)) << page;
-            ++next;
-        }
-    }
-    EXPECT_EQ(next, 150);
-    // The alignment the context had before each page is back afterwards.
-    EXPECT_EQ(log.alignAfterJob, static_cast<UINT>(TA_BASELINE | TA_RIGHT));
-}
-
-TEST(ListPrinter, CopiesFollowEachOtherInOneDocumentEachFromANewPage) {
+// Each copy from a new page and the first entry; 64 lines fit a page of 1414.
+TEST(ListPrinter, EachCopyPrintsEveryPageWithTheHeadingAndTheNextEntriesInOrder) {
     kvtest::TestApp app;
     ModalScript noMessages(app);
     struct Case {
         int copies, height, entries;
         std::vector<std::size_t> lines;
     };
-    const Case cases[] = {{2, 1414, 70, {64, 6, 64, 6}},
-                          {1, 1414, 70, {64, 6}},
+    const Case cases[] = {{1, 1414, 150, {64, 64, 22}},
+                          {2, 1414, 70, {64, 6, 64, 6}},
                           {0, 1414, 70, {}},
                           {-1, 1414, 70, {}},
                           {2, 100, 3, {1, 1, 1, 1, 1, 1}}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.copies);
+        const DiscCollection entries = Numbered(c.entries);
         PrintLog log;
-        RecordingDevice device(log, 1000, c.height);
+        RecordingDevice device(log, c.height);
         ListPrinter printer;
-        printer.Prepare(device, Numbered(c.entries), "a.kvd");
-        EXPECT_EQ(printer.Print(c.copies), 1) << c.copies;
-        EXPECT_EQ(log.LinesPerPage(), c.lines) << c.copies;
-        EXPECT_EQ(log.calls.front(), "doc - a.kvd -");
-        EXPECT_EQ(log.calls.back(), "end doc");
-        EXPECT_EQ(log.calls.size(), 2 + 2 * c.lines.size());
-        const std::size_t pagesPerCopy = c.lines.size() / std::max(c.copies, 1);
-        for (std::size_t page = 0; page < log.pages.size(); page += pagesPerCopy)
-            EXPECT_EQ(log.Lines(page).front(), "Artist 0|Titel 0|1910") << c.copies;
+        printer.Prepare(device, entries, "a.kvd");
+        EXPECT_EQ(log.font, "Arial 8");
+        EXPECT_EQ(printer.Layout().lineHeight, 20); // the height of "Hg"
+        EXPECT_EQ(printer.Print(c.copies), 1);
+
+        std::vector<std::string> calls = {"doc - a.kvd -"};
+        for (std::size_t page = 0; page < c.lines.size(); ++page)
+            calls.insert(calls.end(), {"page", "end page"});
+        calls.push_back("end doc");
+        EXPECT_EQ(log.calls, calls);
+        EXPECT_EQ(log.LinesPerPage(), c.lines);
+        std::size_t next = 0;
+        for (std::size_t page = 0; page < log.pages.size(); ++page) {
+            EXPECT_EQ(log.pages[page].front().text, "- a.kvd -") << page;
+            EXPECT_EQ(log.pages[page].front().align, static_cast<UINT>(TA_CENTER | TA_TOP));
+            EXPECT_EQ(log.pages[page].back().align, static_cast<UINT>(TA_LEFT | TA_TOP));
+            for (const std::string& line : log.Lines(page)) {
+                const kolvane::DiscEntry& e = entries[next];
+                EXPECT_EQ(line, e.Artist + "|" + e.Title + "|" + e.Year) << page;
+                next = (next + 1) % entries.size();
+            }
+        }
+        // The alignment the context had before each page is back afterwards.
+        if (!log.pages.empty())
+            EXPECT_EQ(log.alignAfterJob, static_cast<UINT>(TA_BASELINE | TA_RIGHT));
     }
 }
 
