@@ -119,7 +119,7 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
 // ends an edit's text.
 TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
     const std::string abba("Ab\0ba", 5);
-    Open({Entry(abba, "", "1976"), Entry("Beatles", "Revolver")});
+    Open({Entry(abba, "", "1976")});
     ASSERT_EQ(kvtest::CellText(List(), 0, 1), "<ohne>");
     HWND editor = OpenCellEditor(0, 1);
     ASSERT_NE(editor, nullptr);
@@ -130,12 +130,6 @@ TEST_F(HotEditTest, AnEmptyCellIsEditedAsEmptyAndAnUnchangedCellMarksNothing) {
     Keys(VK_RETURN);
     EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(main.View().Entries()[0].Artist, abba);
-
-    ASSERT_NE(OpenCellEditor(1, 2), nullptr);
-    Write("1966");
-    Keys(VK_RETURN);
-    EXPECT_EQ(main.View().Entries()[1].Year, "1966");
-    EXPECT_TRUE(main.View().IsModified());
 }
 
 // What is typed in an edit open at the switch is stored on the entry shown,

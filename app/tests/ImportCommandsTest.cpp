@@ -141,8 +141,7 @@ TEST_F(ImportCommandsTest, CancelAndFailuresLeaveTheMainCollectionAlone) {
 }
 
 // A file dialog cancelled over the still hidden import window leaves no
-// active window when it closes (its owner cannot be activated); the main
-// window takes the activation and the keyboard back.
+// active window when it closes (its owner cannot be activated).
 TEST_F(ImportCommandsTest, AnImportEndingUnseenGivesTheMainWindowTheKeyboardBack) {
     OpenCollection({"Abba"});
     ::SetActiveWindow(main.Handle());
@@ -158,11 +157,8 @@ TEST_F(ImportCommandsTest, AnImportEndingUnseenGivesTheMainWindowTheKeyboardBack
     EXPECT_EQ(::GetFocus(), List());
 }
 
-// A long load or import shows how far it has come in the main window's
-// status line, each text painted before the next comes (Wine's static paints
-// as its text is set; Windows' only asks for a paint): the import window is
-// not shown yet while it reads. Afterwards the status line shows what it did
-// before. (The delay of half a second before the first text is made 0 here.)
+// Each text painted before the next comes (Wine's static paints as its text
+// is set; Windows' only asks for a paint). The first text's delay made 0.
 TEST_F(ImportCommandsTest, LoadsAndImportsShowTheirProgressInTheMainStatusLine) {
     struct NoDelay {
         DWORD saved = std::exchange(zul::Windows::StatusLineProgress::delayMs, 0);
@@ -180,9 +176,8 @@ TEST_F(ImportCommandsTest, LoadsAndImportsShowTheirProgressInTheMainStatusLine) 
     });
     std::vector<std::string> artists(2000, "Abba");
     OpenCollection(artists);
-    // Each new percentage, reading the first half and filling the list the
-    // second: 0 % for the first entry, then 1 % to 100 %; then the text from
-    // before and the new count.
+    // Reading is the first half, filling the list the second; then the text
+    // from before and the new count.
     std::vector<std::string> expected;
     for (int percent = 0; percent <= 100; ++percent)
         expected.push_back("Lade ... " + std::to_string(percent) + " %");
