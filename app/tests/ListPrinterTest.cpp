@@ -147,27 +147,19 @@ HGLOBAL SettingsWithCopies(short copies) {
 } // namespace
 
 TEST(PrintLayout, MarginGapAndColumnsArePartsOfThePageWidthRoundedDown) {
-    struct Case {
-        int width, height, lineHeight;
-        int margin, gap, x[3], w[3], lines;
+    // "margin gap, x width of each column, lines".
+    const auto shown = [](int width, int height, int lineHeight) {
+        const PrintLayout layout = PrintLayout::For(width, height, lineHeight);
+        std::string text = std::to_string(layout.margin) + " " + std::to_string(layout.gap);
+        for (const PrintLayout::Column& column : layout.columns)
+            text += ", " + std::to_string(column.x) + " " + std::to_string(column.width);
+        return text + ", " + std::to_string(layout.LinesPerPage());
     };
-    const Case cases[] = {
-        {1000, 1414, 20, 50, 10, {50, 470, 890}, {410, 410, 60}, 64}, // 1274 / 20 = 63.7
-        {1000, 1340, 20, 50, 10, {50, 470, 890}, {410, 410, 60}, 60}, // exactly 60
-        {2479, 3508, 33, 123, 24, {123, 1163, 2203}, {1016, 1016, 148}, 97},
-        // A page too small for a line below the heading still takes one.
-        {1000, 120, 20, 50, 10, {50, 470, 890}, {410, 410, 60}, 1},
-    };
-    for (const Case& c : cases) {
-        const PrintLayout layout = PrintLayout::For(c.width, c.height, c.lineHeight);
-        EXPECT_EQ(layout.margin, c.margin) << c.width;
-        EXPECT_EQ(layout.gap, c.gap) << c.width;
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(layout.columns[i].x, c.x[i]) << c.width << " column " << i;
-            EXPECT_EQ(layout.columns[i].width, c.w[i]) << c.width << " column " << i;
-        }
-        EXPECT_EQ(layout.LinesPerPage(), c.lines) << c.width << " x " << c.height;
-    }
+    EXPECT_EQ(shown(1000, 1414, 20), "50 10, 50 410, 470 410, 890 60, 64"); // 1274 / 20 = 63.7
+    EXPECT_EQ(shown(1000, 1340, 20), "50 10, 50 410, 470 410, 890 60, 60"); // exactly 60
+    EXPECT_EQ(shown(2479, 3508, 33), "123 24, 123 1016, 1163 1016, 2203 148, 97");
+    // A page too small for a line below the heading still takes one.
+    EXPECT_EQ(shown(1000, 120, 20), "50 10, 50 410, 470 410, 890 60, 1");
 }
 
 // Each copy from a new page and the first entry; 64 lines fit a page of 1414.
