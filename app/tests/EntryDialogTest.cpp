@@ -11,7 +11,6 @@
 
 using kolvane::DiscEntry;
 using kolvane::EntryDialog;
-using kvtest::Drain;
 using zul::Windows::Dialog;
 
 namespace {
@@ -110,7 +109,7 @@ TEST(EntryDialog, ShowModeIsReadOnlyWithOnlyTheCloseButtonAndHandsNothingBack) {
         ::SetFocus(tracks);
         ::SendMessageA(tracks, EM_SETSEL, 0, 9);
         PostChars(tracks, "neu");
-        Drain(d);
+        kvtest::Drain(d);
         EXPECT_EQ(kvtest::TextOf(tracks), shown.Tracks);
         ::SetWindowTextA(EditOf(d, 0), "ge\xE4ndert");
         d.Item(IDOK).Post(BM_CLICK);

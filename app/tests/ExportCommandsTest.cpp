@@ -16,7 +16,6 @@
 using kolvane::DiscCollection;
 using kolvane::MainDialog;
 using kvtest::ModalScript;
-using zul::Windows::FileDialog;
 
 namespace {
 
@@ -43,8 +42,8 @@ struct Export {
     const std::string& (MainDialog::*folder)() const;
 
     kvtest::FileDialogOffer Offer(const std::string& start) const {
-        return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(filter), extension,
-                SaveFlags | flags, start};
+        return {zul::Windows::FileDialog::Kind::Save, zul::Windows::LoadResourceText(filter),
+                extension, SaveFlags | flags, start};
     }
 };
 const Export Kvd{IDM_EXPORT_NATIVE, IDS_FILTER_NATIVE, "kvd", OFN_OVERWRITEPROMPT,

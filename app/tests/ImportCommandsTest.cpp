@@ -1,6 +1,5 @@
 // The main window's import commands, the import window answered through
 // RunModal: the main collection, its list, selection and title afterwards.
-#include "app/EntryDialog.h"
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "support/win32/StatusLineProgress.h"
@@ -11,7 +10,6 @@
 
 #include <utility>
 
-using kolvane::DiscCollection;
 using kolvane::MainDialog;
 using namespace kvtest;
 using zul::Windows::Dialog;
@@ -62,7 +60,7 @@ TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedInTheImportListsOrderAndSelec
     Drain(main);
     EXPECT_TRUE(script.Finished());
 
-    const DiscCollection& entries = main.View().Entries();
+    const kolvane::DiscCollection& entries = main.View().Entries();
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[2].Artist, "Zappa");
     EXPECT_EQ(entries[2].DiscId, "2");

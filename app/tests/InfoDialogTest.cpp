@@ -15,7 +15,6 @@
 #include <array>
 
 using kolvane::InfoDialog;
-using zul::Windows::Dialog;
 using zul::Windows::VersionInfo;
 
 namespace {
@@ -26,7 +25,7 @@ std::string ShowInfo(const std::string& file) {
     kvtest::TestApp app;
     kvtest::ModalScript script(app);
     std::string shown;
-    script.Then([&](Dialog& d) {
+    script.Then([&](zul::Windows::Dialog& d) {
         shown = d.GetText() + "|" + d.ItemText(InfoDialog::ProductLineId) + "|" +
                 d.ItemText(InfoDialog::CopyrightId) + "|" + d.ItemText(InfoDialog::LibrariesId) +
                 (::GetFocus() == ::GetDlgItem(d.Handle(), IDOK) ? "|focus" : "");

@@ -13,10 +13,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-using kolvane::CopyLegacySettings;
 using kolvane::LegacySettingsPath;
 using zul::Windows::Dialog;
-using zul::Windows::WinApp;
 
 namespace {
 
@@ -33,7 +31,7 @@ void CopyFrom(const std::string& text, kvtest::MemorySettingsStore& store) {
     kvtest::TempFolder folder;
     kvtest::WriteText(folder.File("alt.ini"), text);
     zul::ProfileSettingsStore profile(folder.File("alt.ini"), 1024);
-    CopyLegacySettings(profile, store);
+    kolvane::CopyLegacySettings(profile, store);
 }
 
 } // namespace
@@ -138,7 +136,7 @@ namespace {
 class LegacyTakeOver : public testing::Test {
 protected:
     void SetUp() override {
-        path = LegacySettingsPath(WinApp::Current()->ProgramPath());
+        path = LegacySettingsPath(zul::Windows::WinApp::Current()->ProgramPath());
         ::DeleteFileA(path.c_str());
     }
     void TearDown() override { ::DeleteFileA(path.c_str()); }

@@ -3,13 +3,11 @@
 #include "app/tests/MainWindowTest.h"
 #include "support/win32/Controls.h"
 
-using kolvane::MainDialog;
 using kolvane::SettingsDialog;
 using kolvane::SettingsValues;
 using kvtest::ModalScript;
 using zul::Windows::ComboBox;
 using zul::Windows::Dialog;
-using zul::Windows::WinApp;
 
 namespace {
 
@@ -102,7 +100,7 @@ TEST(SettingsDialog, ShowsTheValuesClampedAndHandsBackWhatWasChosen) {
             ClickEveryBox(d);
             kvtest::Press(d, IDOK);
         });
-        EXPECT_EQ(WinApp::Current()->RunModal(dialog), IDOK);
+        EXPECT_EQ(zul::Windows::WinApp::Current()->RunModal(dialog), IDOK);
         EXPECT_TRUE(script.Finished());
         EXPECT_EQ(dialog.Values().mainList.defSortBy, c.columnBack) << c.column;
         EXPECT_EQ(dialog.Values().mainList.defSortUp, c.ascendingBack) << c.column;
@@ -135,7 +133,7 @@ protected:
         v.importList.grid = false;
         v.mainOwn.showButtons =
             main.ShowsButtons() &&
-            ::IsWindowVisible(::GetDlgItem(main.Handle(), MainDialog::CloseButtonId));
+            ::IsWindowVisible(::GetDlgItem(main.Handle(), kolvane::MainDialog::CloseButtonId));
         return std::to_string(v.mainList.defSortBy) + (v.mainList.defSortUp ? " up " : " down ") +
                Ticks(v);
     }
