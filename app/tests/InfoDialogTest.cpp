@@ -73,7 +73,6 @@ TEST(InfoDialog, AFileWithoutVersionResourceLeavesTheTextsEmpty) {
     EXPECT_FALSE(info.IsLoaded());
     EXPECT_FALSE(info.GetFixedVersion().has_value());
     EXPECT_EQ(info.GetVersionText(), "");
-    EXPECT_EQ(info.GetValue("ProductName"), "");
     std::vector<std::string> libs{"stale"};
     EXPECT_EQ(info.GetLinkedLibs(libs), 0);
     EXPECT_TRUE(libs.empty());
