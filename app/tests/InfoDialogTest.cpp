@@ -33,7 +33,6 @@ std::string ShowInfo(const std::string& file) {
     });
     InfoDialog dialog(nullptr, file);
     EXPECT_EQ(app.RunModal(dialog), IDOK);
-    EXPECT_TRUE(script.Finished());
     return shown;
 }
 

