@@ -183,9 +183,8 @@ TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
 
     script.Press(IDOK);
     PressKey(main, VK_DELETE);
-    ASSERT_EQ(main.View().RowCount(), 3);
+    EXPECT_EQ(ArtistColumn(List()), "A,D,E");
     EXPECT_TRUE(main.View().IsModified());
-    EXPECT_EQ(main.View().GetAt(1).Artist, "D");
     // The mark was row 1: that row now has the focus, and nothing is selected.
     EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED), 1);
     EXPECT_TRUE(SelectedRows(List()).empty());
@@ -196,11 +195,6 @@ TEST_F(MainDialogTest, DeleteAsksFirstAndLeavesTheFocusOnTheRowOfTheMark) {
     PressKey(main, VK_DELETE);
     EXPECT_EQ(main.View().RowCount(), 2);
     EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED), 1);
-    SelectRows(List(), {0, 1});
-    Command(main.Handle(), IDM_DELETE);
-    EXPECT_EQ(main.View().RowCount(), 0);
-    EXPECT_EQ(main.View().Entries().size(), 0u);
-    EXPECT_FALSE(MenuEnabled(Window(), IDM_DELETE));
 }
 
 // With two selected neither the double click, Enter nor the command opens a
