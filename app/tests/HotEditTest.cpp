@@ -93,7 +93,6 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
     EXPECT_EQ(ArtistColumn(List()), "Cream,Abba,Beatles") << "sorted by year again";
     EXPECT_EQ(kvtest::SelectedRows(List()), std::vector<int>{2}) << "the selection moved along";
     EXPECT_TRUE(main.View().IsModified());
-    EXPECT_EQ(main.GetText().substr(0, 3), " * ");
 
     // Escape leaves the cell as it was.
     main.View().SetModified(false);
