@@ -54,7 +54,6 @@ const Export Ini{IDM_EXPORT_CDPLAYER, IDS_FILTER_CDPLAYER, "ini", 0, "ini\\cdpla
                  &MainDialog::ExportDirIni};
 const Export Exports[] = {Kvd, Csv, Ini};
 
-// The answer to the field choice: these boxes clicked, then OK.
 ModalScript::DialogAction ToggleFields(std::vector<int> fields) {
     return [fields](zul::Windows::Dialog& d) {
         EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_EXPORT_FIELDS));
@@ -95,7 +94,6 @@ protected:
         for (const char* name : {"kvd", "csv", "ini"})
             std::filesystem::create_directory(work.Path() / name);
     }
-    // Sorted by year, these rows selected.
     void Open(std::initializer_list<int> rows) {
         Show(Discs());
         kvtest::ClickHeader(List(), kolvane::YearColumn);
@@ -137,7 +135,6 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
     EXPECT_EQ(kvtest::SelectedRows(List()), (std::vector<int>{1, 2, 3}));
 }
 
-// The file dialog refuses the open collection's file and stays open for another name.
 TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpelling) {
     const std::string open = File("kvd\\Sammlung.kvd");
     kvtest::RecordingReporter reporter;
@@ -161,7 +158,6 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
         if (e.command == IDM_EXPORT_CSV)
             script.Then(ToggleFields({}));
         script.ExpectFileDialog(e.Offer(start), spellings[i]).ExpectMessage(IDS_ERR_015);
-        // The dialog is asked again, as it stays open.
         script.ExpectFileDialog(e.Offer(start), File(e.target));
         Command(e.command);
         EXPECT_TRUE(script.Finished()) << testing::PrintToString(script.Seen());

@@ -21,7 +21,6 @@ protected:
     HWND Notes() const { return ::GetDlgItem(main.Handle(), MainDialog::NotesId); }
     HWND CellEditor() const { return ::FindWindowExA(List(), nullptr, "Edit", nullptr); }
 
-    // Everything the input queue holds handled as the program's loop does.
     void Settle() {
         kvtest::PumpUntil([] { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0; }, 3000,
                           [this](MSG& m) { return main.PreTranslateMessage(m); });
@@ -55,12 +54,10 @@ protected:
         kvtest::Type(text);
         Settle();
     }
-    // Replaces the text of the focused editor by typing.
     void Retype(const std::string& text) {
         ::SendMessageA(::GetFocus(), EM_SETSEL, 0, -1);
         Write(text);
     }
-    // Both panes take the focus and stay read-only when typed into.
     void TypeIntoReadOnlyPanes() {
         for (HWND pane : {Tracks(), Notes()}) {
             ClickInto(pane);
@@ -164,7 +161,6 @@ TEST_F(HotEditTest, WithHotEditOffNoClickEditsButAnEditOpenAtTheSwitchIsStored) 
     EXPECT_NE(OpenCellEditor(0, 0), nullptr);
 }
 
-// Enter makes a new line, Escape puts the stored text back, Ctrl+Enter stores.
 TEST_F(HotEditTest, EnterBreaksTheLineEscapeRestoresAndCtrlEnterStoresTheTracks) {
     Open({Entry("Abba", "", "", "", "1. Eins")});
     ClickCell(0, 0);
@@ -231,8 +227,7 @@ TEST_F(HotEditTest, AnEmptyListNeverMakesThePanesEditable) {
     EXPECT_EQ(main.View().RowCount(), 0);
 }
 
-// An edit still open when the window closes or the list is sorted by a click
-// on its header is stored first, on its own entry: a side pane's or a cell's.
+// On its own entry: a side pane's or a cell's.
 TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
     Open(kvtest::Entries({"Cream", "Abba", "Beatles"}));
     const auto sortByArtist = [this](const char* order) {
@@ -266,9 +261,7 @@ TEST_F(HotEditTest, AnOpenEditIsStoredBeforeClosingAndBeforeAHeaderClickSorts) {
     EXPECT_EQ(main.View().Entries()[2].Notes, "Mono");
 }
 
-// Whether a sort moves the rows or a delete the entries, while the pane shows
-// an entry, an edit in the pane lands on that entry: not on the one that
-// stands in its old row by then.
+// Not on the entry that stands in the pane's old row by then.
 TEST_F(HotEditTest, APaneEditLandsOnTheEntryItShowedWhateverMovedTheRows) {
     kolvane::DiscCollection entries;
     for (const char* artist : {"Cream", "Abba", "Beatles"})

@@ -1,5 +1,4 @@
-// The main window's import commands, the import window answered through
-// RunModal: the main collection, its list, selection and title afterwards.
+// The main window's import commands, the import window answered through RunModal.
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "support/win32/StatusLineProgress.h"
@@ -70,7 +69,7 @@ TEST_F(ImportCommandsTest, ChosenEntriesAreAppendedInTheImportListsOrderAndSelec
               "4 Eintr\xE4ge, 2 ausgew\xE4hlt");
 }
 
-// The entry dialog, owned by the import window; nothing comes back from it.
+// The entry dialog is owned by the import window.
 TEST_F(ImportCommandsTest, EnterInTheImportWindowShowsTheEntryReadOnly) {
     OpenCollection({"Abba"});
     HWND importWindow = nullptr;

@@ -1,5 +1,5 @@
-// The info dialog and the version reader under it: the version resource of
-// this test program (it carries Kolvane.exe's) and a file without one.
+// The info dialog and the version reader under it; the test program carries
+// Kolvane.exe's version resource.
 #include "app/InfoDialog.h"
 #include "resources/resource.h"
 #include "support/win32/ProgramPath.h"

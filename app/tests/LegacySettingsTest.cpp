@@ -1,5 +1,4 @@
-// Taking over the settings file of the older versions: the copy rules, and
-// the start-up step that finds the file beside the program and removes it.
+// Taking over the settings file of the older versions.
 #include "app/CatalogApp.h"
 #include "app/LegacySettings.h"
 #include "app/MainDialog.h"
@@ -26,7 +25,6 @@ bool FileExists(const std::string& path) {
 const std::string PlacementHex =
     "2C0000000000000001000000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF0A0000001400000062020000A4010000";
 
-// A profile file of the older kind copied into a store.
 void CopyFrom(const std::string& text, kvtest::MemorySettingsStore& store) {
     kvtest::TempFolder folder;
     kvtest::WriteText(folder.File("alt.ini"), text);
@@ -131,8 +129,7 @@ TEST(LegacySettings, EmptyOrUnsetValuesLeaveTheStoredOnesButMissingFlagsTurnOn) 
 
 namespace {
 
-// The older settings file of the test program, beside it as it would be
-// beside Kolvane.exe.
+// The older settings file beside the test program, as beside Kolvane.exe.
 class LegacyTakeOver : public testing::Test {
 protected:
     void SetUp() override {
@@ -145,8 +142,8 @@ protected:
 
 } // namespace
 
-// Taken over before the main window opens. A file that cannot be deleted is
-// reported, and taken over again at the next start, which deletes it.
+// Taken over before the main window opens; again at the next start if it
+// could not be deleted.
 TEST_F(LegacyTakeOver, StartUpTakesTheFileOverAndDeletesItOrReportsThatItCannot) {
     kvtest::WriteText(path, "[MainDlg]\r\nDelChk=0\r\n");
     // Held open without delete sharing, as by another program reading it.

@@ -17,8 +17,7 @@ using namespace kvtest;
 
 namespace {
 
-// What a recording device was asked to print: the job calls in order and the
-// texts of each page.
+// What a recording device was asked to print.
 struct PrintLog {
     struct Text {
         UINT align;
@@ -133,7 +132,6 @@ DiscCollection Numbered(int count) {
     return entries;
 }
 
-// Printer settings asking for this many copies.
 HGLOBAL SettingsWithCopies(short copies) {
     HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(DEVMODEA));
     auto* mode = static_cast<DEVMODEA*>(::GlobalLock(handle));
@@ -281,8 +279,6 @@ void ChooseTwoCopies(zul::Windows::SystemDialog& dialog) {
 } // namespace
 
 // On a recording device over whatever context the dialog's answer hands over.
-// An empty list or a cancelled dialog prints nothing. Printed or failed, the
-// command releases the printer's context.
 TEST_F(PrintCommandTest, AJobPrintsTheCopiesOfThePrintersSettingsAndReleasesThePrinter) {
     PrintLog log;
     std::vector<HDC> devices;

@@ -113,8 +113,7 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
         ShownSettings(),
         "buttons 1111 ask 0 hot 0000 C:\\Daten\\ C:\\Daten\\ C:\\Export\\Csv\\ C:\\Daten\\ 55");
 
-    // The button row below the list: "Schließen" first from the left,
-    // "Hilfe" first from the right.
+    // "Schließen" first from the left, "Hilfe" first from the right.
     const RECT closeRect = main.Item(MainDialog::CloseButtonId).RectInParent();
     const RECT helpRect = main.Item(MainDialog::HelpButtonId).RectInParent();
     const RECT listRect = zul::Windows::Window(List()).RectInParent();
@@ -123,7 +122,6 @@ TEST_F(MainDialogTest, StoredValuesWithTheWorkDirAsTheDefaultOfTheExportDirs) {
     EXPECT_GT(closeRect.top, listRect.bottom);
     EXPECT_EQ(client.right - helpRect.right, listRect.left); // the same outer margin
 
-    // Off again with Ctrl+Alt+B: no row is kept free, and that is stored.
     PressKey(main, 'B', Ctrl | Alt);
     EXPECT_EQ(ShownSettings().substr(0, 12), "buttons 0000");
     EXPECT_GT(zul::Windows::Window(List()).RectInParent().bottom, listRect.bottom);
@@ -323,7 +321,6 @@ zul::Windows::EditorDescriptor TextEditorEverywhere(void*, int, int) {
     return {zul::Windows::EditorKind::Text, 0, 0, 0};
 }
 
-// The cell editor of a row's artist, open and focused.
 HWND OpenCellEditor(MainDialog& main, int row) {
     HWND list = main.ListControl().Handle();
     RECT cell{};
@@ -334,8 +331,6 @@ HWND OpenCellEditor(MainDialog& main, int row) {
 
 } // namespace
 
-// Whatever editor has the focus, the keys it claims act on its text and
-// never on the entries: no delete question, no entry dialog, no new selection.
 TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
     Open({"Abba", "Beatles", "Cream"});
     main.View().SetTracks(1, "1. Eins");
@@ -373,7 +368,6 @@ TEST_F(MainDialogTest, KeysGoToTheFocusedEditorBeforeTheEntryCommands) {
     EXPECT_EQ(main.View().GetAt(1).Artist, "eatles");
     EXPECT_EQ(main.View().GetAt(1).Tracks, "1. Eins");
 
-    // With the list focused the same keys act on the entries.
     ::SetFocus(List());
     SelectRows(List(), {1});
     script.Press(IDCANCEL); // the delete question: "Nein"

@@ -35,7 +35,6 @@ void SetTicks(SettingsValues& values, const std::string& ticks) {
     for (size_t i = 0; i < ticks.size(); ++i)
         SettingsDialog::Switches[i].value(values) = ticks[i] == '1';
 }
-// Every check box clicked once.
 void ClickEveryBox(Dialog& d) {
     for (const SettingsDialog::Switch& s : SettingsDialog::Switches)
         kvtest::Press(d, s.checkBoxId);
