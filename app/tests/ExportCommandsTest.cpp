@@ -129,9 +129,6 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
             << e.target;
         EXPECT_EQ((main.*e.folder)(), FolderOf(e));
     }
-    EXPECT_EQ(main.ExportFields().ToByte(), 0x33);
-    EXPECT_EQ(main.View().Entries().size(), all.size());
-    EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(kvtest::SelectedRows(List()), (std::vector<int>{1, 2, 3}));
 }
 
@@ -164,7 +161,6 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
         EXPECT_TRUE(std::filesystem::exists(File(e.target)));
     }
     EXPECT_EQ(kvtest::ReadBytes(open), saved);
-    EXPECT_FALSE(main.View().IsModified());
 
     // A file that is gone since it was loaded is refused by its path.
     ASSERT_TRUE(std::filesystem::remove(open));
