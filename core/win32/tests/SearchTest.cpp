@@ -31,7 +31,6 @@ protected:
         ModalScript script;
         script.Then(Answer(text, down));
         Command(window.Handle(), IDM_SEARCH);
-        EXPECT_TRUE(script.Finished());
     }
 };
 
@@ -57,7 +56,6 @@ TEST_F(SearchTest, TheDialogShowsThePreviousSearchAndCancelKeepsIt) {
     EXPECT_EQ(FocusedRow(list), 0);
     script.Then(Answer("zzz", false, IDCANCEL));
     Command(window.Handle(), IDM_SEARCH);
-    EXPECT_TRUE(script.Finished());
     EXPECT_EQ(window.LastSearchText(), "a");
     EXPECT_TRUE(window.LastSearchDown());
     Command(window.Handle(), IDM_SEARCH_NEXT);
