@@ -74,7 +74,6 @@ TEST_F(HotEditTest, ASecondClickEditsTheCellEnterStoresItAndTheListSortsAnew) {
     Open({Entry("Abba", "Arrival", "1976"), Entry("Beatles", "Revolver", "1966"),
           Entry("Cream", "Fresh Cream", "1967")});
     main.View().SortColumnClicked(2); // by year: Beatles, Cream, Abba
-    ASSERT_EQ(ArtistColumn(List()), "Beatles,Cream,Abba");
 
     HWND editor = OpenCellEditor(0, 2); // two clicks: EditableListCtrlTest's
     ASSERT_NE(editor, nullptr);

@@ -141,7 +141,6 @@ TEST_F(ImportWindowTest, EachKindReadsItsFileAndHandsBackTheChosenRowsInDisplayO
             EXPECT_EQ(d.GetText(), c.title);
             EXPECT_EQ(kvtest::ArtistColumn(List(d)), "Cream,Abba,Beatles");
             EXPECT_TRUE(SelectedRows(List(d)).empty());
-            EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(d.Handle(), IDOK)));
             ClickHeader(List(d), 0);
             SelectRows(List(d), {0, 2});
             Drain(d);
