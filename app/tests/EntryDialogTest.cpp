@@ -102,13 +102,12 @@ TEST(EntryDialog, PlaylistLinesAreAddedToTheTracksOnANewLine) {
     kvtest::WriteText(playlist, "#EXTM3U\r\n#EXTINF:1,A - Eins\r\n#EXTINF:2,Zwei\r\n");
     const struct {
         const char* tracks;
-        int playlistAnswer; // IDOK, IDCANCEL in the window, 0: no playlist chosen
+        int playlistAnswer; // in the playlist window
         const char* expected;
     } cases[] = {
         {"", IDOK, "Eins\r\nZwei"},
         {"Intro", IDOK, "Intro\r\nEins\r\nZwei"},
         {"Intro", IDCANCEL, "Intro"},
-        {"Intro", 0, "Intro"},
     };
     for (const auto& c : cases) {
         kvtest::TestApp app;
@@ -120,13 +119,10 @@ TEST(EntryDialog, PlaylistLinesAreAddedToTheTracksOnANewLine) {
             EXPECT_EQ(kvtest::TextOf(EditOf(d, 4)), c.expected) << c.playlistAnswer;
             kvtest::Press(d, IDOK);
         });
-        if (c.playlistAnswer == 0)
-            script.CancelSystemDialog();
-        else
-            script.ChooseFile(playlist).Then([&](Dialog& window) {
-                EXPECT_EQ(::GetWindow(window.Handle(), GW_OWNER), dialog.Handle());
-                kvtest::Press(window, c.playlistAnswer);
-            });
+        script.ChooseFile(playlist).Then([&](Dialog& window) {
+            EXPECT_EQ(::GetWindow(window.Handle(), GW_OWNER), dialog.Handle());
+            kvtest::Press(window, c.playlistAnswer);
+        });
         EXPECT_EQ(app.RunModal(dialog), IDOK);
         EXPECT_EQ(dialog.Entry().Tracks, c.expected) << c.playlistAnswer;
     }

@@ -114,7 +114,6 @@ protected:
 
 TEST_F(ExportCommandsTest, EachFormatWritesTheSelectedRowsInTheOrderTheListShows) {
     Open({1, 2, 3});
-    ASSERT_EQ(kvtest::ArtistColumn(List()), "Abba,Kraftwerk,Nena,Die \xC4rzte,Zappa");
     const DiscCollection all = Discs();
     const DiscCollection selected = {all[1], all[2], all[0]};
     const std::string start = main.ExportDirKvd();
