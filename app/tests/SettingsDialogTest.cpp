@@ -181,4 +181,13 @@ TEST_F(SettingsCommandTest, CtrlEShowsTheStateCancelChangesNothingAndOkPutsEvery
     EXPECT_GT(listAfter.right, listBefore.right) << "the list took the side pane's place";
     EXPECT_LT(listAfter.bottom, listBefore.bottom) << "and left room for the buttons";
     EXPECT_EQ(StoredImport(), "100");
+
+    // The button row off again: the list takes its room back.
+    script.Then([](Dialog& d) {
+        kvtest::Press(d, IDC_SETTINGS_MAIN_BUTTONS);
+        kvtest::Press(d, IDOK);
+    });
+    kvtest::PressKey(main, 'E', kvtest::Ctrl);
+    EXPECT_FALSE(main.ShowsButtons());
+    EXPECT_GT(zul::Windows::Window(List()).RectInParent().bottom, listAfter.bottom);
 }
