@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
-TEST(ProfileSettingsStore, ValuesOfEveryKindAreWrittenInTheFilesTextForms) {
+TEST(ProfileSettingsStore, ValuesOfEveryKindGoBackAndForthInTheFilesTextForms) {
     kvtest::TempFolder folder;
     const std::string path = folder.File("alt.ini");
     zul::ProfileSettingsStore store(path, 1024);
@@ -19,6 +21,20 @@ TEST(ProfileSettingsStore, ValuesOfEveryKindAreWrittenInTheFilesTextForms) {
     EXPECT_TRUE(store.PutBinary("Placement", 3, bytes));
     EXPECT_EQ(kvtest::ReadText(path), "[MainDlg]\r\nWorkDir=C:\\Musik\\\r\nGrid=1\r\nSort=-3\r\n"
                                       "Columns=120, 150, 60, -70\r\nPlacement=2C00FF\r\n");
+
+    zul::ProfileSettingsStore again(path, 1024);
+    ASSERT_TRUE(again.OpenSection("MainDlg"));
+    EXPECT_EQ(again.GetString("WorkDir", ""), "C:\\Musik\\");
+    EXPECT_TRUE(again.GetBool("Grid", false));
+    EXPECT_EQ(again.GetInt("Sort", 0), -3);
+    std::array<int, 4> readWidths{};
+    const int noWidths[4] = {};
+    again.GetIntList("Columns", 4, noWidths, readWidths.data());
+    EXPECT_EQ(readWidths, (std::array<int, 4>{120, 150, 60, -70}));
+    std::array<unsigned char, 3> readBytes{};
+    const unsigned char noBytes[3] = {};
+    again.GetBinary("Placement", 3, noBytes, readBytes.data());
+    EXPECT_EQ(readBytes, (std::array<unsigned char, 3>{0x2C, 0x00, 0xFF}));
 }
 
 TEST(ProfileSettingsStore, ClosedStoreMissingSectionsAndDeletions) {
