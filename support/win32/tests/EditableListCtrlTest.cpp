@@ -139,12 +139,14 @@ TEST_F(EditableList, ColumnWidthsAreWrittenAndReadAsIntArrays) {
 }
 
 TEST_F(EditableList, FirstClickSelectsSecondClickEditsTheClickedCell) {
-    // Text and focus of the editor a second click opens: the main window's editing tests.
     ClickCell(1, 0);
+    EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(kvtest::SelectedRows(list), std::vector<int>{1});
     ClickCell(1, 2);
     HWND editor = Editor();
     ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(Window(editor).GetText(), "1966");
+    EXPECT_EQ(::GetFocus(), editor);
     const RECT cell = CellRect(1, 2);
     const RECT placed = Window(editor).RectInParent();
     EXPECT_TRUE(::EqualRect(&placed, &cell));
