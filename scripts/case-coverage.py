@@ -68,8 +68,8 @@ def reached(tree, gcov):
     gcdas = [p for p in gcda_files(tree)
              if "/tests/" not in p and "testkit" not in p and "/fuzz/" not in p]
     for start in range(0, len(gcdas), 40):
-        out = subprocess.run([gcov, "--branch-probabilities", "--json-format", "--stdout", *gcdas[start:start + 40]],
-                             cwd=tree, capture_output=True).stdout
+        out = subprocess.run([gcov, "--branch-probabilities", "--json-format", "--stdout",
+                              *gcdas[start:start + 40]], cwd=tree, capture_output=True).stdout
         for doc in out.splitlines():
             if not doc.strip().startswith(b"{"):
                 continue
@@ -89,36 +89,34 @@ def reached(tree, gcov):
     return lines, branches
 
 
-def run_units(kind, only, results, env):
+def measure(unit, run, tree, gcov, results):
+    """Runs one unit alone and adds what it reached to its results."""
+    clear(tree)
+    status = subprocess.run(run, cwd=tree, capture_output=True).returncode
+    lines, branches = reached(tree, gcov)
+    old = results.get(unit, (set(), set(), 0))
+    results[unit] = (old[0] | lines, old[1] | branches, old[2] or status)
+    print(f"{unit}: {len(results[unit][0])} lines, status {status}", file=sys.stderr, flush=True)
+
+
+def run_units(kind, only, results):
     tree, gcov = TREES[kind]
     for name, command in ctest_entries(tree):
-        picks = any(a.startswith("--gtest_filter") for a in command) or "-c" in command
-        cases = [None] if picks else list(gtest_cases(command))
-        for case in cases:
+        picks = any(a.startswith("--gtest_filter") for a in command)
+        for case in [None] if picks else gtest_cases(command):
             # A portable case runs natively and under Wine: one unit for both.
             unit = name + (f" {case}" if case else "")
-            if only and not re.search(only, unit):
-                continue
-            clear(tree)
-            run = command + ([f"--gtest_filter={case}"] if case else [])
-            status = subprocess.run(run, cwd=tree, capture_output=True, env=env).returncode
-            lines, branches = reached(tree, gcov)
-            old = results.get(unit, (set(), set(), 0))
-            results[unit] = (old[0] | lines, old[1] | branches, old[2] or status)
-            print(f"{unit}: {len(results[unit][0])} lines, status {status}", file=sys.stderr, flush=True)
+            if not only or re.search(only, unit):
+                measure(unit, command + ([f"--gtest_filter={case}"] if case else []), tree, gcov,
+                        results)
 
 
-def run_flows(only, results, env):
+def run_flows(only, results):
     tree, gcov = TREES["cross"]
     for flow in sorted(glob.glob(os.path.join(ROOT, "e2e", "flow-*.sh"))):
         unit = f"flow {os.path.basename(flow)}"
-        if only and not re.search(only, unit):
-            continue
-        clear(tree)
-        status = subprocess.run([flow, tree, os.path.join(tree, "e2e-results")], capture_output=True,
-                                env=env).returncode
-        results[unit] = reached(tree, gcov) + (status,)
-        print(f"{unit}: {len(results[unit][0])} lines, status {status}", file=sys.stderr, flush=True)
+        if not only or re.search(only, unit):
+            measure(unit, [flow, tree, os.path.join(tree, "e2e-results")], tree, gcov, results)
 
 
 def main():
@@ -138,10 +136,9 @@ def main():
         with gzip.open(args.out + ".json.gz", "rt") as f:
             results = {u: (set(l), set(b), s) for u, (l, b, s) in json.load(f).items()
                        if not re.search(args.only, u)}
-    env = dict(os.environ)
-    run_units("native", args.only, results, env)
-    run_units("cross", args.only, results, env)
-    run_flows(args.only, results, env)
+    run_units("native", args.only, results)
+    run_units("cross", args.only, results)
+    run_flows(args.only, results)
     with gzip.open(args.out + ".json.gz", "wt") as f:
         json.dump({u: [sorted(l), sorted(b), s] for u, (l, b, s) in results.items()}, f)
 
