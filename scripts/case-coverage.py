@@ -99,6 +99,23 @@ def measure(unit, run, tree, gcov, results):
     print(f"{unit}: {len(results[unit][0])} lines, status {status}", file=sys.stderr, flush=True)
 
 
+def case_lengths():
+    """The non-blank lines of each gtest case's body in the test sources, by
+    "Suite.Case": what deleting the case would take off the test side."""
+    lengths = {}
+    files = subprocess.run(["git", "-C", ROOT, "ls-files", "*/tests/*.cpp"], capture_output=True,
+                           text=True, check=True).stdout.split()
+    for path in files:
+        with open(os.path.join(ROOT, path), encoding="latin-1") as f:
+            lines = f.read().split("\n")
+        starts = [(n, m) for n, line in enumerate(lines)
+                  for m in [re.match(r"TEST(?:_F|_P)?\((\w+),\s*(\w+)\)", line)] if m]
+        for k, (n, m) in enumerate(starts):
+            end = starts[k + 1][0] if k + 1 < len(starts) else len(lines)
+            lengths[f"{m[1]}.{m[2]}"] = sum(1 for line in lines[n:end] if line.strip())
+    return lengths
+
+
 def run_units(kind, only, results):
     tree, gcov = TREES[kind]
     for name, command in ctest_entries(tree):
@@ -150,16 +167,24 @@ def main():
         out.write("# Per test unit: the product lines (L) and branches (B) it reaches that no\n"
                   "# other unit reaches, then up to 8 of those lines. A portable case counts its\n"
                   "# native and Wine runs together; a flow is one unit. Units with 0 / 0 first.\n"
-                  "# A failing unit is marked FAILED (its reach may be short).\n")
+                  "# A failing unit is marked FAILED (its reach may be short). N: the\n"
+                  "# non-blank lines of the case in its test source.\n")
+        lengths = case_lengths()
         rows = []
         for unit, (lines, branches, status) in results.items():
             only_l = sorted(k for k in lines if count_lines[k] == 1)
             only_b = sorted(k for k in branches if count_branches[k] == 1)
             rows.append((len(only_l) + len(only_b), unit, only_l, only_b, status))
+        none, none_lines = 0, 0
         for _, unit, only_l, only_b, status in sorted(rows):
             shown = ", ".join(only_l[:8]) or ", ".join(only_b[:8])
             failed = " FAILED" if status else ""
-            out.write(f"L {len(only_l):4}  B {len(only_b):4}  {unit}{failed}  {shown}\n")
+            length = lengths.get(unit.split(" ")[-1], 0)
+            if not only_l and not only_b:
+                none, none_lines = none + 1, none_lines + length
+            out.write(f"L {len(only_l):4}  B {len(only_b):4}  N {length:3}  {unit}{failed}  {shown}\n")
+        out.write(f"# {none} of {len(rows)} units reach nothing of their own; their cases hold"
+                  f" {none_lines} lines.\n")
     print(f"written: {args.out}")
 
 
