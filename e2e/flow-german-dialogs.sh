@@ -28,7 +28,7 @@ kv_check "the new entry marks the collection modified" kv_seen '^ \* Sammlung\.k
 
 kv_focus "$main"
 kv_keys Home Return
-dlg=$(kv_wait_window '^Eintrag .*ndern$' 50) || { kv_fail "Enter opens the entry dialog in change mode"; kv_finish; }
+dlg=$(kv_wait_window '^Eintrag .*ndern$') || { kv_fail "Enter opens the entry dialog in change mode"; kv_finish; }
 kv_focus "$dlg"
 kv_keys End
 kv_type "(Remaster)"
@@ -37,14 +37,14 @@ kv_check "Enter in the artist edit ends the change dialog with OK" kv_wait_gone 
 
 kv_focus "$main"
 kv_keys Down Delete
-ask=$(kv_wait_window '^L.*schen\?$' 50) || { kv_fail "Delete asks for confirmation"; kv_finish; }
+ask=$(kv_wait_window '^L.*schen\?$') || { kv_fail "Delete asks for confirmation"; kv_finish; }
 kv_focus "$ask"
 kv_keys alt+j
 kv_check "Ja closes the question" kv_wait_gone '^L.*schen\?$'
 
 kv_focus "$main"
 kv_keys alt+d u
-save=$(kv_wait_window "$save_title" 50) || { kv_fail "Speichern unter opens \"Speichern als\""; kv_finish; }
+save=$(kv_wait_window "$save_title") || { kv_fail "Speichern unter opens \"Speichern als\""; kv_finish; }
 kv_focus "$save"
 kv_type "$(kv_winpath "$KV_WORK")\\Neu"
 kv_keys Return
@@ -56,7 +56,7 @@ kv_check "the original file is untouched" cmp -s "$file" "$KV_DEMO"
 
 kv_focus "$main"
 kv_keys ctrl+l
-open=$(kv_wait_window "$open_title" 50) || { kv_fail "Ctrl+L opens the dialog \"Öffnen\""; kv_finish; }
+open=$(kv_wait_window "$open_title") || { kv_fail "Ctrl+L opens the dialog \"Öffnen\""; kv_finish; }
 kv_focus "$open"
 kv_type "$(kv_winpath "$file")"
 kv_keys Return
@@ -64,7 +64,7 @@ kv_check "\"Öffnen\" loads the original, unmarked" kv_seen '^Sammlung\.kvd - Ko
 
 kv_focus "$main"
 kv_keys alt+d u
-save=$(kv_wait_window "$save_title" 50) || { kv_fail "Speichern unter opens \"Speichern als\" again"; kv_finish; }
+save=$(kv_wait_window "$save_title") || { kv_fail "Speichern unter opens \"Speichern als\" again"; kv_finish; }
 kv_focus "$save"
 kv_keys ctrl+a
 kv_type "$(kv_winpath "$file")"

@@ -13,11 +13,11 @@ kv_check "the new entry marks the collection modified" kv_seen '^ \* Sammlung\.k
 
 kv_focus "$main"
 kv_keys alt+d u
-save=$(kv_wait_window '^(Speichern unter|Save As)$' 50) || { kv_fail "Speichern unter opens the save dialog"; kv_finish; }
+save=$(kv_wait_window '^(Speichern unter|Save As)$') || { kv_fail "Speichern unter opens the save dialog"; kv_finish; }
 kv_focus "$save"
 kv_type "$(printf 'n%.0s' $(seq 1 256))"
 kv_keys Return
-error=$(kv_wait_window '^FEHLER$' 50) && kv_pass "a name of 256 characters gets FEHLER 012" ||
+error=$(kv_wait_window '^FEHLER$') && kv_pass "a name of 256 characters gets FEHLER 012" ||
     kv_fail "a name of 256 characters gets FEHLER 012"
 [ -n "$error" ] && { kv_focus "$error"; kv_keys Return; }
 kv_check "the save dialog stays open for another name" kv_stays '^(Speichern unter|Save As)$' 10
@@ -30,7 +30,7 @@ kv_check "the program runs on with the name and the mark of before" \
 chmod a-w "$file"
 kv_focus "$main"
 kv_keys ctrl+s
-error=$(kv_wait_window '^FEHLER$' 50) && kv_pass "Ctrl+S on a read-only file gets FEHLER 012" ||
+error=$(kv_wait_window '^FEHLER$') && kv_pass "Ctrl+S on a read-only file gets FEHLER 012" ||
     kv_fail "Ctrl+S on a read-only file gets FEHLER 012"
 [ -n "$error" ] && { kv_focus "$error"; kv_keys Return; }
 kv_check "the read-only file stays byte for byte" cmp -s "$file" "$KV_DEMO"
