@@ -108,11 +108,14 @@ def case_lengths():
     for path in files:
         with open(os.path.join(ROOT, path), encoding="latin-1") as f:
             lines = f.read().split("\n")
-        starts = [(n, m) for n, line in enumerate(lines)
-                  for m in [re.match(r"TEST(?:_F|_P)?\((\w+),\s*(\w+)\)", line)] if m]
-        for k, (n, m) in enumerate(starts):
-            end = starts[k + 1][0] if k + 1 < len(starts) else len(lines)
-            lengths[f"{m[1]}.{m[2]}"] = sum(1 for line in lines[n:end] if line.strip())
+        for n, line in enumerate(lines):
+            m = re.match(r"TEST(?:_F|_P)?\((\w+),\s*(\w+)\)", line)
+            if m:
+                # A case ends at the first brace in the first column, not at the
+                # next case: helpers and fixtures may stand between them.
+                end = next((e for e in range(n, len(lines)) if lines[e].startswith("}")),
+                           len(lines) - 1)
+                lengths[f"{m[1]}.{m[2]}"] = sum(1 for x in lines[n:end + 1] if x.strip())
     return lengths
 
 
